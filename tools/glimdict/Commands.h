@@ -1,0 +1,8 @@
+#pragma once
+
+// The sub-commands of glimdict. Each takes the arguments that follow the sub-command's name and
+// returns the process exit status.
+int RunBuild(int argc, char** argv);
+int RunInfo(int argc, char** argv);    // argv[0] is the dictionary file
+int RunWords(int argc, char** argv);
+int RunLookup(int argc, char** argv);
