@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Why a line of a word list does not become a dictionary word.
+enum class SkipReason {
+    None,             // kept
+    NotEncodable,     // malformed UTF-8, or a character Windows-1252 cannot hold
+    NoSingleCapital,  // a letter such as æ, œ or ß that no one capital stands for
+    OtherCharacter,   // a digit, punctuation or symbol: only letters, apostrophes and hyphens
+    Space,            // the game never loads words with a space
+    TooShort,         // fewer than 2 letters
+    TooLong,          // more than 31 letters, or too much text for one record
+    ProperNoun,       // begins with a capital letter
+    Possessive,       // ends in 's
+    Duplicate,        // the same spelling came earlier in the list
+};
+constexpr std::size_t skipReasonCount = 10;
+
+// Short plural phrase for the build summary ("proper nouns").
+const char* SkipReasonText(SkipReason reason);
+
+struct FilterOptions {
+    bool keepProperNouns = false;
+    bool keepPossessives = false;
+};
+
+struct WordVerdict {
+    SkipReason reason = SkipReason::None;
+    std::string text;  // the word in Windows-1252 when it is kept
+};
+
+// Judges one word (UTF-8, without line end) on its own; duplicates are the list's business.
+WordVerdict ClassifyWord(std::string_view utf8Word, const FilterOptions& options);
