@@ -1,0 +1,26 @@
+#include "dictionary/StoredWords.h"
+
+#include "dictionary/InputEngine.h"
+
+#include <array>
+
+void ForEachStoredWord(const TSDictionaryList& list, std::size_t index, StoredWordSink& sink)
+{
+    InputEngine engine(list, index);
+    std::array<char, lastStoredLength> key{};
+    for (std::uint32_t length = firstStoredLength; length <= lastStoredLength; ++length) {
+        if (!engine.SeekLength(length))
+            continue;
+        for (;;) {
+            const InputEngine::Record& record = engine.Next();
+            if (record.AtEnd())
+                break;
+            const std::string_view text = record.Text();
+            if (engine.LetterCount() != length || text.find(' ') != std::string_view::npos)
+                continue;
+            for (std::uint32_t i = 0; i < length; ++i)
+                key[i] = list.LetterChar(index, record.Letter(i));
+            sink.Store(std::string_view(key.data(), length), text);
+        }
+    }
+}

@@ -1,0 +1,62 @@
+#include "dictionary/dictload.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <climits>
+
+TDictionaryLoading* DictionaryLoading = nullptr;
+
+namespace {
+
+// QProgressBar counts in int; word counts of a hand-made file may not fit.
+int ClampToInt(std::uint32_t value)
+{
+    return static_cast<int>(std::min<std::uint32_t>(value, INT_MAX));
+}
+
+}  // namespace
+
+TDictionaryLoading::TDictionaryLoading(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("DictionaryLoading"));
+    setWindowTitle(QStringLiteral("Dictionary Loading"));
+    setFixedSize(434, 81);
+    setModal(false);
+
+    Label1 = new QLabel(QStringLiteral("Please wait while the dictionary is loaded."), this);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(17);
+    Label1->setFont(font);
+    Label1->setGeometry(10, 10, 414, 19);
+
+    Progress = new QProgressBar(this);
+    Progress->setGeometry(10, 39, 415, 31);
+    Progress->setRange(0, 100);
+    Progress->setValue(0);
+}
+
+void TDictionaryLoading::SetRange(std::uint32_t maximum)
+{
+    Progress->setRange(0, ClampToInt(maximum));
+    Progress->setValue(0);
+}
+
+void TDictionaryLoading::SetPosition(std::uint32_t position)
+{
+    Progress->setValue(ClampToInt(position));
+}
+
+void TDictionaryLoading::LetMessagesRun()
+{
+    QCoreApplication::processEvents();
+}
+
+void TDictionaryLoading::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}

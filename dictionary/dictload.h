@@ -1,0 +1,31 @@
+#pragma once
+
+#include "dictionary/LoadProgress.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+// The small window shown while a dictionary loads; the word table drives its progress bar and
+// lets pending window messages run through it.
+class TDictionaryLoading : public QDialog, public LoadProgress {
+    Q_OBJECT
+
+public:
+    explicit TDictionaryLoading(QWidget* parent = nullptr);
+
+    void SetRange(std::uint32_t maximum) override;
+    void SetPosition(std::uint32_t position) override;
+    void LetMessagesRun() override;
+
+    QLabel* Label1;
+    QProgressBar* Progress;
+
+protected:
+    // A load runs nested in the main window's handlers; only the main window closes this.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override {}
+};
+
+extern TDictionaryLoading* DictionaryLoading;
