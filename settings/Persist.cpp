@@ -1,0 +1,161 @@
+#include "settings/Persist.h"
+
+#include "platform/UserRegistry.h"
+#include "settings/SettingsError.h"
+
+#include <QWidget>
+
+#include <limits>
+
+namespace {
+
+void ReportWrongType(const QString& name, RegistryValueType found)
+{
+    const QString what = found == RegistryValueType::String ? QStringLiteral("text") : QStringLiteral("a number");
+    ReportSettingsError(QStringLiteral("The setting \"%1\" holds %2 of the wrong kind, so it was ignored "
+                                       "and its default is used.")
+                            .arg(name, what));
+}
+
+} // namespace
+
+int ParsePlacementNumber(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    constexpr long long limit = std::numeric_limits<int>::max();
+    long long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        value = std::min(value * 10 + (text[i].unicode() - u'0'), limit + 1);
+    if (negative)
+        return static_cast<int>(-value);
+    return static_cast<int>(std::min(value, limit));
+}
+
+Persist::Persist(bool forWriting)
+    : forWriting(forWriting),
+      key(forWriting ? RegistryKey::Create(QString::fromLatin1(SettingsKey))
+                     : RegistryKey::Open(QString::fromLatin1(SettingsKey)))
+{
+}
+
+Persist::~Persist()
+{
+    if (!key || written.isEmpty())
+        return;
+    if (!key->Flush())
+        ReportSettingsError(QStringLiteral("The settings could not be saved to \"%1\"; these values are lost: %2.")
+                                .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))));
+}
+
+bool Persist::readString(const QString& name, QString& out) const
+{
+    if (!key)
+        return false;
+    const RegistryValueType type = key->Type(name);
+    if (type == RegistryValueType::Absent)
+        return false;
+    if (type != RegistryValueType::String) {
+        ReportWrongType(name, type);
+        return false;
+    }
+    out = key->String(name);
+    return true;
+}
+
+bool Persist::readInteger(const QString& name, int& out) const
+{
+    if (!key)
+        return false;
+    const RegistryValueType type = key->Type(name);
+    if (type == RegistryValueType::Absent)
+        return false;
+    if (type != RegistryValueType::Integer) {
+        ReportWrongType(name, type);
+        return false;
+    }
+    out = key->Integer(name);
+    return true;
+}
+
+bool Persist::readBool(const QString& name, bool& out) const
+{
+    int value = 0;
+    if (!readInteger(name, value))
+        return false;
+    out = value != 0;
+    return true;
+}
+
+void Persist::writeString(const QString& name, const QString& value)
+{
+    if (!forWriting || !key)
+        return;
+    key->SetString(name, value);
+    written += name;
+}
+
+void Persist::writeInteger(const QString& name, int value)
+{
+    if (!forWriting || !key)
+        return;
+    key->SetInteger(name, value);
+    written += name;
+}
+
+void Persist::writeBool(const QString& name, bool value)
+{
+    writeInteger(name, value ? 1 : 0);
+}
+
+void Persist::windowPlacement(QWidget* form, WindowState* state)
+{
+    if (forWriting)
+        WritePlacement(form, state);
+    else
+        ReadPlacement(form, state);
+}
+
+void Persist::ReadPlacement(QWidget* form, WindowState* state) const
+{
+    const QString prefix = form->objectName();
+    QString left;
+    QString top;
+    if (!readString(prefix + QStringLiteral("Left"), left) || !readString(prefix + QStringLiteral("Top"), top))
+        return;
+    // move() marks the position as chosen, so Qt does not centre the window again when shown.
+    form->move(ParsePlacementNumber(left), ParsePlacementNumber(top));
+    form->setAttribute(Qt::WA_Moved);
+    if (!state)
+        return;
+    QString width;
+    QString height;
+    if (readString(prefix + QStringLiteral("Width"), width) && readString(prefix + QStringLiteral("Height"), height))
+        form->resize(ParsePlacementNumber(width), ParsePlacementNumber(height));
+    QString maximized;
+    const bool isMaximized =
+        readString(prefix + QStringLiteral("Maximized"), maximized) && ParsePlacementNumber(maximized) == 1;
+    *state = isMaximized ? WindowState::Maximized : WindowState::Normal;
+}
+
+void Persist::WritePlacement(const QWidget* form, const WindowState* state)
+{
+    const QString prefix = form->objectName();
+    if (!state || *state == WindowState::Normal) {
+        writeString(prefix + QStringLiteral("Left"), QString::number(form->x()));
+        writeString(prefix + QStringLiteral("Top"), QString::number(form->y()));
+        if (state) {
+            writeString(prefix + QStringLiteral("Width"), QString::number(form->width()));
+            writeString(prefix + QStringLiteral("Height"), QString::number(form->height()));
+        }
+    }
+    if (state)
+        writeString(prefix + QStringLiteral("Maximized"),
+                    *state == WindowState::Maximized ? QStringLiteral("1") : QStringLiteral("0"));
+}

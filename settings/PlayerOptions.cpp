@@ -1,0 +1,42 @@
+#include "settings/PlayerOptions.h"
+
+#include "settings/Persist.h"
+
+PlayerOptions::PlayerOptions()
+{
+    Load(Persist(false));
+}
+
+void PlayerOptions::Load(const Persist& store)
+{
+    QString text = nickname;
+    if (store.readString(QStringLiteral("Nickname"), text))
+        SetNickname(text);
+    store.readString(QStringLiteral("Dictionary"), dictionary);
+    store.readBool(QStringLiteral("SelectTileSounds"), selectTileSounds);
+    store.readBool(QStringLiteral("EnterWordSounds"), enterWordSounds);
+    store.readBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
+    store.readBool(QStringLiteral("HowToPlay"), howToPlay);
+}
+
+void PlayerOptions::Save(Persist& store) const
+{
+    store.writeString(QStringLiteral("Nickname"), nickname);
+    store.writeString(QStringLiteral("Dictionary"), dictionary);
+    store.writeBool(QStringLiteral("SelectTileSounds"), selectTileSounds);
+    store.writeBool(QStringLiteral("EnterWordSounds"), enterWordSounds);
+    store.writeBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
+    store.writeBool(QStringLiteral("HowToPlay"), howToPlay);
+}
+
+void PlayerOptions::SaveSettings() const
+{
+    Persist store(true);
+    Save(store);
+}
+
+void PlayerOptions::SetNickname(const QString& value)
+{
+    nickname = value;
+    nickname.replace(u'\t', u' ');
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+class Persist;
+
+// The name of the dictionary file installed beside the program (without ".tsd").
+inline constexpr char DefaultDictionaryName[] = "English";
+
+// The player's options: nickname, dictionary, the three sound switches and whether How To Play
+// is shown before a game. The new game dialog holds one for the whole run; creating it loads the
+// stored values over the initial ones.
+class PlayerOptions {
+public:
+    // Starts from the initial values, then reads the settings key.
+    PlayerOptions();
+
+    // Overwrites each field that `store` holds; absent or unusable values leave the field alone.
+    void Load(const Persist& store);
+    // Writes all six fields into a write-mode accessor.
+    void Save(Persist& store) const;
+    // Opens the settings key for writing and saves the six fields.
+    void SaveSettings() const;
+
+    const QString& GetNickname() const { return nickname; }
+    const QString& GetDictionary() const { return dictionary; }
+    // Allows SelectTile and SelectWord.
+    bool GetSelectTileSounds() const { return selectTileSounds; }
+    // Allows NewLife, HighWord and LowWord.
+    bool GetEnterWordSounds() const { return enterWordSounds; }
+    // Allows EndRound.
+    bool GetEndRoundSounds() const { return endRoundSounds; }
+    bool GetHowToPlay() const { return howToPlay; }
+
+    // A TAB becomes a space: score rows keep their columns apart with TABs.
+    void SetNickname(const QString& value);
+    void SetDictionary(const QString& value) { dictionary = value; }
+    void SetSelectTileSounds(bool value) { selectTileSounds = value; }
+    void SetEnterWordSounds(bool value) { enterWordSounds = value; }
+    void SetEndRoundSounds(bool value) { endRoundSounds = value; }
+    // In memory only; stored at the next SaveSettings.
+    void SetHowToPlay(bool value) { howToPlay = value; }
+
+private:
+    QString nickname = QStringLiteral("Anonymous");
+    QString dictionary = QString::fromLatin1(DefaultDictionaryName);
+    bool selectTileSounds = true;
+    bool enterWordSounds = true;
+    bool endRoundSounds = true;
+    bool howToPlay = true;
+};

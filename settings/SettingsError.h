@@ -1,0 +1,8 @@
+#pragma once
+
+class QString;
+
+// Tells the player that a stored setting could not be used (a value of the wrong type, a save the
+// system refused). The game goes on with its defaults. The message goes to a warning box when the
+// program has a window, to standard error otherwise (before any window exists, or in a tool).
+void ReportSettingsError(const QString& message);
