@@ -1,0 +1,145 @@
+#include "dictionary/TSDictionaryList.h"
+#include "dictionary/Words.h"
+#include "tools/glimdict/AtomicFile.h"
+#include "tools/glimdict/Cp1252Letters.h"
+#include "tools/glimdict/TsdWriter.h"
+#include "tools/glimdict/WordListReader.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <unordered_map>
+
+namespace {
+
+// The capitals the game's tiles show for a word.
+std::string KeyOf(const std::string& cp1252Text)
+{
+    std::string key;
+    for (char ch : cp1252Text) {
+        const Cp1252Char c = ClassifyCp1252(static_cast<unsigned char>(ch));
+        if (c.kind == CharKind::Letter)
+            key.push_back(c.capital);
+    }
+    return key;
+}
+
+void WriteDictionary(const TsdWriter& writer, const std::string& path)
+{
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, writer.Bytes(), error)) << error;
+}
+
+// Loads the file as the game does and checks every word: its key finds the first word of the
+// list with that key (Polish before polish), and the file's word counts match the list.
+void ExpectGameFindsEveryWord(const std::vector<std::string>& words, const std::string& path)
+{
+    std::unordered_map<std::string, std::string> firstByKey;
+    std::map<std::size_t, std::uint32_t> perLength;
+    for (const std::string& word : words) {
+        const std::string key = KeyOf(word);
+        firstByKey.emplace(key, word);
+        ++perLength[key.size()];
+    }
+
+    TSDictionaryList list(path);
+    ASSERT_FALSE(list.FailedName().has_value());
+    for (std::uint32_t letter = 0; letter < 26; ++letter)
+        EXPECT_EQ(list.LetterChar(0, letter), static_cast<char>('A' + letter));
+    for (std::uint32_t length = 0; length < 32; ++length)
+        EXPECT_EQ(list.WordCount(0, length), perLength[length]) << "length " << length;
+
+    Words table;
+    table.Load(path);
+    EXPECT_EQ(table.LoadedCount(), words.size());
+    std::size_t misses = 0;
+    for (const std::string& word : words) {
+        const std::string key = KeyOf(word);
+        const std::string found = table.Lookup(key);
+        if (found != firstByKey[key] && ++misses <= 10)
+            ADD_FAILURE() << "key " << key << " gives \"" << found << "\", expected \"" << firstByKey[key] << "\"";
+    }
+    EXPECT_EQ(misses, 0u);
+}
+
+std::vector<std::string> KeptWords(const std::string& listPath, FilterOptions options)
+{
+    WordListReader reader(options);
+    std::string error;
+    EXPECT_TRUE(reader.ReadFile(listPath, error)) << error;
+    return reader.Words();
+}
+
+} // namespace
+
+TEST(RoundTrip, HandCodedAbSectionDecodesInBothVersions)
+{
+    CodeTable codes{};
+    codes[0] = {2, 0};
+    codes['A'] = {2, 1};
+    codes['B'] = {1, 1};
+    for (int version : {0, 1}) {
+        TempFolder folder;
+        TsdWriter writer(version);
+        ASSERT_TRUE(writer.Add("AB", true));
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(folder.File("ab.tsd"), writer.Bytes(codes), error));
+        Words table;
+        table.Load(folder.File("ab.tsd"));
+        EXPECT_EQ(table.LoadedCount(), 1u);
+        EXPECT_EQ(table.Lookup("AB"), "AB");
+    }
+}
+
+TEST(RoundTrip, AccentsApostrophesAndHyphensKeepTheirSpelling)
+{
+    const std::vector<std::string> words = {
+        "caf\xE9", "Don't", "na\xEFve", "Polish", "polish", "co-op", "\xF1" "and\xFA", "\x8Akoda", "\xC5ngstr\xF6m", "ab",
+        std::string(31, 'q'),
+    };
+    for (int version : {0, 1}) {
+        TempFolder folder;
+        TsdWriter writer(version);
+        for (const std::string& word : words)
+            ASSERT_TRUE(writer.Add(word)) << word;
+        WriteDictionary(writer, folder.File("mixed.tsd"));
+        ExpectGameFindsEveryWord(words, folder.File("mixed.tsd"));
+
+        Words table;
+        table.Load(folder.File("mixed.tsd"));
+        EXPECT_EQ(table.Lookup("CAFE"), "caf\xE9");
+        EXPECT_EQ(table.Lookup("DONT"), "Don't");
+        EXPECT_EQ(table.Lookup("POLISH"), "Polish");
+        EXPECT_EQ(table.Lookup("ANGSTROM"), "\xC5ngstr\xF6m");
+        EXPECT_EQ(table.Lookup("cafe"), "");
+    }
+}
+
+TEST(RoundTrip, EveryKeptWordOfTheEnglishListIsFound)
+{
+    const std::vector<std::string> words = KeptWords(GLIM_ENGLISH_LIST, FilterOptions{});
+    ASSERT_GT(words.size(), 50000u);
+    TempFolder folder;
+    TsdWriter writer(1);
+    for (const std::string& word : words)
+        ASSERT_TRUE(writer.Add(word)) << word;
+    WriteDictionary(writer, folder.File("English.tsd"));
+    ExpectGameFindsEveryWord(words, folder.File("English.tsd"));
+}
+
+// Proper nouns and possessives kept, so that words sharing their letters (Polish, polish) occur.
+TEST(RoundTrip, EveryTenthEnglishWordIsFoundInTsd0)
+{
+    const std::vector<std::string> all = KeptWords(GLIM_ENGLISH_LIST, FilterOptions{true, true});
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < all.size(); i += 10)
+        words.push_back(all[i]);
+    TempFolder folder;
+    TsdWriter writer(0);
+    for (const std::string& word : words)
+        ASSERT_TRUE(writer.Add(word)) << word;
+    WriteDictionary(writer, folder.File("English0.tsd"));
+    ExpectGameFindsEveryWord(words, folder.File("English0.tsd"));
+}
