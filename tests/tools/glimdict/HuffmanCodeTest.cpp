@@ -81,14 +81,3 @@ TEST(HuffmanCode, SkewedCountsStayWithinTheLengthLimit)
     }
     EXPECT_THROW(BuildLimitedHuffmanCode(counts, 5), std::invalid_argument);
 }
-
-TEST(HuffmanCode, AllByteValuesFitWithCodesOfEightBits)
-{
-    SymbolCounts counts{};
-    counts.fill(1);
-    counts[0] = 1000000;
-    const CodeTable table = BuildLimitedHuffmanCode(counts, 8);
-    for (const SymbolCode& c : table)
-        EXPECT_EQ(c.length, 8);
-    ExpectPrefixFree(table);
-}

@@ -74,25 +74,6 @@ std::vector<std::string> KeptWords(const std::string& listPath, FilterOptions op
 
 } // namespace
 
-TEST(RoundTrip, HandCodedAbSectionDecodesInBothVersions)
-{
-    CodeTable codes{};
-    codes[0] = {2, 0};
-    codes['A'] = {2, 1};
-    codes['B'] = {1, 1};
-    for (int version : {0, 1}) {
-        TempFolder folder;
-        TsdWriter writer(version);
-        ASSERT_TRUE(writer.Add("AB", true));
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(folder.File("ab.tsd"), writer.Bytes(codes), error));
-        Words table;
-        table.Load(folder.File("ab.tsd"));
-        EXPECT_EQ(table.LoadedCount(), 1u);
-        EXPECT_EQ(table.Lookup("AB"), "AB");
-    }
-}
-
 TEST(RoundTrip, AccentsApostrophesAndHyphensKeepTheirSpelling)
 {
     const std::vector<std::string> words = {

@@ -178,22 +178,3 @@ TEST(TsdWriter, DescriptionIsCutToItsFieldWithATerminator)
     EXPECT_EQ(bytes[at + 79], 0);
     EXPECT_EQ(TsdWriter(1).DescriptionCapacity(), 999u);
 }
-
-TEST(TsdWriter, CallersCodeMustCoverEverySymbolUsed)
-{
-    TsdWriter writer(1);
-    ASSERT_TRUE(writer.Add("ABC"));
-    EXPECT_THROW(writer.Bytes(ExampleCode()), std::invalid_argument);
-}
-
-TEST(TsdWriter, CountsHoldOneRecordEndPerWordAndOneSectionEndPerLength)
-{
-    TsdWriter writer(1);
-    ASSERT_TRUE(writer.Add("ab"));
-    ASSERT_TRUE(writer.Add("ba"));
-    ASSERT_TRUE(writer.Add("abc"));
-    const SymbolCounts counts = writer.Counts();
-    EXPECT_EQ(counts[0], 3u + 2u);
-    EXPECT_EQ(counts['a'], 3u);
-    EXPECT_EQ(counts['c'], 1u);
-}
