@@ -17,9 +17,8 @@ QString& OverridePath()
 
 QSettings::Format RegistryFormat()
 {
-    // Registry names are case-insensitive, so "english0" and "English0" are one value.
     static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("reg"), ReadRegistryFile, WriteRegistryFile, Qt::CaseInsensitive);
+        QSettings::registerFormat(QStringLiteral("reg"), ReadRegistryFile, WriteRegistryFile);
     return format;
 }
 
@@ -66,10 +65,13 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(const QString& path)
     if (group.isEmpty())
         return nullptr;
     auto settings = OpenFile();
-    settings->beginGroup(group);
+    // Qt's group lookup is case-sensitive even where its keys are not, so the prefix is matched here.
+    const QString prefix = group + u'/';
     const QStringList keys = settings->allKeys();
-    settings->endGroup();
-    if (std::none_of(keys.begin(), keys.end(), IsValueKey))
+    const bool exists = std::any_of(keys.begin(), keys.end(), [&prefix](const QString& key) {
+        return key.startsWith(prefix, Qt::CaseInsensitive) && IsValueKey(key);
+    });
+    if (!exists)
         return nullptr;
     return std::unique_ptr<RegistryKey>(new RegistryKey(std::move(settings), path));
 }
@@ -81,9 +83,33 @@ std::unique_ptr<RegistryKey> RegistryKey::Create(const QString& path)
     return std::unique_ptr<RegistryKey>(new RegistryKey(OpenFile(), path));
 }
 
+QString RegistryKey::Resolve(const QString& name) const
+{
+    // QSettings ignores case only on Windows; registry names ignore it everywhere, so the stored
+    // spelling of a name is looked up here and reused.
+    const QString wanted = RegistryValueKey(path, name);
+    if (!keysKnown) {
+        keys = settings->allKeys();
+        keysKnown = true;
+    }
+    for (const QString& key : keys) {
+        if (key.compare(wanted, Qt::CaseInsensitive) == 0)
+            return key;
+    }
+    return wanted;
+}
+
+void RegistryKey::Set(const QString& name, const QVariant& value)
+{
+    const QString key = Resolve(name);
+    if (!settings->contains(key))
+        keys += key;
+    settings->setValue(key, value);
+}
+
 RegistryValueType RegistryKey::Type(const QString& name) const
 {
-    const QVariant value = settings->value(RegistryValueKey(path, name));
+    const QVariant value = settings->value(Resolve(name));
     switch (value.typeId()) {
     case QMetaType::QString: return RegistryValueType::String;
     case QMetaType::Int: return RegistryValueType::Integer;
@@ -93,28 +119,29 @@ RegistryValueType RegistryKey::Type(const QString& name) const
 
 QString RegistryKey::String(const QString& name) const
 {
-    const QVariant value = settings->value(RegistryValueKey(path, name));
+    const QVariant value = settings->value(Resolve(name));
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
 int RegistryKey::Integer(const QString& name) const
 {
-    const QVariant value = settings->value(RegistryValueKey(path, name));
+    const QVariant value = settings->value(Resolve(name));
     return value.typeId() == QMetaType::Int ? value.toInt() : 0;
 }
 
 void RegistryKey::SetString(const QString& name, const QString& value)
 {
-    settings->setValue(RegistryValueKey(path, name), value);
+    Set(name, value);
 }
 
 void RegistryKey::SetInteger(const QString& name, int value)
 {
-    settings->setValue(RegistryValueKey(path, name), value);
+    Set(name, value);
 }
 
 bool RegistryKey::Flush()
 {
     settings->sync();
+    keysKnown = false;
     return settings->status() == QSettings::NoError && settings->isWritable();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
 class QSettings;
+class QVariant;
 
 // The emulated per-user registry (HKEY_CURRENT_USER): one text file of keys and typed values,
 // by default "glimmerquake/user-registry.reg" in the user's configuration folder. It is read and
@@ -24,6 +26,7 @@ enum class RegistryValueType { Absent, String, Integer };
 
 // One open key of the registry. Key paths use backslashes ("\Software\Quirkwell\..."); an empty
 // value name is the key's default value. A key exists once a value lives in it or below it.
+// Key paths and value names ignore case, as in the registry; a value keeps its first spelling.
 class RegistryKey {
 public:
     // Opens an existing key for reading and writing; nullptr when it does not exist.
@@ -51,7 +54,13 @@ public:
 
 private:
     RegistryKey(std::unique_ptr<QSettings> settings, QString path);
+    // The QSettings key of the value, in the spelling already stored if there is one.
+    QString Resolve(const QString& name) const;
+    void Set(const QString& name, const QVariant& value);
 
     std::unique_ptr<QSettings> settings;
     QString path;
+    // Every stored key, read once and updated by our own writes, for the case-blind lookup.
+    mutable QStringList keys;
+    mutable bool keysKnown = false;
 };
