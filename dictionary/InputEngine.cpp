@@ -123,10 +123,10 @@ bool InputEngine::SeekLength(std::uint32_t newLength)
     sectionOpen = false;
     bitPosition = 0;
     wordIndex = endWord = 0;
-    if (dictionary.IsValid() && length >= 1 && length < dictionary.LengthSlots()) {
-        resumeOffset = dictionary.SectionOffset(length);
-        const bool lastSlot = length + 1u == dictionary.LengthSlots();
-        const bool emptySlot = !lastSlot && dictionary.SectionOffset(length + 1) <= resumeOffset;
+    if (list.IsValid(index) && length >= 1 && length < list.LengthSlots(index)) {
+        resumeOffset = list.SectionOffset(index, length);
+        const bool lastSlot = length + 1u == list.LengthSlots(index);
+        const bool emptySlot = !lastSlot && list.SectionOffset(index, length + 1) <= resumeOffset;
         if (!emptySlot && !Fill())
             CloseHandle();
     }
