@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+class TGlimmerForm;
+class TNewGameForm;
+class TOptionsForm;
+class TDictionaryLoading;
+class TAboutBox;
+class THowToPlay;
+
+// The game's six windows, created in this order and destroyed in reverse; each sets its
+// global object while it lives.
+struct GameWindows {
+    GameWindows();
+    ~GameWindows();
+    GameWindows(const GameWindows&) = delete;
+    GameWindows& operator=(const GameWindows&) = delete;
+
+    std::unique_ptr<TGlimmerForm> glimmerForm;
+    std::unique_ptr<TNewGameForm> newGameForm;
+    std::unique_ptr<TOptionsForm> optionsForm;
+    std::unique_ptr<TDictionaryLoading> dictionaryLoading;
+    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<THowToPlay> howToPlay;
+};

@@ -1,0 +1,42 @@
+#include "app/GameWindows.h"
+#include "glimform/glimform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <exception>
+
+namespace {
+
+// Shows an exception that escaped a handler instead of ending the game with it.
+class GameApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            QMessageBox::critical(activeWindow(), applicationDisplayName(), QStringLiteral("Unexpected error."));
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    GameApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glimmerquake"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Glimmerquake"));
+
+    GameWindows windows;
+    // The main window appears once the program has gone idle, fully laid out.
+    QTimer::singleShot(0, GlimmerForm, &TGlimmerForm::FormOnIdle);
+    return QApplication::exec();
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "board/Board.h"
+#include "dictionary/Words.h"
+#include "glimform/Anchors.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPainter;
+class QPushButton;
+class QTimer;
+class Sounder;
+class LivesArea;
+
+// The game's main window: the board, the score, the lives, the best words and the buttons,
+// and the controller that runs one game after another. Its handlers are split by concern over
+// several files: lifecycle, controller, word entry, rendering and input.
+class TGlimmerForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGlimmerForm(QWidget* parent = nullptr);
+    ~TGlimmerForm() override;
+
+    // Lifecycle.
+    void FormOnIdle();
+    void FormApplicationEventsActivate();
+    void FormApplicationEventsMinimize();
+    void FormApplicationEventsRestore();
+    void SaveWindowPlacement(Qt::WindowStates state);
+
+    // Controller.
+    void StartGame(bool fromHowToPlay);
+    // 1: wait for the How To Play window's Start; 2: go on and start the game.
+    unsigned PrepareDictionary(bool fromHowToPlay);
+    void HowToPlayStarted();
+    void SuspendPlay(bool hideBoard);
+    void ResumePlay();
+    void ConfirmPauseOrQuit(bool pause);
+    void EndGame(bool userEnded);
+    void EnablePlayButtons(bool enabled);
+    bool IsPlaying() const;
+    bool IsPlayPanelShown() const;
+    void EvolveTimerTick();
+    void TumbleTimerTick();
+
+    void StartButtonClick();
+    void ScoresButtonClick();
+    void pauseButtonClick();
+    void EndGameClick();
+    void EnterButtonClick();
+    void clearButtonClick();
+    void OptionsClick();
+    void preplayOptionsButtonClick();
+    void helpButtonClick();
+    void aboutButtonClick();
+    void ExitButtonClick();
+
+    // Word entry.
+    void EnterWord();
+    void ClearWord();
+    void SelectDragTile(bool keepClicked);
+    // Shows the word the letters form (or the bare letters), switches Enter and Clear, and
+    // repaints the given cells. Returns whether the letters are a dictionary word.
+    bool ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles);
+    void SetScore(std::uint32_t value);
+    void SetLives(std::uint32_t value);
+    // The best word of the game as shown in the best words list, or empty.
+    QString BestWordText() const;
+
+    // Rendering.
+    void PaintTiles(const std::vector<Chip*>& tiles);
+    void livesAreaPaint(QPainter& painter);
+
+    // The dictionary file the Dictionary option names, beside the program.
+    QString DictionaryPath() const;
+    // A notice naming the chosen dictionary when it is missing or invalid, else empty.
+    QString DictionaryNotice() const { return dictionaryNotice; }
+
+    // Game constants.
+    const std::uint32_t boardRows = 12;
+    const std::uint32_t tilesPerRow = 9;
+    const std::uint32_t startRows = 4;
+    const std::uint32_t startLives = 3;
+    const std::uint32_t startEvolveInterval = 2000;
+    const std::uint32_t tumbleInterval = 251;
+    const std::uint32_t evolveSpeedUp = 5;
+    const std::uint32_t highWordValue = 48;
+    const std::uint32_t pointsPerLife = 2000;
+
+    // Colours in 0x00BBGGRR form.
+    const std::uint32_t backgroundColour = 0xF0CAA6;
+    const std::uint32_t boardColour = 0x569C56;
+    const std::uint32_t selectionColour = 0x4040FF;
+    QString tileFontName;
+
+    // Game state.
+    std::unique_ptr<Board> board;
+    Words words;
+    std::unique_ptr<Sounder> sounder;
+    Chip* dragTile = nullptr;
+    bool firstIdleSeen = false;
+    std::uint32_t clearCountdown = 0;
+    bool boardHidden = false;
+    std::uint32_t gamesStarted = 0;
+    std::uint32_t lives = 0;
+    std::uint32_t score = 0;
+    std::vector<std::uint32_t> bestValues;
+    QString captionTemplate;
+
+    // Components.
+    QLabel* Label1;
+    QLabel* valueLabel;
+    QWidget* PreplayPanel;
+    QPushButton* StartButton;
+    QPushButton* preplayOptionsButton;
+    QPushButton* ScoresButton;
+    QPushButton* aboutButton;
+    QPushButton* ExitButton;
+    QWidget* PlayPanel;
+    QLabel* Label3;
+    LivesArea* livesArea;
+    QPushButton* playOptionsButton;
+    QPushButton* endGameButton;
+    QPushButton* pauseButton;
+    QLabel* bestWordsLabel;
+    QListWidget* bestWordList;
+    QPushButton* helpButton;
+    QPushButton* clearButton;
+    QPushButton* enterButton;
+    QLabel* wordInProgress;
+    QLabel* dictionaryNoticeLabel;
+    QTimer* EvolveTimer;
+    QTimer* TumbleTimer;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Which parts of play were running when the window was minimised, so that restoring
+    // returns exactly there and never starts play behind an open question.
+    struct SuspendedPlay {
+        bool saved = false;
+        bool evolveRunning = false;
+        bool tumbleRunning = false;
+        bool hidden = false;
+    };
+
+    void BuildLayout();
+    void FormCreate();
+    void FormResize();
+    bool FormCloseQuery();
+    void UpdateBestWords(std::uint32_t value, const QString& text);
+    void DropBestWordsBeyondVisibleRows();
+    int VisibleBestWordRows() const;
+    void LoadDictionary(const QString& path);
+    void ShowDictionaryLoading();
+    void CloseDictionaryLoading();
+    void StartRound();
+    void SettleRound();
+    void PlaySound(int event, bool allowed);
+
+    Anchors formAnchors;
+    Anchors preplayAnchors;
+    Anchors playAnchors;
+    SuspendedPlay minimised;
+    bool loadingDictionary = false;
+    QString dictionaryNotice;
+};
+
+// The one main window, created first at start-up.
+extern TGlimmerForm* GlimmerForm;

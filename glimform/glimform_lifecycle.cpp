@@ -1,0 +1,358 @@
+// Construction, layout, placement, application events and closing of the main window.
+#include "glimform/glimform.h"
+
+#include "glimform/LivesArea.h"
+#include "settings/Persist.h"
+#include "settings/Sounder.h"
+#include "settings/Utils.h"
+#include "dialogs/newgame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+TGlimmerForm* GlimmerForm = nullptr;
+
+namespace {
+
+constexpr QSize designedClient{576, 420};
+
+QFont ArialFont(int pixelHeight)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int fontHeight, const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setFont(ArialFont(fontHeight));
+    button->setToolTip(hint);
+    return button;
+}
+
+// A static text with a sunken border on the info-tip background.
+QLabel* MakeInfoText(QWidget* parent, const QString& text, int fontHeight, const QString& hint)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(ArialFont(fontHeight));
+    label->setToolTip(hint);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::ToolTipBase);
+    label->setForegroundRole(QPalette::ToolTipText);
+    return label;
+}
+
+}  // namespace
+
+TGlimmerForm::TGlimmerForm(QWidget* parent)
+    : QWidget(parent), formAnchors(designedClient), preplayAnchors({448, 36}), playAnchors({448, 36})
+{
+    setObjectName(QStringLiteral("GlimmerForm"));
+    tileFontName = FontExists(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("Arial");
+    sounder = std::make_unique<Sounder>();
+    BuildLayout();
+    FormCreate();
+}
+
+TGlimmerForm::~TGlimmerForm()
+{
+    // Timers stop before the board they drive goes away.
+    EvolveTimer->stop();
+    TumbleTimer->stop();
+    board.reset();
+}
+
+void TGlimmerForm::BuildLayout()
+{
+    setWindowTitle(QStringLiteral("Glimmerquake"));
+    setFont(ArialFont(11));
+    setFocusPolicy(Qt::StrongFocus);
+    resize(designedClient);
+
+    Label1 = new QLabel(QStringLiteral("Score:"), this);
+    Label1->setFont(ArialFont(16));
+    formAnchors.Place(Label1, {4, 11, 46, 18}, Anchors::Left | Anchors::Top);
+    valueLabel = MakeInfoText(this, QStringLiteral("0"), 16,
+                              QStringLiteral("The total score for all the words entered in the game"));
+    formAnchors.Place(valueLabel, {57, 9, 67, 22}, Anchors::Left | Anchors::Top);
+
+    PreplayPanel = new QWidget(this);
+    formAnchors.Place(PreplayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
+    const int topRight = Anchors::Top | Anchors::Right;
+    StartButton = MakeButton(PreplayPanel, QStringLiteral("&Start"), 16, QStringLiteral("Start a new game"));
+    preplayAnchors.Place(StartButton, {4, 4, 84, 28}, topRight);
+    preplayOptionsButton = MakeButton(PreplayPanel, QStringLiteral("&Options..."), 16,
+                                      QStringLiteral("Change options such as the sounds played"));
+    preplayAnchors.Place(preplayOptionsButton, {94, 4, 84, 28}, topRight);
+    // The caption marks both S and R; S belongs to Start, so R is the accelerator.
+    ScoresButton = MakeButton(PreplayPanel, QStringLiteral("&Sco&res..."), 16, QStringLiteral("View the High Scores"));
+    ScoresButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    preplayAnchors.Place(ScoresButton, {183, 4, 84, 28}, topRight);
+    aboutButton = MakeButton(PreplayPanel, QStringLiteral("&About..."), 16, QStringLiteral("View the About Box"));
+    preplayAnchors.Place(aboutButton, {272, 4, 84, 28}, topRight);
+    ExitButton = MakeButton(PreplayPanel, QStringLiteral("E&xit"), 16, QStringLiteral("Exit the application"));
+    preplayAnchors.Place(ExitButton, {361, 4, 84, 28}, topRight);
+
+    PlayPanel = new QWidget(this);
+    formAnchors.Place(PlayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
+    Label3 = new QLabel(QStringLiteral("Lives:"), PlayPanel);
+    Label3->setFont(ArialFont(16));
+    playAnchors.Place(Label3, {5, 10, 41, 18}, Anchors::Left | Anchors::Top);
+    livesArea = new LivesArea(this, PlayPanel);
+    livesArea->setToolTip(QStringLiteral("The number of lives remaining"));
+    playAnchors.Place(livesArea, {52, 7, 130, 24}, Anchors::Left | Anchors::Top | Anchors::Right);
+    playOptionsButton = MakeButton(PlayPanel, QStringLiteral("&Options..."), 16,
+                                   QStringLiteral("Change options such as the sounds played"));
+    playAnchors.Place(playOptionsButton, {183, 4, 84, 28}, topRight);
+    endGameButton = MakeButton(PlayPanel, QStringLiteral("&Quit"), 16,
+                               QStringLiteral("End the current game and view the High Scores"));
+    playAnchors.Place(endGameButton, {272, 4, 84, 28}, topRight);
+    pauseButton = MakeButton(PlayPanel, QStringLiteral("&Pause"), 16,
+                             QStringLiteral("Suspend the current game so it can be resumed later"));
+    playAnchors.Place(pauseButton, {361, 4, 84, 28}, topRight);
+    PlayPanel->hide();
+
+    bestWordsLabel = new QLabel(QStringLiteral("Best words:"), this);
+    bestWordsLabel->setFont(ArialFont(16));
+    formAnchors.Place(bestWordsLabel, {390, 37, 82, 18}, Anchors::Top | Anchors::Right);
+    bestWordList = new QListWidget(this);
+    bestWordList->setFont(ArialFont(20));
+    bestWordList->setToolTip(QStringLiteral("The words with the highest scores in the current game"));
+    bestWordList->setUniformItemSizes(true);
+    bestWordList->setFocusPolicy(Qt::NoFocus);
+    bestWordList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    bestWordList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette listPalette = bestWordList->palette();
+    listPalette.setColor(QPalette::Base, listPalette.color(QPalette::ToolTipBase));
+    listPalette.setColor(QPalette::Text, listPalette.color(QPalette::ToolTipText));
+    bestWordList->setPalette(listPalette);
+    formAnchors.Place(bestWordList, {390, 56, 181, 199}, Anchors::Top | Anchors::Right | Anchors::Bottom);
+
+    const int bottomRight = Anchors::Right | Anchors::Bottom;
+    helpButton = MakeButton(this, QStringLiteral("&Help"), 24,
+                            QStringLiteral("View the help information about this dialog"));
+    formAnchors.Place(helpButton, {390, 260, 181, 36}, bottomRight);
+    clearButton = MakeButton(this, QStringLiteral("&Clear"), 24, QStringLiteral("Deselect all the selected tiles"));
+    formAnchors.Place(clearButton, {390, 301, 181, 36}, bottomRight);
+    clearButton->setEnabled(false);
+    enterButton = MakeButton(this, QStringLiteral("&Enter"), 24, QStringLiteral("Enter the word shown below"));
+    formAnchors.Place(enterButton, {390, 345, 181, 36}, bottomRight);
+    enterButton->setEnabled(false);
+    wordInProgress = MakeInfoText(this, QString(), 20,
+                                  QStringLiteral("The word formed by the selected tiles (with its score)"));
+    formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
+
+    // Not part of the designed layout: a quiet line under the score that explains why no word
+    // is accepted when the chosen dictionary cannot be read.
+    dictionaryNoticeLabel = new QLabel(this);
+    dictionaryNoticeLabel->setWordWrap(true);
+    dictionaryNoticeLabel->setFont(ArialFont(12));
+    dictionaryNoticeLabel->setStyleSheet(QStringLiteral("color: #8b0000;"));
+    formAnchors.Place(dictionaryNoticeLabel, {4, 384, 380, 32}, Anchors::Left | Anchors::Bottom);
+    dictionaryNoticeLabel->hide();
+
+    // Tab order inside each panel, as designed.
+    setTabOrder(StartButton, preplayOptionsButton);
+    setTabOrder(preplayOptionsButton, ScoresButton);
+    setTabOrder(ScoresButton, aboutButton);
+    setTabOrder(aboutButton, ExitButton);
+    setTabOrder(playOptionsButton, endGameButton);
+    setTabOrder(endGameButton, pauseButton);
+
+    EvolveTimer = new QTimer(this);
+    TumbleTimer = new QTimer(this);
+
+    connect(StartButton, &QPushButton::clicked, this, &TGlimmerForm::StartButtonClick);
+    connect(preplayOptionsButton, &QPushButton::clicked, this, &TGlimmerForm::preplayOptionsButtonClick);
+    connect(ScoresButton, &QPushButton::clicked, this, &TGlimmerForm::ScoresButtonClick);
+    connect(aboutButton, &QPushButton::clicked, this, &TGlimmerForm::aboutButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TGlimmerForm::ExitButtonClick);
+    connect(playOptionsButton, &QPushButton::clicked, this, &TGlimmerForm::OptionsClick);
+    connect(endGameButton, &QPushButton::clicked, this, &TGlimmerForm::EndGameClick);
+    connect(pauseButton, &QPushButton::clicked, this, &TGlimmerForm::pauseButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TGlimmerForm::helpButtonClick);
+    connect(clearButton, &QPushButton::clicked, this, &TGlimmerForm::clearButtonClick);
+    connect(enterButton, &QPushButton::clicked, this, &TGlimmerForm::EnterButtonClick);
+    connect(EvolveTimer, &QTimer::timeout, this, &TGlimmerForm::EvolveTimerTick);
+    connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) {
+            FormApplicationEventsActivate();
+        }
+    });
+}
+
+void TGlimmerForm::FormCreate()
+{
+    {
+        Persist settings(false);
+        WindowState state = WindowState::Normal;
+        settings.windowPlacement(this, &state);
+        if (state == WindowState::Maximized) {
+            setWindowState(ApplyWindowState(windowState(), state));
+        }
+    }
+
+    board = std::make_unique<Board>(boardRows, tilesPerRow);
+    board->FillWithTitle();
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(backgroundColour & 0xFF, (backgroundColour >> 8) & 0xFF,
+                                              (backgroundColour >> 16) & 0xFF));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    // Half the outer size after the placement was restored.
+    const QSize outer = frameGeometry().size();
+    setMinimumSize(std::max(outer.width() / 2, 1), std::max(outer.height() / 2, 1));
+
+    captionTemplate = windowTitle() + QStringLiteral(" ()");
+}
+
+void TGlimmerForm::FormOnIdle()
+{
+    if (firstIdleSeen) {
+        return;
+    }
+    firstIdleSeen = true;
+    show();
+}
+
+void TGlimmerForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    formAnchors.Apply(size());
+    preplayAnchors.Apply(PreplayPanel->size());
+    playAnchors.Apply(PlayPanel->size());
+    if (isVisible()) {
+        SaveWindowPlacement(windowState());
+    }
+    FormResize();
+}
+
+void TGlimmerForm::FormResize()
+{
+    DropBestWordsBeyondVisibleRows();
+    update();
+}
+
+void TGlimmerForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible()) {
+        SaveWindowPlacement(windowState());
+    }
+}
+
+void TGlimmerForm::SaveWindowPlacement(Qt::WindowStates state)
+{
+    Persist settings(true);
+    WindowState own = WindowStateFrom(state);
+    settings.windowPlacement(this, &own);
+    if (NewGameForm != nullptr) {
+        WindowState dialogState = WindowStateFrom(NewGameForm->windowState());
+        settings.windowPlacement(NewGameForm, &dialogState);
+    }
+}
+
+void TGlimmerForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool wasMinimised = change->oldState() & Qt::WindowMinimized;
+    const bool isMinimised = windowState() & Qt::WindowMinimized;
+    if (isMinimised && !wasMinimised) {
+        FormApplicationEventsMinimize();
+    } else if (wasMinimised && !isMinimised) {
+        FormApplicationEventsRestore();
+    }
+}
+
+void TGlimmerForm::FormApplicationEventsActivate()
+{
+    if (isActiveWindow() && IsPlayPanelShown()) {
+        setFocus();
+    }
+}
+
+void TGlimmerForm::FormApplicationEventsMinimize()
+{
+    if (!IsPlayPanelShown() || minimised.saved) {
+        return;
+    }
+    minimised = {true, EvolveTimer->isActive(), TumbleTimer->isActive(), boardHidden};
+    SuspendPlay(true);
+}
+
+void TGlimmerForm::FormApplicationEventsRestore()
+{
+    if (!minimised.saved) {
+        return;
+    }
+    const SuspendedPlay before = minimised;
+    minimised = {};
+    if (!IsPlayPanelShown()) {
+        return;
+    }
+    if (before.evolveRunning && before.tumbleRunning && !before.hidden) {
+        ResumePlay();
+        return;
+    }
+    // Paused behind a question, in the options, or clearing at the end of a round: go back to
+    // exactly that, and let whoever suspended play resume it.
+    boardHidden = before.hidden;
+    update();
+    if (before.tumbleRunning) {
+        TumbleTimer->start();
+    }
+    if (before.evolveRunning) {
+        EvolveTimer->start();
+    }
+}
+
+void TGlimmerForm::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TGlimmerForm::FormCloseQuery()
+{
+    // A load runs nested message loops under this window; closing now would pull the words
+    // table from under it.
+    if (loadingDictionary) {
+        return false;
+    }
+    if (IsPlayPanelShown()) {
+        if (EvolveTimer->isActive()) {
+            ConfirmPauseOrQuit(false);
+        }
+        return false;
+    }
+    return true;
+}
+
+void TGlimmerForm::keyPressEvent(QKeyEvent* event)
+{
+    // The Enter button is the window's default button: the return key presses it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        if (enterButton->isEnabled() && enterButton->isVisible()) {
+            enterButton->click();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,150 @@
+// Word entry: the word in progress, entering words for points and lives, the best words.
+#include "glimform/glimform.h"
+
+#include "dialogs/newgame.h"
+#include "glimform/LivesArea.h"
+#include "settings/Sounder.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+
+void TGlimmerForm::SelectDragTile(bool keepClicked)
+{
+    std::vector<Chip*> changed;
+    const std::string letters = board->Select(dragTile, keepClicked, changed);
+    if (changed.empty()) {
+        return;
+    }
+    const bool valid = ShowWordInProgress(letters, true, changed);
+    PlaySound(valid ? 1 : 0, NewGameForm->GetSelectTileSounds());
+}
+
+bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles)
+{
+    const std::string word = words.Lookup(letters);
+    const bool valid = !word.empty();
+    // Dictionary text is Windows-1252, which Latin-1 decoding matches for every letter a
+    // word may hold.
+    const QString text = valid ? QString::fromLatin1(word) + QStringLiteral(" (%1)").arg(board->SelectionValue())
+                               : QString::fromLatin1(letters);
+    enterButton->setEnabled(valid);
+    clearButton->setEnabled(!letters.empty());
+    if (setText) {
+        wordInProgress->setText(text);
+    }
+    PaintTiles(tiles);
+    return valid;
+}
+
+void TGlimmerForm::EnterWord()
+{
+    const std::uint32_t old = score;
+    // Kept within 32 bits: a huge word tops the score out instead of wrapping it to a small one.
+    const std::uint64_t total = std::uint64_t{old} + board->SelectionValue();
+    SetScore(static_cast<std::uint32_t>(std::min<std::uint64_t>(total, UINT32_MAX)));
+    std::vector<Chip*> removed;
+    board->RemoveSelected(removed);
+    if (removed.empty()) {
+        return;
+    }
+    const std::uint32_t newLives = score / pointsPerLife - old / pointsPerLife;
+    if (newLives > 0) {
+        SetLives(lives + newLives);
+    }
+    const std::uint32_t value = score - old;
+    UpdateBestWords(value, wordInProgress->text());
+    ShowWordInProgress({}, false, removed);
+
+    if (NewGameForm->GetEnterWordSounds()) {
+        if (newLives != 0) {
+            sounder->play(SoundEvent::NewLife);
+        } else if (value >= highWordValue) {
+            sounder->play(SoundEvent::HighWord);
+        } else {
+            sounder->play(SoundEvent::LowWord);
+        }
+    }
+}
+
+void TGlimmerForm::ClearWord()
+{
+    std::vector<Chip*> changed;
+    board->ClearSelection(changed);
+    if (!changed.empty()) {
+        ShowWordInProgress({}, true, changed);
+    }
+}
+
+int TGlimmerForm::VisibleBestWordRows() const
+{
+    return std::max(0, bestWordList->viewport()->height() / 23);
+}
+
+void TGlimmerForm::UpdateBestWords(std::uint32_t value, const QString& text)
+{
+    DropBestWordsBeyondVisibleRows();
+    const std::size_t n = bestValues.size();
+    const std::size_t rows = static_cast<std::size_t>(VisibleBestWordRows());
+    std::size_t i = 0;
+    for (; i < n; ++i) {
+        if (bestValues[i] < value) {
+            break;
+        }
+        if (bestValues[i] == value) {
+            const QList<QListWidgetItem*> same = bestWordList->findItems(text, Qt::MatchFixedString);
+            if (same.isEmpty()) {
+                break;
+            }
+            const int k = bestWordList->row(same.front());
+            if (k > static_cast<int>(i)) {
+                bestWordList->insertItem(static_cast<int>(i), bestWordList->takeItem(k));
+            }
+            bestWordList->setCurrentRow(static_cast<int>(i));
+            return;
+        }
+    }
+    if (i == n && rows == n) {
+        // The list is full and the word ranks last.
+        bestWordList->setCurrentRow(-1);
+        bestWordList->clearSelection();
+        return;
+    }
+    if (rows == n) {
+        bestValues.pop_back();
+        delete bestWordList->takeItem(bestWordList->count() - 1);
+    }
+    bestValues.insert(bestValues.begin() + static_cast<std::ptrdiff_t>(i), value);
+    auto* item = new QListWidgetItem(text);
+    item->setSizeHint({0, 23});
+    bestWordList->insertItem(static_cast<int>(i), item);
+    bestWordList->setCurrentRow(static_cast<int>(i));
+}
+
+void TGlimmerForm::DropBestWordsBeyondVisibleRows()
+{
+    const std::size_t rows = static_cast<std::size_t>(VisibleBestWordRows());
+    while (bestValues.size() > rows) {
+        bestValues.pop_back();
+        delete bestWordList->takeItem(bestWordList->count() - 1);
+    }
+}
+
+QString TGlimmerForm::BestWordText() const
+{
+    return bestWordList->count() > 0 ? bestWordList->item(0)->text() : QString();
+}
+
+void TGlimmerForm::SetScore(std::uint32_t value)
+{
+    score = value;
+    valueLabel->setText(QString::number(value));
+}
+
+void TGlimmerForm::SetLives(std::uint32_t value)
+{
+    lives = value;
+    livesArea->repaint();
+}

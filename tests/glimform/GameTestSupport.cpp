@@ -1,0 +1,110 @@
+#include "GameTestSupport.h"
+
+#include "board/Board.h"
+#include "board/PickLetter.h"
+
+#include <gtest/gtest.h>
+#include "glimform/glimform.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+#include "settings/Sounder.h"
+
+#include <QFile>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+GameFixture::GameFixture(bool howToPlay)
+{
+    UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
+    {
+        Persist settings(true);
+        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("TestWords"));
+        settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
+    }
+    // Each event's sound is a small file holding the event's name, so a recording output tells
+    // which event played.
+    const char* names[] = {"SelectTile", "SelectWord", "NewLife", "EndRound", "HighWord", "LowWord"};
+    for (int event = 0; event < SoundEventCount; ++event) {
+        const QString path = settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(names[event]);
+        file.close();
+        auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
+                                       QStringLiteral("\\.current"));
+        key->SetString(QString(), path);
+        key->Flush();
+    }
+    windows = std::make_unique<GameWindows>();
+    form = windows->glimmerForm.get();
+    form->show();
+}
+
+GameFixture::~GameFixture()
+{
+    windows.reset();
+    UserRegistry::SetFilePath(QString());
+}
+
+void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)
+{
+    bool first = true;
+    for (const auto& [row, column] : cells) {
+        form->dragTile = form->board->Cell(row, column);
+        form->SelectDragTile(!first);
+        first = false;
+    }
+}
+
+void GameFixture::PlaceAndSelectWord(const std::vector<std::string>& tiles)
+{
+    std::vector<std::pair<int, int>> cells;
+    int column = 0;
+    for (const std::string& letter : tiles) {
+        Chip* chip = form->board->Cell(0, column);
+        std::string text = letter;
+        chip->Set(text, text == "QU" ? 9u : LetterValue(text.front()));
+        cells.emplace_back(0, column);
+        column += 2;
+    }
+    SelectChain(cells);
+}
+
+void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
+{
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(1);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, title] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (title != nullptr) {
+            *title = modal->windowTitle();
+        }
+        answer(modal);
+    });
+    poll->start();
+}
+
+void PressMessageButton(QWidget* box, int standardButton)
+{
+    auto* messageBox = qobject_cast<QMessageBox*>(box);
+    ASSERT_NE(messageBox, nullptr);
+    QAbstractButton* button = messageBox->button(static_cast<QMessageBox::StandardButton>(standardButton));
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+void FinishDialog(QWidget* dialog, bool accepted)
+{
+    auto* d = qobject_cast<QDialog*>(dialog);
+    ASSERT_NE(d, nullptr);
+    d->done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/GameWindows.h"
+#include "platform/SoundOutput.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Chip;
+class TGlimmerForm;
+
+// Records what the game asked to play instead of playing it.
+class RecordingOutput : public SoundOutput {
+public:
+    void PlayImage(const QByteArray& image) override { played.push_back(QString::fromLatin1(image)); }
+    void PlayFile(const QString& path) override { played.push_back(path); }
+    std::vector<QString> played;
+};
+
+// A fresh settings file, the six windows, and the test dictionary chosen with How To Play off.
+class GameFixture {
+public:
+    explicit GameFixture(bool howToPlay = false);
+    ~GameFixture();
+
+    // Chooses the chain of tiles at these cells, clicking the first and dragging over the rest.
+    void SelectChain(const std::vector<std::pair<int, int>>& cells);
+    // Places the letters along row 0 from the left and selects them as one chain.
+    void PlaceAndSelectWord(const std::vector<std::string>& tiles);
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<GameWindows> windows;
+    TGlimmerForm* form = nullptr;
+};
+
+// Answers the next modal window from inside its event loop: `answer` receives it and must
+// close it. Returns the title it had.
+void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title = nullptr);
+// Presses the message box button of that role, or closes a dialog with the given result.
+void PressMessageButton(QWidget* box, int standardButton);
+void FinishDialog(QWidget* dialog, bool accepted);
