@@ -4,6 +4,7 @@
 #include "dictionary/Words.h"
 #include "glimform/Anchors.h"
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -79,6 +80,13 @@ public:
     // Rendering.
     void PaintTiles(const std::vector<Chip*>& tiles);
     void livesAreaPaint(QPainter& painter);
+    // Fills `strips` vertical strips, each stripWidth wide and `height` high, from topLeft, with
+    // the board colour and the bevelled frame rings.
+    void PaintBoardBackground(QPainter& canvas, int strips, int stripWidth, QPoint topLeft, int height);
+    // Draws the given cells of `board` (occupied ones as faces with letter and value; the chain's
+    // red line through the centres in chain order), with board coordinate (0,0) at `origin`.
+    void PaintTileSet(QPainter& canvas, Board& board, const std::vector<Chip*>& cells,
+                      const std::vector<Chip*>& chain, QPoint origin);
 
     // The dictionary file the Dictionary option names, beside the program.
     QString DictionaryPath() const;

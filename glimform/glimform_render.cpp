@@ -75,3 +75,12 @@ void TGlimmerForm::livesAreaPaint(QPainter& painter)
         painter.drawEllipse(static_cast<int>(i) * (size + 2) + 1, 1, size, size);
     }
 }
+
+void TGlimmerForm::PaintBoardBackground(QPainter& canvas, int strips, int stripWidth, QPoint topLeft, int height)
+{
+    canvas.fillRect(QRect(topLeft.x(), topLeft.y(), strips * stripWidth, height), FromBgr(boardColour));
+}
+
+void TGlimmerForm::PaintTileSet(QPainter&, Board&, const std::vector<Chip*>&, const std::vector<Chip*>&, QPoint)
+{
+}
