@@ -69,10 +69,12 @@ TSDictionaryList::~TSDictionaryList()
 
 std::optional<std::string> TSDictionaryList::FailedName() const
 {
+    // Every entry is checked, so each one that changed on disk is read again now.
+    std::optional<std::string> failed;
     for (Dictionary* dictionary : dictionaries)
-        if (!dictionary->IsValid())
-            return dictionary->Name();
-    return std::nullopt;
+        if (!dictionary->IsValid() && !failed)
+            failed = dictionary->Name();
+    return failed;
 }
 
 bool TSDictionaryList::IsValid(std::size_t index) const
