@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/UserRegistry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <sstream>
+
+// Points the per-user registry at a file in a fresh temporary folder for one test.
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        registryPath = folder.filePath(QStringLiteral("user.reg"));
+        UserRegistry::SetFilePath(registryPath);
+    }
+    void TearDown() override { UserRegistry::SetFilePath({}); }
+
+    QString RegistryText() const
+    {
+        QFile file(registryPath);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void SetRegistryText(const QString& text) const
+    {
+        QFile file(registryPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+    }
+
+    QTemporaryDir folder;
+    QString registryPath;
+};
+
+// Waits for the next modal message box, lets `inspect` look at it, then presses `answer`.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox&)> inspect = {})
+{
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (inspect)
+            inspect(*box);
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->reject();
+    });
+    timer->start(5);
+}
+
+// Collects what is written to std::cerr while it lives.
+class CaptureStandardError {
+public:
+    CaptureStandardError() : previous(std::cerr.rdbuf(text.rdbuf())) {}
+    ~CaptureStandardError() { std::cerr.rdbuf(previous); }
+    std::string Text() const { return text.str(); }
+
+private:
+    std::ostringstream text;
+    std::streambuf* previous;
+};
