@@ -84,14 +84,3 @@ TEST(RegistryFileFormat, UnparsableLinesKeepTheGoodValuesAndSurviveAWrite)
         EXPECT_TRUE(written.contains(QString::fromUtf8(kept))) << kept;
     EXPECT_EQ(Read(written.toUtf8()), map);
 }
-
-TEST(RegistryFileFormat, NameEncodingRoundTrips)
-{
-    const QString name = QStringLiteral("%2F/\\@\x01 plain");
-    const QString encoded = EncodeRegistryName(name);
-    EXPECT_FALSE(encoded.contains(u'/'));
-    EXPECT_FALSE(encoded.contains(u'\\'));
-    EXPECT_EQ(DecodeRegistryName(encoded), name);
-    EXPECT_EQ(DecodeRegistryName(QStringLiteral("100%")), QStringLiteral("100%"));
-    EXPECT_EQ(DecodeRegistryName(QStringLiteral("%4")), QStringLiteral("%4"));
-}

@@ -44,5 +44,4 @@ TEST(SoundEffectOutput, PlayingImagesFilesAndNothingInTurnIsSafe)
     output.PlayImage(QByteArray("not a wave file"));
     output.PlayFile(QString());
     QTest::qWait(50);
-    SUCCEED();
 }
