@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+
+#include <cstdint>
 
 class TGlimmerForm;
 
@@ -15,3 +18,8 @@ protected:
 private:
     TGlimmerForm* form;
 };
+
+// One lives symbol, `size` pixels square, on `background` (0x00BBGGRR): an orange frown for one
+// life, an amber straight mouth for two, a yellow smile for three or more. Drawn at four times
+// the size and reduced for a smooth edge. A null image when 4 * size is 8 or less.
+QImage LivesFace(std::uint32_t lives, int size, std::uint32_t background);

@@ -3,8 +3,11 @@
 #include "board/Board.h"
 #include "dictionary/Words.h"
 #include "glimform/Anchors.h"
+#include "glimform/TileFaces.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -77,7 +80,13 @@ public:
     // The best word of the game as shown in the best words list, or empty.
     QString BestWordText() const;
 
-    // Rendering.
+    // Rendering. The window keeps its picture in `boardImage`: a full paint lays the board out
+    // into it again, a changed list repaints just those cells into it, and paintEvent copies it.
+    void FormPaint();
+    // Fits the board into the space left of the right-hand column and below the score, draws its
+    // background and frame on `canvas` (client coordinates) and, unless hidden, the given cells.
+    // Returns false, drawing nothing, when the space is too small for a board.
+    bool LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells);
     void PaintTiles(const std::vector<Chip*>& tiles);
     void livesAreaPaint(QPainter& painter);
     // Fills `strips` vertical strips, each stripWidth wide and `height` high, from topLeft, with
@@ -87,6 +96,20 @@ public:
     // red line through the centres in chain order), with board coordinate (0,0) at `origin`.
     void PaintTileSet(QPainter& canvas, Board& board, const std::vector<Chip*>& cells,
                       const std::vector<Chip*>& chain, QPoint origin);
+    // The cached face of the tile's value at its rectangle's size, in device pixels for `ratio`.
+    const QImage& TileFace(const Chip& tile, const BoardRect& rect, qreal ratio);
+    QPoint BoardToClient(BoardPoint point) const;
+    BoardPoint ClientToBoard(QPoint point) const;
+
+    // Input.
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Submits the chain when the pointer, at `pointer` in client coordinates, is on its
+    // selected tile and the chain forms a word.
+    void FormDblClick(QPoint pointer);
+    // Returns whether the key was one of the game's; others are left to the toolkit.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     // The dictionary file the Dictionary option names, beside the program.
     QString DictionaryPath() const;
@@ -108,6 +131,8 @@ public:
     const std::uint32_t backgroundColour = 0xF0CAA6;
     const std::uint32_t boardColour = 0x569C56;
     const std::uint32_t selectionColour = 0x4040FF;
+    const std::uint32_t frameShadowColour = 0xBD9773;
+    const std::uint32_t frameLightColour = 0xFFFDD9;
     QString tileFontName;
 
     // Game state.
@@ -123,6 +148,17 @@ public:
     std::uint32_t score = 0;
     std::vector<std::uint32_t> bestValues;
     QString captionTemplate;
+
+    // Rendering state. The board's left edge is at client x = boardOriginX, its bottom edge
+    // boardOriginY pixels above the client area's bottom.
+    std::int32_t boardOriginX = 0;
+    std::int32_t boardOriginY = 0;
+    TileFaces faceCache;
+    // Whether the last layout found room for the board and gave it its geometry.
+    bool boardLaidOut = false;
+    QImage boardImage;
+    // The parts of boardImage repainted by PaintTiles that the screen has not shown yet.
+    QRegion pendingTiles;
 
     // Components.
     QLabel* Label1;
@@ -156,6 +192,10 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // Which parts of play were running when the window was minimised, so that restoring

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -343,16 +342,4 @@ bool TGlimmerForm::FormCloseQuery()
         return false;
     }
     return true;
-}
-
-void TGlimmerForm::keyPressEvent(QKeyEvent* event)
-{
-    // The Enter button is the window's default button: the return key presses it.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        if (enterButton->isEnabled() && enterButton->isVisible()) {
-            enterButton->click();
-        }
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -1,0 +1,153 @@
+// Pointer and keyboard input of the main window: building the chain by clicks and drags,
+// submitting and clearing it by keys and double clicks, and starting a game between games.
+#include "glimform/glimform.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+void TGlimmerForm::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    // A press on a panel reaches the window too; only its own client area counts.
+    if (childAt(at) != nullptr) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void TGlimmerForm::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    FormMouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TGlimmerForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    FormMouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void TGlimmerForm::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (childAt(at) != nullptr) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    // Qt sends the double click in place of the second press: the game handles the double
+    // click first and then that press, so a chain that is no word loses the clicked tile.
+    if (event->button() == Qt::LeftButton) {
+        FormDblClick(at);
+    }
+    FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void TGlimmerForm::keyPressEvent(QKeyEvent* event)
+{
+    if (FormKeyDown(event->key(), event->modifiers())) {
+        return;
+    }
+    // The Enter button is the window's default button: the return key presses it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        if (enterButton->isEnabled() && enterButton->isVisible()) {
+            enterButton->click();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TGlimmerForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
+{
+    if (button != Qt::LeftButton) {
+        return;
+    }
+    if (IsPlaying()) {
+        std::int32_t closeness = 0;
+        dragTile = boardLaidOut ? board->ChipAt(ClientToBoard({x, y}), closeness) : nullptr;
+        if (dragTile != nullptr) {
+            SelectDragTile(false);
+        }
+    } else if (!IsPlayPanelShown()) {
+        StartGame(false);
+    }
+}
+
+void TGlimmerForm::FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y)
+{
+    if (!IsPlaying()) {
+        return;
+    }
+    if (!(buttons & Qt::LeftButton)) {
+        dragTile = nullptr;
+        return;
+    }
+    if (!boardLaidOut) {
+        return;
+    }
+    std::int32_t closeness = 0;
+    Chip* tile = board->ChipAt(ClientToBoard({x, y}), closeness);
+    if (tile == nullptr || tile == dragTile) {
+        return;
+    }
+    if (!tile->IsSelected()) {
+        const std::vector<Chip*> chain = board->Selection();
+        const bool joins = chain.empty() || std::any_of(chain.begin(), chain.end(), [tile](const Chip* link) {
+                               return Board::IsAdjacent(link, tile);
+                           });
+        // Brushing along the rim between two tiles must not pick up the next one.
+        const BoardRect rect = tile->Rect();
+        const std::int32_t depth = (rect.right - rect.left + rect.bottom - rect.top) / 32;
+        if (!joins || depth > closeness) {
+            return;
+        }
+    }
+    dragTile = tile;
+    SelectDragTile(true);
+}
+
+void TGlimmerForm::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    if (IsPlaying() && button == Qt::LeftButton) {
+        dragTile = nullptr;
+    }
+}
+
+void TGlimmerForm::FormDblClick(QPoint pointer)
+{
+    if (!IsPlaying() || !boardLaidOut) {
+        return;
+    }
+    std::int32_t closeness = 0;
+    const Chip* tile = board->ChipAt(ClientToBoard(pointer), closeness);
+    if (tile != nullptr && tile->IsSelected() && enterButton->isEnabled()) {
+        EnterWord();
+    }
+}
+
+bool TGlimmerForm::FormKeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (!IsPlaying()) {
+        return false;
+    }
+    switch (key) {
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        if (clearButton->isEnabled()) {
+            ClearWord();
+        }
+        return true;
+    case Qt::Key_Space:
+        if (enterButton->isEnabled()) {
+            EnterWord();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
