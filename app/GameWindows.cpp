@@ -2,6 +2,7 @@
 
 #include "dialogs/Howto.h"
 #include "dialogs/about.h"
+#include "dialogs/help.h"
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
 #include "dictionary/dictload.h"
@@ -9,8 +10,11 @@
 
 GameWindows::GameWindows()
 {
+    // Help requests from every window go to our help window from now on.
+    helpService = std::make_unique<HelpService>();
     glimmerForm = std::make_unique<TGlimmerForm>();
     GlimmerForm = glimmerForm.get();
+    SetWindowHelpContext(GlimmerForm, 20);
     // The dialogs are windows of their own, not children of the main window: the main window is
     // disabled while How To Play and the loading window must stay usable.
     newGameForm = std::make_unique<TNewGameForm>();
@@ -39,4 +43,5 @@ GameWindows::~GameWindows()
     NewGameForm = nullptr;
     glimmerForm.reset();
     GlimmerForm = nullptr;
+    helpService.reset();
 }

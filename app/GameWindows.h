@@ -8,6 +8,7 @@ class TOptionsForm;
 class TDictionaryLoading;
 class TAboutBox;
 class THowToPlay;
+class HelpService;
 
 // The game's six windows, created in this order and destroyed in reverse; each sets its
 // global object while it lives.
@@ -23,4 +24,6 @@ struct GameWindows {
     std::unique_ptr<TDictionaryLoading> dictionaryLoading;
     std::unique_ptr<TAboutBox> aboutBox;
     std::unique_ptr<THowToPlay> howToPlay;
+    // Shows help topics for every window; lives as long as the windows.
+    std::unique_ptr<HelpService> helpService;
 };

@@ -1,6 +1,34 @@
 #pragma once
 
 #include <QDialog>
+#include <QLineEdit>
+
+class QLabel;
+class QPushButton;
+
+// The support mail address and the home page shown in the about box.
+inline constexpr char SupportMailAddress[] = "support@quirkwell.example";
+inline constexpr char HomePageAddress[] = "https://www.quirkwell.example/glimmerquake/";
+
+// A read-only, borderless edit field that looks and acts as a link.
+class LinkField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    LinkField(const QString& address, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Asks the desktop to compose a support mail to the address in `sender`, an edit field; any
+// other sender is ignored.
+void OpenMailLink(QObject* sender);
+// Asks the desktop to open the web address in `sender`, an edit field; any other sender is ignored.
+void OpenLink(QObject* sender);
 
 // The about box: version, support and home page links.
 class TAboutBox : public QDialog {
@@ -8,6 +36,16 @@ class TAboutBox : public QDialog {
 
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
+    // Stores the box's position.
+    ~TAboutBox() override;
+
+    LinkField* MailSupportLink;
+    LinkField* HomePageLink;
+    QPushButton* OKButton;
+
+protected:
+    // Esc closes the box as OK does.
+    void reject() override { accept(); }
 };
 
 extern TAboutBox* AboutBox;

@@ -1,41 +1,107 @@
 #include "dialogs/newgame.h"
 
+#include "dialogs/help.h"
 #include "dialogs/options.h"
+#include "platform/HelpContext.h"
+#include "settings/Persist.h"
+#include "settings/WindowState.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTreeWidget>
+#include <QUrl>
+
+#include <algorithm>
 
 TNewGameForm* NewGameForm = nullptr;
 
-TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent)
+namespace {
+
+constexpr int designedWidths[3] = {70, 170, 120};
+
+QPushButton* MakeButton(const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(hint);
+    return button;
+}
+
+} // namespace
+
+TNewGameForm::TNewGameForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      formAnchors(QSize(499, 340)), groupAnchors(QSize(381, 327))
 {
     setObjectName(QStringLiteral("NewGameForm"));
-    setWindowTitle(QStringLiteral("Scores"));
+    setWindowTitle(tr("Scores"));
+    QFont captions(QStringLiteral("Arial"));
+    captions.setPixelSize(16);
+    setFont(captions);
     resize(499, 340);
+    SetWindowHelpContext(this, 10);
 
-    HighScoresGroup = new QGroupBox(this);
-    HighScoresGroup->setGeometry(8, 6, 381, 327);
+    // Created in tab order: the buttons on the right, then the group with its list and buttons.
+    OKButton = MakeButton(tr("&Start"), tr("Start a new game"), this);
+    OKButton->setDefault(true);
+    CancelButton = MakeButton(tr("&Close"), tr("Close this window"), this);
+    helpButton = MakeButton(tr("&Help"), tr("View the help information about this dialog"), this);
+    OptionsButton = MakeButton(tr("&Options..."), tr("Change options such as your nickname"), this);
+    HighScoresGroup = new QGroupBox(tr(" High Scores"), this);
     HighScoreTable = new QTreeWidget(HighScoresGroup);
-    HighScoreTable->setGeometry(8, 22, 364, 262);
+    HighScoreTable->setToolTip(tr("The highest scores achieved on this computer"));
     HighScoreTable->setHeaderLabels({tr("Score"), tr("Player"), tr("Best Word")});
     HighScoreTable->setRootIsDecorated(false);
+    HighScoreTable->setUniformRowHeights(true);
+    HighScoreTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HighScoreTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    HighScoreTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    HighScoreTable->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     HighScoreTable->header()->setSectionsClickable(false);
+    HighScoreTable->header()->setStretchLastSection(false);
+    // The new entry stays marked while the focus is on the buttons.
+    QPalette colours = HighScoreTable->palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    HighScoreTable->setPalette(colours);
+    for (int column = 0; column < 3; ++column)
+        HighScoreTable->setColumnWidth(column, designedWidths[column]);
+    hallOfFameButton = MakeButton(tr("Hall of &Fame..."), tr("View the Hall of Fame web page"), HighScoresGroup);
+    mailHighScoreButton =
+        MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
+    mailHighScoreButton->setEnabled(false);
 
-    StartButton = new QPushButton(tr("&Start"), this);
-    StartButton->setGeometry(396, 14, 96, 28);
-    StartButton->setDefault(true);
-    CloseButton = new QPushButton(tr("Close"), this);
-    CloseButton->setGeometry(396, 50, 96, 28);
-    OptionsButton = new QPushButton(tr("&Options..."), this);
-    OptionsButton->setGeometry(396, 305, 96, 28);
+    formAnchors.Place(HighScoresGroup, QRect(8, 6, 381, 327), Anchors::All);
+    formAnchors.Place(OKButton, QRect(396, 13, 96, 28), Anchors::Top | Anchors::Right);
+    formAnchors.Place(CancelButton, QRect(396, 47, 96, 28), Anchors::Top | Anchors::Right);
+    formAnchors.Place(helpButton, QRect(396, 82, 96, 28), Anchors::Top | Anchors::Right);
+    formAnchors.Place(OptionsButton, QRect(396, 305, 96, 28), Anchors::Right | Anchors::Bottom);
+    groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
+    groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
+    groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
+    groupCaption = HighScoresGroup->title();
 
-    connect(StartButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { OpenHelpContext(10); });
     connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(true); });
+    connect(hallOfFameButton, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HallOfFameAddress))); });
 
-    HighScoresGroup->setTitle(options.GetDictionary() + QStringLiteral(" High Scores"));
+    {
+        Persist store(false);
+        WindowState state = WindowState::Normal;
+        store.windowPlacement(this, &state);
+        if (state == WindowState::Maximized)
+            setWindowState(ApplyWindowState(windowState(), state));
+        TransferColumnWidths(store, false);
+    }
+    LayOut();
+    TransferScores(false);
 }
 
 TNewGameForm::~TNewGameForm()
@@ -46,15 +112,27 @@ TNewGameForm::~TNewGameForm()
 int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord)
 {
     switch (kind) {
-    case ScoresKind::ViewScores: setWindowTitle(QStringLiteral("Scores")); break;
-    case ScoresKind::GameEnded: setWindowTitle(QStringLiteral("Game Ended")); break;
-    case ScoresKind::GameOver: setWindowTitle(QStringLiteral("Game Over")); break;
+    case ScoresKind::ViewScores: setWindowTitle(tr("Scores")); break;
+    case ScoresKind::GameEnded: setWindowTitle(tr("Game Ended")); break;
+    case ScoresKind::GameOver: setWindowTitle(tr("Game Over")); break;
     }
+    NewEntryIndex = -1;
+    lastScore = score;
+    pendingScroll = -1;
     if (score > 0) {
-        auto* row = new QTreeWidgetItem({QString::number(score), options.GetNickname(), bestWord});
-        HighScoreTable->insertTopLevelItem(0, row);
-        HighScoreTable->setCurrentItem(row);
+        lastBestWord = bestWord;
+        const int position = scores.RankOf(score);
+        const bool qualifies = scores.MakeRoom(position, Capacity());
+        ShowRows();
+        if (qualifies) {
+            SetEntry(false, position);
+            NewEntryIndex = position;
+        }
+        pendingScroll = position;
     }
+    SelectNewEntry();
+    mailHighScoreButton->setEnabled(false);
+    // Never open the dialog a second time over itself.
     const int result = isVisible() ? QDialog::Rejected : exec();
     SaveSettings();
     return result == QDialog::Accepted ? 1 : 0;
@@ -62,9 +140,8 @@ int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString
 
 void TNewGameForm::ShowOptions(bool allowDictionaryChange)
 {
-    if (OptionsForm->isVisible()) {
+    if (OptionsForm->isVisible())
         return;
-    }
     QString nickname = options.GetNickname();
     QString dictionary = options.GetDictionary();
     bool howToPlay = options.GetHowToPlay();
@@ -72,20 +149,152 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
     bool enterWord = options.GetEnterWordSounds();
     bool selectTile = options.GetSelectTileSounds();
     if (OptionsForm->Execute(allowDictionaryChange, howToPlay, endRound, enterWord, selectTile, dictionary,
-                             nickname) != QDialog::Accepted) {
+                             nickname) != QDialog::Accepted)
         return;
-    }
-    options.SetNickname(nickname);
-    options.SetDictionary(dictionary);
     options.SetHowToPlay(howToPlay);
     options.SetEndRoundSounds(endRound);
     options.SetEnterWordSounds(enterWord);
     options.SetSelectTileSounds(selectTile);
-    HighScoresGroup->setTitle(options.GetDictionary() + QStringLiteral(" High Scores"));
+
+    const QString oldNickname = options.GetNickname();
+    options.SetNickname(nickname);
+    if (options.GetNickname() != oldNickname && allowDictionaryChange) {
+        if (NewEntryIndex >= 0 && NewEntryIndex < scores.Count()) {
+            SetEntry(true, NewEntryIndex);
+            SelectNewEntry();
+        }
+        TransferScores(true);
+    }
+    if (dictionary != options.GetDictionary()) {
+        options.SetDictionary(dictionary);
+        NewEntryIndex = -1;
+        TransferScores(false);
+        SelectNewEntry();
+    }
     SaveSettings();
 }
 
 void TNewGameForm::SaveSettings()
 {
-    options.SaveSettings();
+    Persist store(true);
+    options.Save(store);
+    WindowState state = WindowStateFrom(windowState());
+    store.windowPlacement(this, &state);
+    TransferColumnWidths(store, true);
+}
+
+void TNewGameForm::TransferScores(bool save)
+{
+    if (save) {
+        Persist store(true);
+        scores.Save(store, options.GetDictionary());
+        return;
+    }
+    HighScoresGroup->setTitle(options.GetDictionary() + groupCaption);
+    {
+        const Persist store(false);
+        scores.Load(store, options.GetDictionary());
+    }
+    ShowRows();
+}
+
+void TNewGameForm::SetEntry(bool replace, int index)
+{
+    scores.SetEntry(replace, index, lastScore, options.GetNickname(), lastBestWord);
+    ShowRows();
+    TransferScores(true);
+}
+
+int TNewGameForm::Capacity()
+{
+    return std::max(VisibleRows(), ScoreTable::minCapacity);
+}
+
+void TNewGameForm::TransferColumnWidths(Persist& store, bool save)
+{
+    for (int column = 0; column < 3; ++column) {
+        const QString name = QStringLiteral("ScoresColumnWidth") + QString::number(column);
+        if (save) {
+            store.writeInteger(name, HighScoreTable->columnWidth(column));
+        } else {
+            int width = 0;
+            if (store.readInteger(name, width))
+                HighScoreTable->setColumnWidth(column, width);
+        }
+    }
+}
+
+void TNewGameForm::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    LayOut();
+}
+
+void TNewGameForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (pendingScroll >= 0)
+        ScrollToRank(pendingScroll);
+    pendingScroll = -1;
+}
+
+void TNewGameForm::LayOut()
+{
+    formAnchors.Apply(size());
+    groupAnchors.Apply(HighScoresGroup->size());
+    // A hidden list gets its resize only when first shown; its viewport must have the right
+    // size now, since the capacity of the table is counted from it.
+    if (HighScoreTable->testAttribute(Qt::WA_PendingResizeEvent)) {
+        QResizeEvent resize(HighScoreTable->size(), QSize());
+        QApplication::sendEvent(HighScoreTable, &resize);
+        HighScoreTable->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+}
+
+int TNewGameForm::VisibleRows()
+{
+    LayOut();
+    if (HighScoreTable->topLevelItemCount() == 0)
+        return 0;
+    const int rowHeight = std::max(HighScoreTable->sizeHintForRow(0), 1);
+    return std::max(HighScoreTable->viewport()->height(), 0) / rowHeight;
+}
+
+void TNewGameForm::ShowRows()
+{
+    HighScoreTable->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const ScoreRow& row : scores.Rows()) {
+        QStringList columns{row.score};
+        if (row.hasColumns)
+            columns << row.player << row.bestWord;
+        items << new QTreeWidgetItem(columns);
+    }
+    HighScoreTable->addTopLevelItems(items);
+}
+
+void TNewGameForm::SelectNewEntry()
+{
+    HighScoreTable->clearSelection();
+    QTreeWidgetItem* item = NewEntryIndex >= 0 ? HighScoreTable->topLevelItem(NewEntryIndex) : nullptr;
+    if (item == nullptr) {
+        HighScoreTable->setCurrentItem(nullptr);
+        return;
+    }
+    HighScoreTable->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void TNewGameForm::ScrollToRank(int position)
+{
+    const int count = HighScoreTable->topLevelItemCount();
+    if (count == 0)
+        return;
+    const QModelIndex top = HighScoreTable->indexAt(QPoint(1, 1));
+    const int topRow = top.isValid() ? top.row() : 0;
+    const int visible = std::max(VisibleRows(), 1);
+    if (position >= topRow && position < topRow + visible)
+        return;
+    const int first = std::clamp(position - visible + 1, 0, count - 1);
+    HighScoreTable->scrollToItem(HighScoreTable->topLevelItem(first), QAbstractItemView::PositionAtTop);
 }

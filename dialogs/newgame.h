@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/ScoreTable.h"
+#include "glimform/Anchors.h"
 #include "settings/PlayerOptions.h"
 
 #include <QDialog>
@@ -7,26 +9,33 @@
 
 #include <cstdint>
 
+class Persist;
 class QGroupBox;
 class QPushButton;
 class QTreeWidget;
 
 enum class ScoresKind { ViewScores = 0, GameEnded = 1, GameOver = 2 };
 
+// The web page that lists the best players.
+inline constexpr char HallOfFameAddress[] = "https://www.quirkwell.example/glimmerquake/halloffame.html";
+
 // The high scores dialog, shown between games; it also holds the player's options for the
-// whole run.
+// whole run. Each dictionary has its own table; the one shown is the current dictionary's.
 class TNewGameForm : public QDialog {
     Q_OBJECT
 
 public:
     explicit TNewGameForm(QWidget* parent = nullptr);
+    // Saves the options, the placement and the column widths.
     ~TNewGameForm() override;
 
-    // Ranks a non-zero score into the current dictionary's table and shows the table modally.
-    // Returns 1 when the player chose Start.
+    // Ranks a non-zero score into the current dictionary's table, saving the table when it
+    // enters, and shows the table modally. Returns 1 when the player chose Start.
     int ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord);
-    // Runs the options dialog and applies an accepted change.
+    // Runs the options dialog and applies an accepted change. With allowDictionaryChange, a
+    // new nickname also renames the row the last result entered.
     void ShowOptions(bool allowDictionaryChange);
+    // Writes the options, the placement and the column widths.
     void SaveSettings();
 
     QString GetDictionary() const { return options.GetDictionary(); }
@@ -36,14 +45,49 @@ public:
     bool GetHowToPlay() const { return options.GetHowToPlay(); }
     void SetHowToPlay(bool value) { options.SetHowToPlay(value); }
 
+    // Loads the current dictionary's table into the list (save false) or stores the list.
+    void TransferScores(bool save);
+    // Inserts (replace false) or rewrites the row at `index` with the last result and the
+    // current nickname, then stores the table.
+    void SetEntry(bool replace, int index);
+    // The rows the list shows completely at its current size, at least 12.
+    int Capacity();
+    const ScoreTable& Scores() const { return scores; }
+
+    // The row the last ShowScores entered, or -1.
+    int NewEntryIndex = -1;
+
     QGroupBox* HighScoresGroup;
     QTreeWidget* HighScoreTable;
-    QPushButton* StartButton;
-    QPushButton* CloseButton;
+    QPushButton* hallOfFameButton;
+    QPushButton* mailHighScoreButton;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+    QPushButton* helpButton;
     QPushButton* OptionsButton;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void TransferColumnWidths(Persist& store, bool save);
+    void LayOut();
+    int VisibleRows();
+    void ShowRows();
+    void SelectNewEntry();
+    // Brings `position` into view as the bottom visible row, or back to the top.
+    void ScrollToRank(int position);
+
     PlayerOptions options;
+    ScoreTable scores;
+    QString groupCaption;
+    std::uint32_t lastScore = 0;
+    QString lastBestWord;
+    // The rank of the last result, brought into view when the dialog shows; -1 for none.
+    int pendingScroll = -1;
+    Anchors formAnchors;
+    Anchors groupAnchors;
 };
 
 extern TNewGameForm* NewGameForm;

@@ -1,68 +1,109 @@
 #include "dialogs/options.h"
 
+#include "dialogs/help.h"
+#include "dialogs/sounds.h"
 #include "dictionary/TSDictionaryList.h"
+#include "platform/HelpContext.h"
+#include "settings/Persist.h"
 #include "settings/Utils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 TOptionsForm* OptionsForm = nullptr;
 
-TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent)
+namespace {
+
+template <typename Widget>
+Widget* Placed(Widget* widget, QRect rect, const QString& hint = QString())
+{
+    widget->setGeometry(rect);
+    if (!hint.isEmpty())
+        widget->setToolTip(hint);
+    return widget;
+}
+
+} // namespace
+
+TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(tr("Options"));
-    auto* layout = new QFormLayout(this);
-    NicknameField = new QLineEdit(this);
+    QFont text(QStringLiteral("Arial"));
+    text.setPixelSize(18);
+    setFont(text);
+    setFixedSize(394, 359);
+    SetWindowHelpContext(this, 30);
+
+    // Created in tab order. The design's positions are used as they are, in logical pixels.
+    auto* panel = Placed(new QWidget(this), QRect(9, 9, 376, 304));
+    auto* nicknameLabel = Placed(new QLabel(tr("&Nickname:"), panel), QRect(9, 13, 84, 21));
+    NicknameField = Placed(new QLineEdit(panel), QRect(101, 9, 266, 29), tr("The name used in the High Score table"));
     NicknameField->setMaxLength(100);
-    DictionaryList = new QComboBox(this);
-    HowToPlay = new QCheckBox(tr("Show How To &Play before each game"), this);
-    SelectTileSounds = new QCheckBox(tr("Select tile sounds"), this);
-    EnterWordSounds = new QCheckBox(tr("Enter word sounds"), this);
-    EndRoundSounds = new QCheckBox(tr("End round sounds"), this);
-    OKBtn = new QPushButton(tr("OK"), this);
+    nicknameLabel->setBuddy(NicknameField);
+    auto* dictionaryLabel = Placed(new QLabel(tr("&Dictionary:"), panel), QRect(9, 56, 85, 21));
+    DictionaryList =
+        Placed(new QComboBox(panel), QRect(101, 53, 266, 29), tr("The dictionary used to validate words"));
+    dictionaryLabel->setBuddy(DictionaryList);
+    HowToPlay = Placed(new QCheckBox(tr("Show How To &Play before each game"), panel), QRect(9, 94, 360, 20),
+                       tr("If this is checked, the How To Play information is shown before each game starts"));
+    SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 128, 358, 169));
+    SelectTileSounds = Placed(new QCheckBox(tr("Play a sound when a &tile is selected"), SoundGroup),
+                              QRect(9, 27, 345, 20), tr("Clicking on a tile makes a sound if this box is checked"));
+    EnterWordSounds = Placed(new QCheckBox(tr("Play a sound when a &word is entered"), SoundGroup),
+                             QRect(9, 62, 345, 19), tr("Entering a word makes a sound if this box is checked"));
+    EndRoundSounds =
+        Placed(new QCheckBox(tr("Play a sound when the &board fills up"), SoundGroup), QRect(10, 97, 345, 19),
+               tr("A sound is made when the board fills up if this box is checked"));
+    SoundsButton = Placed(new QPushButton(tr("&Sounds..."), SoundGroup), QRect(9, 127, 110, 32),
+                          tr("Change the sounds for Glimmerquake events"));
+    OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 320, 109, 32),
+                   tr("Accept the changes and close the dialog"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(tr("Cancel"), this);
-    layout->addRow(tr("&Nickname:"), NicknameField);
-    layout->addRow(tr("&Dictionary:"), DictionaryList);
-    layout->addRow(HowToPlay);
-    layout->addRow(SelectTileSounds);
-    layout->addRow(EnterWordSounds);
-    layout->addRow(EndRoundSounds);
-    layout->addRow(OKBtn, CancelBtn);
+    CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 320, 109, 32),
+                       tr("Discard any changes and close the dialog"));
+    helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 320, 110, 32),
+                        tr("View the help information about this dialog"));
+
+    connect(NicknameField, &QLineEdit::textChanged, this, &TOptionsForm::NicknameFieldChange);
+    connect(SoundsButton, &QPushButton::clicked, this, &TOptionsForm::SoundsButtonClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NicknameField, &QLineEdit::textChanged, this,
-            [this](const QString& text) { OKBtn->setEnabled(!text.isEmpty()); });
+    connect(helpButton, &QPushButton::clicked, this, &TOptionsForm::HelpButtonClick);
+
+    Persist(false).windowPlacement(this, nullptr);
+}
+
+TOptionsForm::~TOptionsForm()
+{
+    Persist(true).windowPlacement(this, nullptr);
 }
 
 int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& endRoundSounds, bool& enterWordSounds,
                           bool& selectTileSounds, QString& dictionary, QString& nickname)
 {
     NicknameField->setText(nickname);
-    OKBtn->setEnabled(!nickname.isEmpty());
+    NicknameFieldChange();
     HowToPlay->setChecked(howToPlay);
     EndRoundSounds->setChecked(endRoundSounds);
     EnterWordSounds->setChecked(enterWordSounds);
     SelectTileSounds->setChecked(selectTileSounds);
 
+    // Scanned afresh each time, so files added while the game runs appear.
     DictionaryList->clear();
-    const QFileInfoList files = QDir(QFileInfo(AppFilePath(QStringLiteral("x"))).absolutePath())
-                                    .entryInfoList({QStringLiteral("*.tsd")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files) {
-        const TSDictionaryList list(file.absoluteFilePath().toStdString());
-        if (!list.FailedName()) {
-            DictionaryList->addItem(file.completeBaseName());
-        }
-    }
+    DictionaryList->addItems(DictionaryNames(QFileInfo(AppFilePath(QStringLiteral("x"))).absolutePath()));
+    // Qt::MatchFixedString compares whole texts ignoring case.
     const int current = DictionaryList->findText(dictionary, Qt::MatchFixedString);
     DictionaryList->setCurrentIndex(current >= 0 ? current : (DictionaryList->count() > 0 ? 0 : -1));
     DictionaryList->setEnabled(allowDictionaryChange);
+    NicknameField->setFocus();
+    NicknameField->selectAll();
 
     const int result = exec();
     if (result == QDialog::Accepted) {
@@ -71,9 +112,38 @@ int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& end
         endRoundSounds = EndRoundSounds->isChecked();
         enterWordSounds = EnterWordSounds->isChecked();
         selectTileSounds = SelectTileSounds->isChecked();
-        if (allowDictionaryChange && DictionaryList->currentIndex() >= 0) {
+        if (allowDictionaryChange && DictionaryList->currentIndex() >= 0)
             dictionary = DictionaryList->currentText();
-        }
     }
     return result;
+}
+
+QStringList TOptionsForm::DictionaryNames(const QString& directory)
+{
+    // The platform's search order is arbitrary; sorted by name the list stays the same each time.
+    const QFileInfoList files = QDir(directory).entryInfoList({QStringLiteral("*.tsd")}, QDir::Files | QDir::Hidden,
+                                                              QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QFileInfo& file : files) {
+        const TSDictionaryList list(file.absoluteFilePath().toStdString());
+        if (!list.FailedName())
+            names << file.completeBaseName();
+    }
+    return names;
+}
+
+void TOptionsForm::NicknameFieldChange()
+{
+    OKBtn->setEnabled(!NicknameField->text().isEmpty());
+}
+
+void TOptionsForm::SoundsButtonClick()
+{
+    TSoundsForm sounds(this);
+    sounds.Execute();
+}
+
+void TOptionsForm::HelpButtonClick()
+{
+    OpenHelpContext(30);
 }

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -15,18 +16,33 @@ class TOptionsForm : public QDialog {
 
 public:
     explicit TOptionsForm(QWidget* parent = nullptr);
+    // Stores the dialog's position.
+    ~TOptionsForm() override;
 
+    // Shows the values and runs the dialog; on OK writes them back. The dictionary comes back
+    // only when it may change and one is selected. Returns QDialog::Accepted or Rejected.
     int Execute(bool allowDictionaryChange, bool& howToPlay, bool& endRoundSounds, bool& enterWordSounds,
                 bool& selectTileSounds, QString& dictionary, QString& nickname);
+
+    // Lists the valid dictionaries in `directory` by name without ".tsd", sorted ignoring case.
+    static QStringList DictionaryNames(const QString& directory);
+
+    void NicknameFieldChange();
+    // Runs our Sounds dialog over the game's sound scheme.
+    void SoundsButtonClick();
+    void HelpButtonClick();
 
     QLineEdit* NicknameField;
     QComboBox* DictionaryList;
     QCheckBox* HowToPlay;
-    QCheckBox* EndRoundSounds;
-    QCheckBox* EnterWordSounds;
+    QGroupBox* SoundGroup;
     QCheckBox* SelectTileSounds;
+    QCheckBox* EnterWordSounds;
+    QCheckBox* EndRoundSounds;
+    QPushButton* SoundsButton;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+    QPushButton* helpButton;
 };
 
 extern TOptionsForm* OptionsForm;

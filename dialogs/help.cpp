@@ -1,0 +1,121 @@
+#include "dialogs/help.h"
+
+#include "platform/HelpContext.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// Outside any namespace, as Q_INIT_RESOURCE requires. The topics live in a static library, whose
+// resource initialiser the linker would drop unless something refers to it.
+static void InitHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+void SetWindowHelpContext(QWidget* window, int context)
+{
+    window->setProperty(HelpContextProperty, context);
+}
+
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(tr("Glimmerquake Help"));
+    resize(560, 480);
+
+    Browser = new QTextBrowser(this);
+    // Our own topics only; a web link goes to the desktop's browser.
+    Browser->setOpenExternalLinks(true);
+    ContentsButton = new QPushButton(tr("&Contents"), this);
+    BackButton = new QPushButton(tr("&Back"), this);
+    CloseButton = new QPushButton(tr("Close"), this);
+    BackButton->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ContentsButton);
+    buttons->addWidget(BackButton);
+    buttons->addStretch();
+    buttons->addWidget(CloseButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(Browser);
+
+    connect(ContentsButton, &QPushButton::clicked, this, [this] { Browser->setSource(QUrl(TopicFor(0))); });
+    connect(BackButton, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
+    connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = Browser->documentTitle();
+        setWindowTitle(title.isEmpty() ? tr("Glimmerquake Help") : tr("Glimmerquake Help - %1").arg(title));
+    });
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QString THelpWindow::TopicFor(int context)
+{
+    switch (context) {
+    case 10: return QStringLiteral("qrc:/help/newgame.html");
+    case 20: return QStringLiteral("qrc:/help/mainwindow.html");
+    case 30: return QStringLiteral("qrc:/help/options.html");
+    case 40: return QStringLiteral("qrc:/help/pause.html");
+    case 50: return QStringLiteral("qrc:/help/quit.html");
+    case 70: return QStringLiteral("qrc:/help/about.html");
+    case 120: return QStringLiteral("qrc:/help/howtoplay.html");
+    default: return QStringLiteral("qrc:/help/index.html");
+    }
+}
+
+void THelpWindow::ShowContext(int context)
+{
+    Browser->setSource(QUrl(TopicFor(context)));
+    show();
+    raise();
+    activateWindow();
+}
+
+HelpService::HelpService()
+{
+    InitHelpResources();
+    SetHelpContextHandler([this](int context) { Show(context); });
+    qApp->installEventFilter(this);
+}
+
+HelpService::~HelpService()
+{
+    qApp->removeEventFilter(this);
+    SetHelpContextHandler({});
+}
+
+void HelpService::Show(int context)
+{
+    if (!window)
+        window = std::make_unique<THelpWindow>();
+    window->ShowContext(context);
+}
+
+bool HelpService::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* active = widget != nullptr ? widget->window() : QApplication::activeWindow();
+    if (active == nullptr)
+        return false;
+    if (auto* box = qobject_cast<QMessageBox*>(active)) {
+        if (QAbstractButton* help = box->button(QMessageBox::Help)) {
+            help->click();
+            return true;
+        }
+    }
+    const QVariant context = active->property(HelpContextProperty);
+    if (!context.isValid())
+        return false;
+    OpenHelpContext(context.toInt());
+    return true;
+}
