@@ -207,6 +207,8 @@ private:
         bool hidden = false;
     };
 
+    // Draws the whole window picture into boardImage, laying the board out again.
+    void RenderBoard();
     void BuildLayout();
     void FormCreate();
     void FormResize();

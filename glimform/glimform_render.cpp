@@ -51,7 +51,7 @@ void TGlimmerForm::paintEvent(QPaintEvent* event)
     const bool onlyTiles = boardImage.size() == pixels && boardImage.devicePixelRatio() == ratio &&
                            (event->region() - pendingTiles).isEmpty();
     if (!onlyTiles) {
-        FormPaint();
+        RenderBoard();
     }
     pendingTiles = QRegion();
     QPainter painter(this);
@@ -60,6 +60,12 @@ void TGlimmerForm::paintEvent(QPaintEvent* event)
 }
 
 void TGlimmerForm::FormPaint()
+{
+    RenderBoard();
+    update();
+}
+
+void TGlimmerForm::RenderBoard()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(DevicePixels(width(), ratio), DevicePixels(height(), ratio));
@@ -80,8 +86,6 @@ void TGlimmerForm::FormPaint()
     }
     QPainter canvas(&boardImage);
     LayoutBoard(canvas, cells);
-    canvas.end();
-    update();
 }
 
 bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells)

@@ -5,6 +5,7 @@
 #include "glimform/TileFaces.h"
 #include "glimform/glimform.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPushButton>
 
@@ -211,4 +212,26 @@ TEST_F(Render, ATinyWindowLeavesTheBoardUndrawnAndTheNextPaintRecovers)
     form->FormPaint();
     EXPECT_TRUE(form->boardLaidOut);
     EXPECT_EQ(form->boardOriginX, 33);
+}
+
+TEST_F(Render, APaintOfTheWindowDoesNotAskForAnotherPaint)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::processEvents();
+    }
+    form->installEventFilter(&counter);
+    form->update();
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::processEvents();
+    }
+    form->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 1);
 }
