@@ -1,0 +1,120 @@
+#include "dialogs/about.h"
+#include "dialogs/help.h"
+#include "dialogs/newgame.h"
+#include "dialogs/options.h"
+#include "dialogs/Howto.h"
+
+#include "DialogTestSupport.h"
+#include "GameTestSupport.h"
+#include "glimform/glimform.h"
+#include "platform/HelpContext.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+THelpWindow* Help(const GameFixture& game)
+{
+    return game.windows->helpService->Window();
+}
+
+QString ShownTopic(const GameFixture& game)
+{
+    return Help(game) != nullptr ? Help(game)->Browser->source().toString() : QString();
+}
+
+TEST(About, TheMailLinkComposesASupportRequestToTheShownAddress)
+{
+    GameFixture game;
+    UrlRecorder links({QStringLiteral("mailto"), QStringLiteral("https")});
+    AboutBox->show();
+    QTest::mouseClick(AboutBox->MailSupportLink, Qt::LeftButton);
+    QTest::mouseClick(AboutBox->HomePageLink, Qt::LeftButton);
+    AboutBox->hide();
+    ASSERT_EQ(links.opened.size(), 2u);
+    const QUrl mail = links.opened[0];
+    EXPECT_EQ(mail.scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(mail.path(), AboutBox->MailSupportLink->text());
+    EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Glimmerquake Support Request"));
+    EXPECT_EQ(links.opened[1], QUrl(AboutBox->HomePageLink->text()));
+}
+
+TEST(About, LinksIgnoreSendersThatAreNoEditFields)
+{
+    GameFixture game;
+    UrlRecorder links({QStringLiteral("mailto"), QStringLiteral("https"), QStringLiteral("file")});
+    OpenMailLink(AboutBox->OKButton);
+    OpenLink(AboutBox);
+    OpenLink(nullptr);
+    EXPECT_TRUE(links.opened.empty());
+}
+
+TEST(About, EnterAndEscBothCloseTheBoxWithOk)
+{
+    GameFixture game;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        AnswerNextModal([key](QWidget* box) { QTest::keyClick(box, key); });
+        EXPECT_EQ(AboutBox->exec(), QDialog::Accepted) << key;
+    }
+}
+
+TEST(Help, EachContextNumberOpensItsTopic)
+{
+    GameFixture game;
+    const std::pair<int, const char*> topics[] = {
+        {10, "High Scores and Starting a Game"}, {20, "The Game Window"}, {30, "Options"},
+        {40, "Pausing a Game"}, {50, "Ending a Game"}, {70, "About Glimmerquake"},
+        {120, "How To Play"}, {99, "Glimmerquake Help"},
+    };
+    for (const auto& [context, title] : topics) {
+        OpenHelpContext(context);
+        ASSERT_NE(Help(game), nullptr);
+        EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context)) << context;
+        EXPECT_EQ(Help(game)->Browser->documentTitle(), QString::fromLatin1(title)) << context;
+        EXPECT_TRUE(Help(game)->isVisible());
+    }
+}
+
+TEST(Help, HelpButtonsAndF1OpenTheirWindowsTopics)
+{
+    GameFixture game;
+    NewGameForm->helpButton->click();
+    EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(10));
+    OptionsForm->helpButton->click();
+    EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(30));
+    HowToPlay->HelpButton->click();
+    EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(120));
+
+    const std::pair<QWidget*, int> windows[] = {
+        {game.form, 20}, {NewGameForm, 10}, {OptionsForm, 30}, {AboutBox, 70}, {HowToPlay, 120}};
+    for (const auto& [window, context] : windows) {
+        Help(game)->Browser->setSource(QUrl(THelpWindow::TopicFor(0)));
+        QTest::keyClick(window, Qt::Key_F1);
+        EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context)) << window->objectName().toStdString();
+    }
+}
+
+TEST(Help, EveryLinkOfEveryTopicLeadsToATopic)
+{
+    GameFixture game;
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (int context : {0, 10, 20, 30, 40, 50, 70, 120}) {
+        QFile file(QUrl(THelpWindow::TopicFor(context)).toString().replace(QStringLiteral("qrc:"), QStringLiteral(":")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << context;
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto match = link.globalMatch(html); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target)) << target.toStdString();
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+#include "dialogs/newgame.h"
+#include "dialogs/options.h"
+
+#include "DialogTestSupport.h"
+#include "GameTestSupport.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString words = QStringLiteral("TestWords");
+const QString other = QStringLiteral("My.Words");
+
+// A list too short for twelve rows, so that the table holds exactly the smallest capacity.
+void ShrinkToTwelveRows()
+{
+    NewGameForm->resize(499, 200);
+    ASSERT_EQ(NewGameForm->Capacity(), 12);
+}
+
+// Shows the scores, presses Start from inside the dialog and tells the title it had.
+int ShowAndStart(std::uint32_t score, QString* title = nullptr, ScoresKind kind = ScoresKind::GameOver)
+{
+    AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, true); }, title);
+    return NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
+}
+
+// Runs Options... from the scores dialog's state, choosing a nickname and a dictionary.
+void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QString& dictionary = QString())
+{
+    AnswerNextModal([nickname, dictionary](QWidget*) {
+        OptionsForm->NicknameField->setText(nickname);
+        if (!dictionary.isEmpty())
+            OptionsForm->DictionaryList->setCurrentText(dictionary);
+        OptionsForm->OKBtn->click();
+    });
+    NewGameForm->ShowOptions(allowDictionaryChange);
+}
+
+QString SelectedScore()
+{
+    const auto selected = NewGameForm->HighScoreTable->selectedItems();
+    return selected.size() == 1 ? selected.front()->text(0) : QString();
+}
+
+TEST(NewGameForm, FirstResultBecomesRowZeroSelectedAndStoredWithATerminator)
+{
+    GameFixture game;
+    EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("TestWords High Scores"));
+    QString title;
+    EXPECT_EQ(ShowAndStart(150, &title), 1);
+    EXPECT_EQ(title, QStringLiteral("Game Over"));
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 0);
+    EXPECT_EQ(SelectedScore(), QStringLiteral("150"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
+    EXPECT_EQ(Stored(words + "1"), QString());
+    EXPECT_FALSE(NewGameForm->mailHighScoreButton->isEnabled());
+}
+
+TEST(NewGameForm, TitlesFollowTheKindAndCloseReturnsZero)
+{
+    GameFixture game;
+    const std::pair<ScoresKind, const char*> kinds[] = {
+        {ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}, {ScoresKind::GameOver, "Game Over"}};
+    for (const auto& [kind, expected] : kinds) {
+        QString title;
+        AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, false); }, &title);
+        EXPECT_EQ(NewGameForm->ShowScores(kind, 0, QString()), 0);
+        EXPECT_EQ(title, QString::fromLatin1(expected));
+    }
+}
+
+TEST(NewGameForm, ALowerScoreThanTwelveRowsEntersNothingAndSavesNothing)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800, 700, 600, 500, 400, 300, 200, 190, 180, 170, 160, 150, 140});
+    NewGameForm->TransferScores(false);
+    ShrinkToTwelveRows();
+    ShowAndStart(10);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
+    EXPECT_TRUE(SelectedScore().isEmpty());
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), NewGameForm->Capacity());
+    // The rows trimmed from the list stay stored until the next save.
+    EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
+}
+
+TEST(NewGameForm, AnEqualScoreGoesAboveTheOlderRow)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800, 700, 600, 500});
+    NewGameForm->TransferScores(false);
+    ShowAndStart(600);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 3);
+    EXPECT_EQ(Stored(words + "3"), QStringLiteral("600\tAnonymous\tWORDY"));
+    EXPECT_EQ(Stored(words + "4"), QStringLiteral("600\tP3\tW3"));
+}
+
+TEST(NewGameForm, FifteenStoredRowsAreTrimmedToElevenPlusTheNewOne)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800, 700, 600, 500, 400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
+    NewGameForm->TransferScores(false);
+    ShrinkToTwelveRows();
+    ShowAndStart(450);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 5);
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 12);
+    EXPECT_EQ(Stored(words + "5"), QStringLiteral("450\tAnonymous\tWORDY"));
+    EXPECT_EQ(Stored(words + "11"), QStringLiteral("170\tP10\tW10"));
+    EXPECT_EQ(Stored(words + "12"), QString());
+}
+
+TEST(NewGameForm, AScoreOfZeroSelectsAndStoresNothing)
+{
+    GameFixture game;
+    ShowAndStart(150);
+    ShowAndStart(0, nullptr, ScoresKind::ViewScores);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
+    EXPECT_TRUE(SelectedScore().isEmpty());
+    EXPECT_EQ(Stored(words + "1"), QString());
+}
+
+TEST(NewGameForm, AScoreAboveTheSignedRangeRanksFirst)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800});
+    NewGameForm->TransferScores(false);
+    ShowAndStart(3000000000u);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 0);
+    ShowAndStart(1000);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 1);
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("3000000000\tAnonymous\tWORDY"));
+}
+
+TEST(NewGameForm, ATallerDialogKeepsMoreRows)
+{
+    GameFixture game;
+    StoreRows(words, std::vector<int>(60, 100));
+    NewGameForm->TransferScores(false);
+    const int designed = NewGameForm->Capacity();
+    NewGameForm->resize(499, 900);
+    const int tall = NewGameForm->Capacity();
+    EXPECT_GE(designed, 12);
+    EXPECT_GT(tall, designed + 10);
+    ShowAndStart(150);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, 0);
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), tall);
+    EXPECT_EQ(Stored(words + QString::number(tall)), QString());
+}
+
+TEST(NewGameForm, ANewNicknameRenamesTheNewRowAndATabInItStaysInItsColumn)
+{
+    GameFixture game;
+    ShowAndStart(150);
+    ChangeOptions(true, QStringLiteral("Zoe\tQ"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tZoe Q\tWORDY"));
+    EXPECT_EQ(Stored(QStringLiteral("Nickname")), QStringLiteral("Zoe Q"));
+    EXPECT_EQ(SelectedScore(), QStringLiteral("150"));
+}
+
+TEST(NewGameForm, ANicknameChangedDuringAGameRenamesNoRow)
+{
+    GameFixture game;
+    ShowAndStart(150);
+    ChangeOptions(false, QStringLiteral("Zoe"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
+    EXPECT_EQ(Stored(QStringLiteral("Nickname")), QStringLiteral("Zoe"));
+}
+
+TEST(NewGameForm, EachDictionaryKeepsItsOwnTableAndANicknameChangeAfterASwitchRenamesNothing)
+{
+    GameFixture game;
+    ShowAndStart(150);
+    ChangeOptions(true, QStringLiteral("Anonymous"), other);
+    EXPECT_EQ(NewGameForm->GetDictionary(), other);
+    EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("My.Words High Scores"));
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 0);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
+    ShowAndStart(70);
+    ChangeOptions(true, QStringLiteral("Anonymous"), words);
+    EXPECT_EQ(NewGameForm->Scores().Rows().front().score, QStringLiteral("150"));
+    ChangeOptions(true, QStringLiteral("Zoe"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
+    EXPECT_EQ(Stored(other + "0"), QStringLiteral("70\tAnonymous\tWORDY"));
+}
+
+TEST(NewGameForm, SizeAndColumnWidthsAreRememberedAcrossRuns)
+{
+    GameFixture game;
+    NewGameForm->resize(520, 600);
+    NewGameForm->HighScoreTable->setColumnWidth(1, 111);
+    game.windows.reset();
+    game.windows = std::make_unique<GameWindows>();
+    EXPECT_EQ(NewGameForm->size(), QSize(520, 600));
+    EXPECT_EQ(NewGameForm->HighScoreTable->columnWidth(1), 111);
+    EXPECT_EQ(Stored(QStringLiteral("NewGameFormMaximized")), QStringLiteral("0"));
+}
+
+} // namespace
