@@ -161,7 +161,8 @@ void TGlimmerForm::PaintTileSet(QPainter& canvas, Board& board_, const std::vect
                                 const std::vector<Chip*>& chain, QPoint origin)
 {
     const qreal ratio = canvas.device() != nullptr ? canvas.device()->devicePixelRatioF() : 1.0;
-    const QColor textColour = palette().color(QPalette::WindowText);
+    // Tiles keep their ink while the window is disabled behind a dialog.
+    const QColor textColour = palette().color(QPalette::Active, QPalette::WindowText);
     const QColor chainColour = BgrColour(selectionColour);
     QImage work;
 
