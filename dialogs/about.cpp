@@ -63,6 +63,8 @@ LinkField::LinkField(const QString& address, QWidget* parent) : QLineEdit(addres
     font.setUnderline(true);
     setFont(font);
     setStyleSheet(QStringLiteral("QLineEdit { color: blue; background: transparent; }"));
+    // Show the start of an address too long for the field.
+    setCursorPosition(0);
 }
 
 void LinkField::mouseReleaseEvent(QMouseEvent* event)

@@ -8,7 +8,7 @@ class QPushButton;
 
 // The support mail address and the home page shown in the about box.
 inline constexpr char SupportMailAddress[] = "support@quirkwell.example";
-inline constexpr char HomePageAddress[] = "https://www.quirkwell.example/glimmerquake/";
+inline constexpr char HomePageAddress[] = "https://quirkwell.example/glimmerquake/";
 
 // A read-only, borderless edit field that looks and acts as a link.
 class LinkField : public QLineEdit {
