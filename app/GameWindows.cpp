@@ -8,40 +8,47 @@
 #include "dictionary/dictload.h"
 #include "glimform/glimform.h"
 
+namespace {
+
+// Creates a window into its owner and points its global object at it.
+template <typename Window>
+void Create(std::unique_ptr<Window>& owner, Window*& global)
+{
+    owner = std::make_unique<Window>();
+    global = owner.get();
+}
+
+template <typename Window>
+void Destroy(std::unique_ptr<Window>& owner, Window*& global)
+{
+    owner.reset();
+    global = nullptr;
+}
+
+}  // namespace
+
 GameWindows::GameWindows()
 {
     // Help requests from every window go to our help window from now on.
     helpService = std::make_unique<HelpService>();
-    glimmerForm = std::make_unique<TGlimmerForm>();
-    GlimmerForm = glimmerForm.get();
+    Create(glimmerForm, GlimmerForm);
     SetWindowHelpContext(GlimmerForm, 20);
     // The dialogs are windows of their own, not children of the main window: the main window is
     // disabled while How To Play and the loading window must stay usable.
-    newGameForm = std::make_unique<TNewGameForm>();
-    NewGameForm = newGameForm.get();
-    optionsForm = std::make_unique<TOptionsForm>();
-    OptionsForm = optionsForm.get();
-    dictionaryLoading = std::make_unique<TDictionaryLoading>();
-    DictionaryLoading = dictionaryLoading.get();
-    aboutBox = std::make_unique<TAboutBox>();
-    AboutBox = aboutBox.get();
-    howToPlay = std::make_unique<THowToPlay>();
-    HowToPlay = howToPlay.get();
+    Create(newGameForm, NewGameForm);
+    Create(optionsForm, OptionsForm);
+    Create(dictionaryLoading, DictionaryLoading);
+    Create(aboutBox, AboutBox);
+    Create(howToPlay, HowToPlay);
 }
 
 GameWindows::~GameWindows()
 {
-    howToPlay.reset();
-    HowToPlay = nullptr;
-    aboutBox.reset();
-    AboutBox = nullptr;
-    dictionaryLoading.reset();
-    DictionaryLoading = nullptr;
-    optionsForm.reset();
-    OptionsForm = nullptr;
-    newGameForm.reset();
-    NewGameForm = nullptr;
-    glimmerForm.reset();
-    GlimmerForm = nullptr;
+    Destroy(howToPlay, HowToPlay);
+    Destroy(aboutBox, AboutBox);
+    Destroy(dictionaryLoading, DictionaryLoading);
+    Destroy(optionsForm, OptionsForm);
+    Destroy(newGameForm, NewGameForm);
+    Destroy(glimmerForm, GlimmerForm);
     helpService.reset();
 }

@@ -57,6 +57,8 @@ public:
     // letters cannot wrap to a small score; 0 for an empty chain.
     std::uint32_t SelectionValue() const;
     std::vector<Chip*> Selection() const { return selection; }
+    // The chain's letters in order (a QU tile gives both).
+    std::string WordInProgress() const;
 
 private:
     static constexpr std::int32_t unsetGeometry = INT32_MAX;
@@ -64,7 +66,6 @@ private:
     // Unmarks and drops the chain from position p on, reporting those tiles and then the new
     // last tile; as a click on the tile at p does.
     void CutSelection(std::size_t p, std::vector<Chip*>& changed);
-    std::string WordInProgress() const;
 
     std::vector<Chip*> selection;
     std::uint32_t rows;

@@ -3,7 +3,6 @@
 #include "settings/Persist.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -73,21 +72,7 @@ void ScoreTable::SetEntry(bool replace, int index, std::uint32_t score, const QS
 
 std::int64_t ScoreTable::ParseScore(const QString& text)
 {
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        const int digit = text[i].unicode() - u'0';
-        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
-    }
-    return negative ? -value : value;
+    return ParseLeadingNumber(text);
 }
 
 QString ScoreTable::Format(const ScoreRow& row)

@@ -22,6 +22,7 @@ class QPainter;
 class QPushButton;
 class QTimer;
 class Sounder;
+enum SoundEvent : int;
 class LivesArea;
 
 // The game's main window: the board, the score, the lives, the best words and the buttons,
@@ -114,7 +115,7 @@ public:
     // The dictionary file the Dictionary option names, beside the program.
     QString DictionaryPath() const;
     // A notice naming the chosen dictionary when it is missing or invalid, else empty.
-    QString DictionaryNotice() const { return dictionaryNotice; }
+    QString DictionaryNotice() const;
 
     // Game constants.
     const std::uint32_t boardRows = 12;
@@ -221,14 +222,13 @@ private:
     void CloseDictionaryLoading();
     void StartRound();
     void SettleRound();
-    void PlaySound(int event, bool allowed);
+    void PlaySound(SoundEvent event, bool allowed);
 
     Anchors formAnchors;
     Anchors preplayAnchors;
     Anchors playAnchors;
     SuspendedPlay minimised;
     bool loadingDictionary = false;
-    QString dictionaryNotice;
 };
 
 // The one main window, created first at start-up.

@@ -36,6 +36,11 @@ bool TGlimmerForm::IsPlayPanelShown() const
     return !PlayPanel->isHidden();
 }
 
+QString TGlimmerForm::DictionaryNotice() const
+{
+    return dictionaryNoticeLabel->text();
+}
+
 QString TGlimmerForm::DictionaryPath() const
 {
     return AppFilePath(NewGameForm->GetDictionary() + QStringLiteral(".tsd"));
@@ -124,17 +129,16 @@ void TGlimmerForm::LoadDictionary(const QString& path)
     // The table simply stays empty for a bad file; tell the player why no word is accepted.
     const TSDictionaryList check(path.toStdString());
     const QString file = QFileInfo(path).fileName();
-    if (!check.FailedName()) {
-        dictionaryNotice.clear();
-    } else if (!QFileInfo::exists(path)) {
-        dictionaryNotice = tr("The dictionary \"%1\" was not found, so no word can be accepted. "
-                              "Choose another dictionary in Options.").arg(file);
-    } else {
-        dictionaryNotice = tr("The dictionary \"%1\" is not a valid dictionary file, so no word can be "
-                              "accepted. Choose another dictionary in Options.").arg(file);
+    QString notice;
+    if (check.FailedName()) {
+        notice = QFileInfo::exists(path)
+                     ? tr("The dictionary \"%1\" is not a valid dictionary file, so no word can be "
+                          "accepted. Choose another dictionary in Options.").arg(file)
+                     : tr("The dictionary \"%1\" was not found, so no word can be accepted. "
+                          "Choose another dictionary in Options.").arg(file);
     }
-    dictionaryNoticeLabel->setText(dictionaryNotice);
-    dictionaryNoticeLabel->setVisible(!dictionaryNotice.isEmpty());
+    dictionaryNoticeLabel->setText(notice);
+    dictionaryNoticeLabel->setVisible(!notice.isEmpty());
 }
 
 void TGlimmerForm::ShowDictionaryLoading()
@@ -180,16 +184,12 @@ void TGlimmerForm::EvolveTimerTick()
     PaintTiles(changed);
     // The new tile may have cut the chain: show the shortened word.
     if (changed.size() > 1) {
-        std::string letters;
-        for (const Chip* chip : board->Selection()) {
-            letters += chip->Letter();
-        }
-        ShowWordInProgress(letters, true, {});
+        ShowWordInProgress(board->WordInProgress(), true, {});
     }
 
     if (topReached) {
         SuspendPlay(false);
-        PlaySound(3, NewGameForm->GetEndRoundSounds());
+        PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
         clearCountdown = clearingStart;
         TumbleTimer->setInterval(clearingInterval);
         TumbleTimer->start();
@@ -300,10 +300,10 @@ void TGlimmerForm::EndGame(bool userEnded)
     }
 }
 
-void TGlimmerForm::PlaySound(int event, bool allowed)
+void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
 {
     if (allowed) {
-        sounder->play(static_cast<SoundEvent>(event));
+        sounder->play(event);
     }
 }
 

@@ -1,6 +1,7 @@
 // Construction, layout, placement, application events and closing of the main window.
 #include "glimform/glimform.h"
 
+#include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
@@ -203,8 +204,7 @@ void TGlimmerForm::FormCreate()
     board->FillWithTitle();
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(backgroundColour & 0xFF, (backgroundColour >> 8) & 0xFF,
-                                              (backgroundColour >> 16) & 0xFF));
+    colours.setColor(QPalette::Window, BgrColour(backgroundColour));
     setPalette(colours);
     setAutoFillBackground(true);
 

@@ -19,7 +19,7 @@ void TGlimmerForm::SelectDragTile(bool keepClicked)
         return;
     }
     const bool valid = ShowWordInProgress(letters, true, changed);
-    PlaySound(valid ? 1 : 0, NewGameForm->GetSelectTileSounds());
+    PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
 }
 
 bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles)
@@ -58,15 +58,10 @@ void TGlimmerForm::EnterWord()
     UpdateBestWords(value, wordInProgress->text());
     ShowWordInProgress({}, false, removed);
 
-    if (NewGameForm->GetEnterWordSounds()) {
-        if (newLives != 0) {
-            sounder->play(SoundEvent::NewLife);
-        } else if (value >= highWordValue) {
-            sounder->play(SoundEvent::HighWord);
-        } else {
-            sounder->play(SoundEvent::LowWord);
-        }
-    }
+    const SoundEvent sound = newLives != 0 ? SoundEvent::NewLife
+                             : value >= highWordValue ? SoundEvent::HighWord
+                                                      : SoundEvent::LowWord;
+    PlaySound(sound, NewGameForm->GetEnterWordSounds());
 }
 
 void TGlimmerForm::ClearWord()

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -19,8 +20,9 @@ void ReportWrongType(const QString& name, RegistryValueType found)
 
 } // namespace
 
-int ParsePlacementNumber(const QString& text)
+std::int64_t ParseLeadingNumber(const QString& text)
 {
+    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
@@ -29,13 +31,18 @@ int ParsePlacementNumber(const QString& text)
         negative = text[i] == u'-';
         ++i;
     }
-    constexpr long long limit = std::numeric_limits<int>::max();
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = std::min(value * 10 + (text[i].unicode() - u'0'), limit + 1);
-    if (negative)
-        return static_cast<int>(-value);
-    return static_cast<int>(std::min(value, limit));
+    std::int64_t value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const int digit = text[i].unicode() - u'0';
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+int ParsePlacementNumber(const QString& text)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(ParseLeadingNumber(text), std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
 }
 
 Persist::Persist(bool forWriting)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 
 class QWidget;
@@ -56,6 +57,8 @@ private:
     QStringList written;
 };
 
-// A stored placement number: leading white space, an optional sign, then decimal digits up to the
-// first other character; no digits give 0, and numbers beyond int are held at its limits.
+// A number stored as text: leading white space, an optional sign, then decimal digits up to the
+// first other character; no digits give 0, and numbers beyond 64 bits are held at its limits.
+std::int64_t ParseLeadingNumber(const QString& text);
+// A stored placement number, parsed as above and held at the limits of int.
 int ParsePlacementNumber(const QString& text);

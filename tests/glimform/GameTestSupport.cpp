@@ -2,20 +2,12 @@
 
 #include "board/Board.h"
 #include "board/PickLetter.h"
-
-#include <gtest/gtest.h>
 #include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 
 #include <QFile>
-
-#include <QApplication>
-#include <QDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 GameFixture::GameFixture(bool howToPlay)
 {
@@ -72,39 +64,4 @@ void GameFixture::PlaceAndSelectWord(const std::vector<std::string>& tiles)
         column += 2;
     }
     SelectChain(cells);
-}
-
-void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
-{
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(1);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer, title] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (title != nullptr) {
-            *title = modal->windowTitle();
-        }
-        answer(modal);
-    });
-    poll->start();
-}
-
-void PressMessageButton(QWidget* box, int standardButton)
-{
-    auto* messageBox = qobject_cast<QMessageBox*>(box);
-    ASSERT_NE(messageBox, nullptr);
-    QAbstractButton* button = messageBox->button(static_cast<QMessageBox::StandardButton>(standardButton));
-    ASSERT_NE(button, nullptr);
-    button->click();
-}
-
-void FinishDialog(QWidget* dialog, bool accepted)
-{
-    auto* d = qobject_cast<QDialog*>(dialog);
-    ASSERT_NE(d, nullptr);
-    d->done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }

@@ -2,6 +2,7 @@
 
 #include "app/GameWindows.h"
 #include "platform/SoundOutput.h"
+#include "QtTestSupport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,9 +40,3 @@ public:
     TGlimmerForm* form = nullptr;
 };
 
-// Answers the next modal window from inside its event loop: `answer` receives it and must
-// close it. Returns the title it had.
-void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title = nullptr);
-// Presses the message box button of that role, or closes a dialog with the given result.
-void PressMessageButton(QWidget* box, int standardButton);
-void FinishDialog(QWidget* dialog, bool accepted);

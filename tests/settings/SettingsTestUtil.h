@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtTestSupport.h"
 #include "platform/UserRegistry.h"
 
 #include <QAbstractButton>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -45,13 +45,9 @@ protected:
 // Waits for the next modal message box, lets `inspect` look at it, then presses `answer`.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox&)> inspect = {})
 {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
+    AnswerNextModal([answer, inspect](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
         if (inspect)
             inspect(*box);
         if (QAbstractButton* button = box->button(answer))
@@ -59,7 +55,6 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, std::functi
         else
             box->reject();
     });
-    timer->start(5);
 }
 
 // Collects what is written to std::cerr while it lives.

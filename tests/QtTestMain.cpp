@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+// Every Qt suite runs on this main: the windows and sounds under test need an application object.
 int main(int argc, char** argv)
 {
     // Whatever a test forgets to redirect lands in Qt's test folders, never in the user's own.

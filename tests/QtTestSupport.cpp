@@ -1,0 +1,44 @@
+#include "QtTestSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
+{
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(1);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, title] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (title != nullptr) {
+            *title = modal->windowTitle();
+        }
+        answer(modal);
+    });
+    poll->start();
+}
+
+void PressMessageButton(QWidget* box, int standardButton)
+{
+    auto* messageBox = qobject_cast<QMessageBox*>(box);
+    ASSERT_NE(messageBox, nullptr);
+    QAbstractButton* button = messageBox->button(static_cast<QMessageBox::StandardButton>(standardButton));
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+void FinishDialog(QWidget* dialog, bool accepted)
+{
+    auto* d = qobject_cast<QDialog*>(dialog);
+    ASSERT_NE(d, nullptr);
+    d->done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}

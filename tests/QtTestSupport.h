@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Answers the next modal window from inside its event loop: `answer` receives it and must
+// close it. When `title` is given it receives the window's title.
+void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title = nullptr);
+// Presses the message box's button of that standard role.
+void PressMessageButton(QWidget* box, int standardButton);
+// Closes a dialog with the accepted or rejected result.
+void FinishDialog(QWidget* dialog, bool accepted);
