@@ -2,6 +2,7 @@
 #include "glimform/glimform.h"
 
 #include "dialogs/newgame.h"
+#include "dictionary/Cp1252.h"
 #include "glimform/LivesArea.h"
 #include "settings/Sounder.h"
 
@@ -26,9 +27,9 @@ bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, 
 {
     const std::string word = words.Lookup(letters);
     const bool valid = !word.empty();
-    // Dictionary text is Windows-1252, which Latin-1 decoding matches for every letter a
-    // word may hold.
-    const QString text = valid ? QString::fromLatin1(word) + QStringLiteral(" (%1)").arg(board->SelectionValue())
+    // Dictionary text is Windows-1252: its typographic apostrophe (0x92) is not Latin-1.
+    const QString text = valid ? QString::fromStdString(Cp1252ToUtf8(word)) +
+                                     QStringLiteral(" (%1)").arg(board->SelectionValue())
                                : QString::fromLatin1(letters);
     enterButton->setEnabled(valid);
     clearButton->setEnabled(!letters.empty());

@@ -73,6 +73,12 @@ TEST_F(WordEntry, TheWordInProgressShowsTheSpellingAndValueAndSwitchesTheButtons
     EXPECT_FALSE(form->clearButton->isEnabled());
 }
 
+TEST_F(WordEntry, ADictionarySpellingWithATypographicApostropheShowsAsWritten)
+{
+    game.PlaceAndSelectWord({"D", "O", "N", "T"});
+    EXPECT_EQ(form->wordInProgress->text(), QString::fromUtf8("don\u2019t (24)"));
+}
+
 TEST_F(WordEntry, EnteringKeepsTheWordShownAndEmptiesItsCells)
 {
     Enter({"C", "A", "T"});

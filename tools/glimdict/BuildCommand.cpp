@@ -1,6 +1,6 @@
 #include "tools/glimdict/AtomicFile.h"
 #include "tools/glimdict/Commands.h"
-#include "tools/glimdict/Cp1252.h"
+#include "dictionary/Cp1252.h"
 #include "tools/glimdict/TsdWriter.h"
 #include "tools/glimdict/WordListReader.h"
 

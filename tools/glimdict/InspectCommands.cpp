@@ -2,7 +2,7 @@
 // they print is what the game sees.
 
 #include "tools/glimdict/Commands.h"
-#include "tools/glimdict/Cp1252.h"
+#include "dictionary/Cp1252.h"
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/StoredWords.h"

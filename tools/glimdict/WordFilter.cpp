@@ -1,6 +1,6 @@
 #include "tools/glimdict/WordFilter.h"
 
-#include "tools/glimdict/Cp1252.h"
+#include "dictionary/Cp1252.h"
 #include "tools/glimdict/Cp1252Letters.h"
 #include "tools/glimdict/TsdWriter.h"
 

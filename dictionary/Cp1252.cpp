@@ -1,4 +1,4 @@
-#include "tools/glimdict/Cp1252.h"
+#include "dictionary/Cp1252.h"
 
 #include <array>
 #include <cstdint>

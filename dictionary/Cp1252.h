@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-// Dictionary text is stored in Windows-1252; the tool talks UTF-8 to the terminal and reads UTF-8
-// word lists. The five bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map
+// Dictionary text is stored in Windows-1252; the game shows it and the tool talks UTF-8 to the
+// terminal and reads UTF-8 word lists. The five bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map
 // to the control characters of the same number, so every byte survives a round trip.
 
 // Never fails: every Windows-1252 byte has a character.
