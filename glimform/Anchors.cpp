@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 void Anchors::Place(QWidget* widget, QRect designedRect, int edges)
 {
     widget->setGeometry(designedRect);
