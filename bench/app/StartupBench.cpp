@@ -1,0 +1,176 @@
+// Start-up time and resident memory of the game, each from a fresh process of startup_probe on
+// the offscreen platform, with the user folders in a temporary folder so the real user's
+// settings are untouched.
+//
+// StartupToFirstIdle: wall time from just before the process is started to the probe's "shown"
+// line arriving, i.e. loading the program and Qt with its plugins, creating the six windows and
+// the application object, and the first idle with the main window shown and painted. The process
+// exit afterwards is not timed. One run per repetition; the median over the repetitions is the
+// figure, its spread the standard deviation and the min and max.
+//
+// GameMemory: VmRSS and VmHWM of the probe once English.tsd has loaded and a game is under way
+// (counters in MB of 1024 kB); its time is start to that report.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int probeTimeoutMs = 30000;
+
+struct ProbeResult {
+    QByteArray line;
+    double seconds = 0;
+};
+
+// The user folders of every probe run; settings written by one run are read by the next, as
+// with a player who starts the game again.
+QTemporaryDir& UserFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+QProcessEnvironment ProbeEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString home = UserFolder().path();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    // Qt wants a private runtime folder and warns on every start without one.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    return environment;
+}
+
+// Runs the probe once, timing from just before its start to its first line; fails the
+// benchmark with the probe's own words when it does not answer or ends badly.
+std::optional<ProbeResult> RunProbe(benchmark::State& state, const QStringList& arguments)
+{
+    if (!UserFolder().isValid()) {
+        state.SkipWithError("no temporary folder for the user settings");
+        return std::nullopt;
+    }
+    QProcess probe;
+    probe.setProcessEnvironment(ProbeEnvironment());
+    probe.setProcessChannelMode(QProcess::SeparateChannels);
+    probe.setStandardErrorFile(UserFolder().filePath(QStringLiteral("probe-stderr.log")));
+
+    QElapsedTimer clock;
+    clock.start();
+    probe.start(QStringLiteral(GLIM_STARTUP_PROBE), arguments);
+    QElapsedTimer deadline;
+    deadline.start();
+    while (!probe.canReadLine() && probe.state() != QProcess::NotRunning &&
+           deadline.elapsed() < probeTimeoutMs) {
+        probe.waitForReadyRead(static_cast<int>(probeTimeoutMs - deadline.elapsed()));
+    }
+    ProbeResult result;
+    result.seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    result.line = probe.readLine().trimmed();
+
+    if (!probe.waitForFinished(probeTimeoutMs)) {
+        probe.kill();
+        probe.waitForFinished();
+        state.SkipWithError(("startup_probe did not finish; it said: " + result.line).constData());
+        return std::nullopt;
+    }
+    if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0 || result.line.isEmpty() ||
+        result.line.startsWith("error")) {
+        const QByteArray reason = "startup_probe failed (" + probe.errorString().toLocal8Bit() + ", exit " +
+                                  QByteArray::number(probe.exitCode()) + "): " + result.line +
+                                  "; see " + UserFolder().path().toLocal8Bit() + "/probe-stderr.log";
+        state.SkipWithError(reason.constData());
+        return std::nullopt;
+    }
+    return result;
+}
+
+// The kB figure after "name=" in the probe's line, or -1.
+double Field(const QByteArray& line, const QByteArray& name)
+{
+    for (const QByteArray& word : line.split(' ')) {
+        if (word.startsWith(name + '=')) {
+            bool ok = false;
+            const double value = word.mid(name.size() + 1).toDouble(&ok);
+            return ok ? value : -1;
+        }
+    }
+    return -1;
+}
+
+void StartupToFirstIdle(benchmark::State& state)
+{
+    // The first start after a build reads everything from disk; the figure is for a warm start.
+    static const bool warmedUp = RunProbe(state, {}).has_value();
+    if (!warmedUp) {
+        state.SkipWithError("the warm-up start of startup_probe failed");
+        return;
+    }
+    for (auto _ : state) {
+        const std::optional<ProbeResult> run = RunProbe(state, {});
+        if (!run)
+            return;
+        if (run->line != "shown") {
+            state.SkipWithError(("unexpected startup_probe line: " + run->line).constData());
+            return;
+        }
+        state.SetIterationTime(run->seconds);
+    }
+}
+
+double Min(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double Max(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+BENCHMARK(StartupToFirstIdle)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ComputeStatistics("min", Min)
+    ->ComputeStatistics("max", Max)
+    ->ReportAggregatesOnly(true);
+
+void GameMemory(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const std::optional<ProbeResult> run = RunProbe(state, {QStringLiteral("--game")});
+        if (!run)
+            return;
+        const double rss = Field(run->line, "VmRSS");
+        const double hwm = Field(run->line, "VmHWM");
+        if (!run->line.startsWith("game ") || rss < 0 || hwm < 0) {
+            state.SkipWithError(("unexpected startup_probe line: " + run->line).constData());
+            return;
+        }
+        state.SetIterationTime(run->seconds);
+        state.counters["VmRSS_MB"] = rss / 1024;
+        state.counters["VmHWM_MB"] = hwm / 1024;
+    }
+}
+BENCHMARK(GameMemory)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // QProcess needs an application object; the probe is the one with windows.
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
