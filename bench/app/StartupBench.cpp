@@ -62,32 +62,35 @@ std::optional<ProbeResult> RunProbe(benchmark::State& state, const QStringList& 
     QProcess probe;
     probe.setProcessEnvironment(ProbeEnvironment());
     probe.setProcessChannelMode(QProcess::SeparateChannels);
-    probe.setStandardErrorFile(UserFolder().filePath(QStringLiteral("probe-stderr.log")));
 
     QElapsedTimer clock;
     clock.start();
     probe.start(QStringLiteral(GLIM_STARTUP_PROBE), arguments);
-    QElapsedTimer deadline;
-    deadline.start();
-    while (!probe.canReadLine() && probe.state() != QProcess::NotRunning &&
-           deadline.elapsed() < probeTimeoutMs) {
-        probe.waitForReadyRead(static_cast<int>(probeTimeoutMs - deadline.elapsed()));
+    if (!probe.waitForStarted(probeTimeoutMs)) {
+        state.SkipWithError(("cannot start " GLIM_STARTUP_PROBE ": " + probe.errorString().toLocal8Bit()).constData());
+        return std::nullopt;
     }
+    while (!probe.canReadLine() && probe.state() != QProcess::NotRunning && clock.elapsed() < probeTimeoutMs)
+        probe.waitForReadyRead(static_cast<int>(probeTimeoutMs - clock.elapsed()));
     ProbeResult result;
     result.seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
     result.line = probe.readLine().trimmed();
 
-    if (!probe.waitForFinished(probeTimeoutMs)) {
+    if (!probe.waitForFinished(result.line.isEmpty() ? 0 : probeTimeoutMs)) {
         probe.kill();
         probe.waitForFinished();
-        state.SkipWithError(("startup_probe did not finish; it said: " + result.line).constData());
+        state.SkipWithError(("startup_probe hung and was stopped; it said: " + result.line).constData());
         return std::nullopt;
     }
     if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0 || result.line.isEmpty() ||
         result.line.startsWith("error")) {
-        const QByteArray reason = "startup_probe failed (" + probe.errorString().toLocal8Bit() + ", exit " +
-                                  QByteArray::number(probe.exitCode()) + "): " + result.line +
-                                  "; see " + UserFolder().path().toLocal8Bit() + "/probe-stderr.log";
+        QByteArray reason = "startup_probe failed";
+        if (probe.error() != QProcess::UnknownError)
+            reason += " (" + probe.errorString().toLocal8Bit() + ")";
+        reason += ", exit " + QByteArray::number(probe.exitCode()) + ": " + result.line;
+        const QByteArray errors = probe.readAllStandardError().trimmed();
+        if (!errors.isEmpty())
+            reason += "; its errors: " + errors.right(400);
         state.SkipWithError(reason.constData());
         return std::nullopt;
     }
