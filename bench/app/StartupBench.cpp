@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
