@@ -2,6 +2,7 @@
 #include "glimform/glimform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -34,6 +35,13 @@ int main(int argc, char** argv)
     GameApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glimmerquake"));
     QApplication::setApplicationDisplayName(QStringLiteral("Glimmerquake"));
+    QApplication::setApplicationVersion(QStringLiteral(GLIM_VERSION));
+    // Ties the windows to the installed desktop entry, so docks and task bars show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quirkwell.glimmerquake"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/glimmerquake.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     GameWindows windows;
     // The main window appears once the program has gone idle, fully laid out.

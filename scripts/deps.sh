@@ -8,6 +8,7 @@ GLIM_PACKAGES=(
   clang libclang-rt-14-dev
   wamerican wbritish wfrench wngerman wspanish
   fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
 )
 
 glim_install_missing() {

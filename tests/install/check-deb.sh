@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The Debian package made by CPack: its control fields, exactly the expected files, and the game
+# running from the package's files unpacked into a throw-away root.
+set -euo pipefail
+build="$1"
+work="$2"
+expected="$3"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+rm -rf "$work"
+mkdir -p "$work"
+cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/cpack.log" || { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/glimmerquake_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single glimmerquake .deb: ${debs[*]}"
+deb="${debs[0]}"
+
+[ "$(dpkg-deb -f "$deb" Package)" = glimmerquake ] || fail "wrong package name"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in the games section"
+depends="$(dpkg-deb -f "$deb" Depends)"
+for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation2 fonts-dejavu-core; do
+  grep -q "$needed" <<< "$depends" || fail "Depends lacks $needed: $depends"
+done
+
+# Files and links only; folders follow from them.
+dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | sort > "$work/contents"
+if ! diff -u "$expected" "$work/contents"; then
+  fail "the package's files differ from $expected"
+fi
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+check_game_finds_its_files "$root/usr"
+rm -rf "$work"
+echo "package OK: $(basename "$deb")"
