@@ -2,8 +2,13 @@
 
 #include "platform/RegistryFileFormat.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 
@@ -34,6 +39,34 @@ bool IsValueKey(const QString& key)
     return !key.mid(slash + 1).startsWith(QChar(0x01));
 }
 
+// QSettings locks the file with a QLockFile, which takes a lock whose owner has died as stale
+// only once it holds that owner's process details. A copy killed between creating the lock and
+// writing them leaves an empty lock, and every later save would wait 30 seconds for it to age.
+// A live owner writes its details at once, so a lock that stays empty for a second is removed,
+// under the same guard QLockFile uses for removing stale locks.
+void RemoveAbandonedLock(const QString& settingsPath)
+{
+    const QString lockPath = settingsPath + QStringLiteral(".lock");
+    const auto emptyFor = [&lockPath]() -> qint64 {
+        const QFileInfo lock(lockPath);
+        if (!lock.exists() || lock.size() != 0)
+            return -1;
+        return qAbs(lock.lastModified().msecsTo(QDateTime::currentDateTime()));
+    };
+    constexpr qint64 grace = 1000;
+    const QDeadlineTimer deadline(grace);
+    qint64 age = emptyFor();
+    while (age >= 0 && age < grace && !deadline.hasExpired()) {
+        QThread::msleep(20);
+        age = emptyFor();
+    }
+    if (age < 0)
+        return;
+    QLockFile removal(lockPath + QStringLiteral(".rmlock"));
+    if (removal.tryLock(0) && emptyFor() >= 0)
+        QFile::remove(lockPath);
+}
+
 } // namespace
 
 void UserRegistry::SetFilePath(const QString& path)
@@ -56,6 +89,7 @@ RegistryKey::RegistryKey(std::unique_ptr<QSettings> settings, QString path)
 
 RegistryKey::~RegistryKey()
 {
+    RemoveAbandonedLock(settings->fileName());
     settings->sync();
 }
 
@@ -141,6 +175,7 @@ void RegistryKey::SetInteger(const QString& name, int value)
 
 bool RegistryKey::Flush()
 {
+    RemoveAbandonedLock(settings->fileName());
     settings->sync();
     keysKnown = false;
     return settings->status() == QSettings::NoError && settings->isWritable();

@@ -1,0 +1,132 @@
+// A save of the high score table killed at any moment must leave the file holding the table from
+// before or the table being saved, never a mix, and must not stop the next save.
+
+#include "ScoreTables.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+namespace {
+
+constexpr int runs = 150;
+
+ScoreTable StoredTable()
+{
+    ScoreTable table;
+    const Persist store(false);
+    table.Load(store, KillTestDictionary);
+    return table;
+}
+
+QString StoredNickname()
+{
+    QString nickname;
+    Persist(false).readString(QStringLiteral("Nickname"), nickname);
+    return nickname;
+}
+
+QString LockText(const QString& path)
+{
+    QFile file(path + QStringLiteral(".lock"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).replace(u'\n', u'|') : QString();
+}
+
+} // namespace
+
+TEST(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThrough)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("registry.reg"));
+    UserRegistry::SetFilePath(path);
+    const ScoreTable tables[2] = {KillTestTable(0), KillTestTable(1)};
+    {
+        Persist store(true);
+        store.writeString(QStringLiteral("Nickname"), QStringLiteral("Keeper"));
+        tables[0].Save(store, KillTestDictionary);
+    }
+
+    int staleLocks = 0;
+    std::mt19937 random(8);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
+    for (int run = 0; run < runs; ++run) {
+        QProcess saver;
+        saver.start(QStringLiteral(GLIM_SCORE_SAVER), {path});
+        ASSERT_TRUE(saver.waitForStarted(10000)) << qPrintable(saver.errorString());
+        ASSERT_TRUE(saver.waitForReadyRead(30000)) << "run " << run << ": the saver never saved";
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        saver.kill();
+        ASSERT_TRUE(saver.waitForFinished(10000));
+        ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit) << "run " << run << ": the saver ended by itself";
+
+        const ScoreTable stored = StoredTable();
+        ASSERT_TRUE(stored.Rows() == tables[0].Rows() || stored.Rows() == tables[1].Rows())
+            << "run " << run << ": the file holds " << stored.Count() << " rows of neither table";
+        ASSERT_EQ(StoredNickname(), QStringLiteral("Keeper")) << "run " << run;
+
+        // Whatever the killed saver left behind must not hold up the next save. A lock taken for
+        // stale only after 30 seconds would; the deadline stops the test from waiting for it.
+        staleLocks += QFile::exists(path + QStringLiteral(".lock")) ? 1 : 0;
+        const int nextTable = run % 2;
+        const ScoreTable& next = tables[nextTable];
+        QProcess nextSave;
+        nextSave.start(QStringLiteral(GLIM_SCORE_SAVER), {path, QString::number(nextTable)});
+        if (!nextSave.waitForFinished(10000)) {
+            nextSave.kill();
+            nextSave.waitForFinished();
+            FAIL() << "run " << run << ": the next save is held up by \"" << LockText(path).toStdString() << '"';
+        }
+        ASSERT_EQ(nextSave.exitCode(), 0);
+        ASSERT_EQ(StoredTable().Rows(), next.Rows()) << "run " << run << ": the next save was lost";
+    }
+
+    // A save killed while writing leaves its unfinished copy behind under a name of its own; it is
+    // never read and never in the way. Nothing else may be left: no lock, no second settings file.
+    const QRegularExpression unfinishedCopy(QStringLiteral("^registry\\.reg\\.[A-Za-z0-9]{6}$"));
+    for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        EXPECT_TRUE(name == QStringLiteral("registry.reg") || unfinishedCopy.match(name).hasMatch())
+            << qPrintable(name);
+    }
+    ::testing::Test::RecordProperty("StaleLocks", staleLocks);
+    UserRegistry::SetFilePath(QString());
+}
+
+TEST(HighScoreKill, AnEmptyLockLeftByASaveKilledAsItLockedDoesNotHoldUpTheNextSave)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("registry.reg"));
+    UserRegistry::SetFilePath(path);
+    {
+        Persist store(true);
+        KillTestTable(0).Save(store, KillTestDictionary);
+    }
+    // What a copy killed between creating the lock and writing its process details leaves.
+    QFile lock(path + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+
+    QProcess nextSave;
+    nextSave.start(QStringLiteral(GLIM_SCORE_SAVER), {path, QStringLiteral("1")});
+    const bool finished = nextSave.waitForFinished(10000);
+    if (!finished) {
+        nextSave.kill();
+        nextSave.waitForFinished();
+    }
+    ASSERT_TRUE(finished) << "the save waits for the lock to age";
+    EXPECT_EQ(nextSave.exitCode(), 0);
+    EXPECT_EQ(StoredTable().Rows(), KillTestTable(1).Rows());
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
+    UserRegistry::SetFilePath(QString());
+}
