@@ -1,0 +1,266 @@
+// Settings files the game did not write: random bytes, near misses of the format, and values of
+// the wrong type. The game must start, report what it cannot use, play, and keep the rest.
+
+#include "GamePlay.h"
+#include "ModalRecorder.h"
+#include "app/GameWindows.h"
+#include "dialogs/newgame.h"
+#include "dialogs/ScoreTable.h"
+#include "glimform/glimform.h"
+#include "platform/RegistryFileFormat.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const QString validFile = QStringLiteral(
+    "; Glimmerquake per-user settings\n"
+    "\n"
+    "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
+    "\"Nickname\"=\"Keeper\"\n"
+    "\"Dictionary\"=\"TestWords\"\n"
+    "\"HowToPlay\"=dword:00000000\n"
+    "\"GlimmerFormLeft\"=\"40\"\n"
+    "\"GlimmerFormTop\"=\"30\"\n"
+    "\"ScoresColumnWidth0\"=dword:00000050\n"
+    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n"
+    "\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n"
+    "\"TestWords2\"=\"\"\n"
+    "\n"
+    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Tile\\.current]\n"
+    "@=\"\"\n");
+
+// One value per line, as the game would need to read each of them; every one has the wrong type.
+// A placement is dropped as a whole at its first unusable value, so each window gets one bad
+// value at a place the game reads.
+const QString wrongTypesFile = QStringLiteral(
+    "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
+    "\"Nickname\"=dword:00000007\n"
+    "\"Dictionary\"=dword:00000001\n"
+    "\"SelectTileSounds\"=\"yes\"\n"
+    "\"EnterWordSounds\"=\"1\"\n"
+    "\"EndRoundSounds\"=\"0\"\n"
+    "\"HowToPlay\"=\"no\"\n"
+    "\"GlimmerFormLeft\"=\"40\"\n"
+    "\"GlimmerFormTop\"=\"30\"\n"
+    "\"GlimmerFormWidth\"=dword:00000300\n"
+    "\"GlimmerFormHeight\"=\"500\"\n"
+    "\"GlimmerFormMaximized\"=dword:00000001\n"
+    "\"NewGameFormLeft\"=dword:00000010\n"
+    "\"NewGameFormTop\"=\"10\"\n"
+    "\"OptionsFormLeft\"=\"10\"\n"
+    "\"OptionsFormTop\"=dword:00000010\n"
+    "\"ScoresColumnWidth0\"=\"wide\"\n"
+    "\"ScoresColumnWidth1\"=\"80\"\n"
+    "\"ScoresColumnWidth2\"=\"\"\n"
+    "\"English0\"=dword:00000064\n"
+    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n"
+    "\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n"
+    "\"TestWords2\"=\"\"\n"
+    "\n"
+    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Word\\.current]\n"
+    "@=dword:00000001\n");
+
+const QStringList wrongValueNames{
+    "Nickname", "Dictionary", "SelectTileSounds", "EnterWordSounds", "EndRoundSounds", "HowToPlay",
+    "GlimmerFormWidth", "GlimmerFormMaximized", "NewGameFormLeft", "OptionsFormTop",
+    "ScoresColumnWidth0", "ScoresColumnWidth1", "ScoresColumnWidth2", "English0"};
+
+QSettings::SettingsMap Parse(const QByteArray& bytes)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    ReadRegistryFile(buffer, map);
+    return map;
+}
+
+// What a reader of the file finds: the typed values, and the lines kept because they could not
+// be parsed (by their section, in order; the names these live under are only counters).
+struct FileContents {
+    QSettings::SettingsMap values;
+    QStringList keptLines;
+};
+
+FileContents Contents(const QByteArray& bytes)
+{
+    FileContents contents;
+    const QSettings::SettingsMap map = Parse(bytes);
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        const QString name = it.key().mid(it.key().lastIndexOf(u'/') + 1);
+        if (name.startsWith(QChar(0x01)))
+            contents.keptLines << it.key().left(it.key().lastIndexOf(u'/') + 1) + it.value().toString().trimmed();
+        else
+            contents.values.insert(it.key(), it.value());
+    }
+    contents.keptLines.sort();
+    return contents;
+}
+
+// Whether the game itself writes this value, so that a save may rightly replace it; it writes the
+// high score rows of the dictionary it played with.
+bool GameWrites(const QString& key, const QString& dictionary)
+{
+    static const QString settings = RegistryGroup(QString::fromLatin1(SettingsKey)) + u'/';
+    if (key.startsWith(QStringLiteral("AppEvents/")))
+        return true;
+    if (!key.startsWith(settings))
+        return false;
+    static const QRegularExpression written(QStringLiteral(
+        "^(Nickname|Dictionary|SelectTileSounds|EnterWordSounds|EndRoundSounds|HowToPlay|"
+        "(GlimmerForm|NewGameForm|OptionsForm|AboutBox|HowToPlay)(Left|Top|Width|Height|Maximized)|"
+        "ScoresColumnWidth[0-2])$"));
+    const QString name = key.mid(settings.size());
+    if (name.startsWith(dictionary) && !name.mid(dictionary.size()).isEmpty()
+        && name.mid(dictionary.size()).toUInt() < ScoreTable::maxStoredRows)
+        return true;
+    return written.match(name).hasMatch();
+}
+
+class BadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("registry.reg"));
+        UserRegistry::SetFilePath(path);
+    }
+    void TearDown() override { UserRegistry::SetFilePath(QString()); }
+
+    void WriteFile(const QByteArray& bytes) const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    QByteArray FileBytes() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Creates the windows over the file, plays a game that enters a word and loses every life,
+    // and closes the windows again, which saves. Returns the dictionary played with.
+    QString RunTheGame(ModalRecorder& recorder)
+    {
+        auto windows = std::make_unique<GameWindows>();
+        TGlimmerForm* form = windows->glimmerForm.get();
+        form->show();
+        PlayWholeGame(form, {"C", "A", "T"});
+        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game came to its end";
+        EXPECT_EQ(form->lives, 0u);
+        // A damaged file may name a dictionary that does not exist; then no word counts.
+        if (form->DictionaryNotice().isEmpty()) {
+            EXPECT_GT(form->score, 0u) << "the word was accepted";
+            EXPECT_EQ(recorder.dialogTitles.count(QStringLiteral("Game Over")), 1);
+        }
+        const QString dictionary = windows->newGameForm->GetDictionary();
+        windows.reset();
+        return dictionary;
+    }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+QByteArray RandomBytes(std::mt19937& random, int size)
+{
+    std::uniform_int_distribution<int> byte(0, 255);
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>(byte(random));
+    return bytes;
+}
+
+// The valid file with a few bytes changed, dropped or doubled: what a damaged disk or a careless
+// hand edit would leave.
+QByteArray NearMiss(std::mt19937& random)
+{
+    QByteArray bytes = validFile.toUtf8();
+    const QByteArray alphabet("\"\\[]=@:;\t\r\n\0dword0F", 20);
+    std::uniform_int_distribution<int> changes(1, 6);
+    for (int n = changes(random); n > 0; --n) {
+        const int at = std::uniform_int_distribution<int>(0, static_cast<int>(bytes.size()) - 1)(random);
+        const char replacement = alphabet[std::uniform_int_distribution<int>(0, alphabet.size() - 1)(random)];
+        switch (std::uniform_int_distribution<int>(0, 2)(random)) {
+        case 0: bytes[at] = replacement; break;
+        case 1: bytes.remove(at, 1); break;
+        default: bytes.insert(at, bytes[at]); break;
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(BadSettingsTest, RandomAndNearlyValidFilesNeitherStopTheGameNorLoseWhatCouldBeRead)
+{
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::mt19937 random(seed);
+        const QByteArray bytes = seed <= 3 ? RandomBytes(random, 64 << seed) : NearMiss(random);
+        WriteFile(bytes);
+        const FileContents before = Contents(bytes);
+        QString dictionary;
+        {
+            ModalRecorder recorder;
+            dictionary = RunTheGame(recorder);
+            for (const QString& message : recorder.messages)
+                EXPECT_TRUE(message.contains(QStringLiteral("of the wrong kind"))) << qPrintable(message);
+        }
+        const FileContents after = Contents(FileBytes());
+        for (auto it = before.values.begin(); it != before.values.end(); ++it) {
+            if (!GameWrites(it.key(), dictionary)) {
+                EXPECT_EQ(after.values.value(it.key()), it.value()) << qPrintable(it.key());
+            }
+        }
+        EXPECT_EQ(after.keptLines, before.keptLines) << "unreadable lines are kept as they were";
+    }
+}
+
+TEST_F(BadSettingsTest, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveTheSave)
+{
+    WriteFile(wrongTypesFile.toUtf8());
+    ModalRecorder recorder;
+    {
+        auto windows = std::make_unique<GameWindows>();
+        TGlimmerForm* form = windows->glimmerForm.get();
+        form->show();
+        // The options dialog reads its own placement when it opens.
+        form->preplayOptionsButtonClick();
+        PlayWholeGame(form, {"C", "A", "T"});
+        EXPECT_FALSE(form->IsPlayPanelShown());
+        EXPECT_GT(form->score, 0u) << "the default dictionary, English, accepted the word";
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (English)"));
+    }
+    for (const QString& name : wrongValueNames)
+        EXPECT_EQ(recorder.ReportsNaming(name), 1) << qPrintable(name);
+    EXPECT_EQ(recorder.messages.size(), wrongValueNames.size()) << qPrintable(recorder.messages.join(u'\n'));
+
+    const Persist store(false);
+    ScoreTable kept;
+    kept.Load(store, QStringLiteral("TestWords"));
+    ASSERT_EQ(kept.Count(), 2) << "the valid table beside the garbage is kept";
+    EXPECT_EQ(kept.Rows()[0], (ScoreRow{"500", "Keeper", "QUIT", true}));
+    EXPECT_EQ(kept.Rows()[1], (ScoreRow{"300", "Keeper", "CAT", true}));
+    ScoreTable entered;
+    entered.Load(store, QStringLiteral("English"));
+    ASSERT_EQ(entered.Count(), 1) << "the game's result replaced the unusable row";
+    EXPECT_EQ(entered.Rows()[0].player, QStringLiteral("Anonymous"));
+    // The next run reads every value it wrote with the right type: nothing more to report.
+    int width = 0;
+    EXPECT_TRUE(store.readInteger(QStringLiteral("ScoresColumnWidth0"), width));
+    QString nickname;
+    EXPECT_TRUE(store.readString(QStringLiteral("Nickname"), nickname));
+    EXPECT_EQ(nickname, QStringLiteral("Anonymous"));
+}

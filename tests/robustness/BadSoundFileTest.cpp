@@ -1,0 +1,158 @@
+// Sound files that are no WAV: the real output and Sounder stay quiet, nothing fails, the other
+// events keep their sounds and play goes on. Without an audio device only the backend's status
+// and the requests can be observed.
+
+#include "GamePlay.h"
+#include "ModalRecorder.h"
+#include "app/GameWindows.h"
+#include "glimform/glimform.h"
+#include "platform/SoundEffectOutput.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+#include "settings/Sounder.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct BadSound {
+    const char* name;
+    QByteArray bytes;
+    bool isFolder = false;
+};
+
+const std::vector<BadSound> badSounds{
+    {"text.wav", "This is not a sound at all.\n"},
+    {"empty.wav", ""},
+    // A RIFF header that stops in the middle of its format chunk.
+    {"cut.wav", QByteArray("RIFF\x24\x08\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00", 22)},
+    {"folder.wav", "", true},
+};
+
+QString MakeBadSound(const QTemporaryDir& folder, const BadSound& sound)
+{
+    const QString path = folder.filePath(QString::fromLatin1(sound.name));
+    if (sound.isFolder) {
+        QDir().mkpath(path);
+        return path;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(sound.bytes);
+    return path;
+}
+
+void SetEventSound(int event, const QString& path)
+{
+    auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
+                                   QStringLiteral("\\.current"));
+    ASSERT_NE(key, nullptr);
+    key->SetString(QString(), path);
+    ASSERT_TRUE(key->Flush());
+}
+
+class RecordingOutput final : public SoundOutput {
+public:
+    void PlayImage(const QByteArray& image) override { played.push_back(QString::fromLatin1(image)); }
+    void PlayFile(const QString& path) override { played.push_back(path); }
+    std::vector<QString> played;
+};
+
+class BadSoundFileTest : public ::testing::TestWithParam<BadSound> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
+        badPath = MakeBadSound(folder, GetParam());
+        // Every other event gets a file of its own, holding its name, so a recording tells them apart.
+        for (int event = 0; event < SoundEventCount; ++event) {
+            const QString path = folder.filePath(QStringLiteral("event%1.wav").arg(event));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("event%1").arg(event).toLatin1());
+            file.close();
+            SetEventSound(event, event == SelectWord ? badPath : path);
+        }
+    }
+    void TearDown() override { UserRegistry::SetFilePath(QString()); }
+
+    QTemporaryDir folder;
+    QString badPath;
+};
+
+} // namespace
+
+TEST_P(BadSoundFileTest, TheBackendLoadsNothingPlayable)
+{
+    QSoundEffect effect;
+    effect.setSource(QUrl::fromLocalFile(badPath));
+    effect.play();
+    const QDeadlineTimer deadline(1000);
+    while (effect.status() != QSoundEffect::Error && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // An empty or cut file keeps the backend loading for ever (and it counts the pending play as
+    // playing): what matters is that it never gets ready to sound.
+    EXPECT_NE(effect.status(), QSoundEffect::Ready);
+}
+
+TEST_P(BadSoundFileTest, TheOtherEventsStillPlay)
+{
+    auto output = std::make_unique<RecordingOutput>();
+    RecordingOutput* recording = output.get();
+    Sounder sounder(std::move(output), [] { return 0u; });
+    recording->played.clear();
+    for (int event = 0; event < SoundEventCount; ++event)
+        sounder.play(static_cast<SoundEvent>(event));
+    ASSERT_EQ(recording->played.size(), static_cast<std::size_t>(SoundEventCount));
+    for (int event = 0; event < SoundEventCount; ++event) {
+        if (event != SelectWord) {
+            EXPECT_EQ(recording->played[static_cast<std::size_t>(event)], QStringLiteral("event%1").arg(event));
+        }
+    }
+}
+
+TEST_P(BadSoundFileTest, TheRealOutputTakesItQuietlyAndAGamePlaysToItsEnd)
+{
+    {
+        SoundEffectOutput output;
+        output.PlayFile(badPath);
+        QFile file(badPath);
+        if (file.open(QIODevice::ReadOnly))
+            output.PlayImage(file.readAll());
+        output.PlayFile(folder.filePath(QStringLiteral("event0.wav")));
+        QCoreApplication::processEvents();
+        output.PlayFile(QString());
+    }
+    {
+        Persist settings(true);
+        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("TestWords"));
+        settings.writeBool(QStringLiteral("HowToPlay"), false);
+    }
+    ModalRecorder recorder;
+    GameWindows windows;
+    TGlimmerForm* form = windows.glimmerForm.get();
+    form->show();
+    EXPECT_EQ(form->sounder->Path(SelectWord), badPath);
+    PlayWholeGame(form, {"C", "A", "T"});
+    EXPECT_FALSE(form->IsPlayPanelShown());
+    EXPECT_GT(form->score, 0u) << "the word was entered with its sound";
+    EXPECT_EQ(recorder.dialogTitles, QStringList{QStringLiteral("Game Over")});
+    EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(NotAWav, BadSoundFileTest, ::testing::ValuesIn(badSounds),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             return name.substr(0, name.find('.'));
+                         });

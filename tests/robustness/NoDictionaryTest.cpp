@@ -1,0 +1,59 @@
+// The program's folder holds no dictionary at all (this suite runs from a folder of its own):
+// with the settings of a first run the game says so and everything that needs no words works.
+
+#include "GamePlay.h"
+#include "ModalRecorder.h"
+#include "app/GameWindows.h"
+#include "dialogs/help.h"
+#include "dialogs/options.h"
+#include "glimform/glimform.h"
+#include "platform/UserRegistry.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
+{
+    ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("*.tsd")}).isEmpty());
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
+    {
+        ModalRecorder recorder;
+        GameWindows windows;
+        TGlimmerForm* form = windows.glimmerForm.get();
+        form->show();
+
+        EXPECT_TRUE(TOptionsForm::DictionaryNames(QCoreApplication::applicationDirPath()).isEmpty());
+        form->preplayOptionsButtonClick();
+        ASSERT_EQ(recorder.dialogTitles.size(), 1) << "the options dialog opened and was closed";
+        auto* dictionaries = windows.optionsForm->findChild<QComboBox*>();
+        ASSERT_NE(dictionaries, nullptr);
+        EXPECT_EQ(dictionaries->count(), 0);
+
+        form->aboutButtonClick();
+        EXPECT_EQ(recorder.dialogTitles.size(), 2) << "the about box opened and was closed";
+        form->helpButtonClick();
+        ASSERT_NE(windows.helpService->Window(), nullptr);
+        EXPECT_TRUE(windows.helpService->Window()->isVisible());
+
+        // A first run shows How To Play before the game; its Start begins play without words.
+        ASSERT_TRUE(StartPlay(form));
+        EXPECT_TRUE(form->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")))
+            << qPrintable(form->DictionaryNotice());
+        EXPECT_TRUE(form->dictionaryNoticeLabel->isVisibleTo(form));
+        PlayToTheEnd(form, {"C", "A", "T"});
+        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game runs to its end";
+        EXPECT_EQ(form->score, 0u);
+
+        form->ExitButtonClick();
+        EXPECT_FALSE(form->isVisible()) << "quitting closes the main window";
+        EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
+    }
+    UserRegistry::SetFilePath(QString());
+}

@@ -1,0 +1,136 @@
+// A dictionary file cut short at any byte: the reader reports it invalid or reads a consistent
+// part of it, and the game tells the player and stays usable.
+
+#include "GamePlay.h"
+#include "ModalRecorder.h"
+#include "app/GameWindows.h"
+#include "dictionary/StoredWords.h"
+#include "dictionary/TSDictionaryList.h"
+#include "dictionary/Words.h"
+#include "glimform/glimform.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Record = std::pair<std::string, std::string>; // key, text
+
+// The stored words by length, in the order the file holds them.
+class RecordingSink final : public StoredWordSink {
+public:
+    void Store(std::string_view key, std::string_view text) override
+    {
+        byLength[key.size()].emplace_back(std::string(key), std::string(text));
+        ++count;
+    }
+    std::map<std::size_t, std::vector<Record>> byLength;
+    std::size_t count = 0;
+};
+
+QByteArray ProgramFolderFile(const QString& name)
+{
+    QFile file(QCoreApplication::applicationDirPath() + u'/' + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+bool IsPrefixOf(const std::vector<Record>& part, const std::vector<Record>& whole)
+{
+    return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+}
+
+} // namespace
+
+TEST(TruncatedDictionary, EveryCutIsInvalidOrReadsAPrefixOfEachLength)
+{
+    const QByteArray full = ProgramFolderFile(QStringLiteral("English.tsd"));
+    ASSERT_GT(full.size(), 0);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath(QStringLiteral("cut.tsd")).toStdString();
+
+    WriteFile(QString::fromStdString(path), full);
+    RecordingSink whole;
+    {
+        const TSDictionaryList list(path);
+        ASSERT_TRUE(list.IsValid(0));
+        ForEachStoredWord(list, 0, whole);
+    }
+    ASSERT_GE(whole.count, 5u);
+
+    Words words;
+    int validCuts = 0;
+    for (qsizetype size = 0; size < full.size(); ++size) {
+        SCOPED_TRACE(testing::Message() << "cut at byte " << size << " of " << full.size());
+        WriteFile(QString::fromStdString(path), full.left(size));
+        RecordingSink part;
+        {
+            const TSDictionaryList list(path);
+            ASSERT_EQ(list.Size(), 1u);
+            if (list.IsValid(0)) {
+                ++validCuts;
+                ForEachStoredWord(list, 0, part);
+            } else {
+                EXPECT_TRUE(list.FailedName().has_value());
+            }
+        }
+        for (const auto& [length, records] : part.byLength)
+            EXPECT_TRUE(IsPrefixOf(records, whole.byLength[length])) << "words of " << length << " letters";
+
+        words.Load(path);
+        ASSERT_EQ(words.LoadedCount(), part.count);
+        for (const auto& [length, records] : part.byLength)
+            for (const auto& [key, text] : records)
+                EXPECT_FALSE(words.Lookup(key).empty()) << key;
+    }
+    EXPECT_GT(validCuts, 0) << "cuts inside the word sections keep the header";
+}
+
+TEST(TruncatedDictionary, TheGameReportsACutDictionaryAndStaysUsable)
+{
+    const QByteArray full = ProgramFolderFile(QStringLiteral("English.tsd"));
+    ASSERT_GT(full.size(), 600);
+    // Beside the program, where the game looks for its dictionaries; removed again below.
+    const QString cutPath = QCoreApplication::applicationDirPath() + QStringLiteral("/Cut.tsd");
+    WriteFile(cutPath, full.left(600));
+    QTemporaryDir folder;
+    UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
+    {
+        Persist settings(true);
+        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("Cut"));
+        settings.writeBool(QStringLiteral("HowToPlay"), false);
+    }
+    {
+        ModalRecorder recorder;
+        GameWindows windows;
+        TGlimmerForm* form = windows.glimmerForm.get();
+        form->show();
+        ASSERT_TRUE(StartPlay(form));
+        EXPECT_TRUE(form->DictionaryNotice().contains(QStringLiteral("\"Cut.tsd\" is not a valid dictionary")))
+            << qPrintable(form->DictionaryNotice());
+        EXPECT_EQ(form->words.LoadedCount(), 0u);
+        PlayToTheEnd(form, {"C", "A", "T"});
+        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game runs to its end";
+        EXPECT_TRUE(form->BestWordText().isEmpty()) << "no word is accepted";
+        EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
+    }
+    UserRegistry::SetFilePath(QString());
+    QFile::remove(cutPath);
+}
