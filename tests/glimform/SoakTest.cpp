@@ -378,10 +378,12 @@ private:
         }
     }
 
-    void LetEventsRun()
+    // Delivers the posted repaints and deletions. Timers stay out: the game's own would fire
+    // by the wall clock, and the run would no longer replay from its seed.
+    static void LetEventsRun()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
     }
 
     void MinimiseAndRestore()
