@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -30,6 +31,11 @@ struct BadSound {
     QByteArray bytes;
     bool isFolder = false;
 };
+
+void PrintTo(const BadSound& sound, std::ostream* out)
+{
+    *out << sound.name;
+}
 
 const std::vector<BadSound> badSounds{
     {"text.wav", "This is not a sound at all.\n"},
