@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 ModalRecorder::ModalRecorder() : poll(std::make_unique<QTimer>())
 {
     poll->setInterval(1);
