@@ -266,8 +266,18 @@ private:
     {
         std::ostringstream text;
         text << "seed " << seed << ", step " << tally.steps << ", tick " << tally.ticks << ", game "
-             << form->gamesStarted << ", action " << ActionName(current);
+             << form->gamesStarted << ", action " << ActionName(current) << detail;
         return text.str();
+    }
+
+    // Cells as (row, column), in order.
+    static std::string Cells(const std::vector<Chip*>& chips)
+    {
+        std::ostringstream text;
+        for (const Chip* chip : chips) {
+            text << " (" << chip->Row() << ", " << chip->Column() << ")";
+        }
+        return chips.empty() ? " none" : text.str();
     }
 
     // One player action or timer tick, then every invariant.
@@ -275,6 +285,7 @@ private:
     {
         ++tally.steps;
         current = action;
+        detail = "";
         const std::uint32_t gameBefore = form->gamesStarted;
         const bool shownBefore = form->IsPlayPanelShown();
         const std::uint32_t countdownBefore = form->clearCountdown;
@@ -353,8 +364,10 @@ private:
         const double e = form->EvolveTimer->interval();
         const double t = form->TumbleTimer->interval();
         if (evolve && (!tumble || Chance(t / (e + t)))) {
+            detail = " (arrival)";
             form->EvolveTimerTick();
         } else {
+            detail = form->clearCountdown == 0 ? " (falling)" : " (clearing)";
             tumbled = true;
             form->TumbleTimerTick();
         }
@@ -458,13 +471,13 @@ private:
         return cells;
     }
 
-    std::vector<Chip*> OccupiedNeighbours(const Chip* chip) const
+    // The cells touching the chip's cell: one on each side, two above and two below.
+    std::vector<Chip*> Neighbours(const Chip* chip) const
     {
         std::vector<Chip*> found;
         const std::pair<int, int> steps[] = {{0, -2}, {0, 2}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
         for (const auto& [dr, dc] : steps) {
-            Chip* next = form->board->Cell(chip->Row() + dr, chip->Column() + dc);
-            if (next != nullptr && next->IsOccupied()) {
+            if (Chip* next = form->board->Cell(chip->Row() + dr, chip->Column() + dc)) {
                 found.push_back(next);
             }
         }
@@ -492,7 +505,8 @@ private:
         SendPress(NearCentre(at));
         const std::size_t moves = Below(10);
         for (std::size_t m = 0; m < moves; ++m) {
-            const std::vector<Chip*> next = OccupiedNeighbours(at);
+            std::vector<Chip*> next = Neighbours(at);
+            std::erase_if(next, [](const Chip* chip) { return !chip->IsOccupied(); });
             if (next.empty() || Chance(0.05)) {
                 at = cells[Below(cells.size())];
             } else {
@@ -516,6 +530,21 @@ private:
         }
     }
 
+    // Submits a chain that forms a word and checks that it scored its value and left its cells.
+    void SubmitWord()
+    {
+        const std::vector<Chip*> chain = form->board->Selection();
+        const std::uint64_t total = std::uint64_t{form->score} + form->board->SelectionValue();
+        Submit();
+        ++tally.wordsEntered;
+        EXPECT_EQ(form->score, static_cast<std::uint32_t>(std::min<std::uint64_t>(total, UINT32_MAX)))
+            << "a word scores its value; " << Where();
+        EXPECT_TRUE(form->board->Selection().empty()) << Where();
+        for (const Chip* chip : chain) {
+            EXPECT_FALSE(chip->IsOccupied()) << "an entered word leaves its cells empty; " << Where();
+        }
+    }
+
     // Submits the chain by one of the player's four ways: the Enter button, the space bar, the
     // return key, or a double click on the chain's last tile.
     void Submit()
@@ -526,8 +555,8 @@ private:
         case 1: QTest::keyClick(form, Qt::Key_Space); break;
         case 2: QTest::keyClick(form, Qt::Key_Return); break;
         default:
-            // The double click's first press would take the last tile off the chain again, so
-            // the last tile is left for the double click to add.
+            // The press that comes before a double click toggles the tile too: a click takes the
+            // last tile off, and that press puts it back before the double click submits.
             if (!chain.empty()) {
                 SendClick(Centre(chain.back()));
                 SendDoubleClick(Centre(chain.back()));
@@ -545,14 +574,10 @@ private:
             const std::int32_t c = static_cast<std::int32_t>(2 * Below(board.Columns() / 2)) + r % 2;
             std::vector<Chip*> path{board.Cell(r, c)};
             while (path.size() < length) {
-                std::vector<Chip*> free;
-                const std::pair<int, int> steps[] = {{0, -2}, {0, 2}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
-                for (const auto& [dr, dc] : steps) {
-                    Chip* next = board.Cell(path.back()->Row() + dr, path.back()->Column() + dc);
-                    if (next != nullptr && std::find(path.begin(), path.end(), next) == path.end()) {
-                        free.push_back(next);
-                    }
-                }
+                std::vector<Chip*> free = Neighbours(path.back());
+                std::erase_if(free, [&path](const Chip* chip) {
+                    return std::find(path.begin(), path.end(), chip) != path.end();
+                });
                 if (free.empty()) {
                     break;
                 }
@@ -591,19 +616,12 @@ private:
             SendMove(Centre(path[i]));
         }
         SendRelease(Centre(path.back()));
-        ASSERT_EQ(form->board->Selection(), path) << "the drag chains the laid tiles; " << Where();
+        ASSERT_TRUE(form->board->Selection() == path) << "the drag chains the laid tiles" << Cells(path) << ", not"
+                                                      << Cells(form->board->Selection()) << "; " << Where();
         ASSERT_EQ(form->board->WordInProgress(), letters) << Where();
         ASSERT_TRUE(form->enterButton->isEnabled()) << letters << " is in the test dictionary; " << Where();
-
-        const std::uint32_t before = form->score;
-        Submit();
-        ++tally.wordsEntered;
-        EXPECT_EQ(form->score, static_cast<std::uint32_t>(std::min<std::uint64_t>(before + value, UINT32_MAX)))
-            << letters << "; " << Where();
-        EXPECT_TRUE(form->board->Selection().empty()) << Where();
-        for (const Chip* chip : path) {
-            EXPECT_FALSE(chip->IsOccupied()) << "an entered word leaves its cells empty; " << Where();
-        }
+        ASSERT_EQ(form->board->SelectionValue(), value) << "the product of the tile values; " << Where();
+        SubmitWord();
     }
 
     // Chains existing tiles and tries to submit them: a non-word changes nothing.
@@ -618,8 +636,7 @@ private:
         }
         if (word) {
             // Random tiles may spell a word; then it counts like any other.
-            Submit();
-            ++tally.wordsEntered;
+            SubmitWord();
             return;
         }
         ++tally.invalidAttempts;
@@ -629,7 +646,8 @@ private:
         default: QTest::keyClick(form, Qt::Key_Return); break;
         }
         EXPECT_EQ(form->score, before) << "a non-word scores nothing; " << Where();
-        EXPECT_EQ(form->board->Selection(), chain) << "a non-word keeps its chain; " << Where();
+        EXPECT_TRUE(form->board->Selection() == chain)
+            << "a non-word keeps its chain" << Cells(chain) << "; " << Where();
     }
 
     // --- Modal windows ---
@@ -657,9 +675,7 @@ private:
         if (!pause && !quit) {
             ADD_FAILURE() << "unexpected question \"" << box->text().toStdString() << "\"; " << Where();
         }
-        EXPECT_TRUE(form->boardHidden) << "the board is hidden behind the question; " << Where();
-        EXPECT_FALSE(form->EvolveTimer->isActive()) << Where();
-        EXPECT_FALSE(form->TumbleTimer->isActive()) << Where();
+        MinimiseBehindModal();
         if (touring || (!finishing && Chance(0.05))) {
             // Help shows its topic and keeps the question open.
             box->button(QMessageBox::Help)->click();
@@ -701,12 +717,29 @@ private:
         }
     }
 
+    // Play stays stopped and hidden behind a modal window, also across a minimise and restore.
+    void MinimiseBehindModal()
+    {
+        if (!form->IsPlayPanelShown()) {
+            return;
+        }
+        if (touring || Chance(0.1)) {
+            form->FormApplicationEventsMinimize();
+            form->FormApplicationEventsRestore();
+        }
+        EXPECT_TRUE(form->boardHidden) << "the board is hidden behind a modal window; " << Where();
+        EXPECT_FALSE(form->EvolveTimer->isActive()) << Where();
+        EXPECT_FALSE(form->TumbleTimer->isActive()) << Where();
+    }
+
     void AnswerOptions()
     {
+        MinimiseBehindModal();
         if (!touring && Chance(0.4)) {
             OptionsForm->NicknameField->setText(nicknames[Below(nicknames.size())]);
         }
-        for (QCheckBox* box : {OptionsForm->SelectTileSounds, OptionsForm->EnterWordSounds, OptionsForm->EndRoundSounds}) {
+        for (QCheckBox* box :
+             {OptionsForm->SelectTileSounds, OptionsForm->EnterWordSounds, OptionsForm->EndRoundSounds}) {
             if (Chance(0.3)) {
                 box->setChecked(!box->isChecked());
             }
@@ -760,9 +793,11 @@ private:
                 << "chain link " << i << " does not touch the one before; " << Where();
         }
         std::sort(chain.begin(), chain.end());
-        ASSERT_TRUE(std::adjacent_find(chain.begin(), chain.end()) == chain.end()) << "a tile twice in the chain; " << Where();
+        ASSERT_TRUE(std::adjacent_find(chain.begin(), chain.end()) == chain.end())
+            << "a tile twice in the chain; " << Where();
         std::sort(flagged.begin(), flagged.end());
-        ASSERT_EQ(chain, flagged) << "the chain lists exactly the flagged tiles; " << Where();
+        ASSERT_TRUE(chain == flagged) << "the chain lists exactly the flagged tiles: chain"
+                                      << Cells(board.Selection()) << ", flagged" << Cells(flagged) << "; " << Where();
     }
 
     void CheckGame()
@@ -808,6 +843,8 @@ private:
     std::mt19937 actions;
     QTimer answerer;
     Action current = Action::Tick;
+    // What the action did, where its name alone does not say.
+    const char* detail = "";
     // Opening each window once in the first game; answers take every path once and end it.
     bool touring = false;
     // Ending the last game at the end of the run; answers end it.
@@ -832,8 +869,7 @@ TEST(Soak, AHundredThousandTicksOfRandomPlayKeepTheBoardAndTheGameSound)
     const auto started = std::chrono::steady_clock::now();
     SoakRun run(SoakSeed());
     run.Run();
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count() / 1000.0;
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - started;
     const Tally& t = run.tally;
     std::cout << "[ soak ] seed " << run.seed << ": " << t.ticks << " ticks in " << t.steps << " steps, "
               << t.gamesEnded << " games, " << t.roundsLost << " rounds lost, " << t.wordsEntered
@@ -841,8 +877,8 @@ TEST(Soak, AHundredThousandTicksOfRandomPlayKeepTheBoardAndTheGameSound)
               << ", pause yes/no " << t.pauseYes << "/" << t.pauseNo << ", quit yes/no " << t.quitYes << "/"
               << t.quitNo << ", scores start/close " << t.scoresStart << "/" << t.scoresClose
               << ", options ok/cancel " << t.optionsAccepted << "/" << t.optionsCancelled << ", How To Play "
-              << t.howToPlayShown << ", sounds " << t.sounds << "; " << seconds << " s; resident KiB after the first game "
-              << run.firstGameKiB << ", at the end " << run.endKiB << "\n";
+              << t.howToPlayShown << ", sounds " << t.sounds << "; " << seconds.count()
+              << " s; resident KiB after the first game " << run.firstGameKiB << ", at the end " << run.endKiB << "\n";
     ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << run.seed;
 
     EXPECT_GE(t.ticks, minimumTicks);
