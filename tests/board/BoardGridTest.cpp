@@ -4,15 +4,16 @@
 
 #include <gtest/gtest.h>
 
-TEST(BoardGrid, NewBoardIsEmptyWithHalfTileColumns)
+TEST(BoardGrid, NewBoardIsEmptyAndCellIsNoneOutsideTheGrid)
 {
-    const Board board(12, 9);
+    Board board(12, 9);
     EXPECT_EQ(board.Rows(), 12u);
     EXPECT_EQ(board.Columns(), 18u);
     EXPECT_EQ(CountTiles(board), 0);
-    EXPECT_TRUE(board.Selection().empty());
     EXPECT_EQ(board.Cell(5, 7)->Row(), 5);
     EXPECT_EQ(board.Cell(5, 7)->Column(), 7);
+    for (const auto& [row, column] : {std::pair{-1, 0}, {0, 18}, {12, 0}, {0, -1}})
+        EXPECT_EQ(board.Cell(row, column), nullptr) << row << "," << column;
 }
 
 TEST(BoardGrid, CellRectFollowsTheHexagonalGeometry)
@@ -37,33 +38,20 @@ TEST(BoardGrid, UnsetGeometryNeitherOverflowsNorHitsAnything)
     EXPECT_EQ(closeness, -1);
 }
 
-TEST(BoardGrid, CellIsNoneOutsideTheGridAndEmptyAtUnusableColumns)
-{
-    Board board(12, 9);
-    EXPECT_EQ(board.Cell(-1, 0), nullptr);
-    EXPECT_EQ(board.Cell(0, 18), nullptr);
-    EXPECT_EQ(board.Cell(12, 0), nullptr);
-    EXPECT_EQ(board.Cell(0, -1), nullptr);
-    board.Fill(12);
-    ASSERT_NE(board.Cell(0, 1), nullptr);
-    EXPECT_FALSE(board.Cell(0, 1)->IsOccupied());
-}
-
+// Only cells with row + column even hold tiles; Fill also drops the chain.
 TEST(BoardGrid, FillPutsTilesOnlyInTheUsableCellsOfTheBottomRows)
 {
     SeedGameRandom(1);
     Board board(12, 9);
-    std::vector<Chip*> changed;
     board.Fill(6);
-    board.Select(board.Cell(0, 0), false, changed);
+    SelectAll(board, {board.Cell(0, 0)});
     board.Fill(4);
     EXPECT_EQ(CountTiles(board), 36);
     EXPECT_TRUE(board.Selection().empty());
     for (int r = 0; r < 12; ++r) {
         for (int c = 0; c < 18; ++c) {
-            const Chip* chip = board.Cell(r, c);
-            EXPECT_EQ(chip->IsOccupied(), r < 4 && (r + c) % 2 == 0) << r << "," << c;
-            EXPECT_FALSE(chip->IsSelected());
+            EXPECT_EQ(board.Cell(r, c)->IsOccupied(), r < 4 && (r + c) % 2 == 0) << r << "," << c;
+            EXPECT_FALSE(board.Cell(r, c)->IsSelected());
         }
     }
     board.Fill(0);
@@ -75,21 +63,17 @@ TEST(BoardGrid, FillWithTitleSpellsTheTitleInASerpentineFromTheTopLeft)
     Board board(12, 9);
     board.Fill(12);
     board.FillWithTitle();
-    const std::string title = "GLIMMERQUAKE";
-    // Top row left to right: GLIMMERQU; the row below right to left: AKEGLIMME.
     std::string top;
     std::string second;
-    for (int c = 1; c < 18; c += 2) {
+    for (int c = 1; c < 18; c += 2)
         top += board.Cell(11, c)->Letter();
-    }
-    for (int c = 16; c >= 0; c -= 2) {
+    for (int c = 16; c >= 0; c -= 2)
         second += board.Cell(10, c)->Letter();
-    }
     EXPECT_EQ(top, "GLIMMERQU");
     EXPECT_EQ(second, "AKEGLIMME");
     EXPECT_EQ(board.Cell(11, 15)->Letter(), "Q") << "a title Q stays a single letter";
     EXPECT_EQ(board.Cell(11, 15)->Value(), 9u);
-    // 108 cells hold the 12-letter title exactly nine times, ending on E in the bottom left.
+    // Nine whole titles, ending on E in the bottom left.
     EXPECT_EQ(board.Cell(0, 0)->Letter(), "E");
     EXPECT_EQ(board.Cell(0, 16)->Letter(), "M");
     EXPECT_EQ(CountTiles(board), 108);
@@ -100,7 +84,7 @@ TEST(BoardGrid, EvolveOnAnEmptyBoardAddsOneTopTileAndIsNotStuck)
     SeedGameRandom(3);
     for (int trial = 0; trial < 50; ++trial) {
         Board board(12, 9);
-        std::vector<Chip*> changed;
+        Changed changed;
         EXPECT_FALSE(board.Evolve(changed));
         EXPECT_EQ(CountTiles(board), 1);
         ASSERT_EQ(changed.size(), 1u);
@@ -114,21 +98,19 @@ TEST(BoardGrid, EvolveIsStuckWhenTheRowBelowTheTopIsFull)
 {
     SeedGameRandom(4);
     Board board(12, 9);
-    for (int c = 0; c < 18; c += 2) {
+    for (int c = 0; c < 18; c += 2)
         PutTile(board, 10, c);
-    }
-    for (int trial = 0; trial < 20; ++trial) {
-        std::vector<Chip*> changed;
+    Changed changed;
+    for (int trial = 0; trial < 20; ++trial)
         EXPECT_TRUE(board.Evolve(changed));
-    }
 }
 
+// With one tile per row the only top cell (11, 1) rests on (10, 0); (10, 2) lies outside.
 TEST(BoardGrid, EvolveAtTheRightEdgeTestsTheOneCellBelowInsideTheGrid)
 {
-    // With one tile per row the only top cell (11, 1) rests on (10, 0); (10, 2) lies outside.
     Board board(12, 1);
     PutTile(board, 10, 0);
-    std::vector<Chip*> changed;
+    Changed changed;
     EXPECT_TRUE(board.Evolve(changed));
     board.Cell(10, 0)->Set({}, 0);
     EXPECT_FALSE(board.Evolve(changed));
@@ -136,22 +118,16 @@ TEST(BoardGrid, EvolveAtTheRightEdgeTestsTheOneCellBelowInsideTheGrid)
 
 TEST(BoardGrid, EvolveOverAChainTileCutsTheChainThere)
 {
-    // One tile per row: every arrival lands on (11, 1), which ends the chain here.
     Board board(12, 1);
     Chip* a = PutTile(board, 9, 1, "A", 2);
     Chip* b = PutTile(board, 10, 0, "B", 3);
     Chip* top = PutTile(board, 11, 1, "C", 3);
-    std::vector<Chip*> changed;
-    board.Select(a, false, changed);
-    board.Select(b, false, changed);
-    board.Select(top, false, changed);
-    ASSERT_EQ(board.Selection().size(), 3u);
-
-    changed.clear();
+    ASSERT_EQ(SelectAll(board, {a, b, top}), "ABC");
+    Changed changed;
     board.Evolve(changed);
-    EXPECT_EQ(board.Selection(), (std::vector<Chip*>{a, b}));
+    EXPECT_EQ(board.Selection(), (Changed{a, b}));
     EXPECT_FALSE(top->IsSelected());
     EXPECT_TRUE(top->IsOccupied());
     // The cut tile, the chain's new end (its link changed) and the new tile are repainted.
-    EXPECT_EQ(changed, (std::vector<Chip*>{top, b, top}));
+    EXPECT_EQ(changed, (Changed{top, b, top}));
 }

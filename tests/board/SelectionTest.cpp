@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-using Changed = std::vector<Chip*>;
-
 TEST(ChipAt, HitsOnlyInsideTheInscribedCircleOfAnOccupiedTile)
 {
     Board board(12, 9);
@@ -16,24 +14,14 @@ TEST(ChipAt, HitsOnlyInsideTheInscribedCircleOfAnOccupiedTile)
     EXPECT_EQ(board.ChipAt({20, -20}, closeness), tile);
     EXPECT_EQ(closeness, 20);
     closeness = -1;
-    EXPECT_EQ(board.ChipAt({1, -1}, closeness), nullptr) << "square corner, outside the circle";
-    EXPECT_EQ(board.ChipAt({20, -40}, closeness), nullptr) << "above the square";
-    EXPECT_EQ(board.ChipAt({40, -20}, closeness), nullptr) << "right edge is exclusive";
+    // Square corner, above the square, the exclusive right edge, and outside the board.
+    for (const BoardPoint miss : {BoardPoint{1, -1}, {20, -40}, {40, -20}, {-5, -20}, {20, 10}})
+        EXPECT_EQ(board.ChipAt(miss, closeness), nullptr) << miss.x << "," << miss.y;
     EXPECT_EQ(closeness, -1) << "closeness is set only on a hit";
     EXPECT_EQ(board.ChipAt({20, -1}, closeness), tile);
     EXPECT_EQ(closeness, 1);
-}
-
-TEST(ChipAt, FindsTilesInUpperRowsAndOddColumns)
-{
-    Board board(12, 9);
-    board.SetTileGeometry(40, 40, 34);
-    Chip* tile = PutTile(board, 11, 17);
-    std::int32_t closeness = 0;
-    const BoardPoint centre = tile->Centre();
-    EXPECT_EQ(board.ChipAt(centre, closeness), tile);
-    EXPECT_EQ(board.ChipAt({-5, -20}, closeness), nullptr);
-    EXPECT_EQ(board.ChipAt({20, 10}, closeness), nullptr);
+    Chip* far = PutTile(board, 11, 17);
+    EXPECT_EQ(board.ChipAt(far->Centre(), closeness), far);
 }
 
 TEST(IsAdjacent, TouchesTheSixHexagonalNeighboursOnly)
@@ -54,23 +42,15 @@ TEST(IsAdjacent, TouchesTheSixHexagonalNeighboursOnly)
     }
 }
 
+// The chain C-A-T; `changed` lists the tiles to repaint, in order.
 class Chain : public ::testing::Test {
 protected:
-    Chain()
-    {
-        a = PutTile(board, 0, 0, "C", 3);
-        b = PutTile(board, 0, 2, "A", 2);
-        c = PutTile(board, 1, 3, "T", 2);
-        Changed ignored;
-        board.Select(a, false, ignored);
-        board.Select(b, false, ignored);
-        EXPECT_EQ(board.Select(c, false, ignored), "CAT");
-    }
+    Chain() { EXPECT_EQ(SelectAll(board, {a, b, c}), "CAT"); }
 
     Board board{12, 9};
-    Chip* a;
-    Chip* b;
-    Chip* c;
+    Chip* a = PutTile(board, 0, 0, "C", 3);
+    Chip* b = PutTile(board, 0, 2, "A", 2);
+    Chip* c = PutTile(board, 1, 3, "T", 2);
     Changed changed;
 };
 
@@ -112,12 +92,9 @@ TEST(Select, ANewTileTouchingOnlyTheFirstKeepsItAndDropsTheRest)
     Chip* a = PutTile(board, 1, 1, "A");
     Chip* b = PutTile(board, 1, 3, "B", 3);
     Chip* c = PutTile(board, 1, 5, "C", 3);
-    Chip* x = PutTile(board, 0, 0, "X", 8);  // touches A only
+    Chip* x = PutTile(board, 0, 0, "X", 8); // touches A only
+    SelectAll(board, {a, b, c});
     Changed changed;
-    board.Select(a, false, changed);
-    board.Select(b, false, changed);
-    board.Select(c, false, changed);
-    changed.clear();
     EXPECT_EQ(board.Select(x, true, changed), "AX");
     EXPECT_EQ(changed, (Changed{c, b, a, x}));
     EXPECT_EQ(board.Selection(), (Changed{a, x}));
@@ -133,8 +110,7 @@ TEST(Select, ExtendingReportsTheFormerLastTileAndTheNewOne)
     Changed changed;
     EXPECT_EQ(board.Select(q, false, changed), "QU");
     EXPECT_EQ(changed, (Changed{q}));
-    changed.clear();
-    board.Select(i, false, changed);
+    SelectAll(board, {i});
     changed.clear();
     EXPECT_EQ(board.Select(t, false, changed), "QUIT");
     EXPECT_EQ(changed, (Changed{i, t}));
@@ -145,28 +121,12 @@ TEST(SelectionValue, EmptyChainIsWorthNothingAndLongChainsDoNotWrap)
 {
     Board board(12, 9);
     EXPECT_EQ(board.SelectionValue(), 0u);
-    Changed changed;
-    board.Select(PutTile(board, 0, 0, "E", 2), false, changed);
-    EXPECT_EQ(board.SelectionValue(), 2u);
-
-    // Eleven QU tiles along the bottom row and beyond: 9^11 exceeds 2^32.
-    board.ClearSelection(changed);
-    for (int c = 0; c < 18; c += 2) {
-        board.Select(PutTile(board, 0, c, "QU", 9), false, changed);
-    }
-    board.Select(PutTile(board, 1, 17, "QU", 9), false, changed);
-    board.Select(PutTile(board, 2, 16, "QU", 9), false, changed);
+    // Eleven QU tiles along the bottom row and up the right edge: 9^11 exceeds 2^32.
+    for (int c = 0; c < 18; c += 2)
+        SelectAll(board, {PutTile(board, 0, c, "QU", 9)});
+    SelectAll(board, {PutTile(board, 1, 17, "QU", 9), PutTile(board, 2, 16, "QU", 9)});
     ASSERT_EQ(board.Selection().size(), 11u);
     EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
-}
-
-TEST(Selection, ClearAndRemoveOnAnEmptyChainChangeNothing)
-{
-    Board board(12, 9);
-    Changed changed;
-    board.ClearSelection(changed);
-    board.RemoveSelected(changed);
-    EXPECT_TRUE(changed.empty());
 }
 
 TEST_F(Chain, ClearUnmarksAndRemoveEmptiesInChainOrder)
@@ -176,11 +136,12 @@ TEST_F(Chain, ClearUnmarksAndRemoveEmptiesInChainOrder)
     EXPECT_TRUE(board.Selection().empty());
     EXPECT_TRUE(a->IsOccupied());
     EXPECT_FALSE(a->IsSelected());
-
-    Changed ignored;
-    board.Select(b, false, ignored);
-    board.Select(c, false, ignored);
     changed.clear();
+    board.ClearSelection(changed);
+    board.RemoveSelected(changed);
+    EXPECT_TRUE(changed.empty()) << "nothing to do on an empty chain";
+
+    SelectAll(board, {b, c});
     board.RemoveSelected(changed);
     EXPECT_EQ(changed, (Changed{b, c}));
     EXPECT_FALSE(b->IsOccupied());

@@ -22,41 +22,31 @@ Snapshot Take(const Board& board)
     Snapshot s;
     for (int r = 0; r < static_cast<int>(board.Rows()); ++r) {
         for (int c = 0; c < static_cast<int>(board.Columns()); ++c) {
-            const Chip* chip = board.Cell(r, c);
-            if (chip->IsOccupied()) {
-                s.letters[{r, c}] = chip->Letter();
-            }
-            if (chip->IsSelected()) {
+            if (board.Cell(r, c)->IsOccupied())
+                s.letters[{r, c}] = board.Cell(r, c)->Letter();
+            if (board.Cell(r, c)->IsSelected())
                 s.selected.insert({r, c});
-            }
         }
     }
     return s;
 }
 
-// A random board state: each usable cell occupied with the given probability, and a few tiles
-// selected through the chain so flags and list agree.
+// Each usable cell occupied with the given probability, and a few tiles chained.
 void Scramble(Board& board, unsigned percent)
 {
-    std::vector<Chip*> changed;
-    for (int r = 0; r < static_cast<int>(board.Rows()); ++r) {
-        for (int c = r % 2; c < static_cast<int>(board.Columns()); c += 2) {
-            if (RandomBelow(100) < percent) {
-                PutTile(board, r, c, std::string(1, static_cast<char>('A' + RandomBelow(26))), 2);
-            } else {
-                board.Cell(r, c)->Set({}, 0);
-            }
+    for (int r = 0; r < 12; ++r)
+        for (int c = r % 2; c < 18; c += 2) {
+            const bool filled = RandomBelow(100) < percent;
+            PutTile(board, r, c, filled ? std::string(1, static_cast<char>('A' + RandomBelow(26))) : "", filled ? 2 : 0);
         }
-    }
     for (int i = 0; i < 4; ++i) {
-        Chip* chip = board.Cell(static_cast<int>(RandomBelow(board.Rows())), static_cast<int>(RandomBelow(board.Columns())));
-        if (chip->IsOccupied() && !chip->IsSelected()) {
-            board.Select(chip, false, changed);
-        }
+        Chip* chip = board.Cell(static_cast<int>(RandomBelow(12)), static_cast<int>(RandomBelow(18)));
+        if (chip->IsOccupied() && !chip->IsSelected())
+            SelectAll(board, {chip});
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(Tumble, StepsKeepEveryTileAndMoveEachAtMostOneRowDiagonallyIntoACellEmptyAtTheStart)
 {
@@ -66,12 +56,13 @@ TEST(Tumble, StepsKeepEveryTileAndMoveEachAtMostOneRowDiagonallyIntoACellEmptyAt
         Scramble(board, RandomBelow(100));
         for (int step = 0; step < 6; ++step) {
             const Snapshot before = Take(board);
-            std::vector<Chip*> changed;
+            Changed changed;
             board.Tumble(changed);
             const Snapshot after = Take(board);
 
             ASSERT_EQ(after.letters.size(), before.letters.size()) << "no tile appears or vanishes";
             EXPECT_EQ(after.selected, before.selected) << "selected tiles never move";
+            // `changed` holds every destination, then every source in the same order.
             ASSERT_EQ(changed.size() % 2, 0u);
             const std::size_t moves = changed.size() / 2;
             std::set<Cell> destinations;
@@ -88,12 +79,11 @@ TEST(Tumble, StepsKeepEveryTileAndMoveEachAtMostOneRowDiagonallyIntoACellEmptyAt
                 EXPECT_TRUE(destinations.insert(to).second) << "a destination receives one tile";
                 EXPECT_TRUE(sources.insert(from).second) << "a tile moves once";
             }
-            // Every tile that did not move is where it was; every vacated cell is empty.
             for (const auto& [cell, letter] : before.letters) {
                 if (!sources.count(cell)) {
-                    EXPECT_EQ(after.letters.at(cell), letter);
+                    EXPECT_EQ(after.letters.at(cell), letter) << "unmoved tiles stay";
                 } else if (!destinations.count(cell)) {
-                    EXPECT_FALSE(after.letters.count(cell));
+                    EXPECT_FALSE(after.letters.count(cell)) << "vacated cells are empty";
                 }
             }
         }
@@ -106,19 +96,17 @@ TEST(Tumble, TilesEventuallySettleWithNoFreeCellBelowAnyUnselectedTile)
     for (int trial = 0; trial < 50; ++trial) {
         Board board(12, 9);
         Scramble(board, 40);
-        for (int step = 0; step < 40; ++step) {
-            std::vector<Chip*> changed;
+        Changed changed;
+        for (int step = 0; step < 40; ++step)
             board.Tumble(changed);
-        }
-        std::vector<Chip*> changed;
+        changed.clear();
         board.Tumble(changed);
         EXPECT_TRUE(changed.empty());
         for (int r = 1; r < 12; ++r) {
             for (int c = r % 2; c < 18; c += 2) {
                 const Chip* chip = board.Cell(r, c);
-                if (!chip->IsOccupied() || chip->IsSelected()) {
+                if (!chip->IsOccupied() || chip->IsSelected())
                     continue;
-                }
                 for (const int below : {c - 1, c + 1}) {
                     const Chip* under = board.Cell(r - 1, below);
                     EXPECT_TRUE(under == nullptr || under->IsOccupied()) << r << "," << c;
@@ -135,7 +123,7 @@ TEST(Tumble, SingleTileDropsIntoEitherCellBelowThenRests)
         SeedGameRandom(seed);
         Board board(12, 9);
         Chip* tile = PutTile(board, 1, 1, "K", 4);
-        std::vector<Chip*> changed;
+        Changed changed;
         board.Tumble(changed);
         ASSERT_EQ(changed.size(), 2u);
         EXPECT_EQ(changed[1], tile);
@@ -154,14 +142,11 @@ TEST(Tumble, SingleTileDropsIntoEitherCellBelowThenRests)
 TEST(Tumble, SelectedTilesAndTilesRestingOnTwoTilesStay)
 {
     Board board(12, 9);
-    std::vector<Chip*> changed;
     PutTile(board, 0, 6);
-    Chip* selectedBase = PutTile(board, 0, 8);
-    Chip* floating = PutTile(board, 1, 9);  // over the empty (0, 10), but in the chain
-    board.Select(selectedBase, false, changed);
-    board.Select(floating, false, changed);
-    Chip* resting = PutTile(board, 1, 7);  // on (0, 6) and the selected (0, 8)
-    changed.clear();
+    Chip* floating = PutTile(board, 1, 9); // over the empty (0, 10), but in the chain
+    SelectAll(board, {PutTile(board, 0, 8), floating});
+    Chip* resting = PutTile(board, 1, 7); // on (0, 6) and the selected (0, 8)
+    Changed changed;
     board.Tumble(changed);
     EXPECT_TRUE(changed.empty());
     EXPECT_TRUE(floating->IsOccupied());
@@ -175,12 +160,10 @@ TEST(Tumble, ACellVacatedInAStepIsRefilledOnlyInTheNext)
         Board board(12, 9);
         PutTile(board, 1, 1, "A");
         PutTile(board, 2, 2, "B");
-        std::vector<Chip*> changed;
+        Changed changed;
         board.Tumble(changed);
         EXPECT_FALSE(board.Cell(1, 1)->IsOccupied());
         EXPECT_EQ(board.Cell(1, 3)->Letter(), "B");
-        const bool left = board.Cell(0, 0)->Letter() == "A";
-        const bool right = board.Cell(0, 2)->Letter() == "A";
-        EXPECT_NE(left, right);
+        EXPECT_NE(board.Cell(0, 0)->Letter() == "A", board.Cell(0, 2)->Letter() == "A");
     }
 }
