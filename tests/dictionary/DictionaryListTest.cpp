@@ -100,6 +100,16 @@ TEST(DictionaryList, RewrittenFileIsReadAgainAndDeletedFileTurnsNotFound)
     std::filesystem::remove(path);
     EXPECT_EQ(list.FailedName(), path);
     EXPECT_EQ(list.Entry(0).Description(), "-- DICTIONARY FILE NOT FOUND --");
+    EXPECT_EQ(list.WordCount(0, 3), 0u);
+}
+
+TEST(DictionaryList, WordCountBeyondTheSlotsIsZero)
+{
+    TempFolder folder;
+    TSDictionaryList list(folder.Write("d.tsd", DictionaryWith("cat", "")));
+    for (std::uint32_t length : {8u, 40u})
+        EXPECT_EQ(list.WordCount(0, length), 0u) << length;
+    EXPECT_EQ(list.SectionOffset(0, 40), 0u);
 }
 
 TEST(DictionaryList, OpenWithTheSameNameDoesNotReadAgain)
@@ -120,11 +130,3 @@ TEST(DictionaryList, OpenWithTheSameNameDoesNotReadAgain)
     EXPECT_EQ(dictionary.Name(), "");
 }
 
-TEST(DictionaryList, WordCountBeyondTheSlotsIsZero)
-{
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("d.tsd", DictionaryWith("cat", "")));
-    EXPECT_EQ(list.WordCount(0, 40), 0u);
-    EXPECT_EQ(list.WordCount(0, 8), 0u);
-    EXPECT_EQ(list.SectionOffset(0, 40), 0u);
-}

@@ -1,8 +1,5 @@
 #include "TestDictionaryWriter.h"
 
-#include "dictionary/InputEngine.h"
-#include "dictionary/TSDictionaryList.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -97,22 +94,20 @@ TEST(InputEngine, SeekOutsideTheSlotsFailsAndMarksTheLetterPosition)
     TestDictionaryWriter writer(1, 6);
     writer.UseAlphabet(alphabet);
     writer.AddWord("cat");
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("d.tsd", writer.Build()));
-    InputEngine engine(list, 0);
+    OpenedDictionary d(writer.Build());
     for (std::uint32_t length : {0u, 6u, 7u, 31u, 49u, 50u, 1000u}) {
         SCOPED_TRACE(length);
-        ASSERT_TRUE(engine.SeekLength(3));
-        engine.Next();
-        EXPECT_FALSE(engine.SeekLength(length));
-        EXPECT_FALSE(engine.HasHandle());
-        const auto& bytes = engine.Next().bytes;
+        ASSERT_TRUE(d.engine.SeekLength(3));
+        d.engine.Next();
+        EXPECT_FALSE(d.engine.SeekLength(length));
+        EXPECT_FALSE(d.engine.HasHandle());
+        const auto& bytes = d.engine.Next().bytes;
         for (std::size_t i = 0; i < bytes.size(); ++i)
             EXPECT_EQ(bytes[i], (i == 0 || (i == length && length < 50)) ? 0xFF : 0) << i;
     }
     // An empty slot (its offset not below the next one's) is not opened.
-    EXPECT_FALSE(engine.SeekLength(2));
-    EXPECT_FALSE(engine.HasHandle());
+    EXPECT_FALSE(d.engine.SeekLength(2));
+    EXPECT_FALSE(d.engine.HasHandle());
 }
 
 TEST(InputEngine, RandomCodesDecodeAcrossWordAndBlockBoundaries)
@@ -130,10 +125,9 @@ TEST(InputEngine, RandomCodesDecodeAcrossWordAndBlockBoundaries)
             writer.AddRecord(letters, word, static_cast<unsigned>(random() % 2));
             expected[letters].push_back(word);
         }
-        TempFolder folder;
-        TSDictionaryList list(folder.Write("random.tsd", writer.Build()));
-        ASSERT_EQ(list.FailedName(), std::nullopt);
-        InputEngine engine(list, 0);
+        OpenedDictionary d(writer.Build());
+        ASSERT_EQ(d.list.FailedName(), std::nullopt);
+        InputEngine& engine = d.engine;
         for (std::uint32_t length = 1; length < 32; ++length) {
             const bool any = expected.count(length) != 0;
             ASSERT_EQ(engine.SeekLength(length), any) << length;
@@ -159,75 +153,65 @@ TEST(InputEngine, SectionCutShortReturnsTheRecordsBeforeTheCut)
     Bytes bytes = writer.Build();
     // Each record is 6 symbols of 6 bits plus a flag bit: 37 bits. Keep 100 bytes = 21 records.
     bytes.resize(writer.HeaderSize() + 100);
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("cut.tsd", bytes));
-    InputEngine engine(list, 0);
-    ASSERT_TRUE(engine.SeekLength(5));
-    const auto decoded = ReadSection(engine, 5);
+    OpenedDictionary d(bytes);
+    ASSERT_TRUE(d.engine.SeekLength(5));
+    const auto decoded = ReadSection(d.engine, 5);
     ASSERT_GE(decoded.size(), 21u);
     ASSERT_LE(decoded.size(), 22u); // the zero padding may complete one more record
     EXPECT_EQ(decoded[20].text, "abcde");
-    EXPECT_TRUE(engine.Next().AtEnd());
+    EXPECT_TRUE(d.engine.Next().AtEnd());
 }
 
-TEST(InputEngine, RecordStartingWithNewlineIsNotTheEnd)
+// A record of only a note, an unset branch of the code tree, and a record longer than the
+// buffer: each is handled and the words around it still read.
+TEST(InputEngine, OddRecordsAreHandledInPlace)
 {
-    TestDictionaryWriter writer(0, 4);
-    writer.UseAlphabet(alphabet);
-    writer.AddRecord(3, "\nnote only");
-    writer.AddRecord(3, "cat");
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("n.tsd", writer.Build()));
-    InputEngine engine(list, 0);
-    ASSERT_TRUE(engine.SeekLength(3));
-    const auto& first = engine.Next();
-    ASSERT_FALSE(first.AtEnd());
-    EXPECT_EQ(first.Text(), "");
-    EXPECT_EQ(engine.LetterCount(), 0u);
-    EXPECT_EQ(engine.Next().Text(), "cat");
-    EXPECT_TRUE(engine.Next().AtEnd());
-}
-
-TEST(InputEngine, UnknownBitPathEndsTheSection)
-{
-    // Codes 00 = end, 01 = A; branch 1 of the root is unset.
-    TestDictionaryWriter writer(0, 4);
-    writer.Symbol(0) = {0, 2, -1, 0};
-    writer.Symbol('A') = {'A', 2, 0, 1};
-    // AA then the end, then AA, then bits 1 1: an unset branch.
-    BitWriter bits;
-    for (unsigned b : {0u, 1u, 0u, 1u, 0u, 0u, 0u, 1u, 0u, 1u, 0u, 0u, 1u, 1u})
-        bits.Bit(b);
-    writer.SetRawSection(2, bits.Take());
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("u.tsd", writer.Build()));
-    InputEngine engine(list, 0);
-    ASSERT_TRUE(engine.SeekLength(2));
-    EXPECT_EQ(engine.Next().Text(), "AA");
-    EXPECT_EQ(engine.Next().Text(), "AA");
-    EXPECT_TRUE(engine.Next().AtEnd());
-    EXPECT_TRUE(engine.Next().AtEnd());
-}
-
-TEST(InputEngine, OverlongRecordIsCutAndDecodingGoesOn)
-{
-    TestDictionaryWriter writer(1, 6);
-    writer.UseAlphabet(alphabet);
-    const std::string longText = std::string(60, 'a') + "\n" + std::string(2000, '-');
-    writer.AddRecord(3, longText);
-    writer.AddRecord(3, "dog");
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("long.tsd", writer.Build()));
-    InputEngine engine(list, 0);
-    ASSERT_TRUE(engine.SeekLength(3));
-    const auto& first = engine.Next();
-    ASSERT_FALSE(first.AtEnd());
-    EXPECT_EQ(engine.LetterCount(), 60u);
-    EXPECT_EQ(first.Text(), std::string(60, 'a'));
-    EXPECT_EQ(first.bytes[999], 0);
-    EXPECT_EQ(first.bytes[50], 0); // the reserved area stays untouched
-    EXPECT_EQ(engine.Next().Text(), "dog");
-    EXPECT_TRUE(engine.Next().AtEnd());
+    {
+        TestDictionaryWriter writer(0, 4);
+        writer.UseAlphabet(alphabet);
+        writer.AddRecord(3, "\nnote only");
+        writer.AddRecord(3, "cat");
+        OpenedDictionary d(writer.Build());
+        ASSERT_TRUE(d.engine.SeekLength(3));
+        const auto& first = d.engine.Next();
+        ASSERT_FALSE(first.AtEnd()) << "a record starting with newline is not the end";
+        EXPECT_EQ(first.Text(), "");
+        EXPECT_EQ(d.engine.LetterCount(), 0u);
+        EXPECT_EQ(d.engine.Next().Text(), "cat");
+        EXPECT_TRUE(d.engine.Next().AtEnd());
+    }
+    {
+        // Codes 00 = end, 01 = A; branch 1 of the root is unset. AA, end, AA, then bits 1 1.
+        TestDictionaryWriter writer(0, 4);
+        writer.Symbol(0) = {0, 2, -1, 0};
+        writer.Symbol('A') = {'A', 2, 0, 1};
+        BitWriter bits;
+        for (unsigned b : {0u, 1u, 0u, 1u, 0u, 0u, 0u, 1u, 0u, 1u, 0u, 0u, 1u, 1u})
+            bits.Bit(b);
+        writer.SetRawSection(2, bits.Take());
+        OpenedDictionary d(writer.Build());
+        ASSERT_TRUE(d.engine.SeekLength(2));
+        EXPECT_EQ(d.engine.Next().Text(), "AA");
+        EXPECT_EQ(d.engine.Next().Text(), "AA");
+        EXPECT_TRUE(d.engine.Next().AtEnd()) << "an unknown bit path ends the section";
+        EXPECT_TRUE(d.engine.Next().AtEnd());
+    }
+    {
+        TestDictionaryWriter writer(1, 6);
+        writer.UseAlphabet(alphabet);
+        writer.AddRecord(3, std::string(60, 'a') + "\n" + std::string(2000, '-'));
+        writer.AddRecord(3, "dog");
+        OpenedDictionary d(writer.Build());
+        ASSERT_TRUE(d.engine.SeekLength(3));
+        const auto& first = d.engine.Next();
+        ASSERT_FALSE(first.AtEnd());
+        EXPECT_EQ(d.engine.LetterCount(), 60u);
+        EXPECT_EQ(first.Text(), std::string(60, 'a')) << "an overlong record is cut";
+        EXPECT_EQ(first.bytes[999], 0);
+        EXPECT_EQ(first.bytes[50], 0); // the reserved area stays untouched
+        EXPECT_EQ(d.engine.Next().Text(), "dog");
+        EXPECT_TRUE(d.engine.Next().AtEnd());
+    }
 }
 
 // When only one more file can be opened, a second engine takes the first one's handle, and the

@@ -7,16 +7,10 @@
 
 namespace {
 
-void Put16(Bytes& out, std::uint16_t value)
+void Put(Bytes& out, std::uint32_t value, int bytes)
 {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void Put32(Bytes& out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 bool IsLetter(char c)
@@ -29,11 +23,8 @@ bool IsLetter(char c)
 std::uint32_t LetterCountOf(const std::string& text)
 {
     std::uint32_t count = 0;
-    for (char c : text) {
-        if (c == '\n')
-            break;
-        count += IsLetter(c) ? 1 : 0;
-    }
+    for (std::size_t i = 0; i < text.size() && text[i] != '\n'; ++i)
+        count += IsLetter(text[i]) ? 1 : 0;
     return count;
 }
 
@@ -43,8 +34,7 @@ void BitWriter::Bit(unsigned bit)
         bytes.push_back(0);
         used = 0;
     }
-    bytes.back() = static_cast<std::uint8_t>(bytes.back() | ((bit & 1u) << used));
-    ++used;
+    bytes.back() = static_cast<std::uint8_t>(bytes.back() | ((bit & 1u) << used++));
 }
 
 void BitWriter::Code(std::uint32_t code, unsigned length)
@@ -53,24 +43,18 @@ void BitWriter::Code(std::uint32_t code, unsigned length)
         Bit((code >> bit) & 1u);
 }
 
-TestDictionaryWriter::TestDictionaryWriter(int version, std::uint16_t lengthSlots)
-    : version(version), lengthSlots(lengthSlots)
-{
-}
-
 void TestDictionaryWriter::UseAlphabet(const std::string& alphabet)
 {
-    std::string all = std::string(1, '\0') + "\n" + alphabet;
+    const std::string all = std::string(1, '\0') + "\n" + alphabet;
     unsigned width = 1;
     while ((1u << width) < all.size())
         ++width;
     for (std::size_t i = 0; i < all.size(); ++i) {
-        const auto c = static_cast<unsigned char>(all[i]);
-        TestSymbol& symbol = symbols[c];
-        symbol.codeLength = static_cast<std::uint8_t>(width);
-        symbol.code = static_cast<std::uint32_t>(i);
-        if (IsLetter(static_cast<char>(c))) {
-            const char capital = (c >= 'a') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+        const char c = all[i];
+        TestSymbol& symbol = symbols[static_cast<unsigned char>(c)];
+        symbol = {0, static_cast<std::uint8_t>(width), -1, static_cast<std::uint32_t>(i)};
+        if (IsLetter(c)) {
+            const char capital = c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
             symbol.letter = static_cast<std::uint8_t>(capital);
             symbol.letterIndex = static_cast<std::int16_t>(capital - 'A');
         }
@@ -97,17 +81,6 @@ void TestDictionaryWriter::AddWord(const std::string& text)
     AddRecord(LetterCountOf(text), text);
 }
 
-void TestDictionaryWriter::SetRawSection(std::uint32_t slot, const Bytes& section)
-{
-    rawSections[slot] = section;
-}
-
-std::size_t TestDictionaryWriter::HeaderSize() const
-{
-    const std::size_t n = lengthSlots;
-    return version > 0 ? 3070 + 20 * n : 2138 + 8 * n;
-}
-
 Bytes TestDictionaryWriter::Build() const
 {
     std::vector<Bytes> bodies(lengthSlots);
@@ -120,40 +93,30 @@ Bytes TestDictionaryWriter::Build() const
             bodies[slot] = bits.Take();
         }
     }
-    std::vector<std::uint32_t> offsets(lengthSlots);
-    std::size_t position = HeaderSize();
-    for (std::uint32_t slot = 0; slot < lengthSlots; ++slot) {
-        offsets[slot] = static_cast<std::uint32_t>(position);
-        position += bodies[slot].size();
-    }
-
     Bytes out = {'T', 'S', 'D', static_cast<std::uint8_t>('0' + version)};
-    Put16(out, lengthSlots);
+    Put(out, lengthSlots, 2);
     if (version > 0) {
-        for (int i = 0; i < 3; ++i)
-            Put32(out, 0);
+        out.insert(out.end(), 12, 0);
         for (std::uint32_t fill : {0xFFFFFFFFu, 0xFFFFFFFFu, 0u})
             for (std::uint32_t slot = 0; slot < lengthSlots; ++slot)
-                Put32(out, fill);
+                Put(out, fill, 4);
+    }
+    std::size_t position = HeaderSize();
+    for (std::uint32_t slot = 0; slot < lengthSlots; ++slot) {
+        Put(out, static_cast<std::uint32_t>(position), 4);
+        position += bodies[slot].size();
     }
     for (std::uint32_t slot = 0; slot < lengthSlots; ++slot)
-        Put32(out, offsets[slot]);
-    for (std::uint32_t slot = 0; slot < lengthSlots; ++slot) {
-        std::uint32_t count = counts.count(slot) ? counts.at(slot) : 0;
-        if (countOverride.count(slot))
-            count = countOverride.at(slot);
-        Put32(out, count);
-    }
+        Put(out, counts.count(slot) ? counts.at(slot) : 0, 4);
     const std::size_t descriptionSize = version > 0 ? 1000 : 80;
     for (std::size_t i = 0; i < descriptionSize; ++i)
         out.push_back(i < description.size() ? static_cast<std::uint8_t>(description[i]) : 0);
-    Put16(out, 0);
-    Put16(out, 0);
+    Put(out, 0, 4);
     for (const TestSymbol& symbol : symbols) {
         out.push_back(symbol.letter);
         out.push_back(symbol.codeLength);
-        Put16(out, static_cast<std::uint16_t>(symbol.letterIndex));
-        Put32(out, symbol.code);
+        Put(out, static_cast<std::uint16_t>(symbol.letterIndex), 2);
+        Put(out, symbol.code, 4);
     }
     if (out.size() != HeaderSize())
         throw std::logic_error("test writer layout is off");
@@ -180,7 +143,7 @@ TempFolder::~TempFolder()
 std::string TempFolder::Write(const std::string& name, const Bytes& bytes) const
 {
     const std::filesystem::path path = Path(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path.string();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
-// Builds dictionary files byte by byte for the tests, independent of the shipped tool, so the
-// reader is checked against the file layout itself rather than against our own writer.
+// Builds dictionary files byte by byte, independent of the shipped tool, so the reader is checked
+// against the file layout itself rather than against our own writer.
+
+#include "dictionary/InputEngine.h"
+#include "dictionary/TSDictionaryList.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,11 +21,10 @@ struct TestSymbol {
     std::uint32_t code = 0;
 };
 
-// Least significant bit first, as the sections are read.
+// Least significant bit first, as the sections are read; codes go highest bit first.
 class BitWriter {
 public:
     void Bit(unsigned bit);
-    // The code's highest bit first.
     void Code(std::uint32_t code, unsigned length);
     Bytes Take() const { return bytes; }
 
@@ -33,25 +35,25 @@ private:
 
 class TestDictionaryWriter {
 public:
-    explicit TestDictionaryWriter(int version = 1, std::uint16_t lengthSlots = 32);
+    explicit TestDictionaryWriter(int version = 1, std::uint16_t lengthSlots = 32)
+        : version(version), lengthSlots(lengthSlots) {}
 
-    // Letters A-Z and a-z count as their capital; every byte in `alphabet` (and 0 and newline)
-    // gets a fixed-length code of the same width, wide enough for all of them.
+    // A-Z and a-z count as their capital; every byte of `alphabet` (and 0 and newline) gets a
+    // fixed-length code of one width.
     void UseAlphabet(const std::string& alphabet);
     TestSymbol& Symbol(std::uint8_t value) { return symbols[value]; }
 
-    // Appends a record (its symbols, then symbol 0, then a flag bit in version 1) to the section
-    // of `slot`; the caller picks the slot, so wrong letter counts can be written on purpose.
+    // A record (symbols, symbol 0, and a flag bit in version 1) in the section of `slot`; the
+    // caller picks the slot, so wrong letter counts can be written on purpose.
     void AddRecord(std::uint32_t slot, const std::string& text, unsigned flag = 1);
     void AddWord(const std::string& text);
-    // Raw section bytes instead of encoded records; the writer adds no terminator.
-    void SetRawSection(std::uint32_t slot, const Bytes& section);
+    // Raw section bytes, written without a terminator.
+    void SetRawSection(std::uint32_t slot, const Bytes& section) { rawSections[slot] = section; }
     void SetDescription(const std::string& text) { description = text; }
-    void SetWordCount(std::uint32_t slot, std::uint32_t count) { countOverride[slot] = count; }
 
     Bytes Build() const;
     // Size of everything before the first section.
-    std::size_t HeaderSize() const;
+    std::size_t HeaderSize() const { return version > 0 ? 3070 + 20u * lengthSlots : 2138 + 8u * lengthSlots; }
 
 private:
     int version;
@@ -61,7 +63,6 @@ private:
     std::map<std::uint32_t, BitWriter> sections;
     std::map<std::uint32_t, Bytes> rawSections;
     std::map<std::uint32_t, std::uint32_t> counts;
-    std::map<std::uint32_t, std::uint32_t> countOverride;
 };
 
 // A folder under the system's temporary folder, removed with its contents on destruction.
@@ -74,6 +75,14 @@ public:
 
 private:
     std::filesystem::path folder;
+};
+
+// A built file opened as the game opens it, with an engine on its first dictionary.
+struct OpenedDictionary {
+    explicit OpenedDictionary(const Bytes& bytes) : list(folder.Write("d.tsd", bytes)), engine(list, 0) {}
+    TempFolder folder;
+    TSDictionaryList list;
+    InputEngine engine;
 };
 
 // Letters counted the way the test alphabet counts them.
