@@ -7,7 +7,9 @@
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMouseEvent>
 
 GameFixture::GameFixture(bool howToPlay)
 {
@@ -64,4 +66,36 @@ void GameFixture::PlaceAndSelectWord(const std::vector<std::string>& tiles)
         column += 2;
     }
     SelectChain(cells);
+}
+
+std::vector<Chip*> GameFixture::OccupiedCells() const
+{
+    std::vector<Chip*> cells;
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(form->board->Rows()); ++r) {
+        for (std::int32_t c = 0; c < static_cast<std::int32_t>(form->board->Columns()); ++c) {
+            if (form->board->Cell(r, c)->IsOccupied()) {
+                cells.push_back(form->board->Cell(r, c));
+            }
+        }
+    }
+    return cells;
+}
+
+void GameFixture::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), form->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(form, &event);
+}
+
+void GameFixture::DoubleClick(QPoint at)
+{
+    Click(at);
+    Mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    Release(at);
+}
+
+QPoint GameFixture::Centre(const Chip* chip, int dx) const
+{
+    const BoardPoint centre = chip->Centre();
+    return form->BoardToClient({centre.x + dx, centre.y});
 }

@@ -11,11 +11,14 @@
 
 namespace {
 
+using Tiles = std::vector<std::string>;
+const Tiles cat{"C", "A", "T"}, tree{"T", "R", "E", "E"}, trees{"T", "R", "E", "E", "S"};
+const Tiles carts{"C", "A", "R", "T", "S"}, quit{"QU", "I", "T"};
+
 class WordEntry : public ::testing::Test {
 protected:
     WordEntry()
     {
-        form = game.form;
         form->StartGame(false);
         form->SuspendPlay(false);  // the test moves the game on by itself
         auto recorder = std::make_unique<RecordingOutput>();
@@ -24,14 +27,16 @@ protected:
         form->board->Fill(0);
     }
 
-    // Enters a word spelled by these tiles along the bottom row.
-    void Enter(const std::vector<std::string>& tiles)
+    // Enters each word in turn, spelled along the bottom row.
+    void Enter(std::initializer_list<Tiles> words)
     {
-        form->board->Fill(0);
-        game.PlaceAndSelectWord(tiles);
-        ASSERT_TRUE(form->enterButton->isEnabled());
-        output->played.clear();
-        form->EnterWord();
+        for (const Tiles& tiles : words) {
+            form->board->Fill(0);
+            game.PlaceAndSelectWord(tiles);
+            ASSERT_TRUE(form->enterButton->isEnabled());
+            output->played.clear();
+            form->EnterWord();
+        }
     }
 
     QString LastSound() const { return output->played.empty() ? QString() : output->played.back(); }
@@ -46,7 +51,7 @@ protected:
     }
 
     GameFixture game;
-    TGlimmerForm* form = nullptr;
+    TGlimmerForm* form = game.form;
     RecordingOutput* output = nullptr;
 };
 
@@ -62,7 +67,7 @@ TEST_F(WordEntry, TheWordInProgressShowsTheSpellingAndValueAndSwitchesTheButtons
 
     form->board->Fill(0);
     form->ClearWord();
-    game.PlaceAndSelectWord({"C", "A", "T"});
+    game.PlaceAndSelectWord(cat);
     EXPECT_EQ(form->wordInProgress->text(), QStringLiteral("cat (12)"));
     EXPECT_TRUE(form->enterButton->isEnabled());
     EXPECT_TRUE(LastSound() == QStringLiteral("SelectWord"));
@@ -81,7 +86,7 @@ TEST_F(WordEntry, ADictionarySpellingWithATypographicApostropheShowsAsWritten)
 
 TEST_F(WordEntry, EnteringKeepsTheWordShownAndEmptiesItsCells)
 {
-    Enter({"C", "A", "T"});
+    Enter({cat});
     EXPECT_EQ(form->score, 12u);
     EXPECT_EQ(form->valueLabel->text(), QStringLiteral("12"));
     EXPECT_EQ(form->wordInProgress->text(), QStringLiteral("cat (12)"));
@@ -91,79 +96,72 @@ TEST_F(WordEntry, EnteringKeepsTheWordShownAndEmptiesItsCells)
     EXPECT_TRUE(form->board->Selection().empty());
 }
 
-TEST_F(WordEntry, CrossingAMultipleOf2000GivesALifePerMarkAndPlaysNewLife)
+// A life for every multiple of 2000 crossed, which wins over the word's sound; 48 is a high
+// word and 36 a low one.
+TEST_F(WordEntry, ScoresLivesAndSoundsOfAWord)
 {
-    form->SetScore(1990);
-    Enter({"E", "V", "E"});  // 2 * 5 * 2 = 20
-    EXPECT_EQ(form->score, 2010u);
-    EXPECT_EQ(form->lives, 4u);
-    EXPECT_TRUE(LastSound() == QStringLiteral("NewLife"));
-
-    form->SetScore(1900);
-    Enter({"QU", "A", "R", "T", "E", "T", "T", "E", "S"});  // 9 * 2^8 = 2304
-    EXPECT_EQ(form->score, 4204u);
-    EXPECT_EQ(form->lives, 6u);
-    EXPECT_TRUE(LastSound() == QStringLiteral("NewLife")) << "a new life wins over a high word";
-}
-
-TEST_F(WordEntry, FortyEightIsAHighWordAndThirtySixALowOne)
-{
-    Enter({"C", "A", "R", "T", "S"});
-    EXPECT_EQ(form->score, 48u);
-    EXPECT_TRUE(LastSound() == QStringLiteral("HighWord"));
-    Enter({"QU", "I", "T"});
-    EXPECT_EQ(form->score, 84u);
-    EXPECT_TRUE(LastSound() == QStringLiteral("LowWord"));
+    struct Case {
+        Tiles tiles;
+        std::uint32_t before, after, livesGained;
+        const char* sound;
+    };
+    const Case cases[] = {
+        {{"E", "V", "E"}, 1990, 2010, 1, "NewLife"},
+        {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, "NewLife"},
+        {carts, 0, 48, 0, "HighWord"},
+        {quit, 48, 84, 0, "LowWord"},
+    };
+    for (const Case& c : cases) {
+        form->SetScore(c.before);
+        const std::uint32_t lives = form->lives;
+        Enter({c.tiles});
+        EXPECT_EQ(form->score, c.after) << c.sound;
+        EXPECT_EQ(form->lives, lives + c.livesGained) << c.after;
+        EXPECT_TRUE(LastSound() == QString::fromLatin1(c.sound)) << c.after;
+    }
 }
 
 TEST_F(WordEntry, TheScoreStopsAtTheLargestUnsignedValueInsteadOfWrapping)
 {
     form->SetScore(UINT32_MAX - 5);
     const std::uint32_t livesBefore = form->lives;
-    Enter({"C", "A", "T"});
+    Enter({cat});
     EXPECT_EQ(form->score, UINT32_MAX);
     EXPECT_EQ(form->lives, livesBefore) << "no 2000 mark lies between the two";
 }
 
 TEST_F(WordEntry, BestWordsRankByValueNewestFirstAndKeepOneRowPerWord)
 {
-    Enter({"C", "A", "T"});
-    Enter({"T", "R", "E", "E"});  // 16
-    Enter({"C", "A", "T"});
+    Enter({cat, tree, cat});
     EXPECT_EQ(BestWords(), (QStringList{"tree (16)", "cat (12)"}));
     EXPECT_EQ(form->bestWordList->currentRow(), 1) << "the word entered again is selected, not added";
     EXPECT_EQ(form->bestValues, (std::vector<std::uint32_t>{16, 12}));
 
     form->SetScore(0);
-    Enter({"QU", "I", "T"});  // 36
-    Enter({"C", "A", "R", "T", "S"});  // 48
+    Enter({quit, carts});
     EXPECT_EQ(BestWords().first(), QStringLiteral("carts (48)"));
     EXPECT_EQ(form->BestWordText(), QStringLiteral("carts (48)"));
 }
 
 TEST_F(WordEntry, AFullListTakesOnlyWordsThatRankAndDropsItsLastRow)
 {
-    // Shrink the list to exactly three visible rows.
+    // Exactly three visible rows.
     const int frame = form->bestWordList->height() - form->bestWordList->viewport()->height();
     form->bestWordList->setFixedHeight(3 * 23 + frame);
-    Enter({"C", "A", "R", "T", "S"});  // 48
-    Enter({"QU", "I", "T"});           // 36
-    Enter({"T", "R", "E", "E"});       // 16
+    Enter({carts, quit, tree});
     ASSERT_EQ(form->bestWordList->count(), 3);
-    Enter({"C", "A", "T"});  // 12 ranks last in a full list
+    Enter({cat});  // 12 ranks last in a full list
     EXPECT_EQ(form->bestWordList->count(), 3);
     EXPECT_EQ(form->bestWordList->currentRow(), -1);
     EXPECT_TRUE(form->bestWordList->selectedItems().isEmpty());
-    Enter({"T", "R", "E", "E", "S"});  // 32 pushes the last row out
+    Enter({trees});  // 32 pushes the last row out
     EXPECT_EQ(BestWords(), (QStringList{"carts (48)", "quit (36)", "trees (32)"}));
     EXPECT_EQ(form->bestValues, (std::vector<std::uint32_t>{48, 36, 32}));
 }
 
 TEST_F(WordEntry, ShrinkingTheWindowDropsBestWordsThatDoNotComeBack)
 {
-    Enter({"C", "A", "R", "T", "S"});
-    Enter({"QU", "I", "T"});
-    Enter({"T", "R", "E", "E"});
+    Enter({carts, quit, tree});
     ASSERT_EQ(form->bestWordList->count(), 3);
     const QSize size = form->size();
     form->resize(size.width(), form->minimumHeight());
