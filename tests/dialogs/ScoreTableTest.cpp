@@ -59,18 +59,13 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(StoredTable, LoadingStopsAtTheFirstEmptyValue)
+// Loading stops at the first empty value; malformed rows load and save unchanged.
+TEST_F(StoredTable, MalformedRowsLoadAndSaveUnchangedUpToTheFirstEmptyValue)
 {
-    Store({{"Words0", "5\ta\tb"}, {"Words1", "4"}, {"Words2", ""}, {"Words3", "3\tc\td"}});
-    const ScoreTable table = Loaded(QStringLiteral("Words"));
+    Store({{"Words0", "lots\tX\tY"}, {"Words1", "12"}, {"Words2", ""}, {"Words3", "3\tc\td"}});
+    ScoreTable table = Loaded(QStringLiteral("Words"));
     ASSERT_EQ(table.Count(), 2);
     EXPECT_FALSE(table.Rows()[1].hasColumns);
-}
-
-TEST_F(StoredTable, MalformedRowsLoadAndSaveUnchanged)
-{
-    Store({{"Words0", "lots\tX\tY"}, {"Words1", "12"}});
-    ScoreTable table = Loaded(QStringLiteral("Words"));
     // A non-numeric score ranks as 0: any positive result goes above it.
     EXPECT_EQ(table.RankOf(1), 0);
     {
@@ -97,24 +92,16 @@ TEST_F(StoredTable, AFullTableOfAHundredRowsWritesNoTerminator)
     EXPECT_NE(Stored(QStringLiteral("Words100")), QString());
 }
 
-TEST(ScoreTableRanking, ANewResultRanksAboveEqualScores)
+// A new result ranks above equal scores; scores beyond the signed range rank at the top.
+TEST(ScoreTableRanking, ANewResultRanksAboveEqualScoresAndUnsignedScoresDoNotWrap)
 {
     ScoreTable table;
-    for (int score : {500, 400, 300, 200, 100})
-        table.SetEntry(false, table.Count(), static_cast<std::uint32_t>(score), QStringLiteral("p"), QString());
-    EXPECT_EQ(table.RankOf(600), 0);
-    EXPECT_EQ(table.RankOf(200), 3);
-    EXPECT_EQ(table.RankOf(250), 3);
-    EXPECT_EQ(table.RankOf(50), 5);
-}
-
-TEST(ScoreTableRanking, ScoresBeyondTheSignedRangeRankAtTheTop)
-{
-    ScoreTable table;
-    table.SetEntry(false, 0, 3000000000u, QStringLiteral("big"), QString());
-    table.SetEntry(false, 1, 10, QStringLiteral("small"), QString());
-    EXPECT_EQ(table.RankOf(2147483648u), 1);
-    EXPECT_EQ(table.RankOf(4294967295u), 0);
+    for (std::uint32_t score : {3000000000u, 500u, 400u, 300u, 200u, 100u})
+        table.SetEntry(false, table.Count(), score, QStringLiteral("p"), QString());
+    const std::pair<std::uint32_t, int> cases[] = {
+        {4294967295u, 0}, {2147483648u, 1}, {600, 1}, {200, 4}, {250, 4}, {50, 6}};
+    for (const auto& [score, rank] : cases)
+        EXPECT_EQ(table.RankOf(score), rank) << score;
 }
 
 TEST(ScoreTableRanking, MakingRoomKeepsOneRowFreeForAQualifyingResult)

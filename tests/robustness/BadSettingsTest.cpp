@@ -76,31 +76,24 @@ const QStringList wrongValueNames{
     "GlimmerFormWidth", "GlimmerFormMaximized", "NewGameFormLeft", "OptionsFormTop",
     "ScoresColumnWidth0", "ScoresColumnWidth1", "ScoresColumnWidth2", "English0"};
 
-QSettings::SettingsMap Parse(const QByteArray& bytes)
-{
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QSettings::SettingsMap map;
-    ReadRegistryFile(buffer, map);
-    return map;
-}
-
 // What a reader of the file finds: the typed values, and the lines kept because they could not
-// be parsed (by their section, in order; the names these live under are only counters).
+// be parsed (by their section, sorted; the names these live under are only counters).
 struct FileContents {
     QSettings::SettingsMap values;
     QStringList keptLines;
 };
 
-FileContents Contents(const QByteArray& bytes)
+FileContents Contents(QByteArray bytes)
 {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    ReadRegistryFile(buffer, map);
     FileContents contents;
-    const QSettings::SettingsMap map = Parse(bytes);
     for (auto it = map.begin(); it != map.end(); ++it) {
-        const QString name = it.key().mid(it.key().lastIndexOf(u'/') + 1);
-        if (name.startsWith(QChar(0x01)))
-            contents.keptLines << it.key().left(it.key().lastIndexOf(u'/') + 1) + it.value().toString().trimmed();
+        const qsizetype slash = it.key().lastIndexOf(u'/') + 1;
+        if (it.key().mid(slash).startsWith(QChar(0x01)))
+            contents.keptLines << it.key().left(slash) + it.value().toString().trimmed();
         else
             contents.values.insert(it.key(), it.value());
     }
@@ -122,10 +115,8 @@ bool GameWrites(const QString& key, const QString& dictionary)
         "(GlimmerForm|NewGameForm|OptionsForm|AboutBox|HowToPlay)(Left|Top|Width|Height|Maximized)|"
         "ScoresColumnWidth[0-2])$"));
     const QString name = key.mid(settings.size());
-    if (name.startsWith(dictionary) && !name.mid(dictionary.size()).isEmpty()
-        && name.mid(dictionary.size()).toUInt() < ScoreTable::maxStoredRows)
-        return true;
-    return written.match(name).hasMatch();
+    const QString row = name.startsWith(dictionary) ? name.mid(dictionary.size()) : QString();
+    return (!row.isEmpty() && row.toUInt() < ScoreTable::maxStoredRows) || written.match(name).hasMatch();
 }
 
 class BadSettingsTest : public ::testing::Test {
@@ -150,8 +141,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Creates the windows over the file, plays a game that enters a word and loses every life,
-    // and closes the windows again, which saves. Returns the dictionary played with.
+    // Plays a game over the file that enters a word and loses every life, then closes the windows,
+    // which saves. Returns the dictionary played with.
     QString RunTheGame(ModalRecorder& recorder)
     {
         auto windows = std::make_unique<GameWindows>();

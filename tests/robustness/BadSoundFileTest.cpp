@@ -1,8 +1,8 @@
-// Sound files that are no WAV: the real output and Sounder stay quiet, nothing fails, the other
-// events keep their sounds and play goes on. Without an audio device only the backend's status
-// and the requests can be observed.
+// Sound files that are no WAV: the real output and Sounder stay quiet, the other events keep their
+// sounds and play goes on. Without an audio device only the backend's status can be observed.
 
 #include "GamePlay.h"
+#include "GameTestSupport.h"
 #include "ModalRecorder.h"
 #include "app/GameWindows.h"
 #include "glimform/glimform.h"
@@ -32,10 +32,7 @@ struct BadSound {
     bool isFolder = false;
 };
 
-void PrintTo(const BadSound& sound, std::ostream* out)
-{
-    *out << sound.name;
-}
+void PrintTo(const BadSound& sound, std::ostream* out) { *out << sound.name; }
 
 const std::vector<BadSound> badSounds{
     {"text.wav", "This is not a sound at all.\n"},
@@ -45,34 +42,16 @@ const std::vector<BadSound> badSounds{
     {"folder.wav", "", true},
 };
 
-QString MakeBadSound(const QTemporaryDir& folder, const BadSound& sound)
+QString MakeSound(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes, bool isFolder = false)
 {
-    const QString path = folder.filePath(QString::fromLatin1(sound.name));
-    if (sound.isFolder) {
-        QDir().mkpath(path);
-        return path;
-    }
+    const QString path = folder.filePath(name);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(sound.bytes);
+    if (isFolder)
+        QDir().mkpath(path);
+    else if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
     return path;
 }
-
-void SetEventSound(int event, const QString& path)
-{
-    auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
-                                   QStringLiteral("\\.current"));
-    ASSERT_NE(key, nullptr);
-    key->SetString(QString(), path);
-    ASSERT_TRUE(key->Flush());
-}
-
-class RecordingOutput final : public SoundOutput {
-public:
-    void PlayImage(const QByteArray& image) override { played.push_back(QString::fromLatin1(image)); }
-    void PlayFile(const QString& path) override { played.push_back(path); }
-    std::vector<QString> played;
-};
 
 class BadSoundFileTest : public ::testing::TestWithParam<BadSound> {
 protected:
@@ -80,15 +59,15 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
-        badPath = MakeBadSound(folder, GetParam());
-        // Every other event gets a file of its own, holding its name, so a recording tells them apart.
+        badPath = MakeSound(folder, QString::fromLatin1(GetParam().name), GetParam().bytes, GetParam().isFolder);
+        // Every other event gets a file holding its name, so a recording tells them apart.
         for (int event = 0; event < SoundEventCount; ++event) {
-            const QString path = folder.filePath(QStringLiteral("event%1.wav").arg(event));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QStringLiteral("event%1").arg(event).toLatin1());
-            file.close();
-            SetEventSound(event, event == SelectWord ? badPath : path);
+            const QString name = QStringLiteral("event%1").arg(event);
+            const QString path = MakeSound(folder, name + QStringLiteral(".wav"), name.toLatin1());
+            const auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
+                                                 QStringLiteral("\\.current"));
+            key->SetString(QString(), event == SelectWord ? badPath : path);
+            ASSERT_TRUE(key->Flush());
         }
     }
     void TearDown() override { UserRegistry::SetFilePath(QString()); }
@@ -107,8 +86,7 @@ TEST_P(BadSoundFileTest, TheBackendLoadsNothingPlayable)
     const QDeadlineTimer deadline(1000);
     while (effect.status() != QSoundEffect::Error && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    // An empty or cut file keeps the backend loading for ever (and it counts the pending play as
-    // playing): what matters is that it never gets ready to sound.
+    // An empty or cut file keeps the backend loading for ever: it must never get ready to sound.
     EXPECT_NE(effect.status(), QSoundEffect::Ready);
 }
 
@@ -157,8 +135,7 @@ TEST_P(BadSoundFileTest, TheRealOutputTakesItQuietlyAndAGamePlaysToItsEnd)
     EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
 }
 
-INSTANTIATE_TEST_SUITE_P(NotAWav, BadSoundFileTest, ::testing::ValuesIn(badSounds),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(NotAWav, BadSoundFileTest, ::testing::ValuesIn(badSounds), [](const auto& info) {
+    const std::string name = info.param.name;
+    return name.substr(0, name.find('.'));
+});

@@ -24,8 +24,7 @@ constexpr int runs = 150;
 ScoreTable StoredTable()
 {
     ScoreTable table;
-    const Persist store(false);
-    table.Load(store, KillTestDictionary);
+    table.Load(Persist(false), KillTestDictionary);
     return table;
 }
 
@@ -42,21 +41,42 @@ QString LockText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).replace(u'\n', u'|') : QString();
 }
 
-} // namespace
-
-TEST(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThrough)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("registry.reg"));
-    UserRegistry::SetFilePath(path);
-    const ScoreTable tables[2] = {KillTestTable(0), KillTestTable(1)};
+// A settings file in a folder of its own, holding a nickname and table 0.
+class HighScoreKill : public ::testing::Test {
+protected:
+    void SetUp() override
     {
+        ASSERT_TRUE(folder.isValid());
+        UserRegistry::SetFilePath(path);
         Persist store(true);
         store.writeString(QStringLiteral("Nickname"), QStringLiteral("Keeper"));
         tables[0].Save(store, KillTestDictionary);
     }
+    void TearDown() override { UserRegistry::SetFilePath(QString()); }
 
+    // Runs one uninterrupted save of table `which`; false if it does not end in time.
+    bool SaveInAnotherProcess(int which)
+    {
+        QProcess save;
+        save.start(QStringLiteral(GLIM_SCORE_SAVER), {path, QString::number(which)});
+        if (!save.waitForFinished(10000)) {
+            save.kill();
+            save.waitForFinished();
+            return false;
+        }
+        EXPECT_EQ(save.exitCode(), 0);
+        return true;
+    }
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("registry.reg"));
+    const ScoreTable tables[2] = {KillTestTable(0), KillTestTable(1)};
+};
+
+} // namespace
+
+TEST_F(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThrough)
+{
     int staleLocks = 0;
     std::mt19937 random(8);
     std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
@@ -78,17 +98,9 @@ TEST(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThroug
         // Whatever the killed saver left behind must not hold up the next save. A lock taken for
         // stale only after 30 seconds would; the deadline stops the test from waiting for it.
         staleLocks += QFile::exists(path + QStringLiteral(".lock")) ? 1 : 0;
-        const int nextTable = run % 2;
-        const ScoreTable& next = tables[nextTable];
-        QProcess nextSave;
-        nextSave.start(QStringLiteral(GLIM_SCORE_SAVER), {path, QString::number(nextTable)});
-        if (!nextSave.waitForFinished(10000)) {
-            nextSave.kill();
-            nextSave.waitForFinished();
-            FAIL() << "run " << run << ": the next save is held up by \"" << LockText(path).toStdString() << '"';
-        }
-        ASSERT_EQ(nextSave.exitCode(), 0);
-        ASSERT_EQ(StoredTable().Rows(), next.Rows()) << "run " << run << ": the next save was lost";
+        ASSERT_TRUE(SaveInAnotherProcess(run % 2))
+            << "run " << run << ": the next save is held up by \"" << LockText(path).toStdString() << '"';
+        ASSERT_EQ(StoredTable().Rows(), tables[run % 2].Rows()) << "run " << run << ": the next save was lost";
     }
 
     // A save killed while writing leaves its unfinished copy behind under a name of its own; it is
@@ -98,35 +110,16 @@ TEST(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThroug
         EXPECT_TRUE(name == QStringLiteral("registry.reg") || unfinishedCopy.match(name).hasMatch())
             << qPrintable(name);
     }
-    ::testing::Test::RecordProperty("StaleLocks", staleLocks);
-    UserRegistry::SetFilePath(QString());
+    RecordProperty("StaleLocks", staleLocks);
 }
 
-TEST(HighScoreKill, AnEmptyLockLeftByASaveKilledAsItLockedDoesNotHoldUpTheNextSave)
+// What a copy killed between creating the lock and writing its process details leaves.
+TEST_F(HighScoreKill, AnEmptyLockLeftByASaveKilledAsItLockedDoesNotHoldUpTheNextSave)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("registry.reg"));
-    UserRegistry::SetFilePath(path);
-    {
-        Persist store(true);
-        KillTestTable(0).Save(store, KillTestDictionary);
-    }
-    // What a copy killed between creating the lock and writing its process details leaves.
     QFile lock(path + QStringLiteral(".lock"));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
     lock.close();
-
-    QProcess nextSave;
-    nextSave.start(QStringLiteral(GLIM_SCORE_SAVER), {path, QStringLiteral("1")});
-    const bool finished = nextSave.waitForFinished(10000);
-    if (!finished) {
-        nextSave.kill();
-        nextSave.waitForFinished();
-    }
-    ASSERT_TRUE(finished) << "the save waits for the lock to age";
-    EXPECT_EQ(nextSave.exitCode(), 0);
-    EXPECT_EQ(StoredTable().Rows(), KillTestTable(1).Rows());
+    ASSERT_TRUE(SaveInAnotherProcess(1)) << "the save waits for the lock to age";
+    EXPECT_EQ(StoredTable().Rows(), tables[1].Rows());
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
-    UserRegistry::SetFilePath(QString());
 }

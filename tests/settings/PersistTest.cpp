@@ -20,11 +20,18 @@ protected:
         Persist(false).readString(QString::fromLatin1(name), value);
         return value;
     }
+    // A window named `name` with its placement read from the store.
+    WindowState Restore(QWidget& form, const char* name, WindowState state = WindowState::Normal)
+    {
+        form.setObjectName(QString::fromLatin1(name));
+        Persist(false).windowPlacement(&form, &state);
+        return state;
+    }
 };
 
 } // namespace
 
-TEST_F(PersistTest, ValuesRoundTripWithTheirTypes)
+TEST_F(PersistTest, ValuesRoundTripWithTheirTypesAndNonZeroNumbersReadAsTrue)
 {
     {
         Persist store(true);
@@ -32,113 +39,82 @@ TEST_F(PersistTest, ValuesRoundTripWithTheirTypes)
         store.writeInteger(QStringLiteral("ScoresColumnWidth0"), -5);
         store.writeBool(QStringLiteral("HowToPlay"), false);
         store.writeBool(QStringLiteral("EndRoundSounds"), true);
+        store.writeInteger(QStringLiteral("SelectTileSounds"), -7);
     }
     const Persist store(false);
     QString nickname;
     int width = 0;
-    bool howToPlay = true;
-    bool endRound = false;
+    bool howToPlay = true, endRound = false, selectTile = false;
     EXPECT_TRUE(store.readString(QStringLiteral("Nickname"), nickname));
     EXPECT_TRUE(store.readInteger(QStringLiteral("ScoresColumnWidth0"), width));
     EXPECT_TRUE(store.readBool(QStringLiteral("HowToPlay"), howToPlay));
     EXPECT_TRUE(store.readBool(QStringLiteral("EndRoundSounds"), endRound));
+    EXPECT_TRUE(store.readBool(QStringLiteral("SelectTileSounds"), selectTile));
     EXPECT_EQ(nickname, QStringLiteral("Ada"));
     EXPECT_EQ(width, -5);
     EXPECT_FALSE(howToPlay);
     EXPECT_TRUE(endRound);
+    EXPECT_TRUE(selectTile);
     EXPECT_TRUE(RegistryText().contains(QStringLiteral("[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]")));
 }
 
 TEST_F(PersistTest, FirstRunReadsNothingAndCreatesNothing)
 {
     QWidget form;
-    form.setObjectName(QStringLiteral("GlimmerForm"));
     form.move(10, 20);
-    WindowState state = WindowState::Minimized;
     {
         Persist store(false);
         QString nickname = QStringLiteral("Anonymous");
         EXPECT_FALSE(store.readString(QStringLiteral("Nickname"), nickname));
         EXPECT_EQ(nickname, QStringLiteral("Anonymous"));
-        store.windowPlacement(&form, &state);
         // A write on a read accessor is ignored.
         store.writeString(QStringLiteral("Nickname"), QStringLiteral("x"));
     }
     { Persist store(true); }
+    EXPECT_EQ(Restore(form, "GlimmerForm", WindowState::Minimized), WindowState::Minimized);
     EXPECT_EQ(form.pos(), QPoint(10, 20));
-    EXPECT_EQ(state, WindowState::Minimized);
     EXPECT_FALSE(QFile::exists(registryPath));
 }
 
-TEST_F(PersistTest, NonZeroNumbersReadAsTrue)
-{
-    {
-        Persist store(true);
-        store.writeInteger(QStringLiteral("SelectTileSounds"), -7);
-    }
-    bool value = false;
-    EXPECT_TRUE(Persist(false).readBool(QStringLiteral("SelectTileSounds"), value));
-    EXPECT_TRUE(value);
-}
-
-TEST_F(PersistTest, PlacementRestoresPositionSizeAndMaximized)
+TEST_F(PersistTest, PlacementRestoresPositionSizeAndMaximizedOnlyWithBothLeftAndTop)
 {
     WriteStrings({{"NewGameFormLeft", "-30"}, {"NewGameFormTop", "+40"}, {"NewGameFormWidth", "500"},
                   {"NewGameFormHeight", "300 px"}, {"NewGameFormMaximized", "1"}});
     QWidget form;
-    form.setObjectName(QStringLiteral("NewGameForm"));
-    WindowState state = WindowState::Normal;
-    Persist(false).windowPlacement(&form, &state);
+    EXPECT_EQ(Restore(form, "NewGameForm"), WindowState::Maximized);
     EXPECT_EQ(form.pos(), QPoint(-30, 40));
     EXPECT_EQ(form.size(), QSize(500, 300));
-    EXPECT_EQ(state, WindowState::Maximized);
     EXPECT_TRUE(form.testAttribute(Qt::WA_Moved));
-}
 
-TEST_F(PersistTest, PlacementNeedsBothLeftAndTop)
-{
     WriteStrings({{"GlimmerFormLeft", "5"}, {"GlimmerFormWidth", "500"}, {"GlimmerFormHeight", "300"},
                   {"GlimmerFormMaximized", "1"}});
-    QWidget form;
-    form.setObjectName(QStringLiteral("GlimmerForm"));
-    form.setGeometry(70, 80, 200, 100);
-    WindowState state = WindowState::Normal;
-    Persist(false).windowPlacement(&form, &state);
-    EXPECT_EQ(form.geometry(), QRect(70, 80, 200, 100));
-    EXPECT_EQ(state, WindowState::Normal);
+    QWidget noTop;
+    noTop.setGeometry(70, 80, 200, 100);
+    EXPECT_EQ(Restore(noTop, "GlimmerForm"), WindowState::Normal);
+    EXPECT_EQ(noTop.geometry(), QRect(70, 80, 200, 100));
 }
 
 TEST_F(PersistTest, MaximizedParsesTolerantlyAndOnlyExactlyOneMaximizes)
 {
-    const struct {
-        const char* stored;
-        WindowState expected;
-    } cases[] = {
-        {"1", WindowState::Maximized}, {" 1x", WindowState::Maximized}, {"+1", WindowState::Maximized},
-        {"2", WindowState::Normal},    {"abc", WindowState::Normal},    {"", WindowState::Normal},
-        {"01", WindowState::Maximized}, {"-1", WindowState::Normal},
+    const std::pair<const char*, WindowState> cases[] = {
+        {" 1x", WindowState::Maximized}, {"01", WindowState::Maximized}, {"2", WindowState::Normal},
+        {"abc", WindowState::Normal},    {"", WindowState::Normal},      {"-1", WindowState::Normal},
     };
     QWidget form;
-    form.setObjectName(QStringLiteral("NewGameForm"));
-    for (const auto& c : cases) {
-        WriteStrings({{"NewGameFormLeft", "1"}, {"NewGameFormTop", "2"}, {"NewGameFormMaximized", c.stored}});
-        WindowState state = WindowState::Minimized;
-        Persist(false).windowPlacement(&form, &state);
-        EXPECT_EQ(state, c.expected) << '"' << c.stored << '"';
+    for (const auto& [stored, expected] : cases) {
+        WriteStrings({{"NewGameFormLeft", "1"}, {"NewGameFormTop", "2"}, {"NewGameFormMaximized", stored}});
+        EXPECT_EQ(Restore(form, "NewGameForm", WindowState::Minimized), expected) << '"' << stored << '"';
     }
 }
 
 TEST(ParsePlacementNumber, SkipsSpaceTakesASignAndStopsAtTheFirstOtherCharacter)
 {
-    const struct {
-        const char* text;
-        int expected;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"123", 123}, {"  -45px", -45}, {"+7", 7}, {"abc", 0}, {"", 0}, {"- 3", 0},
         {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}, {"12 34", 12},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParsePlacementNumber(QString::fromLatin1(c.text)), c.expected) << '"' << c.text << '"';
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParsePlacementNumber(QString::fromLatin1(text)), expected) << '"' << text << '"';
 }
 
 TEST_F(PersistTest, AMaximizedWindowKeepsItsLastNormalPlacement)
@@ -156,7 +132,7 @@ TEST_F(PersistTest, AMaximizedWindowKeepsItsLastNormalPlacement)
         EXPECT_EQ(Read("GlimmerFormTop"), QStringLiteral("20"));
         EXPECT_EQ(Read("GlimmerFormWidth"), QStringLiteral("300"));
         EXPECT_EQ(Read("GlimmerFormHeight"), QStringLiteral("200"));
-        EXPECT_EQ(Read("GlimmerFormMaximized"), other == WindowState::Maximized ? QStringLiteral("1") : QStringLiteral("0"));
+        EXPECT_EQ(Read("GlimmerFormMaximized"), QString::number(other == WindowState::Maximized ? 1 : 0));
     }
 }
 
@@ -171,13 +147,13 @@ TEST_F(PersistTest, WithoutAStateOnlyLeftAndTopAreWritten)
     for (const char* absent : {"AboutBoxWidth", "AboutBoxHeight", "AboutBoxMaximized"})
         EXPECT_EQ(Read(absent), QStringLiteral("<absent>")) << absent;
     QWidget restored;
-    restored.setObjectName(QStringLiteral("AboutBox"));
     restored.resize(120, 90);
+    restored.setObjectName(QStringLiteral("AboutBox"));
     Persist(false).windowPlacement(&restored, nullptr);
     EXPECT_EQ(restored.geometry(), QRect(33, 44, 120, 90));
 }
 
-// A wrong-typed value must not end the program: it is reported, the default stays.
+// A wrong-typed value must not end the program: it is reported once per read, the default stays.
 TEST_F(PersistTest, WrongTypeIsReportedOnStandardErrorWithoutAWindow)
 {
     {
@@ -195,18 +171,14 @@ TEST_F(PersistTest, WrongTypeIsReportedOnStandardErrorWithoutAWindow)
     EXPECT_TRUE(howToPlay);
     EXPECT_EQ(nickname, QStringLiteral("Anonymous"));
     const std::string text = captured.Text();
-    EXPECT_NE(text.find("\"HowToPlay\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"Nickname\""), std::string::npos) << text;
-    // One report per read.
+    EXPECT_NE(text.find("\"HowToPlay\""), std::string::npos) << text;
     EXPECT_EQ(text.find("\"HowToPlay\""), text.rfind("\"HowToPlay\"")) << text;
 }
 
 TEST_F(PersistTest, WrongTypeIsReportedInAMessageBoxWhenAWindowExists)
 {
-    {
-        Persist store(true);
-        store.writeString(QStringLiteral("ScoresColumnWidth1"), QStringLiteral("Ada\t500"));
-    }
+    WriteStrings({{"ScoresColumnWidth1", "Ada\t500"}});
     QWidget window;
     window.show();
     QString shown;
@@ -226,6 +198,7 @@ TEST_F(PersistTest, WrongTypeIsReportedInAMessageBoxWhenAWindowExists)
 
 TEST_F(PersistTest, ARefusedSaveIsReportedNamingTheValues)
 {
+    // A file where the settings folder should be.
     UserRegistry::SetFilePath(folder.filePath(QStringLiteral("user.reg/inside.reg")));
     QFile blocker(folder.filePath(QStringLiteral("user.reg")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -236,6 +209,5 @@ TEST_F(PersistTest, ARefusedSaveIsReportedNamingTheValues)
         store.writeString(QStringLiteral("Nickname"), QStringLiteral("Ada"));
         store.writeBool(QStringLiteral("HowToPlay"), false);
     }
-    const std::string text = captured.Text();
-    EXPECT_NE(text.find("Nickname, HowToPlay"), std::string::npos) << text;
+    EXPECT_NE(captured.Text().find("Nickname, HowToPlay"), std::string::npos) << captured.Text();
 }

@@ -163,39 +163,26 @@ TEST_F(SounderTest, NoSoundAndEventsOutsideTheSixPlayNothing)
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(SounderTest, TheSchemeIsReadAgainOnlyAfterAMinute)
+// The scheme is read again a minute after the last reading, also when the tick count wraps in
+// between (last reading + 60000 then exceeds 32 bits).
+TEST_F(SounderTest, TheSchemeIsReadAgainOnlyAfterAMinuteEvenWhenTheTickCountWraps)
 {
-    const QString first = WriteFile("first.wav", "first");
-    const QString second = WriteFile("second.wav", "second");
-    SetCurrent(SelectTile, first);
-    now = 1000;
-    auto sounder = MakeSounder();
-    SetCurrent(SelectTile, second);
-    now = 61000;
-    sounder->play(SelectTile);
-    now = 61001;
-    sounder->play(SelectTile);
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].image, QByteArray("first"));
-    EXPECT_EQ(log[1].image, QByteArray("second"));
-}
-
-TEST_F(SounderTest, AWrappedTickCountReadsTheSchemeAgain)
-{
-    const QString first = WriteFile("first.wav", "first");
-    const QString second = WriteFile("second.wav", "second");
-    SetCurrent(SelectTile, first);
-    now = 0xFFFFFFF0u;
-    auto sounder = MakeSounder();
-    SetCurrent(SelectTile, second);
-    // Within the minute before the wrap: no re-read, although last refresh + 60000 exceeds 32 bits.
-    now = 0xFFFFFFFFu;
-    sounder->play(SelectTile);
-    now = 5;
-    sounder->play(SelectTile);
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].image, QByteArray("first"));
-    EXPECT_EQ(log[1].image, QByteArray("second"));
+    const struct {
+        std::uint32_t start, stillOld, renewed;
+    } cases[] = {{1000, 61000, 61001}, {0xFFFFFFF0u, 0xFFFFFFFFu, 5}};
+    for (const auto& c : cases) {
+        SetCurrent(SelectTile, WriteFile("first.wav", "first"));
+        now = c.start;
+        auto sounder = MakeSounder();
+        SetCurrent(SelectTile, WriteFile("second.wav", "second"));
+        now = c.stillOld;
+        sounder->play(SelectTile);
+        now = c.renewed;
+        sounder->play(SelectTile);
+        ASSERT_EQ(log.size(), 2u) << c.start;
+        EXPECT_EQ(log[0].image, QByteArray("first")) << c.start;
+        EXPECT_EQ(log[1].image, QByteArray("second")) << c.start;
+    }
 }
 
 TEST_F(SounderTest, AnUnchangedPathKeepsItsImage)
