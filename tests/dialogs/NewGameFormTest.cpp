@@ -42,6 +42,8 @@ QString SelectedScore()
     return selected.size() == 1 ? selected.front()->text(0) : QString();
 }
 
+// The first result becomes row 0, selected and stored with a terminator; a later score of 0
+// selects and stores nothing.
 TEST(NewGameForm, FirstResultBecomesRowZeroSelectedAndStoredWithATerminator)
 {
     GameFixture game;
@@ -54,6 +56,10 @@ TEST(NewGameForm, FirstResultBecomesRowZeroSelectedAndStoredWithATerminator)
     EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
     EXPECT_EQ(Stored(words + "1"), QString());
     EXPECT_FALSE(NewGameForm->mailHighScoreButton->isEnabled());
+    ShowAndStart(0, nullptr, ScoresKind::ViewScores);
+    EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
+    EXPECT_TRUE(SelectedScore().isEmpty());
+    EXPECT_EQ(Stored(words + "1"), QString());
 }
 
 TEST(NewGameForm, TitlesFollowTheKindAndCloseReturnsZero)
@@ -85,7 +91,8 @@ TEST(NewGameForm, ALowerScoreThanTwelveRowsEntersNothingAndSavesNothing)
     EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
 }
 
-TEST(NewGameForm, AnEqualScoreGoesAboveTheOlderRow)
+// A new result goes above equal scores; one beyond the signed range ranks first, not last.
+TEST(NewGameForm, AnEqualScoreGoesAboveTheOlderRowAndAHugeOneFirst)
 {
     GameFixture game;
     StoreRows(words, {900, 800, 700, 600, 500});
@@ -94,28 +101,11 @@ TEST(NewGameForm, AnEqualScoreGoesAboveTheOlderRow)
     EXPECT_EQ(NewGameForm->NewEntryIndex, 3);
     EXPECT_EQ(Stored(words + "3"), QStringLiteral("600\tAnonymous\tWORDY"));
     EXPECT_EQ(Stored(words + "4"), QStringLiteral("600\tP3\tW3"));
-}
-
-TEST(NewGameForm, AScoreOfZeroSelectsAndStoresNothing)
-{
-    GameFixture game;
-    ShowAndStart(150);
-    ShowAndStart(0, nullptr, ScoresKind::ViewScores);
-    EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
-    EXPECT_TRUE(SelectedScore().isEmpty());
-    EXPECT_EQ(Stored(words + "1"), QString());
-}
-
-TEST(NewGameForm, AScoreAboveTheSignedRangeRanksFirst)
-{
-    GameFixture game;
-    StoreRows(words, {900, 800});
-    NewGameForm->TransferScores(false);
     ShowAndStart(3000000000u);
     EXPECT_EQ(NewGameForm->NewEntryIndex, 0);
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("3000000000\tAnonymous\tWORDY"));
     ShowAndStart(1000);
     EXPECT_EQ(NewGameForm->NewEntryIndex, 1);
-    EXPECT_EQ(Stored(words + "0"), QStringLiteral("3000000000\tAnonymous\tWORDY"));
 }
 
 TEST(NewGameForm, ATallerDialogKeepsMoreRows)

@@ -28,13 +28,6 @@ ScoreTable StoredTable()
     return table;
 }
 
-QString StoredNickname()
-{
-    QString nickname;
-    Persist(false).readString(QStringLiteral("Nickname"), nickname);
-    return nickname;
-}
-
 QString LockText(const QString& path)
 {
     QFile file(path + QStringLiteral(".lock"));
@@ -93,7 +86,9 @@ TEST_F(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThro
         const ScoreTable stored = StoredTable();
         ASSERT_TRUE(stored.Rows() == tables[0].Rows() || stored.Rows() == tables[1].Rows())
             << "run " << run << ": the file holds " << stored.Count() << " rows of neither table";
-        ASSERT_EQ(StoredNickname(), QStringLiteral("Keeper")) << "run " << run;
+        QString nickname;
+        Persist(false).readString(QStringLiteral("Nickname"), nickname);
+        ASSERT_EQ(nickname, QStringLiteral("Keeper")) << "run " << run;
 
         // Whatever the killed saver left behind must not hold up the next save. A lock taken for
         // stale only after 30 seconds would; the deadline stops the test from waiting for it.

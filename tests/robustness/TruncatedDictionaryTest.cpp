@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -49,11 +50,6 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-bool IsPrefixOf(const std::vector<Record>& part, const std::vector<Record>& whole)
-{
-    return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
 }
 
 } // namespace
@@ -91,8 +87,11 @@ TEST(TruncatedDictionary, EveryCutIsInvalidOrReadsAPrefixOfEachLength)
                 EXPECT_TRUE(list.FailedName().has_value());
             }
         }
-        for (const auto& [length, records] : part.byLength)
-            EXPECT_TRUE(IsPrefixOf(records, whole.byLength[length])) << "words of " << length << " letters";
+        for (const auto& [length, records] : part.byLength) {
+            const std::vector<Record>& all = whole.byLength[length];
+            EXPECT_TRUE(records.size() <= all.size() && std::equal(records.begin(), records.end(), all.begin()))
+                << "words of " << length << " letters are a prefix of the full list";
+        }
 
         words.Load(path);
         ASSERT_EQ(words.LoadedCount(), part.count);
