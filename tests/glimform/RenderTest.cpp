@@ -34,7 +34,6 @@ class Render : public ::testing::Test {
 protected:
     Render()
     {
-        form = game.form;
         form->StartGame(false);
         form->SuspendPlay(false);
         form->board->Fill(0);
@@ -50,7 +49,7 @@ protected:
     }
 
     GameFixture game;
-    TGlimmerForm* form = nullptr;
+    TGlimmerForm* form = game.form;
 };
 
 }  // namespace
@@ -65,19 +64,17 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutBackgroundAndFrame)
     EXPECT_EQ(form->boardOriginX, 33);
     EXPECT_EQ(form->boardOriginY, 18);
 
-    // The board spans 323 by 353 from (33, 49) to (355, 401) inclusive.
-    const QImage& image = form->boardImage;
-    EXPECT_EQ(image.pixelColor(34, 50), boardGreen);
-    EXPECT_EQ(image.pixelColor(355, 401), boardGreen);
-    EXPECT_EQ(image.pixelColor(200, 48), frameShadow);  // sunken: shadow above and left
-    EXPECT_EQ(image.pixelColor(32, 200), frameShadow);
-    EXPECT_EQ(image.pixelColor(200, 402), frameLight);
-    EXPECT_EQ(image.pixelColor(356, 200), frameLight);
-    EXPECT_EQ(image.pixelColor(200, 45), frameLight);  // raised around it
-    EXPECT_EQ(image.pixelColor(29, 200), frameLight);
-    EXPECT_EQ(image.pixelColor(200, 405), frameShadow);
-    EXPECT_EQ(image.pixelColor(359, 200), frameShadow);
-    EXPECT_EQ(image.pixelColor(200, 42), windowColour);
+    // The board spans 323 by 353 from (33, 49) to (355, 401) inclusive, in a sunken frame (shadow
+    // above and left) inside a raised one.
+    const struct {
+        int x, y;
+        QColor colour;
+    } pixels[] = {{34, 50, boardGreen},   {355, 401, boardGreen}, {200, 48, frameShadow}, {32, 200, frameShadow},
+                  {200, 402, frameLight}, {356, 200, frameLight}, {200, 45, frameLight},  {29, 200, frameLight},
+                  {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
+    for (const auto& p : pixels) {
+        EXPECT_EQ(form->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+    }
 }
 
 TEST_F(Render, FaceColoursFollowTheTileValue)
@@ -224,14 +221,15 @@ TEST_F(Render, APaintOfTheWindowDoesNotAskForAnotherPaint)
             return false;
         }
     } counter;
-    for (int round = 0; round < 5; ++round) {
-        QCoreApplication::processEvents();
-    }
+    const auto settle = [] {
+        for (int round = 0; round < 5; ++round) {
+            QCoreApplication::processEvents();
+        }
+    };
+    settle();
     form->installEventFilter(&counter);
     form->update();
-    for (int round = 0; round < 5; ++round) {
-        QCoreApplication::processEvents();
-    }
+    settle();
     form->removeEventFilter(&counter);
     EXPECT_EQ(counter.paints, 1);
 }
