@@ -2,6 +2,7 @@
 #include "glimform/glimform.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -38,9 +39,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(GLIM_VERSION));
     // Ties the windows to the installed desktop entry, so docks and task bars show its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quirkwell.glimmerquake"));
+    // Every size the icon resources hold, one folder each.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/glimmerquake.png").arg(size));
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("glimmerquake.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
     QApplication::setWindowIcon(icon);
 
     GameWindows windows;

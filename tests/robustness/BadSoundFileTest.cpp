@@ -8,7 +8,6 @@
 #include "glimform/glimform.h"
 #include "platform/SoundEffectOutput.h"
 #include "platform/UserRegistry.h"
-#include "settings/Persist.h"
 #include "settings/Sounder.h"
 
 #include <QCoreApplication>
@@ -118,11 +117,7 @@ TEST_P(BadSoundFileTest, TheRealOutputTakesItQuietlyAndAGamePlaysToItsEnd)
         QCoreApplication::processEvents();
         output.PlayFile(QString());
     }
-    {
-        Persist settings(true);
-        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("TestWords"));
-        settings.writeBool(QStringLiteral("HowToPlay"), false);
-    }
+    ChooseDictionary(QStringLiteral("TestWords"));
     ModalRecorder recorder;
     GameWindows windows;
     TGlimmerForm* form = windows.glimmerForm.get();

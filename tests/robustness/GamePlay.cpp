@@ -4,9 +4,17 @@
 #include "board/PickLetter.h"
 #include "dialogs/Howto.h"
 #include "glimform/glimform.h"
+#include "settings/Persist.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
+
+void ChooseDictionary(const QString& dictionary)
+{
+    Persist settings(true);
+    settings.writeString(QStringLiteral("Dictionary"), dictionary);
+    settings.writeBool(QStringLiteral("HowToPlay"), false);
+}
 
 bool StartPlay(TGlimmerForm* form)
 {

@@ -3,7 +3,11 @@
 #include <string>
 #include <vector>
 
+class QString;
 class TGlimmerForm;
+
+// Saves the settings of a player who plays on `dictionary` and skips How To Play.
+void ChooseDictionary(const QString& dictionary);
 
 // Starts a game on the real windows, through How To Play when that window comes up. Returns
 // whether play runs.

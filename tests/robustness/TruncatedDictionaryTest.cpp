@@ -9,7 +9,6 @@
 #include "dictionary/Words.h"
 #include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
-#include "settings/Persist.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -111,11 +110,7 @@ TEST(TruncatedDictionary, TheGameReportsACutDictionaryAndStaysUsable)
     WriteFile(cutPath, full.left(600));
     QTemporaryDir folder;
     UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
-    {
-        Persist settings(true);
-        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("Cut"));
-        settings.writeBool(QStringLiteral("HowToPlay"), false);
-    }
+    ChooseDictionary(QStringLiteral("Cut"));
     {
         ModalRecorder recorder;
         GameWindows windows;
