@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 TGlimmerForm* GlimmerForm = nullptr;
@@ -197,6 +198,12 @@ void TGlimmerForm::FormCreate()
         settings.windowPlacement(this, &state);
         if (state == WindowState::Maximized) {
             setWindowState(ApplyWindowState(windowState(), state));
+        }
+    }
+    // First start: the middle of the screen, as designed, rather than wherever the desktop puts it.
+    if (!testAttribute(Qt::WA_Moved)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            move(screen->availableGeometry().center() - rect().center());
         }
     }
 

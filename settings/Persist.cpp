@@ -3,6 +3,7 @@
 #include "platform/UserRegistry.h"
 #include "settings/SettingsError.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,6 +18,26 @@ void ReportWrongType(const QString& name, RegistryValueType found)
                                        "and its default is used.")
                             .arg(name, what));
 }
+
+// Set on a window once it has been on screen.
+constexpr char shownProperty[] = "glimPlacementShown";
+
+// Marks its window the first time it is shown, then goes away.
+class FirstShowWatch : public QObject {
+public:
+    explicit FirstShowWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->setProperty(shownProperty, true);
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -131,6 +152,10 @@ void Persist::windowPlacement(QWidget* form, WindowState* state)
 
 void Persist::ReadPlacement(QWidget* form, WindowState* state) const
 {
+    if (!form->property(shownProperty).isValid()) {
+        form->setProperty(shownProperty, form->isVisible());
+        new FirstShowWatch(form);
+    }
     const QString prefix = form->objectName();
     QString left;
     QString top;
@@ -153,6 +178,8 @@ void Persist::ReadPlacement(QWidget* form, WindowState* state) const
 
 void Persist::WritePlacement(const QWidget* form, const WindowState* state)
 {
+    if (!form->isVisible() && !form->property(shownProperty).toBool())
+        return;
     const QString prefix = form->objectName();
     if (!state || *state == WindowState::Normal) {
         writeString(prefix + QStringLiteral("Left"), QString::number(form->x()));

@@ -42,10 +42,13 @@ public:
 
     // Read mode: restores the position of `form` (values named after its objectName) and, with
     // `state` given, its size and whether it is maximised (`*state` is set, the caller applies it).
-    // Nothing changes unless both Left and Top are stored.
-    // Write mode: stores the position (and with `state` the size) only while `*state` is normal,
-    // so a maximised or minimised window keeps its last normal placement; with `state` it also
-    // stores Maximized as "1" or "0".
+    // Nothing changes unless both Left and Top are stored. From then on the form is watched for
+    // its first showing.
+    // Write mode: stores nothing for a form that has not been on screen since its placement was
+    // read, so a window that never opened keeps what was stored (on a first run: nothing, and it
+    // opens at its designed place next time). Otherwise stores the position (and with `state` the
+    // size) only while `*state` is normal, so a maximised or minimised window keeps its last normal
+    // placement; with `state` it also stores Maximized as "1" or "0".
     void windowPlacement(QWidget* form, WindowState* state);
 
 private:

@@ -121,7 +121,9 @@ TEST_F(PersistTest, AMaximizedWindowKeepsItsLastNormalPlacement)
 {
     QWidget form;
     form.setObjectName(QStringLiteral("GlimmerForm"));
-    form.setGeometry(10, 20, 300, 200);
+    form.show();
+    form.move(10, 20);
+    form.resize(300, 200);
     WindowState state = WindowState::Normal;
     Persist(true).windowPlacement(&form, &state);
     form.setGeometry(0, 0, 1000, 800);
@@ -136,11 +138,17 @@ TEST_F(PersistTest, AMaximizedWindowKeepsItsLastNormalPlacement)
     }
 }
 
-TEST_F(PersistTest, WithoutAStateOnlyLeftAndTopAreWritten)
+TEST_F(PersistTest, WithoutAStateOnlyLeftAndTopAreWrittenAndOnlyOnceTheWindowWasShown)
 {
     QWidget form;
     form.setObjectName(QStringLiteral("AboutBox"));
-    form.setGeometry(33, 44, 300, 200);
+    Persist(false).windowPlacement(&form, nullptr);
+    form.move(33, 44);
+    Persist(true).windowPlacement(&form, nullptr);
+    EXPECT_EQ(Read("AboutBoxLeft"), QStringLiteral("<absent>")) << "a window never shown has no place of its own";
+    form.show();
+    form.hide();
+    form.move(33, 44);
     Persist(true).windowPlacement(&form, nullptr);
     EXPECT_EQ(Read("AboutBoxLeft"), QStringLiteral("33"));
     EXPECT_EQ(Read("AboutBoxTop"), QStringLiteral("44"));
