@@ -40,6 +40,9 @@ GameWindows::GameWindows()
     Create(dictionaryLoading, DictionaryLoading);
     Create(aboutBox, AboutBox);
     Create(howToPlay, HowToPlay);
+    // Only the main window's closing ends the program, and it ends it whatever else is open.
+    for (QWidget* window : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, DictionaryLoading, AboutBox, HowToPlay})
+        window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 GameWindows::~GameWindows()

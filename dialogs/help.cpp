@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -27,6 +28,8 @@ void SetWindowHelpContext(QWidget* window, int context)
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    // Closing the main window ends the program even while help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Glimmerquake Help"));
     resize(560, 480);
 
@@ -90,17 +93,50 @@ HelpService::~HelpService()
 {
     qApp->removeEventFilter(this);
     SetHelpContextHandler({});
+    delete window;
 }
 
 void HelpService::Show(int context)
 {
     if (!window)
-        window = std::make_unique<THelpWindow>();
+        window = new THelpWindow();
+    Adopt(QApplication::activeModalWidget());
     window->ShowContext(context);
+}
+
+void HelpService::Adopt(QWidget* owner)
+{
+    if (!window || window->parentWidget() == owner || window == owner)
+        return;
+    const bool shown = window->isVisible();
+    const QPoint place = window->pos();
+    window->setParent(owner, window->windowFlags());
+    window->move(place);
+    if (shown)
+        window->show();
+}
+
+void HelpService::FollowModal()
+{
+    if (window && window->isVisible())
+        Adopt(QApplication::activeModalWidget());
 }
 
 bool HelpService::eventFilter(QObject* watched, QEvent* event)
 {
+    if (window && (event->type() == QEvent::Show || event->type() == QEvent::Hide) && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Hide && widget == window->parentWidget()) {
+            // Out of the closing dialog before it can be destroyed; then into whichever still waits.
+            Adopt(nullptr);
+            QTimer::singleShot(0, this, &HelpService::FollowModal);
+        } else if (event->type() == QEvent::Show && widget->isWindow() && widget->isModal() && widget != window &&
+                   window->isVisible()) {
+            // About to wait for an answer (and to block every other window).
+            Adopt(widget);
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
         return QObject::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);

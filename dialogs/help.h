@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
-
-#include <memory>
 
 class QPushButton;
 class QTextBrowser;
@@ -36,6 +35,10 @@ public:
 // Installs the help window as the handler of help requests for as long as it lives, and makes F1
 // open the active window's topic (a message box's Help button, if it has one). The window itself
 // is created at the first request.
+//
+// A modal dialog blocks input to every window but its own children, so while one waits the help
+// window is made its child: it can still be scrolled, followed and closed, and the dialog keeps
+// waiting. When that dialog closes, the help window becomes a window of its own again, where it was.
 class HelpService : public QObject {
     Q_OBJECT
 
@@ -44,13 +47,20 @@ public:
     ~HelpService() override;
 
     // The help window, or nullptr before the first request.
-    THelpWindow* Window() const { return window.get(); }
+    THelpWindow* Window() const { return window; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Show(int context);
+    // Makes the help window a child window of `owner`, or a window of its own with nullptr,
+    // keeping its place and whether it shows.
+    void Adopt(QWidget* owner);
+    // Adopts it into the modal dialog that now waits, if any.
+    void FollowModal();
 
-    std::unique_ptr<THelpWindow> window;
+    // Owned by this service; a QPointer because while it is a modal dialog's child, that dialog
+    // would take it along if it were destroyed without being hidden first.
+    QPointer<THelpWindow> window;
 };

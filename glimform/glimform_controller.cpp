@@ -169,6 +169,14 @@ void TGlimmerForm::SuspendPlay(bool hideBoard)
 
 void TGlimmerForm::ResumePlay()
 {
+    // A dialog left on screen can start or resume a game while this window is minimised: play
+    // then begins when the window is restored, never out of sight.
+    if (minimised.saved || isMinimized()) {
+        minimised = {true, true, true, false};
+        boardHidden = true;
+        update();
+        return;
+    }
     boardHidden = false;
     update();
     EvolveTimer->start();

@@ -6,6 +6,7 @@
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
+#include "dialogs/Howto.h"
 #include "dialogs/newgame.h"
 
 #include <QApplication>
@@ -340,6 +341,12 @@ bool TGlimmerForm::FormCloseQuery()
     // A load runs nested message loops under this window; closing now would pull the words
     // table from under it.
     if (loadingDictionary) {
+        return false;
+    }
+    // How To Play waits for its Start, which would begin a game in a window nobody sees.
+    if (HowToPlay != nullptr && HowToPlay->isVisible()) {
+        HowToPlay->raise();
+        HowToPlay->activateWindow();
         return false;
     }
     if (IsPlayPanelShown()) {

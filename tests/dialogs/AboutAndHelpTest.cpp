@@ -9,11 +9,16 @@
 #include "glimform/glimform.h"
 #include "platform/HelpContext.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
@@ -28,6 +33,13 @@ THelpWindow* Help(const GameFixture& game)
 QString ShownTopic(const GameFixture& game)
 {
     return Help(game) != nullptr ? Help(game)->Browser->source().toString() : QString();
+}
+
+// A click delivered through the window system, which drops input to windows a modal dialog blocks.
+void ClickThroughWindow(QWidget* widget)
+{
+    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(widget->window(), widget->rect().center()));
 }
 
 TEST(About, TheMailLinkComposesASupportRequestToTheShownAddress)
@@ -100,6 +112,54 @@ TEST(Help, HelpButtonsAndF1OpenTheirWindowsTopics)
         QTest::keyClick(window, Qt::Key_F1);
         EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context)) << window->objectName().toStdString();
     }
+}
+
+TEST(Help, TheHelpWindowCanBeScrolledAndClosedWhileThePauseQuestionWaits)
+{
+    GameFixture game;
+    game.form->StartGame(false);
+    bool opened = false;
+    int scrolledBy = 0;
+    bool closed = false;
+    bool stillWaiting = false;
+    AnswerNextModal([&](QWidget* box) {
+        ClickThroughWindow(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Help));
+        THelpWindow* help = Help(game);
+        opened = help != nullptr && help->isVisible() && ShownTopic(game) == THelpWindow::TopicFor(40);
+        if (opened) {
+            help->resize(300, 160);  // too small for the whole topic
+            help->Browser->setFocus();
+            QScrollBar* bar = help->Browser->verticalScrollBar();
+            const int top = bar->value();
+            QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+            scrolledBy = bar->value() - top;
+            ClickThroughWindow(help->CloseButton);
+            closed = !help->isVisible();
+        }
+        stillWaiting = QApplication::activeModalWidget() == box && box->isVisible();
+        PressMessageButton(box, QMessageBox::Yes);
+    });
+    game.form->pauseButtonClick();
+    EXPECT_TRUE(opened);
+    EXPECT_GT(scrolledBy, 0);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(stillWaiting);
+    EXPECT_TRUE(game.form->IsPlaying()) << "the question was answered Yes only after help closed";
+}
+
+TEST(Help, ClosingTheMainWindowEndsTheProgramWithTheHelpWindowOpen)
+{
+    GameFixture game;
+    QTimer::singleShot(0, game.form, [&game] {
+        OpenHelpContext(20);
+        game.form->ExitButtonClick();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    limit.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0) << "the program went on after its main window closed";
+    EXPECT_TRUE(limit.isActive());
 }
 
 TEST(Help, EveryLinkOfEveryTopicLeadsToATopic)

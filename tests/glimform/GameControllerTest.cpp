@@ -163,7 +163,35 @@ TEST_F(HowToPlayFirst, WaitsForItsStartOnceTheLoadIsDone)
     EXPECT_FALSE(form->IsPlayPanelShown());
     EXPECT_TRUE(HowToPlay->isVisible());
     EXPECT_FALSE(form->isEnabled());
+    EXPECT_FALSE(form->close()) << "closing now would leave How To Play to start a hidden game";
+    EXPECT_TRUE(form->isVisible());
     HowToPlay->StartButton->click();
     EXPECT_TRUE(form->IsPlaying());
     EXPECT_TRUE(form->isEnabled());
+}
+
+// How To Play and Options are windows of their own that may stay on screen while the main
+// window is minimised; answering them then must not start tiles falling out of sight.
+TEST_F(HowToPlayFirst, PlayStartedOrResumedWhileMinimisedWaitsForTheRestore)
+{
+    const auto expectWaitingUntilRestored = [this](const char* how) {
+        EXPECT_FALSE(form->EvolveTimer->isActive() || form->TumbleTimer->isActive()) << how;
+        EXPECT_TRUE(form->boardHidden) << how;
+        form->setWindowState(Qt::WindowNoState);
+        EXPECT_TRUE(form->IsPlaying()) << how;
+        ExpectPlayTimers();
+        EXPECT_FALSE(form->boardHidden) << how;
+    };
+    form->StartButtonClick();
+    form->setWindowState(Qt::WindowMinimized);
+    HowToPlay->StartButton->click();
+    expectWaitingUntilRestored("started from How To Play");
+
+    form->EvolveTimer->setInterval(2000);
+    AnswerNextModal([this](QWidget* options) {
+        form->setWindowState(Qt::WindowMinimized);
+        FinishDialog(options, true);
+    });
+    form->OptionsClick();
+    expectWaitingUntilRestored("resumed from Options");
 }
