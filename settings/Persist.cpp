@@ -78,8 +78,9 @@ Persist::~Persist()
     if (!key || written.isEmpty())
         return;
     if (!key->Flush())
-        ReportSettingsError(QStringLiteral("The settings could not be saved to \"%1\"; these values are lost: %2.")
-                                .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))));
+        ReportRefusedSave(QStringLiteral("The settings could not be saved to \"%1\"; these values are lost: %2.")
+                              .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))),
+                          UserRegistry::FilePath());
 }
 
 bool Persist::readString(const QString& name, QString& out) const

@@ -20,7 +20,7 @@ inline constexpr char SettingsKey[] = "\\Software\\Quirkwell\\Glimmerquake Evalu
 //
 // A value stored with another type than the one read is reported once, naming it, and the read
 // returns false with `out` untouched, so the caller's default stands. Writes are saved when the
-// accessor is destroyed; a save the system refuses is reported once, naming the values lost.
+// accessor is destroyed; the first save the system refuses is reported, naming the values lost.
 class Persist {
 public:
     explicit Persist(bool forWriting);

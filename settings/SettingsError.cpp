@@ -6,11 +6,45 @@
 
 #include <iostream>
 
+namespace {
+
+bool HasWindows()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) && !QApplication::topLevelWidgets().isEmpty();
+}
+
+void ToStandardError(const QString& message)
+{
+    std::cerr << "Glimmerquake: " << message.toStdString() << std::endl;
+}
+
+} // namespace
+
 void ReportSettingsError(const QString& message)
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) && !QApplication::topLevelWidgets().isEmpty()) {
+    if (HasWindows())
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Glimmerquake"), message);
+    else
+        ToStandardError(message);
+}
+
+void ReportRefusedSave(const QString& message, const QString& settingsFile)
+{
+    static QString reportedFor;
+    if (!reportedFor.isNull() && reportedFor == settingsFile)
+        return;
+    reportedFor = settingsFile;
+    if (!HasWindows()) {
+        ToStandardError(message);
         return;
     }
-    std::cerr << "Glimmerquake: " << message.toStdString() << std::endl;
+    // Owned by a window of the game, so it goes when the game's windows do.
+    QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
+                                                             : QApplication::topLevelWidgets().constFirst();
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Glimmerquake"), message, QMessageBox::Ok, owner);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->show();
 }

@@ -1,8 +1,10 @@
 #include "GameTestSupport.h"
 
 #include "glimform/glimform.h"
+#include "platform/UserRegistry.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,30 @@ TEST(MainWindowPlacement, SizeAndPlaceSurviveARestartAndSetTheMinimum)
     EXPECT_EQ(form->size(), size);
     EXPECT_EQ(form->pos(), place);
     EXPECT_EQ(form->minimumSize(), QSize(form->frameGeometry().width() / 2, form->frameGeometry().height() / 2));
+}
+
+// The main window saves as it moves: a settings file that cannot be written is told once, in a
+// box that neither blocks the game nor stops its timers.
+TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
+{
+    GameFixture game;
+    game.form->StartGame(false);
+    const QString settingsFile = UserRegistry::FilePath();
+    // The settings file where its folder should be.
+    UserRegistry::SetFilePath(settingsFile + QStringLiteral("/inside.reg"));
+    for (int step = 1; step <= 3; ++step)
+        game.form->move(game.form->pos() + QPoint(step, step));
+    QStringList told;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible())
+            told += box->text();
+    }
+    ASSERT_EQ(told.size(), 1) << told.join(u'|').toStdString();
+    EXPECT_TRUE(told[0].contains(QStringLiteral("GlimmerFormLeft"))) << told[0].toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(game.form->IsPlaying());
+    EXPECT_TRUE(game.form->EvolveTimer->isActive() && game.form->TumbleTimer->isActive());
+    UserRegistry::SetFilePath(settingsFile);
 }
 
 // A run that never opens a dialog must not store a place for it: on a first start every window

@@ -204,7 +204,7 @@ TEST_F(PersistTest, WrongTypeIsReportedInAMessageBoxWhenAWindowExists)
     EXPECT_EQ(captured.Text(), "");
 }
 
-TEST_F(PersistTest, ARefusedSaveIsReportedNamingTheValues)
+TEST_F(PersistTest, ARefusedSaveIsReportedOnceNamingTheValues)
 {
     // A file where the settings folder should be.
     UserRegistry::SetFilePath(folder.filePath(QStringLiteral("user.reg/inside.reg")));
@@ -217,5 +217,8 @@ TEST_F(PersistTest, ARefusedSaveIsReportedNamingTheValues)
         store.writeString(QStringLiteral("Nickname"), QStringLiteral("Ada"));
         store.writeBool(QStringLiteral("HowToPlay"), false);
     }
-    EXPECT_NE(captured.Text().find("Nickname, HowToPlay"), std::string::npos) << captured.Text();
+    const std::string first = captured.Text();
+    EXPECT_NE(first.find("Nickname, HowToPlay"), std::string::npos) << first;
+    Persist(true).writeString(QStringLiteral("Nickname"), QStringLiteral("Bea"));
+    EXPECT_EQ(captured.Text(), first) << "the same refusal again";
 }
