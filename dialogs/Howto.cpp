@@ -135,8 +135,11 @@ THowToPlay::~THowToPlay()
 
 void THowToPlay::showEvent(QShowEvent* event)
 {
-    HowToPlay->setChecked(true);
-    StartButton->setFocus();
+    // A spontaneous show is the desktop restoring the window, not the dialog being opened.
+    if (!event->spontaneous()) {
+        HowToPlay->setChecked(true);
+        StartButton->setFocus();
+    }
     QDialog::showEvent(event);
 }
 

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,11 @@ TEST(HowToPlay, TheCheckBoxIsTickedAtEveryShowingAndUntickingThenStartTurnsTheSe
     ASSERT_TRUE(HowToPlay->isVisible());
     EXPECT_TRUE(HowToPlay->HowToPlay->isChecked());
     HowToPlay->HowToPlay->setChecked(false);
+    // The desktop restoring the window from minimised shows it again, spontaneously.
+    QShowEvent restored;
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    static_cast<QObject*>(HowToPlay)->event(&restored);
+    EXPECT_FALSE(HowToPlay->HowToPlay->isChecked()) << "a restore is no new showing";
     HowToPlay->StartButton->click();
     EXPECT_FALSE(HowToPlay->isVisible());
     EXPECT_FALSE(NewGameForm->GetHowToPlay());
