@@ -159,8 +159,10 @@ TEST(NewGameForm, EachDictionaryKeepsItsOwnTableAndANicknameChangeAfterASwitchRe
 TEST(NewGameForm, SizeAndColumnWidthsAreRememberedAcrossRuns)
 {
     GameFixture game;
+    NewGameForm->show();
     NewGameForm->resize(520, 600);
     NewGameForm->HighScoreTable->setColumnWidth(1, 111);
+    NewGameForm->hide();
     game.windows.reset();
     game.windows = std::make_unique<GameWindows>();
     EXPECT_EQ(NewGameForm->size(), QSize(520, 600));

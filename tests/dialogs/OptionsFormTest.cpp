@@ -121,7 +121,9 @@ TEST(OptionsForm, PositionIsRestoredAndStoredWithoutSize)
         Store({{name + "Left", "123"}, {name + "Top", "45"}});
         game.windows = std::make_unique<GameWindows>();
         EXPECT_EQ(f.window()->pos(), QPoint(123, 45)) << f.name;
+        f.window()->show();
         f.window()->move(200, 100);
+        f.window()->hide();
         game.windows.reset();
         EXPECT_EQ(Stored(name + "Left"), QStringLiteral("200")) << f.name;
         EXPECT_EQ(Stored(name + "Width"), QStringLiteral("<absent>")) << f.name;

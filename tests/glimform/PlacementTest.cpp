@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
