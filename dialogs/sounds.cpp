@@ -1,6 +1,6 @@
 #include "dialogs/sounds.h"
 
-#include "platform/SoundEffectOutput.h"
+#include "platform/PulseSoundOutput.h"
 #include "platform/UserRegistry.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -147,7 +147,7 @@ void TSoundsForm::PlayButtonClick()
 {
     const QString path = Path(SelectedEvent());
     if (!output)
-        output = std::make_unique<SoundEffectOutput>();
+        output = std::make_unique<PulseSoundOutput>();
     output->PlayFile(path);
 }
 

@@ -3,7 +3,8 @@
 
 GLIM_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev libpulse-dev libsndfile1-dev
+  pulseaudio pulseaudio-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   wamerican wbritish wfrench wngerman wspanish

@@ -1,6 +1,6 @@
 #include "settings/Sounder.h"
 
-#include "platform/SoundEffectOutput.h"
+#include "platform/PulseSoundOutput.h"
 #include "platform/TickCount.h"
 #include "platform/UserRegistry.h"
 #include "settings/Utils.h"
@@ -49,7 +49,7 @@ QString SoundEventDefaultFile(int event)
     return IsEvent(event) ? QString::fromLatin1(eventEntries[event].defaultFile) : QString();
 }
 
-Sounder::Sounder() : Sounder(std::make_unique<SoundEffectOutput>(), GetTickCount)
+Sounder::Sounder() : Sounder(std::make_unique<PulseSoundOutput>(), GetTickCount)
 {
 }
 

@@ -17,7 +17,7 @@ deb="${debs[0]}"
 [ "$(dpkg-deb -f "$deb" Package)" = glimmerquake ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in the games section"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation2 fonts-dejavu-core; do
+for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 fonts-liberation2 fonts-dejavu-core; do
   grep -q "$needed" <<< "$depends" || fail "Depends lacks $needed: $depends"
 done
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QByteArray;
+
+// A sound decoded into interleaved 16-bit samples, ready for an audio stream.
+struct SoundClip {
+    std::uint32_t rate = 0;
+    std::uint8_t channels = 0;
+    std::vector<std::int16_t> samples;
+
+    std::size_t Bytes() const { return samples.size() * sizeof(std::int16_t); }
+    bool SameFormat(const SoundClip& other) const { return rate == other.rate && channels == other.channels; }
+};
+
+// Decodes a whole sound file held in memory (WAV, or any format libsndfile reads). Returns nullptr
+// for anything that is no sound, has no frames, more than eight channels, a rate outside 1 Hz to
+// 384 kHz, or more than `maxSeconds` of sound.
+std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& file, double maxSeconds = 30.0);
