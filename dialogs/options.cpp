@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -96,10 +97,13 @@ int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& end
     SelectTileSounds->setChecked(selectTileSounds);
 
     // Scanned afresh each time, so files added while the game runs appear.
+    const QString folder = QCoreApplication::applicationDirPath();
     DictionaryList->clear();
-    DictionaryList->addItems(DictionaryNames(QFileInfo(AppFilePath(QStringLiteral("x"))).absolutePath()));
-    // Qt::MatchFixedString compares whole texts ignoring case.
-    const int current = DictionaryList->findText(dictionary, Qt::MatchFixedString);
+    DictionaryList->addItems(DictionaryNames(folder));
+    // The entry of the file the game loads for the stored name; the match keeps the 4 letters of
+    // ".tsd", in whatever case the file has them.
+    const QString file = FileNameIgnoringCase(folder, dictionary + QStringLiteral(".tsd")).chopped(4);
+    const int current = DictionaryList->findText(file, Qt::MatchExactly | Qt::MatchCaseSensitive);
     DictionaryList->setCurrentIndex(current >= 0 ? current : (DictionaryList->count() > 0 ? 0 : -1));
     DictionaryList->setEnabled(allowDictionaryChange);
     NicknameField->setFocus();

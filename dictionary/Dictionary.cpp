@@ -161,11 +161,6 @@ bool TSDictionaryList::Dictionary::ReadHeader(std::istream& in, std::uint64_t fi
     if (!tables.Build(records))
         return false;
 
-    // Slot 0 is never read, so only the offsets of real slots must lie in the file.
-    for (std::size_t slot = 1; slot < lengthSlots; ++slot)
-        if (sectionOffset[slot] > fileSize)
-            return false;
-
     if (loadAll) {
         std::uint16_t blockCount = 0;
         if (!read.Number(blockCount) || blockSize < 0)

@@ -32,7 +32,8 @@ public:
     const std::string& Name() const { return name ? *name : emptyName; }
     std::int32_t Version() const { return version; }
     std::uint16_t LengthSlots() const { return lengthSlots; }
-    // slot must be below maxSlots.
+    // slot must be below maxSlots. May lie past the end of the file (a file cut short, or an
+    // empty slot), where the section reader finds no words.
     std::uint32_t SectionOffset(std::size_t slot) const { return sectionOffset[slot]; }
     std::uint32_t WordCount(std::size_t slot) const { return wordCount[slot]; }
     // Up to the first NUL; never more than the bytes of the description field.

@@ -98,9 +98,11 @@ bool InputEngine::Fill()
             break;
         received += static_cast<std::size_t>(got);
     }
-    // Whole words are decoded, so the bytes up to the next word boundary must be defined.
+    // Whole words are decoded, so the bytes up to the next word boundary must be defined; their
+    // bits lie past the end of the file and are never taken as data.
     const std::size_t rounded = (received + 3) / 4 * 4;
     std::memset(buffer.data() + received, 0, rounded - received);
+    dataBits = received * 8;
     bitPosition = 0;
     wordIndex = 0;
     endWord = rounded / 4;
@@ -160,6 +162,8 @@ std::int32_t InputEngine::TakeBit()
 {
     if (bitPosition >= 32 && !NextWord())
         return noMoreData;
+    if (BitsTaken() >= dataBits)
+        return noMoreData;
     return static_cast<std::int32_t>((current >> bitPosition++) & 1u);
 }
 
@@ -193,6 +197,8 @@ std::int32_t InputEngine::DecodeSymbol()
     } else {
         node = DecodingTables::root;
     }
+    if (BitsTaken() > dataBits)
+        return noMoreData;
 
     while (node >= DecodingTables::root) {
         const std::int32_t bit = TakeBit();

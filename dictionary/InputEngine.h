@@ -44,8 +44,9 @@ public:
     // `length`, which is 0xFF.
     bool SeekLength(std::uint32_t length);
     // The next record of the section, or the end marker when the section is over: after its
-    // terminator, at the end of the file, on a read error or on a bit path the code does not
-    // know. Records longer than the record area are cut, not spilled.
+    // terminator, at the end of the file (a record or flag bit that the file cuts off is not
+    // returned), on a read error or on a bit path the code does not know. Records longer than
+    // the record area are cut, not spilled.
     const Record& Next();
     // How many letters the last record had before its first newline; may exceed letterBytes, in
     // which case only the first letterBytes were kept.
@@ -67,6 +68,8 @@ private:
     std::int32_t DecodeSymbol();
     void EndSection();
     std::uint32_t WordAt(std::size_t wordIndex) const;
+    // Bits of the buffer used so far; those from dataBits on are padding, not file data.
+    std::size_t BitsTaken() const { return wordIndex * 32 + bitPosition; }
 
     static InputEngine* oldest;
     static InputEngine* newest;
@@ -83,6 +86,7 @@ private:
     std::uint32_t current = 0;
     std::size_t wordIndex = 0;
     std::size_t endWord = 0;
+    std::size_t dataBits = 0;
     std::uint32_t bitPosition = 0;
     std::uint32_t length = 0;
     std::int32_t mode = 0;

@@ -32,17 +32,18 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(17);
     Label1->setFont(font);
-    Label1->setGeometry(10, 10, 414, 19);
+    Label1->setGeometry(10, 10, 302, 19);
 
     Progress = new QProgressBar(this);
     Progress->setGeometry(10, 39, 415, 31);
     Progress->setRange(0, 100);
     Progress->setValue(0);
+    Progress->setTextVisible(false);
 }
 
 void TDictionaryLoading::SetRange(std::uint32_t maximum)
 {
-    Progress->setRange(0, ClampToInt(maximum));
+    Progress->setRange(0, std::max(1, ClampToInt(maximum)));
     Progress->setValue(0);
 }
 

@@ -15,6 +15,7 @@ class TDictionaryLoading : public QDialog, public LoadProgress {
 public:
     explicit TDictionaryLoading(QWidget* parent = nullptr);
 
+    // A maximum of 0 counts as 1, so a dictionary without words shows an empty bar, not a busy one.
     void SetRange(std::uint32_t maximum) override;
     void SetPosition(std::uint32_t position) override;
     void LetMessagesRun() override;

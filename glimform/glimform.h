@@ -112,7 +112,8 @@ public:
     // Returns whether the key was one of the game's; others are left to the toolkit.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
-    // The dictionary file the Dictionary option names, beside the program.
+    // The dictionary file the Dictionary option names, beside the program; a file whose name
+    // differs from the option only in letter case counts as that file.
     QString DictionaryPath() const;
     // A notice naming the chosen dictionary when it is missing or invalid, else empty.
     QString DictionaryNotice() const;

@@ -43,7 +43,8 @@ QString TGlimmerForm::DictionaryNotice() const
 
 QString TGlimmerForm::DictionaryPath() const
 {
-    return AppFilePath(NewGameForm->GetDictionary() + QStringLiteral(".tsd"));
+    const QString file = NewGameForm->GetDictionary() + QStringLiteral(".tsd");
+    return AppFilePath(FileNameIgnoringCase(QCoreApplication::applicationDirPath(), file));
 }
 
 void TGlimmerForm::StartGame(bool fromHowToPlay)

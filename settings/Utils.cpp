@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
 #include <QShowEvent>
@@ -48,6 +50,18 @@ QString PathInDirectory(const QString& directory, const QString& name)
     if (directory.endsWith(u'/') || directory.endsWith(u'\\'))
         return directory + name;
     return directory + u'/' + name;
+}
+
+QString FileNameIgnoringCase(const QString& directory, const QString& name)
+{
+    if (QFileInfo(PathInDirectory(directory, name)).isFile())
+        return name;
+    // Compared one by one rather than as a name filter, which would take wildcards in `name`.
+    const QStringList files = QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
+        if (file.compare(name, Qt::CaseInsensitive) == 0)
+            return file;
+    return name;
 }
 
 QString AppFilePath(const QString& name)

@@ -10,6 +10,9 @@ class QWidget;
 QString AppFilePath(const QString& name);
 // `directory` and `name` joined by exactly one separator, also when the directory is a root.
 QString PathInDirectory(const QString& directory, const QString& name);
+// The real name of the file in `directory` whose name equals `name` ignoring letter case: `name`
+// itself when that file exists, otherwise the first such file by name, or `name` when there is none.
+QString FileNameIgnoringCase(const QString& directory, const QString& name);
 
 // Whether the font family is installed.
 bool FontExists(const QString& family);

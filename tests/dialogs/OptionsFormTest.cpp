@@ -4,6 +4,9 @@
 #include "GameTestSupport.h"
 #include "dialogs/Howto.h"
 #include "dialogs/about.h"
+#include "dialogs/newgame.h"
+#include "glimform/glimform.h"
+#include "settings/Utils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,7 +65,7 @@ TEST(OptionsForm, ClearingTheNicknameDisablesOkAndOkReturnsNameAndSwitches)
     EXPECT_EQ(o, expected);
 }
 
-TEST(OptionsForm, AStoredNameInOtherCaseSelectsItsFileAndOkReturnsTheFilesName)
+TEST(OptionsForm, AStoredNameInOtherCaseSelectsItsFileWhichTheGameLoads)
 {
     GameFixture game;
     Options o;
@@ -74,6 +77,14 @@ TEST(OptionsForm, AStoredNameInOtherCaseSelectsItsFileAndOkReturnsTheFilesName)
     });
     EXPECT_EQ(shown, QStringLiteral("My.Words"));
     EXPECT_EQ(o.dictionary, QStringLiteral("My.Words"));
+
+    game.windows.reset();
+    Store({{QStringLiteral("Dictionary"), QStringLiteral("my.words")}});
+    game.windows = std::make_unique<GameWindows>();
+    GlimmerForm->StartGame(false);
+    EXPECT_EQ(GlimmerForm->words.FileName(), AppFilePath(QStringLiteral("My.Words.tsd")).toStdString());
+    EXPECT_GT(GlimmerForm->words.LoadedCount(), 0u);
+    EXPECT_EQ(NewGameForm->GetDictionary(), QStringLiteral("my.words")) << "the setting keeps its text";
 }
 
 TEST(OptionsForm, CancelAfterChangingEveryFieldChangesNothing)

@@ -5,7 +5,9 @@
 #include "dictionary/dictload.h"
 #include "glimform/glimform.h"
 
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -139,6 +141,15 @@ TEST_F(GameController, NoToTheQuitQuestionResumesAndClosingDuringPlayIsRefused)
     EXPECT_FALSE(form->boardHidden);
     EXPECT_TRUE(form->EvolveTimer->isActive());
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(GameController, TheLoadingWindowsBarHasNoTextAndStaysEmptyForNoWords)
+{
+    EXPECT_EQ(DictionaryLoading->Label1->geometry(), QRect(10, 10, 302, 19));
+    EXPECT_FALSE(DictionaryLoading->Progress->isTextVisible());
+    DictionaryLoading->SetRange(0);
+    EXPECT_EQ(DictionaryLoading->Progress->maximum(), 1) << "a range of 0 to 0 is a busy indicator";
+    EXPECT_EQ(DictionaryLoading->Progress->value(), 0);
 }
 
 TEST_F(HowToPlayFirst, StartPressedDuringTheLoadStartsTheGameWhenTheLoadEnds)

@@ -16,6 +16,17 @@ TEST(AppFilePath, JoinsWithExactlyOneSeparator)
               QCoreApplication::applicationDirPath() + QStringLiteral("/word.wav"));
 }
 
+TEST(FileNameIgnoringCase, PrefersTheExactNameThenTheFirstByName)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"Words.tsd", "words.tsd", "Other.TSD"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    const std::pair<const char*, const char*> cases[] = {
+        {"words.tsd", "words.tsd"}, {"WORDS.TSD", "Words.tsd"}, {"other.tsd", "Other.TSD"}, {"none.tsd", "none.tsd"}};
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected)) << name;
+}
+
 TEST(FontExists, FindsAnInstalledFamilyOnly)
 {
     EXPECT_TRUE(FontExists(QStringLiteral("DejaVu Sans")));

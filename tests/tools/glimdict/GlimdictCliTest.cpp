@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "TsdBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -63,9 +64,19 @@ TEST(GlimdictCli, BuildsASmallListThatTheInspectCommandsRead)
     EXPECT_NE(build.out.find("4 skipped"), std::string::npos) << build.out;
     EXPECT_EQ(ReadAll(folder.File("small.tsd")).substr(0, 4), "TSD1");
 
-    const Result info = Glimdict(folder, "info " + dict);
-    EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_NE(info.out.find("Small test list"), std::string::npos) << info.out;
+    // Cut one byte before the section of 4 letters (its offset is at 94 in a TSD1 file of 5 slots),
+    // which then starts past the end: the file stays valid and keeps its counts.
+    std::string cut = ReadAll(folder.File("small.tsd"));
+    cut.resize(U32At(std::vector<std::uint8_t>(cut.begin(), cut.end()), 18 + 12 * 5 + 4 * 4) - 1);
+    WriteText(folder.File("cut.tsd"), cut);
+    for (const std::string& file : {dict, Quoted(folder.File("cut.tsd"))}) {
+        const Result info = Glimdict(folder, "info " + file);
+        EXPECT_EQ(info.status, 0) << info.err;
+        EXPECT_NE(info.out.find(": valid\nversion: 1\nslots: 5\nwords of 3 letters: 1\nwords of 4 letters: 2\n"
+                                "words: 3\ndescription: Small test list"),
+                  std::string::npos)
+            << info.out;
+    }
 
     const Result words = Glimdict(folder, "words " + dict);
     EXPECT_EQ(words.status, 0) << words.err;
