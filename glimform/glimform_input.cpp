@@ -51,8 +51,10 @@ void TGlimmerForm::keyPressEvent(QKeyEvent* event)
     if (FormKeyDown(event->key(), event->modifiers())) {
         return;
     }
-    // The Enter button is the window's default button: the return key presses it.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // The Enter button is the window's default button: the return key presses it, and so does
+    // the keypad's Enter, which arrives marked as a keypad key. Any other modifier leaves it alone.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
         if (enterButton->isEnabled() && enterButton->isVisible()) {
             enterButton->click();
         }

@@ -112,9 +112,22 @@ TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
         EXPECT_TRUE(Chain().empty()) << key;
     }
 
-    game.SelectChain({{0, 0}, {0, 2}, {0, 4}, {0, 6}, {0, 8}});
-    QTest::keyClick(form, Qt::Key_Space);
-    EXPECT_EQ(form->score, 32u);
+    // Space, the return key and the keypad's Enter submit; Ctrl with the return key does not.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool submits;
+    } submitKeys[] = {{Qt::Key_Space, Qt::NoModifier, true},
+                      {Qt::Key_Return, Qt::NoModifier, true},
+                      {Qt::Key_Enter, Qt::KeypadModifier, true},
+                      {Qt::Key_Return, Qt::ControlModifier, false}};
+    for (const auto& k : submitKeys) {
+        form->ClearWord();
+        game.PlaceAndSelectWord({"C", "A", "R", "T", "S"});
+        const std::uint32_t before = form->score;
+        QTest::keyClick(form, k.key, k.modifiers);
+        EXPECT_EQ(form->score > before, k.submits) << k.key << " " << k.modifiers.toInt();
+    }
 }
 
 TEST_F(Input, DuringTheRoundEndClearingInputIsIgnored)
