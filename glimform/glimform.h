@@ -214,6 +214,8 @@ private:
     void BuildLayout();
     void FormCreate();
     void FormResize();
+    // Fits the dictionary notice into its strip along the bottom, under the board.
+    void PlaceDictionaryNotice();
     bool FormCloseQuery();
     void UpdateBestWords(std::uint32_t value, const QString& text);
     void DropBestWordsBeyondVisibleRows();

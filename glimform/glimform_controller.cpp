@@ -140,6 +140,9 @@ void TGlimmerForm::LoadDictionary(const QString& path)
     }
     dictionaryNoticeLabel->setText(notice);
     dictionaryNoticeLabel->setVisible(!notice.isEmpty());
+    // The board makes room for the notice, or takes its strip back.
+    PlaceDictionaryNotice();
+    update();
 }
 
 void TGlimmerForm::ShowDictionaryLoading()

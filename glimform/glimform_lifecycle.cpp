@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 TGlimmerForm* GlimmerForm = nullptr;
 
 namespace {
@@ -151,13 +153,13 @@ void TGlimmerForm::BuildLayout()
                                   QStringLiteral("The word formed by the selected tiles (with its score)"));
     formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
 
-    // Not part of the designed layout: a quiet line under the score that explains why no word
-    // is accepted when the chosen dictionary cannot be read.
+    // Not part of the designed layout: a quiet note along the bottom that explains why no word
+    // is accepted when the chosen dictionary cannot be read. Presses go through it to the window.
     dictionaryNoticeLabel = new QLabel(this);
     dictionaryNoticeLabel->setWordWrap(true);
     dictionaryNoticeLabel->setFont(ArialFont(12));
     dictionaryNoticeLabel->setStyleSheet(QStringLiteral("color: #8b0000;"));
-    formAnchors.Place(dictionaryNoticeLabel, {4, 384, 380, 32}, Anchors::Left | Anchors::Bottom);
+    dictionaryNoticeLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     dictionaryNoticeLabel->hide();
 
     // Tab order inside each panel, as designed.
@@ -238,6 +240,7 @@ void TGlimmerForm::resizeEvent(QResizeEvent* event)
     formAnchors.Apply(size());
     preplayAnchors.Apply(PreplayPanel->size());
     playAnchors.Apply(PlayPanel->size());
+    PlaceDictionaryNotice();
     if (isVisible()) {
         SaveWindowPlacement(windowState());
     }
@@ -248,6 +251,16 @@ void TGlimmerForm::FormResize()
 {
     DropBestWordsBeyondVisibleRows();
     update();
+}
+
+void TGlimmerForm::PlaceDictionaryNotice()
+{
+    // Along the bottom, left of the right-hand column, as high as its wrapped text needs but
+    // never above the score.
+    const int noticeWidth = std::max(1, wordInProgress->x() - 10);
+    const int scoreBottom = valueLabel->y() + valueLabel->height();
+    const int top = std::max(scoreBottom + 4, height() - 4 - dictionaryNoticeLabel->heightForWidth(noticeWidth));
+    dictionaryNoticeLabel->setGeometry(4, top, noticeWidth, std::max(0, height() - 4 - top));
 }
 
 void TGlimmerForm::moveEvent(QMoveEvent* event)

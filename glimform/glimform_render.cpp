@@ -90,8 +90,11 @@ void TGlimmerForm::RenderBoard()
 
 bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells)
 {
+    // The space left of the right-hand column, below the score and above the dictionary
+    // notice's strip while the notice shows.
     const int availW = wordInProgress->x();
-    const int availH = height() - (valueLabel->y() + valueLabel->height());
+    const int spaceBottom = dictionaryNoticeLabel->isVisibleTo(this) ? dictionaryNoticeLabel->y() : height();
+    const int availH = spaceBottom - (valueLabel->y() + valueLabel->height());
     boardLaidOut = false;
     if (availW < 100 || availH < 100) {
         return false;
@@ -116,7 +119,7 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
     boardLaidOut = true;
     const int boardW = (columns + 1) * size / 2;
     boardOriginX = (availW - boardW) / 2;
-    boardOriginY = (availH - boardH) / 2;
+    boardOriginY = height() - spaceBottom + (availH - boardH) / 2;
 
     const QPoint topLeft = BoardToClient({0, -boardH});
     PaintBoardBackground(canvas, columns + 1, size / 2, topLeft, boardH);

@@ -11,12 +11,12 @@
 #include <QFile>
 #include <QMouseEvent>
 
-GameFixture::GameFixture(bool howToPlay)
+GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
 {
     UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
     {
         Persist settings(true);
-        settings.writeString(QStringLiteral("Dictionary"), QStringLiteral("TestWords"));
+        settings.writeString(QStringLiteral("Dictionary"), dictionary);
         settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
     }
     // Each event's sound is a small file holding the event's name, so a recording output tells

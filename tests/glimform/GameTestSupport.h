@@ -26,10 +26,11 @@ public:
     std::vector<QString> played;
 };
 
-// A fresh settings file, the six windows, and the test dictionary chosen with How To Play off.
+// A fresh settings file, the six windows, and the test dictionary (or the named one) chosen
+// with How To Play off.
 class GameFixture {
 public:
-    explicit GameFixture(bool howToPlay = false);
+    explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"));
     ~GameFixture();
 
     // Chooses the chain of tiles at these cells, clicking the first and dragging over the rest.

@@ -139,6 +139,38 @@ TEST_F(Input, DuringTheRoundEndClearingInputIsIgnored)
     form->clearCountdown = 0;
 }
 
+TEST(InputWithoutDictionary, TheNoticeCoversNoTileAndLetsPressesThroughToTheBoard)
+{
+    GameFixture game(false, QStringLiteral("Missing"));
+    TGlimmerForm* form = game.form;
+    form->StartGame(false);
+    form->SuspendPlay(false);
+    ASSERT_TRUE(form->dictionaryNoticeLabel->isVisibleTo(form));
+    form->board->Fill(1);
+    for (QSize size : {QSize(576, 420), QSize(900, 640), QSize(420, 300)}) {
+        form->resize(size);
+        form->FormPaint();
+        ASSERT_TRUE(form->boardLaidOut) << size.width();
+        const QRect notice = form->dictionaryNoticeLabel->geometry();
+        const auto rows = static_cast<std::int32_t>(form->board->Rows());
+        const auto columns = static_cast<std::int32_t>(form->board->Columns());
+        for (std::int32_t row = 0; row < rows; ++row) {
+            for (std::int32_t column = 0; column < columns; ++column) {
+                const BoardRect cell = form->board->Cell(row, column)->Rect();
+                const QRect client(form->BoardToClient({cell.left, cell.top}),
+                                   QSize(cell.right - cell.left, cell.bottom - cell.top));
+                EXPECT_FALSE(notice.intersects(client)) << size.width() << ": " << row << ", " << column;
+            }
+        }
+        // A bottom-row tile, at the design size once under the notice, takes the press.
+        form->ClearWord();
+        Chip* tile = form->board->Cell(0, 8);
+        game.Press(game.Centre(tile));
+        game.Release(game.Centre(tile));
+        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{tile}) << size.width();
+    }
+}
+
 TEST(InputBetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
 {
     GameFixture game;
