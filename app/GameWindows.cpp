@@ -7,6 +7,7 @@
 #include "dialogs/options.h"
 #include "dictionary/dictload.h"
 #include "glimform/glimform.h"
+#include "platform/WindowTitles.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void Destroy(std::unique_ptr<Window>& owner, Window*& global)
 
 GameWindows::GameWindows()
 {
+    windowTitles = std::make_unique<WindowTitles>(QStringLiteral("Glimmerquake"));
     // Help requests from every window go to our help window from now on.
     helpService = std::make_unique<HelpService>();
     Create(glimmerForm, GlimmerForm);

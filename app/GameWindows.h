@@ -9,6 +9,7 @@ class TDictionaryLoading;
 class TAboutBox;
 class THowToPlay;
 class HelpService;
+class WindowTitles;
 
 // The game's six windows, created in this order and destroyed in reverse; each sets its
 // global object while it lives.
@@ -18,6 +19,8 @@ struct GameWindows {
     GameWindows(const GameWindows&) = delete;
     GameWindows& operator=(const GameWindows&) = delete;
 
+    // Names the game once in the title the desktop shows for each window; outlives the windows.
+    std::unique_ptr<WindowTitles> windowTitles;
     std::unique_ptr<TGlimmerForm> glimmerForm;
     std::unique_ptr<TNewGameForm> newGameForm;
     std::unique_ptr<TOptionsForm> optionsForm;

@@ -35,7 +35,9 @@ int main(int argc, char** argv)
 {
     GameApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glimmerquake"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Glimmerquake"));
+    // No application display name: Qt's platforms append it to every window title that does not
+    // end with it, which names the game twice in the titles that begin with it. The windows'
+    // WindowTitles gives the desktop the game's name once in every title instead.
     QApplication::setApplicationVersion(QStringLiteral(GLIM_VERSION));
     // Ties the windows to the installed desktop entry, so docks and task bars show its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quirkwell.glimmerquake"));

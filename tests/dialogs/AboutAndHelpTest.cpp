@@ -162,6 +162,26 @@ TEST(Help, ClosingTheMainWindowEndsTheProgramWithTheHelpWindowOpen)
     EXPECT_TRUE(limit.isActive());
 }
 
+TEST(Help, TheDesktopIsGivenTheGamesNameOnceInEveryTitle)
+{
+    GameFixture game;
+    game.form->StartGame(false);
+    game.form->SuspendPlay(false);
+    OpenHelpContext(20);
+    HowToPlay->show();
+    AboutBox->show();
+    const std::pair<QWidget*, const char*> windows[] = {{game.form, "Glimmerquake (TestWords)"},
+                                                        {Help(game), "Glimmerquake Help - The Game Window"},
+                                                        {AboutBox, "About Glimmerquake"},
+                                                        {HowToPlay, "How To Play \u2014 Glimmerquake"}};
+    for (const auto& [window, title] : windows) {
+        ASSERT_NE(window->windowHandle(), nullptr) << title;
+        EXPECT_EQ(window->windowHandle()->title(), QString::fromUtf8(title));
+    }
+    HowToPlay->hide();
+    AboutBox->hide();
+}
+
 TEST(Help, EveryLinkOfEveryTopicLeadsToATopic)
 {
     GameFixture game;
