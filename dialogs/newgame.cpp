@@ -7,13 +7,11 @@
 #include "settings/WindowState.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTreeWidget>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -71,6 +69,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     for (int column = 0; column < 3; ++column)
         HighScoreTable->setColumnWidth(column, designedWidths[column]);
     hallOfFameButton = MakeButton(tr("Hall of &Fame..."), tr("View the Hall of Fame web page"), HighScoresGroup);
+    // There is no Hall of Fame to show yet: the button keeps its place but offers nothing.
+    hallOfFameButton->setEnabled(false);
     mailHighScoreButton =
         MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
     mailHighScoreButton->setEnabled(false);
@@ -89,8 +89,6 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [] { OpenHelpContext(10); });
     connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(true); });
-    connect(hallOfFameButton, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HallOfFameAddress))); });
 
     {
         Persist store(false);

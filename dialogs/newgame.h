@@ -16,9 +16,6 @@ class QTreeWidget;
 
 enum class ScoresKind { ViewScores = 0, GameEnded = 1, GameOver = 2 };
 
-// The web page that lists the best players.
-inline constexpr char HallOfFameAddress[] = "https://www.quirkwell.example/glimmerquake/halloffame.html";
-
 // The high scores dialog, shown between games; it also holds the player's options for the
 // whole run. Each dictionary has its own table; the one shown is the current dictionary's.
 class TNewGameForm : public QDialog {

@@ -56,6 +56,11 @@ TEST(NewGameForm, FirstResultBecomesRowZeroSelectedAndStoredWithATerminator)
     EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
     EXPECT_EQ(Stored(words + "1"), QString());
     EXPECT_FALSE(NewGameForm->mailHighScoreButton->isEnabled());
+    // There is no Hall of Fame yet: its button offers nothing and opens nothing.
+    UrlRecorder links({QStringLiteral("https"), QStringLiteral("http")});
+    NewGameForm->hallOfFameButton->click();
+    EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled());
+    EXPECT_TRUE(links.opened.empty());
     ShowAndStart(0, nullptr, ScoresKind::ViewScores);
     EXPECT_EQ(NewGameForm->NewEntryIndex, -1);
     EXPECT_TRUE(SelectedScore().isEmpty());
