@@ -1,5 +1,6 @@
 #include "dialogs/about.h"
 
+#include "AboutAddresses.h"
 #include "dialogs/help.h"
 #include "settings/Persist.h"
 
@@ -77,7 +78,7 @@ void LinkField::mouseReleaseEvent(QMouseEvent* event)
 void OpenMailLink(QObject* sender)
 {
     const auto* field = qobject_cast<const QLineEdit*>(sender);
-    if (field == nullptr)
+    if (field == nullptr || field->text().isEmpty())
         return;
     QDesktopServices::openUrl(
         QUrl(QStringLiteral("mailto:") + field->text() + QStringLiteral("?subject=Glimmerquake Support Request")));
@@ -86,12 +87,17 @@ void OpenMailLink(QObject* sender)
 void OpenLink(QObject* sender)
 {
     const auto* field = qobject_cast<const QLineEdit*>(sender);
-    if (field == nullptr)
+    if (field == nullptr || field->text().isEmpty())
         return;
     QDesktopServices::openUrl(QUrl(field->text()));
 }
 
 TAboutBox::TAboutBox(QWidget* parent)
+    : TAboutBox(QString::fromUtf8(BuildSupportMailAddress), QString::fromUtf8(BuildHomePageAddress), parent)
+{
+}
+
+TAboutBox::TAboutBox(const QString& supportMailAddress, const QString& homePageAddress, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
@@ -115,16 +121,25 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* mailLabel = new QLabel(tr("&Email support:"), panel);
     mailLabel->setGeometry(8, 139, 84, 14);
-    MailSupportLink = new LinkField(QString::fromLatin1(SupportMailAddress), panel);
+    MailSupportLink = new LinkField(supportMailAddress, panel);
     MailSupportLink->setGeometry(92, 139, 258, 14);
     MailSupportLink->setToolTip(tr("Send an email to Glimmerquake support"));
     mailLabel->setBuddy(MailSupportLink);
     auto* homeLabel = new QLabel(tr("Home &page:"), panel);
     homeLabel->setGeometry(8, 158, 84, 14);
-    HomePageLink = new LinkField(QString::fromLatin1(HomePageAddress), panel);
+    HomePageLink = new LinkField(homePageAddress, panel);
     HomePageLink->setGeometry(92, 158, 258, 20);
     HomePageLink->setToolTip(tr("View the Glimmerquake web page"));
     homeLabel->setBuddy(HomePageLink);
+    // Without an address there is nothing to offer: the line is left out.
+    if (supportMailAddress.isEmpty()) {
+        mailLabel->hide();
+        MailSupportLink->hide();
+    }
+    if (homePageAddress.isEmpty()) {
+        homeLabel->hide();
+        HomePageLink->hide();
+    }
 
     OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setGeometry(142, 194, 88, 26);

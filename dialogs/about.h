@@ -6,10 +6,6 @@
 class QLabel;
 class QPushButton;
 
-// The support mail address and the home page shown in the about box.
-inline constexpr char SupportMailAddress[] = "support@quirkwell.example";
-inline constexpr char HomePageAddress[] = "https://quirkwell.example/glimmerquake/";
-
 // A read-only, borderless edit field that looks and acts as a link.
 class LinkField : public QLineEdit {
     Q_OBJECT
@@ -25,9 +21,10 @@ protected:
 };
 
 // Asks the desktop to compose a support mail to the address in `sender`, an edit field; any
-// other sender is ignored.
+// other sender, and an empty field, is ignored.
 void OpenMailLink(QObject* sender);
-// Asks the desktop to open the web address in `sender`, an edit field; any other sender is ignored.
+// Asks the desktop to open the web address in `sender`, an edit field; any other sender, and an
+// empty field, is ignored.
 void OpenLink(QObject* sender);
 
 // The about box: version, support and home page links.
@@ -35,7 +32,10 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
+    // With the build's support mail address and home page.
     explicit TAboutBox(QWidget* parent = nullptr);
+    // A line whose address is empty is not shown.
+    TAboutBox(const QString& supportMailAddress, const QString& homePageAddress, QWidget* parent = nullptr);
     // Stores the box's position.
     ~TAboutBox() override;
 

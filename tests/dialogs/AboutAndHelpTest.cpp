@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -46,26 +47,36 @@ TEST(About, TheMailLinkComposesASupportRequestToTheShownAddress)
 {
     GameFixture game;
     UrlRecorder links({QStringLiteral("mailto"), QStringLiteral("https")});
-    AboutBox->show();
-    QTest::mouseClick(AboutBox->MailSupportLink, Qt::LeftButton);
-    QTest::mouseClick(AboutBox->HomePageLink, Qt::LeftButton);
-    AboutBox->hide();
+    TAboutBox box(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/"));
+    box.show();
+    QTest::mouseClick(box.MailSupportLink, Qt::LeftButton);
+    QTest::mouseClick(box.HomePageLink, Qt::LeftButton);
     ASSERT_EQ(links.opened.size(), 2u);
     const QUrl mail = links.opened[0];
     EXPECT_EQ(mail.scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(mail.path(), AboutBox->MailSupportLink->text());
+    EXPECT_EQ(mail.path(), QStringLiteral("help@glimmerquake.test"));
     EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
               QStringLiteral("Glimmerquake Support Request"));
-    EXPECT_EQ(links.opened[1], QUrl(AboutBox->HomePageLink->text()));
+    EXPECT_EQ(links.opened[1], QUrl(QStringLiteral("https://glimmerquake.test/")));
 }
 
-TEST(About, LinksIgnoreSendersThatAreNoEditFields)
+TEST(About, LinksIgnoreSendersThatAreNoEditFieldsAndLinesWithoutAnAddress)
 {
     GameFixture game;
     UrlRecorder links({QStringLiteral("mailto"), QStringLiteral("https"), QStringLiteral("file")});
     OpenMailLink(AboutBox->OKButton);
     OpenLink(AboutBox);
     OpenLink(nullptr);
+    // Without addresses the lines are left out, and activating them anyway opens nothing.
+    TAboutBox box{QString(), QString()};
+    box.show();
+    EXPECT_FALSE(box.MailSupportLink->isVisible());
+    EXPECT_FALSE(box.HomePageLink->isVisible());
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        EXPECT_TRUE(label->buddy() == nullptr || !label->isVisible()) << qPrintable(label->text());
+    }
+    OpenMailLink(box.MailSupportLink);
+    OpenLink(box.HomePageLink);
     EXPECT_TRUE(links.opened.empty());
 }
 
