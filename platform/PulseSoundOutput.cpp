@@ -112,8 +112,10 @@ struct PulseSoundOutput::Impl {
 
     std::size_t BytesPerSecond() const { return std::size_t{streamRate} * streamChannels * sizeof(std::int16_t); }
 
-    // Sends what the server asks for: the rest of the current sound, then silence.
-    void Feed(std::size_t wanted)
+    // Sends what the server asks for: the rest of the current sound, then silence. With
+    // `atReadIndex`, the first piece goes where the server plays next, also when a late feed let
+    // the stream run dry and its play position ran ahead of what was written.
+    void Feed(std::size_t wanted, bool atReadIndex = false)
     {
         const std::size_t frameBytes = std::size_t{streamChannels} * sizeof(std::int16_t);
         while (wanted >= frameBytes && !corked) {
@@ -138,7 +140,8 @@ struct PulseSoundOutput::Impl {
             }
             std::memset(bytes + filled, 0, size - filled);
             silentBytes = current ? 0 : silentBytes + (size - filled);
-            pa_stream_write(stream, data, size, nullptr, 0, PA_SEEK_RELATIVE);
+            pa_stream_write(stream, data, size, nullptr, 0, atReadIndex ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
+            atReadIndex = false;
             wanted -= size;
             if (silentBytes >= restAfterSilence * BytesPerSecond()) {
                 Forget(pa_stream_cork(stream, 1, nullptr, nullptr));
@@ -174,7 +177,7 @@ struct PulseSoundOutput::Impl {
         std::size_t writable = pa_stream_writable_size(stream);
         if (writable == static_cast<std::size_t>(-1))
             writable = 0;
-        Feed(std::max(writable, current ? current->Bytes() : 0));
+        Feed(std::max(writable, current ? current->Bytes() : 0), true);
     }
 
     static void Writable(pa_stream* stream, std::size_t wanted, void* data)

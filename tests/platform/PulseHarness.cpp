@@ -233,12 +233,13 @@ long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip,
     return best - static_cast<long>(first);
 }
 
-bool PlaysAlone(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at, std::size_t length)
+long FirstDifference(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at,
+                     std::size_t length)
 {
     const std::size_t end = std::min({at + length, at + clip.samples.size(), recording.size()});
     for (std::size_t i = at; i < end; ++i) {
         if (std::abs(recording[i] - clip.samples[i - at]) > 2)
-            return false;
+            return static_cast<long>(i - at);
     }
-    return end > at;
+    return end > at ? -1 : 0;
 }

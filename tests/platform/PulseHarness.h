@@ -76,6 +76,7 @@ private:
 // Where `clip` (mono) begins in `recording` between two sample indices, matching its first
 // 10 ms of sound exactly but for rounding; -1 when it is not there.
 long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t from, std::size_t to);
-// Whether `recording` from `at` on is `clip` alone (nothing of an earlier sound mixed in) for
-// `length` samples or up to the clip's end.
-bool PlaysAlone(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at, std::size_t length);
+// Where `recording` from `at` on first differs from `clip` played alone (an earlier sound mixed
+// in, a gap), within `length` samples or the clip's end; -1 when it does not.
+long FirstDifference(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at,
+                     std::size_t length);
