@@ -78,6 +78,8 @@ std::size_t FirstSound(const SoundClip& clip)
 
 std::string PrivateSoundServer::Unavailable()
 {
+    if (const char* given = std::getenv("GLIM_SOUND_SERVER"); given != nullptr && *given != '\0')
+        return {};
     for (const char* program : {"pulseaudio", "parec"}) {
         if (InPath(program).empty())
             return std::string(program) + " is not installed (Debian packages pulseaudio and pulseaudio-utils)";
@@ -87,6 +89,12 @@ std::string PrivateSoundServer::Unavailable()
 
 PrivateSoundServer::PrivateSoundServer()
 {
+    // A server started by hand instead (PipeWire's, say), with a mono 44.1 kHz null sink "glimtest".
+    if (const char* given = std::getenv("GLIM_SOUND_SERVER"); given != nullptr && *given != '\0') {
+        setenv("PULSE_SERVER", given, 1);
+        running = true;
+        return;
+    }
     char pattern[] = "/tmp/glimmerquake-pulse-XXXXXX";
     if (mkdtemp(pattern) == nullptr)
         return;

@@ -12,7 +12,9 @@ struct SoundClip;
 using Clock = std::chrono::steady_clock;
 
 // A PulseAudio server of our own: private runtime folder, one null sink and the native protocol,
-// nothing else. While it runs, PULSE_SERVER points this process's clients at it.
+// nothing else. While it runs, PULSE_SERVER points this process's clients at it. With
+// GLIM_SOUND_SERVER set, that server is used instead (it must have a mono 44.1 kHz null sink
+// named glimtest), so the same checks run against PipeWire's PulseAudio server.
 class PrivateSoundServer {
 public:
     static constexpr std::uint32_t rate = 44100;
