@@ -21,6 +21,9 @@ constexpr pa_usec_t targetLatency = 20 * 1000;
 // The format of the game's own sounds, so the stream opened at start-up suits them.
 constexpr std::uint32_t defaultRate = 44100;
 constexpr std::uint8_t defaultChannels = 1;
+// Where a new sound goes after the server's play position: far enough ahead that the server,
+// mixing on its own thread meanwhile, has not played past it by the time the sound arrives.
+constexpr std::size_t leadAfterCut = 10 * 1000;  // microseconds
 // Decoded images kept for replay; a scheme change leaves at most this many behind.
 constexpr std::size_t maxCachedClips = 8;
 // Silence after which the stream rests, so an idle game does not keep the sound card busy.
@@ -113,8 +116,8 @@ struct PulseSoundOutput::Impl {
     std::size_t BytesPerSecond() const { return std::size_t{streamRate} * streamChannels * sizeof(std::int16_t); }
 
     // Sends what the server asks for: the rest of the current sound, then silence. With
-    // `atReadIndex`, the first piece goes where the server plays next, also when a late feed let
-    // the stream run dry and its play position ran ahead of what was written.
+    // `atReadIndex`, the first piece goes a little after where the server plays next, measured
+    // when it arrives there, so that nothing of its start falls behind the play position.
     void Feed(std::size_t wanted, bool atReadIndex = false)
     {
         const std::size_t frameBytes = std::size_t{streamChannels} * sizeof(std::int16_t);
@@ -140,7 +143,10 @@ struct PulseSoundOutput::Impl {
             }
             std::memset(bytes + filled, 0, size - filled);
             silentBytes = current ? 0 : silentBytes + (size - filled);
-            pa_stream_write(stream, data, size, nullptr, 0, atReadIndex ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
+            const std::int64_t lead = atReadIndex ? static_cast<std::int64_t>(leadAfterCut * BytesPerSecond() / 1000000) /
+                                                        static_cast<std::int64_t>(frameBytes) * static_cast<std::int64_t>(frameBytes)
+                                                  : 0;
+            pa_stream_write(stream, data, size, nullptr, lead, atReadIndex ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
             atReadIndex = false;
             wanted -= size;
             if (silentBytes >= restAfterSilence * BytesPerSecond()) {
