@@ -2,6 +2,7 @@
 
 #include "board/Board.h"
 #include "board/PickLetter.h"
+#include "dialogs/Howto.h"
 #include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"
@@ -10,6 +11,53 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
+
+void ChooseDictionary(const QString& dictionary)
+{
+    Persist settings(true);
+    settings.writeString(QStringLiteral("Dictionary"), dictionary);
+    settings.writeBool(QStringLiteral("HowToPlay"), false);
+}
+
+bool StartPlay(TGlimmerForm* form)
+{
+    form->StartGame(false);
+    if (!form->IsPlaying() && HowToPlay->isVisible())
+        HowToPlay->StartButtonClick();
+    return form->IsPlaying();
+}
+
+void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tiles)
+{
+    int column = 0;
+    for (const std::string& letter : tiles) {
+        Chip* chip = form->board->Cell(0, column);
+        chip->Set(letter, letter == "QU" ? 9u : LetterValue(letter.front()));
+        form->dragTile = chip;
+        form->SelectDragTile(column != 0);
+        column += 2;
+    }
+}
+
+void LoseRound(TGlimmerForm* form)
+{
+    for (int c = 0; c < 18; c += 2)
+        form->board->Cell(10, c)->Set("E", 2);
+    form->EvolveTimerTick();
+    while (form->clearCountdown != 0)
+        form->TumbleTimerTick();
+}
+
+void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles)
+{
+    PlaceAndSelectWord(form, tiles);
+    form->enterButton->click();
+    for (int round = 0; round < 10 && form->IsPlayPanelShown(); ++round) {
+        LoseRound(form);
+        QCoreApplication::processEvents();
+    }
+}
 
 GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
 {
@@ -19,8 +67,6 @@ GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
         settings.writeString(QStringLiteral("Dictionary"), dictionary);
         settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
     }
-    // Each event's sound is a small file holding the event's name, so a recording output tells
-    // which event played.
     const char* names[] = {"SelectTile", "SelectWord", "NewLife", "EndRound", "HighWord", "LowWord"};
     for (int event = 0; event < SoundEventCount; ++event) {
         const QString path = settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav"));
@@ -54,28 +100,13 @@ void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)
     }
 }
 
-void GameFixture::PlaceAndSelectWord(const std::vector<std::string>& tiles)
-{
-    std::vector<std::pair<int, int>> cells;
-    int column = 0;
-    for (const std::string& letter : tiles) {
-        Chip* chip = form->board->Cell(0, column);
-        std::string text = letter;
-        chip->Set(text, text == "QU" ? 9u : LetterValue(text.front()));
-        cells.emplace_back(0, column);
-        column += 2;
-    }
-    SelectChain(cells);
-}
-
 std::vector<Chip*> GameFixture::OccupiedCells() const
 {
     std::vector<Chip*> cells;
     for (std::int32_t r = 0; r < static_cast<std::int32_t>(form->board->Rows()); ++r) {
         for (std::int32_t c = 0; c < static_cast<std::int32_t>(form->board->Columns()); ++c) {
-            if (form->board->Cell(r, c)->IsOccupied()) {
+            if (form->board->Cell(r, c)->IsOccupied())
                 cells.push_back(form->board->Cell(r, c));
-            }
         }
     }
     return cells;

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +25,21 @@ public:
     std::vector<QString> played;
 };
 
+// Saves the settings of a player who plays on `dictionary` and skips How To Play.
+void ChooseDictionary(const QString& dictionary);
+// Starts a game, through How To Play when that window comes up; returns whether play runs.
+bool StartPlay(TGlimmerForm* form);
+// Lays the tiles along the bottom row from the left and chains them as a player would.
+void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tiles);
+// Ends the running round: the row below the top fills and a tile arrives, then the board clears.
+void LoseRound(TGlimmerForm* form);
+// Enters the word of `tiles` (with its button, so only a dictionary word counts), then loses
+// rounds until the game ends; the caller answers the high score dialog that follows.
+void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles);
+
 // A fresh settings file, the six windows, and the test dictionary (or the named one) chosen
-// with How To Play off.
+// with How To Play on or off. Each sound event plays a file holding its name, so a recording
+// output tells the events apart.
 class GameFixture {
 public:
     explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"));
@@ -35,8 +47,7 @@ public:
 
     // Chooses the chain of tiles at these cells, clicking the first and dragging over the rest.
     void SelectChain(const std::vector<std::pair<int, int>>& cells);
-    // Places the letters along row 0 from the left and selects them as one chain.
-    void PlaceAndSelectWord(const std::vector<std::string>& tiles);
+    void PlaceAndSelectWord(const std::vector<std::string>& tiles) { ::PlaceAndSelectWord(form, tiles); }
     std::vector<Chip*> OccupiedCells() const;
 
     // Mouse input sent as the window system would, so the window's own routing is exercised.
@@ -57,4 +68,3 @@ public:
     std::unique_ptr<GameWindows> windows;
     TGlimmerForm* form = nullptr;
 };
-

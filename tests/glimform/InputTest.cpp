@@ -1,11 +1,20 @@
+// The mouse and the keys on the board, and the main window's place, size and activation.
 #include "GameTestSupport.h"
 
 #include "glimform/glimform.h"
+#include "platform/UserRegistry.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -18,9 +27,8 @@ protected:
         form->SuspendPlay(false);
         form->board->Fill(0);
         const char* letters[] = {"C", "A", "R", "T", "S"};
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 5; ++i)
             form->board->Cell(0, 2 * i)->Set(letters[i], 2);
-        }
         form->board->Cell(0, 14)->Set("E", 2);
         form->FormPaint();
     }
@@ -28,6 +36,13 @@ protected:
     QPoint At(int column, int dx = 0) const { return game.Centre(Cell(column), dx); }
     Chip* Cell(int column) const { return form->board->Cell(0, column); }
     std::vector<Chip*> Chain() const { return form->board->Selection(); }
+    std::vector<Chip*> Cells(std::initializer_list<int> columns) const
+    {
+        std::vector<Chip*> cells;
+        for (int column : columns)
+            cells.push_back(Cell(column));
+        return cells;
+    }
 
     GameFixture game;
     TGlimmerForm* form = game.form;
@@ -35,46 +50,28 @@ protected:
 
 }  // namespace
 
-TEST_F(Input, DraggingSelectsInOrderAndMovingBackShortensTheChain)
+TEST_F(Input, DraggingChainsAdjacentTilesInOrder)
 {
     game.Press(At(0));
-    for (int column : {2, 4, 6}) {
+    for (int column : {2, 4, 6})
         game.DragTo(At(column));
-    }
-    EXPECT_EQ(Chain(), (std::vector<Chip*>{Cell(0), Cell(2), Cell(4), Cell(6)}));
+    EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
     game.DragTo(At(4));
-    EXPECT_EQ(Chain(), (std::vector<Chip*>{Cell(0), Cell(2), Cell(4)}));
-    game.Release(At(4));
-    EXPECT_EQ(form->dragTile, nullptr);
-    EXPECT_EQ(form->wordInProgress->text(), QStringLiteral("CAR"));
-}
-
-TEST_F(Input, ADragOntoATileAwayFromTheChainIsIgnoredAndTheDragCanGoOn)
-{
-    game.Press(At(0));
-    game.DragTo(At(2));
+    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "moving back shortens the chain";
     game.DragTo(At(14));
-    EXPECT_EQ(Chain().size(), 2u);
-    EXPECT_EQ(form->dragTile, Cell(2));
-    game.DragTo(At(4));
-    EXPECT_EQ(Chain(), (std::vector<Chip*>{Cell(0), Cell(2), Cell(4)}));
-}
+    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "a tile away from the chain is passed over";
+    game.DragTo(At(6, -16));
+    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "brushing the rim between two tiles picks up nothing";
+    game.DragTo(At(6, -15));
+    EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
+    game.Release(At(6));
+    EXPECT_EQ(form->dragTile, nullptr);
+    EXPECT_EQ(form->wordInProgress->text(), QStringLiteral("CART"));
 
-TEST_F(Input, BrushingTheRimBetweenTwoTilesDoesNotPickUpTheNext)
-{
-    // Tiles of 34 pixels: the pointer must be 2 pixels inside the next tile's circle.
-    game.Press(At(0));
-    game.DragTo(At(2, -16));
-    EXPECT_EQ(Chain().size(), 1u);
-    game.DragTo(At(2, -15));
-    EXPECT_EQ(Chain().size(), 2u);
-}
-
-TEST_F(Input, MovesWithoutTheButtonHeldEndTheDrag)
-{
+    form->ClearWord();
     game.Press(At(0));
     form->FormMouseMove(Qt::NoButton, Qt::NoModifier, At(2).x(), At(2).y());
-    EXPECT_EQ(form->dragTile, nullptr);
+    EXPECT_EQ(form->dragTile, nullptr) << "a move without the button held ends the drag";
     EXPECT_EQ(Chain().size(), 1u);
 }
 
@@ -85,7 +82,7 @@ TEST_F(Input, ADoubleClickSubmitsAWordAndOnANonWordRemovesTheTile)
     game.DragTo(At(2));
     game.Release(At(2));
     game.DoubleClick(At(4));  // "car" is no word: the second press cuts R off again
-    EXPECT_EQ(Chain(), (std::vector<Chip*>{Cell(0), Cell(2)}));
+    EXPECT_EQ(Chain(), Cells({0, 2}));
     EXPECT_EQ(form->score, 0u);
 
     game.Click(At(4));
@@ -98,10 +95,6 @@ TEST_F(Input, ADoubleClickSubmitsAWordAndOnANonWordRemovesTheTile)
 
 TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
 {
-    QTest::keyClick(form, Qt::Key_Escape);  // nothing selected
-    EXPECT_TRUE(Chain().empty());
-    EXPECT_TRUE(form->wordInProgress->text().isEmpty());
-
     game.SelectChain({{0, 0}, {0, 2}});
     QTest::keyClick(form, Qt::Key_Space);  // "ca" is no word
     EXPECT_EQ(Chain().size(), 2u);
@@ -111,31 +104,26 @@ TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
         QTest::keyClick(form, key);
         EXPECT_TRUE(Chain().empty()) << key;
     }
-
-    // Space, the return key and the keypad's Enter submit; Ctrl with the return key does not.
+    // Space, the return key and the keypad's Enter submit; Ctrl with the return key does not,
+    // and nothing does while the board clears at the end of a round.
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        bool submits;
-    } submitKeys[] = {{Qt::Key_Space, Qt::NoModifier, true},
-                      {Qt::Key_Return, Qt::NoModifier, true},
-                      {Qt::Key_Enter, Qt::KeypadModifier, true},
-                      {Qt::Key_Return, Qt::ControlModifier, false}};
+        bool clearing, submits;
+    } submitKeys[] = {{Qt::Key_Space, Qt::NoModifier, false, true},
+                      {Qt::Key_Return, Qt::NoModifier, false, true},
+                      {Qt::Key_Enter, Qt::KeypadModifier, false, true},
+                      {Qt::Key_Return, Qt::ControlModifier, false, false},
+                      {Qt::Key_Space, Qt::NoModifier, true, false}};
     for (const auto& k : submitKeys) {
+        SCOPED_TRACE(testing::Message() << k.key << " " << k.modifiers.toInt() << (k.clearing ? " clearing" : ""));
         form->ClearWord();
         game.PlaceAndSelectWord({"C", "A", "R", "T", "S"});
+        form->clearCountdown = k.clearing ? 5 : 0;
         const std::uint32_t before = form->score;
         QTest::keyClick(form, k.key, k.modifiers);
-        EXPECT_EQ(form->score > before, k.submits) << k.key << " " << k.modifiers.toInt();
+        EXPECT_EQ(form->score > before, k.submits);
     }
-}
-
-TEST_F(Input, DuringTheRoundEndClearingInputIsIgnored)
-{
-    form->clearCountdown = 5;
-    game.Press(At(0));
-    QTest::keyClick(form, Qt::Key_Space);
-    EXPECT_TRUE(Chain().empty());
     form->clearCountdown = 0;
 }
 
@@ -148,30 +136,26 @@ TEST(InputWithoutDictionary, TheNoticeCoversNoTileAndLetsPressesThroughToTheBoar
     ASSERT_TRUE(form->dictionaryNoticeLabel->isVisibleTo(form));
     form->board->Fill(1);
     for (QSize size : {QSize(576, 420), QSize(900, 640), QSize(420, 300)}) {
+        SCOPED_TRACE(size.width());
         form->resize(size);
         form->FormPaint();
-        ASSERT_TRUE(form->boardLaidOut) << size.width();
+        ASSERT_TRUE(form->boardLaidOut);
         const QRect notice = form->dictionaryNoticeLabel->geometry();
-        const auto rows = static_cast<std::int32_t>(form->board->Rows());
-        const auto columns = static_cast<std::int32_t>(form->board->Columns());
-        for (std::int32_t row = 0; row < rows; ++row) {
-            for (std::int32_t column = 0; column < columns; ++column) {
-                const BoardRect cell = form->board->Cell(row, column)->Rect();
-                const QRect client(form->BoardToClient({cell.left, cell.top}),
-                                   QSize(cell.right - cell.left, cell.bottom - cell.top));
-                EXPECT_FALSE(notice.intersects(client)) << size.width() << ": " << row << ", " << column;
-            }
+        for (const Chip* chip : game.OccupiedCells()) {
+            const BoardRect cell = chip->Rect();
+            const QRect client(form->BoardToClient({cell.left, cell.top}),
+                               QSize(cell.right - cell.left, cell.bottom - cell.top));
+            EXPECT_FALSE(notice.intersects(client)) << chip->Row() << ", " << chip->Column();
         }
         // A bottom-row tile, at the design size once under the notice, takes the press.
         form->ClearWord();
         Chip* tile = form->board->Cell(0, 8);
-        game.Press(game.Centre(tile));
-        game.Release(game.Centre(tile));
-        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{tile}) << size.width();
+        game.Click(game.Centre(tile));
+        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{tile});
     }
 }
 
-TEST(InputBetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
+TEST(BetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
 {
     GameFixture game;
     TGlimmerForm* form = game.form;
@@ -183,6 +167,92 @@ TEST(InputBetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
     EXPECT_FALSE(form->IsPlayPanelShown());
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
     EXPECT_TRUE(form->IsPlayPanelShown());
-    EXPECT_EQ(form->lives, 3u);
     form->SuspendPlay(false);
+}
+
+// Coming back to the game puts the keyboard on the board during play, and leaves it on the
+// button the player was on between games. (The offscreen platform never leaves the active
+// state by itself, so the test announces the return as the window system would.)
+TEST(BetweenGames, ActivationGivesTheBoardTheKeysOnlyDuringPlay)
+{
+    GameFixture game;
+    TGlimmerForm* form = game.form;
+    for (QWidget* focused : {static_cast<QWidget*>(form->ScoresButton), static_cast<QWidget*>(form->pauseButton)}) {
+        if (focused == form->pauseButton)
+            form->StartGame(false);
+        form->activateWindow();
+        QApplication::processEvents();
+        focused->setFocus();
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        EXPECT_EQ(QApplication::focusWidget(), form->IsPlaying() ? form : focused);
+    }
+    form->SuspendPlay(false);
+}
+
+TEST(MainWindowPlacement, SizeAndPlaceSurviveARestartAndSetTheMinimum)
+{
+    GameFixture game;
+    game.form->setGeometry(120, 90, 1000, 800);
+    const QSize size = game.form->size();
+    const QPoint place = game.form->pos();
+    game.windows.reset();
+
+    game.windows = std::make_unique<GameWindows>();
+    TGlimmerForm* form = game.windows->glimmerForm.get();
+    EXPECT_EQ(form->size(), size);
+    EXPECT_EQ(form->pos(), place);
+    EXPECT_EQ(form->minimumSize(), QSize(form->frameGeometry().width() / 2, form->frameGeometry().height() / 2));
+}
+
+// The main window saves as it moves: a settings file that cannot be written is told once, in a
+// box that neither blocks the game nor stops its timers.
+TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
+{
+    GameFixture game;
+    game.form->StartGame(false);
+    const QString settingsFile = UserRegistry::FilePath();
+    UserRegistry::SetFilePath(settingsFile + QStringLiteral("/inside.reg"));  // a file where a folder should be
+    for (int step = 1; step <= 3; ++step)
+        game.form->move(game.form->pos() + QPoint(step, step));
+    QStringList told;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible())
+            told += box->text();
+    }
+    ASSERT_EQ(told.size(), 1) << told.join(u'|').toStdString();
+    EXPECT_TRUE(told[0].contains(QStringLiteral("GlimmerFormLeft"))) << told[0].toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(game.form->EvolveTimer->isActive() && game.form->TumbleTimer->isActive());
+    UserRegistry::SetFilePath(settingsFile);
+}
+
+// A run that never opens a dialog must not store a place for it: on a first start every window
+// opens in the middle of the screen, and the next run's dialogs do too.
+TEST(MainWindowPlacement, WindowsNeverOpenedStillOpenInTheMiddleOfTheScreenNextRun)
+{
+    GameFixture game;
+    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const auto expectCentred = [&](const QWidget* window, const char* name) {
+        const QPoint offset = window->frameGeometry().center() - middle;
+        EXPECT_LE(offset.manhattanLength(), 8) << name << " centre is off by " << offset.x() << ", " << offset.y();
+    };
+    expectCentred(game.form, "the main window");
+    game.form->move(game.form->pos() + QPoint(7, 5));  // saves the main window and the scores dialog
+    game.windows.reset();
+
+    game.windows = std::make_unique<GameWindows>();
+    TGlimmerForm* form = game.windows->glimmerForm.get();
+    form->show();
+    const std::pair<const char*, std::function<void()>> openings[] = {
+        {"About", [form] { form->aboutButtonClick(); }},
+        {"Options", [form] { form->preplayOptionsButtonClick(); }},
+        {"Scores", [form] { form->ScoresButtonClick(); }},
+    };
+    for (const auto& [name, open] : openings) {
+        AnswerNextModal([&, name = name](QWidget* dialog) {
+            expectCentred(dialog, name);
+            FinishDialog(dialog, false);
+        });
+        open();
+    }
 }

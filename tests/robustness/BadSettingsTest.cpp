@@ -1,11 +1,9 @@
 // Settings files the game did not write: random bytes, near misses of the format, and values of
 // the wrong type. The game must start, report what it cannot use, play, and keep the rest.
-
-#include "GamePlay.h"
+#include "GameTestSupport.h"
 #include "ModalRecorder.h"
-#include "app/GameWindows.h"
-#include "dialogs/newgame.h"
 #include "dialogs/ScoreTable.h"
+#include "dialogs/newgame.h"
 #include "glimform/glimform.h"
 #include "platform/RegistryFileFormat.h"
 #include "platform/UserRegistry.h"
@@ -15,69 +13,42 @@
 #include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace {
 
-const QString validFile = QStringLiteral(
-    "; Glimmerquake per-user settings\n"
-    "\n"
+const QByteArray validFile(
+    "; Glimmerquake per-user settings\n\n"
     "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
-    "\"Nickname\"=\"Keeper\"\n"
-    "\"Dictionary\"=\"TestWords\"\n"
-    "\"HowToPlay\"=dword:00000000\n"
-    "\"GlimmerFormLeft\"=\"40\"\n"
-    "\"GlimmerFormTop\"=\"30\"\n"
-    "\"ScoresColumnWidth0\"=dword:00000050\n"
-    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n"
-    "\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n"
-    "\"TestWords2\"=\"\"\n"
-    "\n"
-    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Tile\\.current]\n"
-    "@=\"\"\n");
+    "\"Nickname\"=\"Keeper\"\n\"Dictionary\"=\"TestWords\"\n\"HowToPlay\"=dword:00000000\n"
+    "\"GlimmerFormLeft\"=\"40\"\n\"GlimmerFormTop\"=\"30\"\n\"ScoresColumnWidth0\"=dword:00000050\n"
+    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n\"TestWords2\"=\"\"\n\n"
+    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Tile\\.current]\n@=\"\"\n");
 
-// One value per line, as the game would need to read each of them; every one has the wrong type.
-// A placement is dropped as a whole at its first unusable value, so each window gets one bad
-// value at a place the game reads.
-const QString wrongTypesFile = QStringLiteral(
-    "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
-    "\"Nickname\"=dword:00000007\n"
-    "\"Dictionary\"=dword:00000001\n"
-    "\"SelectTileSounds\"=\"yes\"\n"
-    "\"EnterWordSounds\"=\"1\"\n"
-    "\"EndRoundSounds\"=\"0\"\n"
-    "\"HowToPlay\"=\"no\"\n"
-    "\"GlimmerFormLeft\"=\"40\"\n"
-    "\"GlimmerFormTop\"=\"30\"\n"
-    "\"GlimmerFormWidth\"=dword:00000300\n"
-    "\"GlimmerFormHeight\"=\"500\"\n"
-    "\"GlimmerFormMaximized\"=dword:00000001\n"
-    "\"NewGameFormLeft\"=dword:00000010\n"
-    "\"NewGameFormTop\"=\"10\"\n"
-    "\"OptionsFormLeft\"=\"10\"\n"
-    "\"OptionsFormTop\"=dword:00000010\n"
-    "\"ScoresColumnWidth0\"=\"wide\"\n"
-    "\"ScoresColumnWidth1\"=\"80\"\n"
-    "\"ScoresColumnWidth2\"=\"\"\n"
-    "\"English0\"=dword:00000064\n"
-    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n"
-    "\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n"
-    "\"TestWords2\"=\"\"\n"
-    "\n"
-    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Word\\.current]\n"
-    "@=dword:00000001\n");
-
+// Each named value has the wrong type where the game reads it. A placement is dropped as a whole
+// at its first unusable value, so each window gets one bad value at a place the game reads.
 const QStringList wrongValueNames{
     "Nickname", "Dictionary", "SelectTileSounds", "EnterWordSounds", "EndRoundSounds", "HowToPlay",
     "GlimmerFormWidth", "GlimmerFormMaximized", "NewGameFormLeft", "OptionsFormTop",
     "ScoresColumnWidth0", "ScoresColumnWidth1", "ScoresColumnWidth2", "English0"};
+const QByteArray wrongTypesFile(
+    "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
+    "\"Nickname\"=dword:00000007\n\"Dictionary\"=dword:00000001\n\"SelectTileSounds\"=\"yes\"\n"
+    "\"EnterWordSounds\"=\"1\"\n\"EndRoundSounds\"=\"0\"\n\"HowToPlay\"=\"no\"\n"
+    "\"GlimmerFormLeft\"=\"40\"\n\"GlimmerFormTop\"=\"30\"\n\"GlimmerFormWidth\"=dword:00000300\n"
+    "\"GlimmerFormHeight\"=\"500\"\n\"GlimmerFormMaximized\"=dword:00000001\n"
+    "\"NewGameFormLeft\"=dword:00000010\n\"NewGameFormTop\"=\"10\"\n\"OptionsFormLeft\"=\"10\"\n"
+    "\"OptionsFormTop\"=dword:00000010\n\"ScoresColumnWidth0\"=\"wide\"\n\"ScoresColumnWidth1\"=\"80\"\n"
+    "\"ScoresColumnWidth2\"=\"\"\n\"English0\"=dword:00000064\n"
+    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n\"TestWords2\"=\"\"\n\n"
+    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Word\\.current]\n@=dword:00000001\n");
 
-// What a reader of the file finds: the typed values, and the lines kept because they could not
-// be parsed (by their section, sorted; the names these live under are only counters).
+// The typed values a reader finds, and the lines kept because they could not be parsed (by
+// section, sorted; the names these live under are only counters).
 struct FileContents {
     QSettings::SettingsMap values;
     QStringList keptLines;
@@ -119,73 +90,24 @@ bool GameWrites(const QString& key, const QString& dictionary)
     return (!row.isEmpty() && row.toUInt() < ScoreTable::maxStoredRows) || written.match(name).hasMatch();
 }
 
-class BadSettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        path = folder.filePath(QStringLiteral("registry.reg"));
-        UserRegistry::SetFilePath(path);
-    }
-    void TearDown() override { UserRegistry::SetFilePath(QString()); }
-
-    void WriteFile(const QByteArray& bytes) const
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-    QByteArray FileBytes() const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Plays a game over the file that enters a word and loses every life, then closes the windows,
-    // which saves. Returns the dictionary played with.
-    QString RunTheGame(ModalRecorder& recorder)
-    {
-        auto windows = std::make_unique<GameWindows>();
-        TGlimmerForm* form = windows->glimmerForm.get();
-        form->show();
-        PlayWholeGame(form, {"C", "A", "T"});
-        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game came to its end";
-        EXPECT_EQ(form->lives, 0u);
-        // A damaged file may name a dictionary that does not exist; then no word counts.
-        if (form->DictionaryNotice().isEmpty()) {
-            EXPECT_GT(form->score, 0u) << "the word was accepted";
-            EXPECT_EQ(recorder.dialogTitles.count(QStringLiteral("Game Over")), 1);
-        }
-        const QString dictionary = windows->newGameForm->GetDictionary();
-        windows.reset();
-        return dictionary;
-    }
-
-    QTemporaryDir folder;
-    QString path;
-};
-
-QByteArray RandomBytes(std::mt19937& random, int size)
-{
-    std::uniform_int_distribution<int> byte(0, 255);
-    QByteArray bytes;
-    for (int i = 0; i < size; ++i)
-        bytes += static_cast<char>(byte(random));
-    return bytes;
-}
-
 // The valid file with a few bytes changed, dropped or doubled: what a damaged disk or a careless
-// hand edit would leave.
-QByteArray NearMiss(std::mt19937& random)
+// hand edit would leave; or, for the first seeds, random bytes.
+QByteArray DamagedFile(unsigned seed)
 {
-    QByteArray bytes = validFile.toUtf8();
+    std::mt19937 random(seed);
+    const auto below = [&random](qsizetype n) { return std::uniform_int_distribution<qsizetype>(0, n - 1)(random); };
+    QByteArray bytes;
+    if (seed <= 5) {
+        for (int i = 0; i < (64 << seed); ++i)
+            bytes += static_cast<char>(below(256));
+        return bytes;
+    }
+    bytes = validFile;
     const QByteArray alphabet("\"\\[]=@:;\t\r\n\0dword0F", 20);
-    std::uniform_int_distribution<int> changes(1, 6);
-    for (int n = changes(random); n > 0; --n) {
-        const int at = std::uniform_int_distribution<int>(0, static_cast<int>(bytes.size()) - 1)(random);
-        const char replacement = alphabet[std::uniform_int_distribution<int>(0, alphabet.size() - 1)(random)];
-        switch (std::uniform_int_distribution<int>(0, 2)(random)) {
-        case 0: bytes[at] = replacement; break;
+    for (qsizetype n = 1 + below(6); n > 0; --n) {
+        const qsizetype at = below(bytes.size());
+        switch (below(3)) {
+        case 0: bytes[at] = alphabet[below(alphabet.size())]; break;
         case 1: bytes.remove(at, 1); break;
         default: bytes.insert(at, bytes[at]); break;
         }
@@ -193,52 +115,84 @@ QByteArray NearMiss(std::mt19937& random)
     return bytes;
 }
 
-} // namespace
+class BadSettings : public ::testing::Test {
+protected:
+    BadSettings() { UserRegistry::SetFilePath(path); }
+    ~BadSettings() override { UserRegistry::SetFilePath(QString()); }
 
-TEST_F(BadSettingsTest, RandomAndNearlyValidFilesNeitherStopTheGameNorLoseWhatCouldBeRead)
+    void WriteFile(const QByteArray& bytes) const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    }
+    QByteArray FileBytes() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Plays a game that enters a word and loses every life, then closes the windows, which saves.
+    // Returns the dictionary played with.
+    QString PlayAGame(ModalRecorder& recorder, const std::function<void(TGlimmerForm*)>& first = {})
+    {
+        auto windows = std::make_unique<GameWindows>();
+        TGlimmerForm* form = windows->glimmerForm.get();
+        form->show();
+        if (first)
+            first(form);
+        if (StartPlay(form))
+            PlayToTheEnd(form, {"C", "A", "T"});
+        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game came to its end";
+        EXPECT_EQ(form->lives, 0u);
+        // A damaged file may name a dictionary that does not exist; then no word counts.
+        if (form->DictionaryNotice().isEmpty()) {
+            EXPECT_GT(form->score, 0u) << "the word was accepted";
+            EXPECT_EQ(recorder.dialogTitles.count(QStringLiteral("Game Over")), 1);
+        }
+        return windows->newGameForm->GetDictionary();
+    }
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("registry.reg"));
+};
+
+}  // namespace
+
+TEST_F(BadSettings, RandomAndNearlyValidFilesNeitherStopTheGameNorLoseWhatCouldBeRead)
 {
     for (unsigned seed = 1; seed <= 16; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
-        std::mt19937 random(seed);
-        const QByteArray bytes = seed <= 5 ? RandomBytes(random, 64 << seed) : NearMiss(random);
+        const QByteArray bytes = DamagedFile(seed);
         WriteFile(bytes);
         const FileContents before = Contents(bytes);
         QString dictionary;
         {
             ModalRecorder recorder;
-            dictionary = RunTheGame(recorder);
+            dictionary = PlayAGame(recorder);
             for (const QString& message : recorder.messages)
                 EXPECT_TRUE(message.contains(QStringLiteral("of the wrong kind"))) << qPrintable(message);
         }
         const FileContents after = Contents(FileBytes());
         for (auto it = before.values.begin(); it != before.values.end(); ++it) {
-            if (!GameWrites(it.key(), dictionary)) {
+            if (!GameWrites(it.key(), dictionary))
                 EXPECT_EQ(after.values.value(it.key()), it.value()) << qPrintable(it.key());
-            }
         }
         EXPECT_EQ(after.keptLines, before.keptLines) << "unreadable lines are kept as they were";
     }
 }
 
-TEST_F(BadSettingsTest, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveTheSave)
+TEST_F(BadSettings, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveTheSave)
 {
-    WriteFile(wrongTypesFile.toUtf8());
+    WriteFile(wrongTypesFile);
     ModalRecorder recorder;
-    {
-        auto windows = std::make_unique<GameWindows>();
-        TGlimmerForm* form = windows->glimmerForm.get();
-        form->show();
+    const QString dictionary = PlayAGame(recorder, [](TGlimmerForm* form) {
         // A sound scheme value of the wrong type names no file: that event is silent, unreported
         // like every other scheme failure.
         EXPECT_TRUE(form->sounder->Path(SelectWord).isEmpty());
         EXPECT_FALSE(form->sounder->Path(SelectTile).isEmpty());
-        // The options dialog reads its own placement when it opens.
-        form->preplayOptionsButtonClick();
-        PlayWholeGame(form, {"C", "A", "T"});
-        EXPECT_FALSE(form->IsPlayPanelShown());
-        EXPECT_GT(form->score, 0u) << "the default dictionary, English, accepted the word";
-        EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (English)"));
-    }
+        form->preplayOptionsButtonClick();  // reads its own placement as it opens
+    });
+    EXPECT_EQ(dictionary, QStringLiteral("English"));
     for (const QString& name : wrongValueNames)
         EXPECT_EQ(recorder.ReportsNaming(name), 1) << qPrintable(name);
     EXPECT_EQ(recorder.messages.size(), wrongValueNames.size()) << qPrintable(recorder.messages.join(u'\n'));

@@ -1,9 +1,7 @@
 // A dictionary file cut short at any byte: invalid when the cut falls in its header or symbol
 // table, otherwise read as a part of each length's words; the game tells the player and stays usable.
-
-#include "GamePlay.h"
+#include "GameTestSupport.h"
 #include "ModalRecorder.h"
-#include "app/GameWindows.h"
 #include "dictionary/StoredWords.h"
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/Words.h"
@@ -12,94 +10,81 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
-using Record = std::pair<std::string, std::string>; // key, text
-
-// The stored words by length, in the order the file holds them.
-class RecordingSink final : public StoredWordSink {
-public:
+// The stored words (key and text) by length, in the order the file holds them.
+struct RecordingSink final : StoredWordSink {
     void Store(std::string_view key, std::string_view text) override
     {
         byLength[key.size()].emplace_back(std::string(key), std::string(text));
         ++count;
     }
-    std::map<std::size_t, std::vector<Record>> byLength;
+    std::map<std::size_t, std::vector<std::pair<std::string, std::string>>> byLength;
     std::size_t count = 0;
 };
 
-QByteArray ProgramFolderFile(const QString& name)
+QByteArray EnglishFile()
 {
-    QFile file(QCoreApplication::applicationDirPath() + u'/' + name);
+    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/English.tsd"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
-} // namespace
+RecordingSink ReadWords(const std::string& path, bool valid)
+{
+    const TSDictionaryList list(path);
+    RecordingSink sink;
+    EXPECT_EQ(list.Size(), 1u);
+    EXPECT_EQ(list.IsValid(0), valid);
+    ForEachStoredWord(list, 0, sink);
+    return sink;
+}
+
+}  // namespace
 
 TEST(TruncatedDictionary, EveryCutIsInvalidInTheTablesOrReadsAPrefixOfEachLength)
 {
-    const QByteArray full = ProgramFolderFile(QStringLiteral("English.tsd"));
+    const QByteArray full = EnglishFile();
     ASSERT_TRUE(full.startsWith("TSD1"));
     // Where a TSD1 file's symbol table ends; a cut from there on only shortens the sections.
     const qsizetype tablesEnd = 3070 + 20 * static_cast<uchar>(full[4]);
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const std::string path = folder.filePath(QStringLiteral("cut.tsd")).toStdString();
-
     WriteFile(QString::fromStdString(path), full);
-    RecordingSink whole;
-    {
-        const TSDictionaryList list(path);
-        ASSERT_TRUE(list.IsValid(0));
-        ForEachStoredWord(list, 0, whole);
-    }
+    RecordingSink whole = ReadWords(path, true);
     ASSERT_GE(whole.count, 5u);
 
     Words words;
-    for (qsizetype size = 0; size < full.size(); ++size) {
+    for (qsizetype size = 0; size < full.size() && !testing::Test::HasFailure(); ++size) {
         SCOPED_TRACE(testing::Message() << "cut at byte " << size << " of " << full.size());
         WriteFile(QString::fromStdString(path), full.left(size));
-        RecordingSink part;
-        {
-            const TSDictionaryList list(path);
-            ASSERT_EQ(list.Size(), 1u);
-            ASSERT_EQ(list.IsValid(0), size >= tablesEnd);
-            ForEachStoredWord(list, 0, part);
-        }
+        const RecordingSink part = ReadWords(path, size >= tablesEnd);
         for (const auto& [length, records] : part.byLength) {
-            const std::vector<Record>& all = whole.byLength[length];
+            const auto& all = whole.byLength[length];
             EXPECT_TRUE(records.size() <= all.size() && std::equal(records.begin(), records.end(), all.begin()))
                 << "words of " << length << " letters are a prefix of the full list";
         }
-
         words.Load(path);
         ASSERT_EQ(words.LoadedCount(), part.count);
         for (const auto& [length, records] : part.byLength)
-            for (const auto& [key, text] : records)
-                EXPECT_FALSE(words.Lookup(key).empty()) << key;
+            for (const auto& record : records)
+                EXPECT_FALSE(words.Lookup(record.first).empty()) << record.first;
     }
 }
 
 TEST(TruncatedDictionary, TheGameReportsACutDictionaryAndStaysUsable)
 {
-    const QByteArray full = ProgramFolderFile(QStringLiteral("English.tsd"));
+    const QByteArray full = EnglishFile();
     ASSERT_GT(full.size(), 600);
     // Beside the program, where the game looks for its dictionaries; removed again below.
     const QString cutPath = QCoreApplication::applicationDirPath() + QStringLiteral("/Cut.tsd");
