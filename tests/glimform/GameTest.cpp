@@ -2,19 +2,12 @@
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"
-#include "dialogs/Howto.h"
 #include "dictionary/dictload.h"
-#include "glimform/glimform.h"
-#include "settings/Sounder.h"
 
-#include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
 
-#include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -40,11 +33,11 @@ protected:
     }
 
     int TileCount() const { return static_cast<int>(game.OccupiedCells().size()); }
-    void ExpectPlayTimers() const
+    // What the player sees of the game: play running, tiles, lives, score, arrival and fall intervals.
+    auto State() const
     {
-        EXPECT_TRUE(form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
-        EXPECT_EQ(form->EvolveTimer->interval(), 2000);
-        EXPECT_EQ(form->TumbleTimer->interval(), 251);
+        return std::tuple(form->IsPlaying(), TileCount(), form->lives, form->score, form->EvolveTimer->interval(),
+                          form->TumbleTimer->interval());
     }
     // Enters each word in turn, spelled along the bottom row of an empty board.
     void Enter(std::initializer_list<Tiles> words)
@@ -84,11 +77,7 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
     QTimer::singleShot(0, form, [&] { closedDuringLoad = !form->words.FileName().empty() || form->close(); });
     form->StartGame(false);
     EXPECT_FALSE(closedDuringLoad);
-    EXPECT_TRUE(form->IsPlaying());
-    EXPECT_EQ(TileCount(), 36);
-    EXPECT_EQ(form->lives, 3u);
-    EXPECT_EQ(form->score, 0u);
-    ExpectPlayTimers();
+    EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (TestWords)"));
     EXPECT_TRUE(form->DictionaryNotice().isEmpty());
     // Half a percent faster with each arrival, down to 99 ms.
@@ -98,10 +87,8 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
         form->EvolveTimerTick();
         intervals.push_back(form->EvolveTimer->interval());
     }
-    EXPECT_EQ(intervals[0], 1990);
-    EXPECT_EQ(intervals[1], 1980);
+    EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals.back()), std::tuple(1990, 1980, 99));
     EXPECT_EQ(*std::min_element(intervals.begin(), intervals.end()), 99);
-    EXPECT_EQ(intervals.back(), 99);
 }
 
 TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
@@ -115,12 +102,11 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     form->EvolveTimerTick();
 
     EXPECT_EQ(LastSound(), QStringLiteral("EndRound"));
-    EXPECT_FALSE(form->EvolveTimer->isActive());
-    EXPECT_TRUE(form->TumbleTimer->isActive());
+    EXPECT_TRUE(!form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
     EXPECT_EQ(form->TumbleTimer->interval(), 20);
     for (QPushButton* button : {form->enterButton, form->clearButton, form->pauseButton, form->endGameButton,
                                 form->helpButton, form->playOptionsButton})
-        EXPECT_FALSE(button->isEnabled());
+        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
     const int full = TileCount();
     for (int tick = 0; tick < 24; ++tick)
         form->TumbleTimerTick();
@@ -129,11 +115,9 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     EXPECT_EQ(TileCount(), full - 2) << "then two tiles go per tick";
     while (form->clearCountdown != 0)
         form->TumbleTimerTick();
-    EXPECT_EQ(form->lives, 2u);
-    EXPECT_EQ(form->score, 120u) << "the score carries over";
-    EXPECT_EQ(TileCount(), 36) << "the next round starts with four rows";
-    EXPECT_TRUE(form->pauseButton->isEnabled());
-    ExpectPlayTimers();
+    // A life less, the score kept, four rows anew.
+    EXPECT_EQ(State(), std::tuple(true, 36, 2u, 120u, 2000, 251));
+    EXPECT_TRUE(form->pauseButton->isEnabled() && form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
 }
 
 TEST_F(Game, NoToThePauseQuestionEndsTheGameAndNoToQuitResumes)
@@ -147,8 +131,7 @@ TEST_F(Game, NoToThePauseQuestionEndsTheGameAndNoToQuitResumes)
     });
     EXPECT_FALSE(form->close()) << "closing during play asks first";
     EXPECT_EQ(question, QStringLiteral("Are you sure you want to quit this game?"));
-    EXPECT_TRUE(form->IsPlaying());
-    EXPECT_FALSE(form->boardHidden);
+    EXPECT_TRUE(form->IsPlaying() && !form->boardHidden);
 
     form->SetScore(30);
     QString scoresTitle;
@@ -176,21 +159,16 @@ TEST_F(HowToPlayFirst, StartPressedDuringTheLoadStartsTheGameWhenTheLoadEnds)
     form->StartButtonClick();
     EXPECT_TRUE(pressedDuringLoad);
     EXPECT_TRUE(form->IsPlaying()) << "no second press is needed";
-    EXPECT_FALSE(HowToPlay->isVisible());
-    EXPECT_FALSE(DictionaryLoading->isVisible());
-    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(!HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
 }
 
 TEST_F(HowToPlayFirst, WaitsForItsStartOnceTheLoadIsDone)
 {
     form->StartButtonClick();
-    EXPECT_FALSE(form->IsPlayPanelShown());
-    EXPECT_TRUE(HowToPlay->isVisible());
-    EXPECT_FALSE(form->isEnabled());
+    EXPECT_TRUE(!form->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
     EXPECT_FALSE(form->close()) << "closing now would leave How To Play to start a hidden game";
     HowToPlay->StartButton->click();
-    EXPECT_TRUE(form->IsPlaying());
-    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(form->IsPlaying() && form->isEnabled());
 }
 
 // How To Play and Options are windows of their own that may stay on screen while the main
@@ -198,12 +176,10 @@ TEST_F(HowToPlayFirst, WaitsForItsStartOnceTheLoadIsDone)
 TEST_F(HowToPlayFirst, PlayStartedOrResumedWhileMinimisedWaitsForTheRestore)
 {
     const auto expectWaitingUntilRestored = [this](const char* how) {
-        EXPECT_FALSE(form->EvolveTimer->isActive() || form->TumbleTimer->isActive()) << how;
-        EXPECT_TRUE(form->boardHidden) << how;
+        EXPECT_TRUE(!form->EvolveTimer->isActive() && !form->TumbleTimer->isActive() && form->boardHidden) << how;
         form->setWindowState(Qt::WindowNoState);
-        EXPECT_TRUE(form->IsPlaying()) << how;
-        ExpectPlayTimers();
-        EXPECT_FALSE(form->boardHidden) << how;
+        EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251)) << how;
+        EXPECT_TRUE(form->EvolveTimer->isActive() && form->TumbleTimer->isActive() && !form->boardHidden) << how;
     };
     form->StartButtonClick();
     form->setWindowState(Qt::WindowMinimized);
@@ -240,10 +216,9 @@ TEST_F(Game, TheWordInProgressShowsSpellingOrWordAndValueAndSwitchesTheButtons)
         form->board->Fill(0);
         output->played.clear();
         game.PlaceAndSelectWord(c.tiles);
-        EXPECT_EQ(form->wordInProgress->text(), c.shown);
-        EXPECT_EQ(LastSound(), QString::fromLatin1(c.sound));
-        EXPECT_EQ(form->enterButton->isEnabled(), c.enter);
-        EXPECT_EQ(form->clearButton->isEnabled(), c.clear);
+        EXPECT_EQ(std::tuple(form->wordInProgress->text(), LastSound(), form->enterButton->isEnabled(),
+                             form->clearButton->isEnabled()),
+                  std::tuple(c.shown, QString::fromLatin1(c.sound), c.enter, c.clear));
     }
 }
 
@@ -269,14 +244,11 @@ TEST_F(Game, ScoresLivesAndSoundsOfAWord)
         form->SetScore(c.before);
         const std::uint32_t lives = form->lives;
         Enter({c.tiles});
-        EXPECT_EQ(form->score, c.after);
-        EXPECT_EQ(form->valueLabel->text(), QString::number(c.after));
-        EXPECT_EQ(form->lives, lives + c.livesGained);
-        EXPECT_EQ(LastSound(), QString::fromLatin1(c.sound));
-        EXPECT_EQ(form->wordInProgress->text(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(std::tuple(form->score, form->valueLabel->text(), form->lives, LastSound(), form->wordInProgress->text()),
+                  std::tuple(c.after, QString::number(c.after), lives + c.livesGained, QString::fromLatin1(c.sound),
+                             QString::fromLatin1(c.shown)));
         EXPECT_FALSE(form->enterButton->isEnabled() || form->clearButton->isEnabled());
-        EXPECT_FALSE(form->board->Cell(0, 0)->IsOccupied());
-        EXPECT_TRUE(form->board->Selection().empty());
+        EXPECT_TRUE(!form->board->Cell(0, 0)->IsOccupied() && form->board->Selection().empty());
     }
 }
 

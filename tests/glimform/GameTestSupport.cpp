@@ -1,17 +1,11 @@
 #include "GameTestSupport.h"
 
-#include "board/Board.h"
 #include "board/PickLetter.h"
-#include "dialogs/Howto.h"
-#include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"
-#include "settings/Sounder.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPushButton>
 
 void ChooseDictionary(const QString& dictionary)
 {
@@ -59,6 +53,14 @@ void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles)
     }
 }
 
+void SetEventSound(SoundEvent event, const QString& path)
+{
+    auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
+                                   QStringLiteral("\\.current"));
+    key->SetString(QString(), path);
+    key->Flush();
+}
+
 GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
 {
     UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
@@ -69,15 +71,9 @@ GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
     }
     const char* names[] = {"SelectTile", "SelectWord", "NewLife", "EndRound", "HighWord", "LowWord"};
     for (int event = 0; event < SoundEventCount; ++event) {
-        const QString path = settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(names[event]);
-        file.close();
-        auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
-                                       QStringLiteral("\\.current"));
-        key->SetString(QString(), path);
-        key->Flush();
+        QFile file(settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav")));
+        if (file.open(QIODevice::WriteOnly) && file.write(names[event]) > 0)
+            SetEventSound(static_cast<SoundEvent>(event), file.fileName());
     }
     windows = std::make_unique<GameWindows>();
     form = windows->glimmerForm.get();
@@ -103,12 +99,10 @@ void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)
 std::vector<Chip*> GameFixture::OccupiedCells() const
 {
     std::vector<Chip*> cells;
-    for (std::int32_t r = 0; r < static_cast<std::int32_t>(form->board->Rows()); ++r) {
-        for (std::int32_t c = 0; c < static_cast<std::int32_t>(form->board->Columns()); ++c) {
+    for (int r = 0; r < static_cast<int>(form->board->Rows()); ++r)
+        for (int c = 0; c < static_cast<int>(form->board->Columns()); ++c)
             if (form->board->Cell(r, c)->IsOccupied())
                 cells.push_back(form->board->Cell(r, c));
-        }
-    }
     return cells;
 }
 

@@ -1,21 +1,28 @@
 #pragma once
 
+// What the suites that play the game share: the windows, a fresh settings file, ways to lay
+// and chain tiles and to play a game to its end, and the headers such tests need.
 #include "app/GameWindows.h"
+#include "board/Board.h"
+#include "dialogs/Howto.h"
+#include "glimform/glimform.h"
 #include "platform/SoundOutput.h"
+#include "settings/Sounder.h"
 #include "QtTestSupport.h"
 
-#include <QByteArray>
-#include <QEvent>
-#include <QPoint>
-#include <QString>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-class Chip;
-class TGlimmerForm;
 
 // Records what the game asked to play instead of playing it.
 class RecordingOutput : public SoundOutput {
@@ -25,6 +32,8 @@ public:
     std::vector<QString> played;
 };
 
+// Makes the event play the file at `path` (a sound scheme setting).
+void SetEventSound(SoundEvent event, const QString& path);
 // Saves the settings of a player who plays on `dictionary` and skips How To Play.
 void ChooseDictionary(const QString& dictionary);
 // Starts a game, through How To Play when that window comes up; returns whether play runs.

@@ -1,18 +1,9 @@
 // The mouse and the keys on the board, and the main window's place, size and activation.
 #include "GameTestSupport.h"
 
-#include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 

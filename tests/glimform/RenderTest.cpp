@@ -5,14 +5,10 @@
 #include "board/GameRandom.h"
 #include "glimform/LivesArea.h"
 #include "glimform/TileFaces.h"
-#include "glimform/glimform.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLineF>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,23 +5,12 @@
 
 #include "board/GameRandom.h"
 #include "board/PickLetter.h"
-#include "dialogs/Howto.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
-#include "glimform/glimform.h"
-#include "settings/Sounder.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <unistd.h>
 

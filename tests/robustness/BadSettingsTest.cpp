@@ -4,17 +4,13 @@
 #include "ModalRecorder.h"
 #include "dialogs/ScoreTable.h"
 #include "dialogs/newgame.h"
-#include "glimform/glimform.h"
 #include "platform/RegistryFileFormat.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"
-#include "settings/Sounder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
@@ -115,6 +111,7 @@ QByteArray DamagedFile(unsigned seed)
     return bytes;
 }
 
+// A settings file of the given bytes for the whole test.
 class BadSettings : public ::testing::Test {
 protected:
     BadSettings() { UserRegistry::SetFilePath(path); }
@@ -125,31 +122,28 @@ protected:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     }
-    QByteArray FileBytes() const
+    FileContents Stored() const
     {
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return Contents(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
 
     // Plays a game that enters a word and loses every life, then closes the windows, which saves.
     // Returns the dictionary played with.
     QString PlayAGame(ModalRecorder& recorder, const std::function<void(TGlimmerForm*)>& first = {})
     {
-        auto windows = std::make_unique<GameWindows>();
-        TGlimmerForm* form = windows->glimmerForm.get();
+        GameWindows windows;
+        TGlimmerForm* form = windows.glimmerForm.get();
         form->show();
         if (first)
             first(form);
         if (StartPlay(form))
             PlayToTheEnd(form, {"C", "A", "T"});
-        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game came to its end";
-        EXPECT_EQ(form->lives, 0u);
+        EXPECT_TRUE(!form->IsPlayPanelShown() && form->lives == 0) << "the game came to its end";
         // A damaged file may name a dictionary that does not exist; then no word counts.
-        if (form->DictionaryNotice().isEmpty()) {
-            EXPECT_GT(form->score, 0u) << "the word was accepted";
-            EXPECT_EQ(recorder.dialogTitles.count(QStringLiteral("Game Over")), 1);
-        }
-        return windows->newGameForm->GetDictionary();
+        EXPECT_TRUE(!form->DictionaryNotice().isEmpty() ||
+                    (form->score > 0 && recorder.dialogTitles.count(QStringLiteral("Game Over")) == 1));
+        return windows.newGameForm->GetDictionary();
     }
 
     QTemporaryDir folder;
@@ -172,11 +166,10 @@ TEST_F(BadSettings, RandomAndNearlyValidFilesNeitherStopTheGameNorLoseWhatCouldB
             for (const QString& message : recorder.messages)
                 EXPECT_TRUE(message.contains(QStringLiteral("of the wrong kind"))) << qPrintable(message);
         }
-        const FileContents after = Contents(FileBytes());
-        for (auto it = before.values.begin(); it != before.values.end(); ++it) {
-            if (!GameWrites(it.key(), dictionary))
-                EXPECT_EQ(after.values.value(it.key()), it.value()) << qPrintable(it.key());
-        }
+        const FileContents after = Stored();
+        for (auto it = before.values.begin(); it != before.values.end(); ++it)
+            EXPECT_TRUE(GameWrites(it.key(), dictionary) || after.values.value(it.key()) == it.value())
+                << qPrintable(it.key());
         EXPECT_EQ(after.keptLines, before.keptLines) << "unreadable lines are kept as they were";
     }
 }

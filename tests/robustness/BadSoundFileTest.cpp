@@ -2,17 +2,11 @@
 // output takes them quietly and a game plays to its end.
 #include "GameTestSupport.h"
 #include "ModalRecorder.h"
-#include "glimform/glimform.h"
 #include "platform/PulseSoundOutput.h"
 #include "platform/SoundClip.h"
-#include "platform/UserRegistry.h"
-#include "settings/Sounder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-#include <gtest/gtest.h>
 
 TEST(BadSoundFile, NothingIsDecodedTheOtherEventsPlayAndAGameGoesOn)
 {
@@ -44,10 +38,7 @@ TEST(BadSoundFile, NothingIsDecodedTheOtherEventsPlayAndAGameGoesOn)
             QCoreApplication::processEvents();
             output.PlayFile(QString());
         }
-        const auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(SelectWord) +
-                                             QStringLiteral("\\.current"));
-        key->SetString(QString(), path);
-        ASSERT_TRUE(key->Flush());
+        SetEventSound(SelectWord, path);
         auto recording = std::make_unique<RecordingOutput>();
         RecordingOutput* played = recording.get();
         Sounder sounder(std::move(recording), [] { return 0u; });

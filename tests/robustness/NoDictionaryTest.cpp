@@ -4,15 +4,10 @@
 #include "ModalRecorder.h"
 #include "dialogs/help.h"
 #include "dialogs/options.h"
-#include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
-
-#include <gtest/gtest.h>
 
 TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
 {

@@ -5,13 +5,9 @@
 #include "dictionary/StoredWords.h"
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/Words.h"
-#include "glimform/glimform.h"
 #include "platform/UserRegistry.h"
 
-#include <QCoreApplication>
 #include <QFile>
-
-#include <gtest/gtest.h>
 
 #include <map>
 
