@@ -194,9 +194,9 @@ TEST(MainWindowPlacement, SurvivesARestartAndWindowsNeverOpenedOpenInTheMiddle)
     game.windows.reset();
     game.windows = std::make_unique<GameWindows>();
     TGlimmerForm* form = game.windows->glimmerForm.get();
-    form->show();
     EXPECT_EQ(form->geometry(), placed);
     EXPECT_EQ(form->minimumSize(), form->frameGeometry().size() / 2);
+    form->show();
     for (QPushButton* button : {form->aboutButton, form->preplayOptionsButton, form->ScoresButton}) {
         AnswerNextModal([&](QWidget* dialog) {
             expectCentred(dialog);
