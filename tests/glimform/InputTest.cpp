@@ -190,11 +190,11 @@ TEST(MainWindowPlacement, SurvivesARestartAndWindowsNeverOpenedOpenInTheMiddle)
     };
     expectCentred(game.form);
     game.form->setGeometry(120, 90, 1000, 800);  // saves the main window and the scores dialog
-    const QRect placed = game.form->geometry();
+    const QRect placed(game.form->pos(), game.form->size());
     game.windows.reset();
     game.windows = std::make_unique<GameWindows>();
     TGlimmerForm* form = game.windows->glimmerForm.get();
-    EXPECT_EQ(form->geometry(), placed);
+    EXPECT_EQ(QRect(form->pos(), form->size()), placed);
     EXPECT_EQ(form->minimumSize(), form->frameGeometry().size() / 2);
     form->show();
     for (QPushButton* button : {form->aboutButton, form->preplayOptionsButton, form->ScoresButton}) {
