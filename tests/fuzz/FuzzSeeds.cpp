@@ -1,21 +1,11 @@
-// Writes a handful of small valid dictionaries (both versions, with annotations, apostrophes and
-// an empty one) into the folder given as the only argument.
+// Writes a handful of small valid dictionaries (both versions, a deep code, apostrophes, hyphens,
+// accents and an empty one) with the shipped writer into the folder given as the only argument.
 
-#include "TestDictionaryWriter.h"
+#include "tools/glimdict/TsdWriter.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-
-namespace {
-
-void Save(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes)
-{
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,23 +15,21 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz' -";
+    const auto save = [&folder](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    };
     for (int version : {0, 1}) {
-        TestDictionaryWriter writer(version, 8);
-        writer.UseAlphabet(alphabet);
+        TsdWriter writer(version);
         writer.SetDescription("seed dictionary");
-        for (const char* word : {"Tree", "Don't", "ice cream", "Polish", "polish", "cat", "ox"})
-            writer.AddWord(word);
-        writer.AddRecord(3, "dog\nan animal");
-        Save(folder, "words" + std::to_string(version) + ".tsd", writer.Build());
+        for (const char* word : {"Tree", "Don't", "ice cream", "Polish", "polish", "cat", "ox", "caf\xE9", "co-op"})
+            writer.Add(word, true);
+        save("words" + std::to_string(version) + ".tsd", writer.Bytes());
+        // Doubling counts give codes as long as the format allows.
+        SymbolCounts skewed{};
+        for (std::size_t s = 0, rank = 0; s < 256; ++s)
+            skewed[s] = writer.Counts()[s] ? std::uint64_t{1} << rank++ : 0;
+        save("deep" + std::to_string(version) + ".tsd", writer.Bytes(BuildLimitedHuffmanCode(skewed, 32)));
     }
-    TestDictionaryWriter example(0, 3);
-    example.Symbol(0) = {0, 2, -1, 0};
-    example.Symbol('A') = {'A', 2, 0, 1};
-    example.Symbol('B') = {'B', 1, 1, 1};
-    example.SetRawSection(2, {0x06});
-    Save(folder, "example.tsd", example.Build());
-    TestDictionaryWriter empty(1, 0);
-    Save(folder, "empty.tsd", empty.Build());
+    save("empty.tsd", TsdWriter(1).Bytes());
     return 0;
 }
