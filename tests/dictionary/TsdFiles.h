@@ -6,22 +6,18 @@
 #include "dictionary/InputEngine.h"
 #include "tools/glimdict/TsdWriter.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <unistd.h>
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Where the fields of a file with `slots` length slots start.
-struct TsdLayout {
-    TsdLayout(int version, std::size_t slots)
-        : offsets(version ? 18 + 12 * slots : 6), counts(offsets + 4 * slots), description(counts + 4 * slots),
-          symbols(description + (version ? 1004 : 84)) {}
-    std::size_t offsets, counts, description, symbols;
-    std::size_t Symbol(unsigned char s) const { return symbols + 8 * s; }
-};
+// Where a file's section offsets and symbol table start: fixed by the version and slot count.
+inline std::size_t OffsetsAt(int version, std::size_t slots) { return version ? 18 + 12 * slots : 6; }
+inline std::size_t SymbolsAt(int version, std::size_t slots) { return OffsetsAt(version, slots) + 8 * slots + (version ? 1004 : 84); }
 
 inline std::uint32_t U32At(const Bytes& bytes, std::size_t at)
 {
@@ -33,8 +29,7 @@ inline Bytes Tsd(int version, const std::vector<std::string>& words, const CodeT
     TsdWriter writer(version);
     writer.SetDescription(description);
     for (const std::string& word : words)
-        if (!writer.Add(word))
-            throw std::invalid_argument("the writer refuses " + word);
+        EXPECT_TRUE(writer.Add(word)) << word;
     return codes ? writer.Bytes(*codes) : writer.Bytes();
 }
 
@@ -49,15 +44,8 @@ inline std::vector<std::string> SectionTexts(InputEngine& engine, std::uint32_t 
 }
 
 // A folder under the system's temporary folder, removed with its contents.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        static std::atomic<int> serial{0};
-        path = std::filesystem::temp_directory_path() / ("glim-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
+struct TempFolder {
+    TempFolder() { std::filesystem::create_directories(path); }
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string File(const std::string& name) const { return (path / name).string(); }
     std::string Write(const std::string& name, const Bytes& bytes) const
@@ -65,5 +53,6 @@ public:
         std::ofstream(File(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return File(name);
     }
-    std::filesystem::path path;
+    inline static std::atomic<int> serial{0};
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / ("glim-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
 };

@@ -1,5 +1,5 @@
-// The list of dictionaries and its shared cache, the word table the game looks words up in, and
-// the Windows-1252 conversion of dictionary text.
+// The list of dictionaries and its shared cache, the word table's loading, and the Windows-1252
+// conversion of dictionary text.
 
 #include "TsdFiles.h"
 
@@ -12,13 +12,53 @@
 
 #include <chrono>
 
-namespace {
-
-// Moves the file's time on, as two quick writes may share one timestamp.
-void Rewrite(const TempFolder& folder, const std::string& name, const Bytes& bytes)
+TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
 {
-    folder.Write(name, bytes);
-    std::filesystem::last_write_time(folder.File(name), std::filesystem::last_write_time(folder.File(name)) + std::chrono::seconds(2));
+    TempFolder folder;
+    const std::string a = folder.Write("a.tsd", Tsd(1, {"cat"}, nullptr, "first"));
+    const std::string b = folder.Write("b.tsd", Tsd(1, {"dog"}, nullptr, "second"));
+    const std::string upperA = folder.File("A.TSD");
+    {
+        TSDictionaryList list(a + ";" + b + ";" + upperA + ";");
+        ASSERT_EQ(list.Size(), 4u);
+        EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
+        EXPECT_EQ(&list.Entry(2), &list.Entry(0)) << "names differing in case share a dictionary";
+        EXPECT_EQ(list.FailedName(), "") << "the empty name after the last ';' is not found";
+        {
+            TSDictionaryList other(b);
+            EXPECT_EQ(&other.Entry(0), &list.Entry(1));
+            EXPECT_EQ(list.Entry(1).RefCount(), 2u);
+        }
+        EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount(), 21u);
+        EXPECT_EQ(TSDictionaryList::CacheSize(), 3u);
+        EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";
+    }
+    EXPECT_EQ(TSDictionaryList::CacheSize(), 0u);
+    EXPECT_EQ(TSDictionaryList("").Size(), 0u);
+    // Opening the name it holds reads nothing; another spelling is another name to Open.
+    TSDictionaryList::Dictionary dictionary;
+    ASSERT_TRUE(dictionary.Open(a, false));
+    std::filesystem::remove(a);
+    EXPECT_TRUE(dictionary.Open(a, false));
+    EXPECT_FALSE(dictionary.Open(upperA, false));
+}
+
+// Each write moves the file's time on, as two quick writes may share one timestamp.
+TEST(DictionaryList, AChangedFileIsReadAgain)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("d.tsd", Tsd(0, {"cat"}));
+    TSDictionaryList list(path);
+    ASSERT_EQ(list.WordCount(0, 3), 1u);
+    for (const auto& [bytes, valid, words] : {std::tuple{Tsd(1, {"horse"}), true, 1u}, {Bytes{'T', 'S', 'D'}, false, 0u}, {Tsd(0, {"cat"}), true, 0u}}) {
+        folder.Write("d.tsd", bytes);
+        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+        EXPECT_EQ(list.FailedName(), valid ? std::optional<std::string>() : path);
+        EXPECT_EQ(list.WordCount(0, 5), words);
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(list.FailedName(), path);
+    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 3)), "-- DICTIONARY FILE NOT FOUND --0");
 }
 
 // Records every report, and which file the table named whenever messages were let run.
@@ -32,96 +72,17 @@ struct RecordingProgress : LoadProgress {
     std::vector<std::string> namesSeen;
 };
 
-} // namespace
-
-TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
-{
-    TempFolder folder;
-    const std::string a = folder.Write("a.tsd", Tsd(1, {"cat"}, nullptr, "first"));
-    const std::string b = folder.Write("b.tsd", Tsd(1, {"dog"}, nullptr, "second"));
-    std::string upperA = a;
-    upperA.replace(upperA.size() - 5, 5, "A.TSD");
-    {
-        TSDictionaryList list(a + ";" + b + ";" + upperA + ";");
-        ASSERT_EQ(list.Size(), 4u);
-        EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
-        EXPECT_EQ(&list.Entry(2), &list.Entry(0)) << "names differing in case share a dictionary";
-        EXPECT_EQ(list.FailedName(), "") << "the empty name after the last ';' is not found";
-        {
-            TSDictionaryList other(b);
-            EXPECT_EQ(&other.Entry(0), &list.Entry(1));
-            EXPECT_EQ(list.Entry(1).RefCount(), 2u);
-        }
-        EXPECT_EQ(list.Entry(0).RefCount(), 2u);
-        EXPECT_EQ(list.Entry(1).RefCount(), 1u);
-        EXPECT_EQ(TSDictionaryList::CacheSize(), 3u);
-        EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";
-    }
-    EXPECT_EQ(TSDictionaryList::CacheSize(), 0u);
-    EXPECT_EQ(TSDictionaryList("").Size(), 0u);
-
-    // Opening the name it holds reads nothing; another spelling is another name to Open.
-    TSDictionaryList::Dictionary dictionary;
-    ASSERT_TRUE(dictionary.Open(a, false));
-    std::filesystem::remove(a);
-    EXPECT_TRUE(dictionary.Open(a, false));
-    EXPECT_FALSE(dictionary.Open(upperA, false));
-}
-
-TEST(DictionaryList, ARewrittenFileIsReadAgainAndADeletedOneTurnsNotFound)
-{
-    TempFolder folder;
-    const std::string path = folder.Write("d.tsd", Tsd(0, {"cat"}));
-    TSDictionaryList list(path);
-    ASSERT_EQ(list.WordCount(0, 3), 1u);
-    Rewrite(folder, "d.tsd", Tsd(1, {"horse"}, nullptr, "new"));
-    EXPECT_EQ(list.FailedName(), std::nullopt);
-    EXPECT_EQ(list.WordCount(0, 3) * 10 + list.WordCount(0, 5), 1u);
-    EXPECT_EQ(list.Entry(0).Description(), "new");
-    Rewrite(folder, "d.tsd", {'T', 'S', 'D'});
-    EXPECT_EQ(list.FailedName(), path);
-    Rewrite(folder, "d.tsd", Tsd(0, {"cat"}));
-    EXPECT_EQ(list.FailedName(), std::nullopt);
-    std::filesystem::remove(path);
-    EXPECT_EQ(list.FailedName(), path);
-    EXPECT_EQ(list.Entry(0).Description(), "-- DICTIONARY FILE NOT FOUND --");
-    EXPECT_EQ(list.WordCount(0, 3), 0u);
-}
-
-// High bytes enter the hash sign-extended.
-TEST(Words, HashAndLookupOfWholeKeys)
-{
-    EXPECT_EQ(WordHash("CAT"), 1376u);
-    EXPECT_EQ(WordHash("A\xE9"), (65u << 2) ^ 0xFFFFFFE9u);
-    TempFolder folder;
-    Words words;
-    EXPECT_EQ(words.Lookup("CAT"), "") << "empty before any load";
-    const std::string path = folder.Write("w.tsd", Tsd(1, {"Tree", "Don't", "ice cream", "Polish", "polish", "well-known"}));
-    words.Load(path + ";" + path);
-    EXPECT_EQ(words.FileName(), path + ";" + path);
-    EXPECT_EQ(words.LoadedCount(), 5u) << "the first of a list loads";
-    const struct { const char* letters; const char* spelling; } cases[] = {
-        {"TREE", "Tree"}, {"tree", ""}, {"TRE", ""}, {"TREES", ""}, {"DONT", "Don't"}, {"POLISH", "Polish"},
-        {"ICECREAM", ""}, {"WELLKNOWN", "well-known"}, {"", ""}, {"N", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(words.Lookup(c.letters), c.spelling) << c.letters;
-    for (const std::string& gone : {folder.File("gone.tsd"), path + ";" + folder.File("gone.tsd")}) {
-        words.Load(gone);
-        EXPECT_EQ(words.Lookup("TREE"), "") << "a missing file, or any invalid one in the list, empties the table";
-        EXPECT_EQ(words.LoadedCount(), 0u);
-    }
-}
-
 // The range counts every word of the sections the table reads; the position moves every 256
-// words stored; handlers that run meanwhile still see the previous file's name.
-TEST(Words, ProgressReportsTheLoad)
+// words stored; handlers that run meanwhile still see the previous file's name, which changes
+// only at the end. A list loads its first file, and only when every file in it is valid.
+TEST(Words, LoadReportsProgressAndTakesTheFirstOfAValidList)
 {
     std::vector<std::string> list = {"ice cream"};
     for (int i = 0; list.size() < 512; ++i)
         list.push_back({char('a' + i / 676 % 26), char('a' + i / 26 % 26), char('a' + i % 26), 'x'});
     TempFolder folder;
     Words words;
+    EXPECT_EQ(words.Lookup("AAAX"), "") << "empty before any load";
     words.Load(folder.File("before.tsd"));
     for (const auto& [count, positions] : {std::pair{512u, std::vector<std::uint32_t>{256}}, {256u, {}}}) {
         list.resize(count);
@@ -129,9 +90,13 @@ TEST(Words, ProgressReportsTheLoad)
         words.Load(folder.Write("w.tsd", Tsd(0, list)), &progress);
         EXPECT_EQ(progress.ranges, std::vector<std::uint32_t>{count});
         EXPECT_EQ(progress.positions, positions);
-        EXPECT_EQ(progress.namesSeen.size(), 1 + positions.size());
-        EXPECT_EQ(progress.namesSeen.back(), count == 512 ? folder.File("before.tsd") : folder.File("w.tsd"));
+        EXPECT_EQ(progress.namesSeen, std::vector<std::string>(1 + positions.size(), count == 512 ? folder.File("before.tsd") : folder.File("w.tsd")));
         EXPECT_EQ(words.LoadedCount(), count - 1);
+    }
+    for (const auto& [path, found] : {std::pair{folder.File("w.tsd;") + folder.File("w.tsd"), "aaax"}, {folder.File("w.tsd;gone.tsd"), ""}}) {
+        words.Load(path);
+        EXPECT_EQ(words.FileName(), path);
+        EXPECT_EQ(words.Lookup("AAAX"), found);
     }
 }
 
@@ -141,15 +106,11 @@ TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
     for (int byte = 1; byte < 256; ++byte)
         all.push_back(static_cast<char>(byte));
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    const struct { const char* cp1252; const char* utf8; } cases[] = {
-        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"Don\x92t", "Don\xE2\x80\x99t"},
-        {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Cp1252ToUtf8(c.cp1252), c.utf8);
-        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252);
+    for (const auto& [cp1252, utf8] : {std::pair{"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"Don\x92t", "Don\xE2\x80\x99t"},
+                                       {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}}) {
+        EXPECT_EQ(Cp1252ToUtf8(cp1252), utf8);
+        EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
     }
-    for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF",
-                             "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
+    for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF", "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
         EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
 }
