@@ -24,44 +24,35 @@ Chip* Put(Board& board, int row, int column, const std::string& letter = "E", un
 int CountTiles(const Board& board)
 {
     int count = 0;
-    for (int cell = 0; cell < static_cast<int>(board.Rows() * board.Columns()); ++cell)
+    for (std::uint32_t cell = 0; cell < board.Rows() * board.Columns(); ++cell)
         count += board.Cell(cell / board.Columns(), cell % board.Columns())->IsOccupied();
     return count;
 }
 
 } // namespace
 
-TEST(Board, GridGeometryHitsAndNeighbours)
+// Hits fall inside the inscribed circle of an occupied tile, and a miss leaves closeness alone;
+// the six neighbours of a tile are two in its row and two in each row beside it.
+TEST(Board, GeometryHitsAndNeighbours)
 {
     Board board(12, 9);
-    for (const auto& [row, column] : {std::pair{-1, 0}, {0, 18}, {12, 0}, {0, -1}})
-        EXPECT_EQ(board.Cell(row, column), nullptr) << row << "," << column;
-    std::int32_t closeness = -1;
+    std::int32_t closeness = 1;
     Chip* corner = Put(board, 0, 0);
     EXPECT_EQ(board.ChipAt({20, -20}, closeness), nullptr) << "nothing is hit before a layout";
     board.SetTileGeometry(40, 40, 34);
-    EXPECT_EQ(board.CellRect(1, 1), (BoardRect{20, -74, 60, -34}));
     EXPECT_EQ(board.Cell(11, 17)->Rect(), (BoardRect{340, -414, 380, -374}));
-    // Hits inside the inscribed circle of an occupied tile; a miss leaves closeness alone.
-    const struct { BoardPoint point; Chip* hit; int closeness; } points[] = {
-        {{20, -20}, corner, 20}, {{20, -1}, corner, 1}, {{1, -1}, nullptr, 1}, {{20, -40}, nullptr, 1},
-        {{40, -20}, nullptr, 1}, {{-5, -20}, nullptr, 1}, {{20, 10}, nullptr, 1}, {{60, -20}, nullptr, 1},
-    };
-    for (const auto& p : points) {
-        EXPECT_EQ(board.ChipAt(p.point, closeness), p.hit) << p.point.x << "," << p.point.y;
-        EXPECT_EQ(closeness, p.closeness);
+    for (const auto& [x, y, hit, near] : {std::tuple{20, -20, true, 20}, {20, -1, true, 1}, {1, -1, false, 1}, {20, -40, false, 1},
+                                          {40, -20, false, 1}, {-5, -20, false, 1}, {20, 10, false, 1}, {60, -20, false, 1}}) {
+        EXPECT_EQ(board.ChipAt({x, y}, closeness), hit ? corner : nullptr) << x << "," << y;
+        EXPECT_EQ(closeness, near);
     }
     board.SetTileGeometry(41, 41, 34);
     EXPECT_EQ(corner->Centre(), (BoardPoint{21, -20})) << "odd spans round up";
-
-    const Chip* centre = board.Cell(2, 4);
-    const struct { int row, column; bool adjacent; } cells[] = {
-        {2, 6, true}, {2, 2, true}, {1, 3, true}, {1, 5, true}, {3, 3, true}, {3, 5, true}, {2, 4, false},
-        {2, 8, false}, {0, 4, false}, {4, 4, false}, {3, 4, false}, {1, 1, false}, {3, 7, false},
-    };
-    for (const auto& c : cells) {
-        EXPECT_EQ(Board::IsAdjacent(centre, board.Cell(c.row, c.column)), c.adjacent) << c.row << "," << c.column;
-        EXPECT_EQ(Board::IsAdjacent(board.Cell(c.row, c.column), centre), c.adjacent) << "symmetric";
+    for (const auto& [row, column, adjacent] : {std::tuple{2, 6, true}, {2, 2, true}, {1, 3, true}, {1, 5, true}, {3, 3, true},
+                                                {3, 5, true}, {2, 4, false}, {2, 8, false}, {0, 4, false}, {4, 4, false},
+                                                {3, 4, false}, {1, 1, false}, {3, 7, false}, {-1, 0, false}, {0, 18, false}}) {
+        EXPECT_EQ(Board::IsAdjacent(board.Cell(2, 4), board.Cell(row, column)), adjacent) << row << "," << column;
+        EXPECT_EQ(Board::IsAdjacent(board.Cell(row, column), board.Cell(2, 4)), adjacent) << "symmetric";
     }
 }
 
@@ -69,33 +60,32 @@ TEST(Board, FillTitleAndArrivals)
 {
     SeedGameRandom(1);
     Board board(12, 9);
-    board.Fill(6);
     Changed changed;
+    board.Fill(6);
     board.Select(board.Cell(0, 0), false, changed);
     board.Fill(4);
     EXPECT_TRUE(board.Selection().empty());
-    for (int r = 0; r < 12; ++r)
-        for (int c = 0; c < 18; ++c)
-            EXPECT_EQ(board.Cell(r, c)->IsOccupied(), r < 4 && (r + c) % 2 == 0) << r << "," << c;
+    for (int cell = 0; cell < 12 * 18; ++cell)
+        EXPECT_EQ(board.Cell(cell / 18, cell % 18)->IsOccupied(), cell < 4 * 18 && (cell / 18 + cell % 18) % 2 == 0) << cell;
 
     // The title runs serpentine from the top left; its Q stays a single letter worth 9.
     board.FillWithTitle();
-    std::string rows;
-    for (int c = 1; c < 18; c += 2)
-        rows += board.Cell(11, c)->Letter();
-    for (int c = 16; c >= 0; c -= 2)
-        rows += board.Cell(10, c)->Letter();
-    EXPECT_EQ(rows + board.Cell(0, 0)->Letter() + board.Cell(0, 16)->Letter(), "GLIMMERQUAKEGLIMMEEM");
-    EXPECT_EQ(board.Cell(11, 15)->Value(), 9u);
-    EXPECT_EQ(CountTiles(board), 108);
+    std::string top, next, bottom;
+    for (int i = 0; i < 9; ++i) {
+        top += board.Cell(11, 1 + 2 * i)->Letter();
+        next += board.Cell(10, 16 - 2 * i)->Letter();
+        bottom += board.Cell(0, 2 * i)->Letter();
+    }
+    EXPECT_EQ(top + "|" + next + "|" + bottom, "GLIMMERQU|AKEGLIMME|EKAUQREMM");
+    EXPECT_EQ(board.Cell(11, 15)->Value() * 1000 + CountTiles(board), 9108u);
 
-    // A new tile lands in the top row, stuck when no cell below it is free.
+    // A new tile lands in an odd column of row 11, stuck when no cell below it is free.
     for (int trial = 0; trial < 20; ++trial) {
         Board empty(12, 9);
         changed.clear();
         EXPECT_FALSE(empty.Evolve(changed));
         ASSERT_EQ(changed.size(), 1u);
-        EXPECT_EQ(changed[0]->Row() * 100 + changed[0]->Column() % 2, 1101) << "an odd column of row 11";
+        EXPECT_EQ(changed[0]->Row() * 100 + changed[0]->Column() % 2, 1101);
         EXPECT_TRUE(board.Evolve(changed)) << "the title board is full";
     }
     // An arrival over a chain tile cuts the chain there, repainting it, the new end and the arrival.
@@ -116,10 +106,10 @@ TEST(Board, FillTitleAndArrivals)
 // its value and the tiles left.
 TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
 {
-    const struct { char click; bool keep; const char* word; const char* changed; const char* chain; unsigned value; int tiles; } cases[] = {
-        {'A', false, "C", "ATC", "C", 3, 6}, {'A', true, "CA", "TA", "CA", 6, 6}, {'C', false, "", "CAT", "", 0, 6},
-        {'X', true, "CX", "TACX", "CX", 24, 6}, {'Q', false, "CATQU", "TQ", "CATQ", 108, 6},
-        {'Z', false, "Z", "TACZ", "Z", 6, 6}, {'0', false, "", "CAT", "", 0, 6}, {'-', false, "", "CAT", "", 0, 3},
+    const struct { char click; bool keep; const char* result; unsigned value; int tiles; } cases[] = {
+        {'A', false, "C|ATC|C", 3, 6}, {'A', true, "CA|TA|CA", 6, 6}, {'C', false, "|CAT|", 0, 6},
+        {'X', true, "CX|TACX|CX", 24, 6}, {'Q', false, "CATQU|TQ|CATQ", 108, 6}, {'Z', false, "Z|TACZ|Z", 6, 6},
+        {'0', false, "|CAT|", 0, 6}, {'-', false, "|CAT|", 0, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.click);
@@ -139,19 +129,18 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
         if (c.click == '0' || c.click == '-')
             c.click == '0' ? board.ClearSelection(changed) : board.RemoveSelected(changed);
         else
-            EXPECT_EQ(board.Select(tiles[std::string("CATXQZ").find(c.click)], c.keep, changed), c.word);
-        EXPECT_EQ(board.WordInProgress() + "|" + names(changed) + "|" + names(board.Selection()), std::string(c.word) + "|" + c.changed + "|" + c.chain);
+            board.Select(tiles[std::string("CATXQZ").find(c.click)], c.keep, changed);
+        EXPECT_EQ(board.WordInProgress() + "|" + names(changed) + "|" + names(board.Selection()), c.result);
         EXPECT_EQ(board.SelectionValue(), c.value);
         EXPECT_EQ(CountTiles(board), c.tiles);
-        EXPECT_EQ(std::count_if(tiles.begin(), tiles.end(), [](const Chip* t) { return t->IsSelected(); }), static_cast<long>(board.Selection().size()))
+        EXPECT_EQ(std::count_if(tiles.begin(), tiles.end(), [](const Chip* t) { return t->IsSelected(); }), std::ssize(board.Selection()))
             << "the chain lists exactly the marked tiles";
     }
     // Eleven QU tiles: 9^11 exceeds 2^32, and the value stays at the cap rather than wrapping.
     Board board(12, 9);
     Changed changed;
     for (int i = 0; i < 11; ++i)
-        board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed);
-    EXPECT_EQ(board.Selection().size(), 11u);
+        EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(), 2 * i + 2u);
     EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
 }
 
@@ -164,12 +153,11 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
     std::set<int> landings;
     for (int trial = 0; trial < 300; ++trial) {
         Board board(12, 9);
-        const unsigned percent = trial < 40 ? 0 : RandomBelow(100);
-        for (int r = 0; r < 12; ++r)
-            for (int c = r % 2; c < 18; c += 2)
-                if (RandomBelow(100) < percent)
-                    Put(board, r, c, std::string(1, static_cast<char>('A' + RandomBelow(26))));
         Changed changed;
+        const unsigned percent = trial < 40 ? 0 : RandomBelow(100);
+        for (int cell = 0; cell < 12 * 18; ++cell)
+            if ((cell / 18 + cell % 18) % 2 == 0 && RandomBelow(100) < percent)
+                Put(board, cell / 18, cell % 18, std::string(1, static_cast<char>('A' + RandomBelow(26))));
         for (int i = 0; i < 4; ++i)
             if (Chip* chip = board.Cell(RandomBelow(12), RandomBelow(18)); chip->IsOccupied() && !chip->IsSelected())
                 board.Select(chip, false, changed);
@@ -177,15 +165,13 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
             Put(board, 1, 1, "K", 4);
         for (int step = 0; step < 40; ++step) {
             std::map<const Chip*, std::string> before;
-            for (int r = 0; r < 12; ++r)
-                for (int c = 0; c < 18; ++c)
-                    if (board.Cell(r, c)->IsOccupied())
-                        before[board.Cell(r, c)] = board.Cell(r, c)->Letter();
-            const Changed chain = board.Selection();
+            for (int cell = 0; cell < 12 * 18; ++cell)
+                if (const Chip* chip = board.Cell(cell / 18, cell % 18); chip->IsOccupied())
+                    before[chip] = chip->Letter();
             changed.clear();
             board.Tumble(changed);
-            EXPECT_EQ(CountTiles(board), static_cast<int>(before.size()));
-            for (const Chip* tile : chain)
+            EXPECT_EQ(CountTiles(board), std::ssize(before));
+            for (const Chip* tile : board.Selection())
                 EXPECT_TRUE(tile->IsSelected() && tile->IsOccupied()) << "chain tiles never fall";
             for (std::size_t i = 0, moves = changed.size() / 2; i < moves; ++i) {
                 EXPECT_EQ(changed[i]->Row() + 1, changed[moves + i]->Row());
@@ -198,8 +184,8 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
         }
         for (int cell = 18; cell < 12 * 18; ++cell) {
             const Chip* tile = board.Cell(cell / 18, cell % 18);
-            for (const int below : {-1, 1}) {
-                const Chip* under = board.Cell(tile->Row() - 1, tile->Column() + below);
+            for (const int side : {-1, 1}) {
+                const Chip* under = board.Cell(tile->Row() - 1, tile->Column() + side);
                 EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && under && !under->IsOccupied()) << cell;
             }
         }
@@ -207,13 +193,14 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
     EXPECT_EQ(landings, (std::set<int>{0, 2}));
 }
 
+// Every letter's value (a given letter is kept), the share of each letter among a million draws
+// within five standard deviations, and a seed replaying the draws, all below 2^31.
 TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
 {
-    const std::string values = "23332433274232239222254836";
     for (char c = 'A'; c <= 'Z'; ++c) {
         std::string given(1, c);
-        EXPECT_EQ(PickLetter(given), values[c - 'A'] - '0') << c;
-        EXPECT_EQ(given, std::string(1, c)) << "a given letter is kept";
+        EXPECT_EQ(PickLetter(given), "23332433274232239222254836"[c - 'A'] - '0') << c;
+        EXPECT_EQ(given, std::string(1, c));
     }
     SeedGameRandom(20261206);
     constexpr int draws = 1'000'000;
@@ -226,10 +213,9 @@ TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
         ++counts[letter.front() - 'A'];
     }
     for (std::size_t i = 0; i < 26; ++i) {
-        const double share = LetterWeights[i] / 1866691.0; // five standard deviations of a binomial share
+        const double share = LetterWeights[i] / 1866691.0;
         EXPECT_NEAR(counts[i] / double(draws), share, 5 * std::sqrt(share * (1 - share) / draws)) << char('A' + i);
     }
-    // A seed replays the sequence; draws stay below 2^31.
     SeedGameRandom(7);
     const std::uint32_t first = RandomDraw(), second = RandomDraw();
     SeedGameRandom(7);

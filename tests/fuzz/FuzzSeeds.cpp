@@ -1,5 +1,6 @@
-// Writes a handful of small valid dictionaries (both versions, a deep code, apostrophes, hyphens,
-// accents and an empty one) with the shipped writer into the folder given as the only argument.
+// Writes a few small valid dictionaries with the shipped writer into the folder given as the only
+// argument: both versions with the writer's code and with codes as long as the format allows
+// (from doubling counts), and an empty one.
 
 #include "tools/glimdict/TsdWriter.h"
 
@@ -13,23 +14,20 @@ int main(int argc, char** argv)
         std::cerr << "usage: dictionary_fuzz_seeds FOLDER\n";
         return 2;
     }
-    const std::filesystem::path folder = argv[1];
-    std::filesystem::create_directories(folder);
-    const auto save = [&folder](const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::filesystem::create_directories(argv[1]);
+    const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     };
     for (int version : {0, 1}) {
         TsdWriter writer(version);
         writer.SetDescription("seed dictionary");
         for (const char* word : {"Tree", "Don't", "ice cream", "Polish", "polish", "cat", "ox", "caf\xE9", "co-op"})
             writer.Add(word, true);
-        save("words" + std::to_string(version) + ".tsd", writer.Bytes());
-        // Doubling counts give codes as long as the format allows.
-        SymbolCounts skewed{};
+        SymbolCounts doubling{};
         for (std::size_t s = 0, rank = 0; s < 256; ++s)
-            skewed[s] = writer.Counts()[s] ? std::uint64_t{1} << rank++ : 0;
-        save("deep" + std::to_string(version) + ".tsd", writer.Bytes(BuildLimitedHuffmanCode(skewed, 32)));
+            doubling[s] = writer.Counts()[s] ? std::uint64_t{1} << rank++ : 0;
+        save("words" + std::to_string(version) + ".tsd", writer.Bytes());
+        save("deep" + std::to_string(version) + ".tsd", writer.Bytes(BuildLimitedHuffmanCode(doubling, 32)));
     }
     save("empty.tsd", TsdWriter(1).Bytes());
-    return 0;
 }
