@@ -37,9 +37,8 @@ inline Bytes Tsd(int version, const std::vector<std::string>& words, const CodeT
 inline std::vector<std::string> SectionTexts(InputEngine& engine, std::uint32_t length)
 {
     std::vector<std::string> texts;
-    if (engine.SeekLength(length))
-        for (const auto* record = &engine.Next(); !record->AtEnd(); record = &engine.Next())
-            texts.emplace_back(record->Text());
+    for (const auto* record = engine.SeekLength(length) ? &engine.Next() : nullptr; record && !record->AtEnd(); record = &engine.Next())
+        texts.emplace_back(record->Text());
     return texts;
 }
 

@@ -8,57 +8,39 @@
 #include "dictionary/LoadProgress.h"
 #include "dictionary/Words.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 
+// Entries follow the ';'-separated names (an empty last name is not found); names differing in
+// case share one reference-counted dictionary; a list checks its files again, so a rewritten one
+// is read anew and a deleted one turns not found.
 TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
 {
     TempFolder folder;
     const std::string a = folder.Write("a.tsd", Tsd(1, {"cat"}, nullptr, "first"));
     const std::string b = folder.Write("b.tsd", Tsd(1, {"dog"}, nullptr, "second"));
-    const std::string upperA = folder.File("A.TSD");
     {
-        TSDictionaryList list(a + ";" + b + ";" + upperA + ";");
+        TSDictionaryList list(a + ";" + b + ";" + folder.File("A.TSD") + ";");
         ASSERT_EQ(list.Size(), 4u);
         EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
-        EXPECT_EQ(&list.Entry(2), &list.Entry(0)) << "names differing in case share a dictionary";
-        EXPECT_EQ(list.FailedName(), "") << "the empty name after the last ';' is not found";
+        EXPECT_EQ(&list.Entry(2), &list.Entry(0));
+        EXPECT_EQ(list.FailedName(), "");
         {
             TSDictionaryList other(b);
             EXPECT_EQ(&other.Entry(0), &list.Entry(1));
-            EXPECT_EQ(list.Entry(1).RefCount(), 2u);
+            EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount(), 22u);
         }
-        EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount(), 21u);
-        EXPECT_EQ(TSDictionaryList::CacheSize(), 3u);
+        EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount() + TSDictionaryList::CacheSize() * 100, 321u);
         EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";
     }
-    EXPECT_EQ(TSDictionaryList::CacheSize(), 0u);
-    EXPECT_EQ(TSDictionaryList("").Size(), 0u);
-    // Opening the name it holds reads nothing; another spelling is another name to Open.
-    TSDictionaryList::Dictionary dictionary;
-    ASSERT_TRUE(dictionary.Open(a, false));
-    std::filesystem::remove(a);
-    EXPECT_TRUE(dictionary.Open(a, false));
-    EXPECT_FALSE(dictionary.Open(upperA, false));
-}
-
-// Each write moves the file's time on, as two quick writes may share one timestamp.
-TEST(DictionaryList, AChangedFileIsReadAgain)
-{
-    TempFolder folder;
-    const std::string path = folder.Write("d.tsd", Tsd(0, {"cat"}));
-    TSDictionaryList list(path);
-    ASSERT_EQ(list.WordCount(0, 3), 1u);
-    for (const auto& [bytes, valid, words] : {std::tuple{Tsd(1, {"horse"}), true, 1u}, {Bytes{'T', 'S', 'D'}, false, 0u}, {Tsd(0, {"cat"}), true, 0u}}) {
-        folder.Write("d.tsd", bytes);
-        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
-        EXPECT_EQ(list.FailedName(), valid ? std::optional<std::string>() : path);
-        EXPECT_EQ(list.WordCount(0, 5), words);
-    }
-    std::filesystem::remove(path);
-    EXPECT_EQ(list.FailedName(), path);
-    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 3)), "-- DICTIONARY FILE NOT FOUND --0");
+    EXPECT_EQ(TSDictionaryList::CacheSize() + TSDictionaryList("").Size(), 0u);
+    TSDictionaryList list(b);
+    folder.Write("b.tsd", Tsd(0, {"horse"}));
+    std::filesystem::last_write_time(b, std::filesystem::last_write_time(b) + std::chrono::seconds(2)); // past a coarse clock
+    EXPECT_EQ(list.FailedName(), std::nullopt);
+    EXPECT_EQ(list.WordCount(0, 5), 1u);
+    std::filesystem::remove(b);
+    EXPECT_EQ(list.FailedName(), b);
+    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 5)), "-- DICTIONARY FILE NOT FOUND --0");
 }
 
 // Records every report, and which file the table named whenever messages were let run.
@@ -74,15 +56,14 @@ struct RecordingProgress : LoadProgress {
 
 // The range counts every word of the sections the table reads; the position moves every 256
 // words stored; handlers that run meanwhile still see the previous file's name, which changes
-// only at the end. A list loads its first file, and only when every file in it is valid.
-TEST(Words, LoadReportsProgressAndTakesTheFirstOfAValidList)
+// only at the end.
+TEST(Words, LoadReportsItsProgress)
 {
     std::vector<std::string> list = {"ice cream"};
     for (int i = 0; list.size() < 512; ++i)
         list.push_back({char('a' + i / 676 % 26), char('a' + i / 26 % 26), char('a' + i % 26), 'x'});
     TempFolder folder;
     Words words;
-    EXPECT_EQ(words.Lookup("AAAX"), "") << "empty before any load";
     words.Load(folder.File("before.tsd"));
     for (const auto& [count, positions] : {std::pair{512u, std::vector<std::uint32_t>{256}}, {256u, {}}}) {
         list.resize(count);
@@ -93,11 +74,6 @@ TEST(Words, LoadReportsProgressAndTakesTheFirstOfAValidList)
         EXPECT_EQ(progress.namesSeen, std::vector<std::string>(1 + positions.size(), count == 512 ? folder.File("before.tsd") : folder.File("w.tsd")));
         EXPECT_EQ(words.LoadedCount(), count - 1);
     }
-    for (const auto& [path, found] : {std::pair{folder.File("w.tsd;") + folder.File("w.tsd"), "aaax"}, {folder.File("w.tsd;gone.tsd"), ""}}) {
-        words.Load(path);
-        EXPECT_EQ(words.FileName(), path);
-        EXPECT_EQ(words.Lookup("AAAX"), found);
-    }
 }
 
 TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
@@ -107,10 +83,8 @@ TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
         all.push_back(static_cast<char>(byte));
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
     for (const auto& [cp1252, utf8] : {std::pair{"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"Don\x92t", "Don\xE2\x80\x99t"},
-                                       {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}}) {
-        EXPECT_EQ(Cp1252ToUtf8(cp1252), utf8);
-        EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
-    }
+                                       {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}})
+        EXPECT_EQ(Cp1252ToUtf8(cp1252) + "|" + Utf8ToCp1252(utf8).value_or("none"), std::string(utf8) + "|" + cp1252);
     for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF", "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
         EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
 }
