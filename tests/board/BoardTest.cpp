@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 
 namespace {
 
@@ -70,13 +69,13 @@ TEST(Board, FillTitleAndArrivals)
 
     // The title runs serpentine from the top left; its Q stays a single letter worth 9.
     board.FillWithTitle();
-    std::string top, next, bottom;
-    for (int i = 0; i < 9; ++i) {
-        top += board.Cell(11, 1 + 2 * i)->Letter();
-        next += board.Cell(10, 16 - 2 * i)->Letter();
-        bottom += board.Cell(0, 2 * i)->Letter();
-    }
-    EXPECT_EQ(top + "|" + next + "|" + bottom, "GLIMMERQU|AKEGLIMME|EKAUQREMM");
+    const auto row = [&board](int r, int first, int step) {
+        std::string letters;
+        for (int i = 0; i < 9; ++i)
+            letters += board.Cell(r, first + step * i)->Letter();
+        return letters;
+    };
+    EXPECT_EQ(row(11, 1, 2) + "|" + row(10, 16, -2) + "|" + row(0, 0, 2), "GLIMMERQU|AKEGLIMME|EKAUQREMM");
     EXPECT_EQ(board.Cell(11, 15)->Value() * 1000 + CountTiles(board), 9108u);
 
     // A new tile lands in an odd column of row 11, stuck when no cell below it is free.
@@ -146,23 +145,20 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
 
 // Over random boards: every step keeps every tile and the chain, and moves a tile one row down
 // diagonally into a cell that was empty when the step began, listing destinations then sources;
-// the board settles with no free cell under an unselected tile; a lone tile falls either way.
+// and the board settles with no free cell under an unselected tile.
 TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
 {
     SeedGameRandom(12345);
-    std::set<int> landings;
     for (int trial = 0; trial < 300; ++trial) {
         Board board(12, 9);
         Changed changed;
-        const unsigned percent = trial < 40 ? 0 : RandomBelow(100);
+        const unsigned percent = RandomBelow(100);
         for (int cell = 0; cell < 12 * 18; ++cell)
             if ((cell / 18 + cell % 18) % 2 == 0 && RandomBelow(100) < percent)
                 Put(board, cell / 18, cell % 18, std::string(1, static_cast<char>('A' + RandomBelow(26))));
         for (int i = 0; i < 4; ++i)
             if (Chip* chip = board.Cell(RandomBelow(12), RandomBelow(18)); chip->IsOccupied() && !chip->IsSelected())
                 board.Select(chip, false, changed);
-        if (trial < 40)
-            Put(board, 1, 1, "K", 4);
         for (int step = 0; step < 40; ++step) {
             std::map<const Chip*, std::string> before;
             for (int cell = 0; cell < 12 * 18; ++cell)
@@ -179,22 +175,16 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
                 ASSERT_FALSE(before.count(changed[i])) << "the destination was empty when the step began";
                 EXPECT_EQ(changed[i]->Letter(), before.at(changed[moves + i]));
             }
-            if (trial < 40 && step == 0 && changed.size() == 2 && changed[0]->Value() == 4)
-                landings.insert(changed[0]->Column());
         }
-        for (int cell = 18; cell < 12 * 18; ++cell) {
-            const Chip* tile = board.Cell(cell / 18, cell % 18);
-            for (const int side : {-1, 1}) {
-                const Chip* under = board.Cell(tile->Row() - 1, tile->Column() + side);
-                EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && under && !under->IsOccupied()) << cell;
-            }
-        }
+        for (int cell = 18; cell < 12 * 18; ++cell)
+            for (const int side : {-1, 1})
+                if (const Chip *tile = board.Cell(cell / 18, cell % 18), *under = board.Cell(cell / 18 - 1, cell % 18 + side); under)
+                    EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && !under->IsOccupied()) << cell;
     }
-    EXPECT_EQ(landings, (std::set<int>{0, 2}));
 }
 
-// Every letter's value (a given letter is kept), the share of each letter among a million draws
-// within five standard deviations, and a seed replaying the draws, all below 2^31.
+// Every letter's value (a given letter is kept), and the share of each letter among a million
+// draws within five standard deviations; a Q arrives as QU.
 TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
 {
     for (char c = 'A'; c <= 'Z'; ++c) {
@@ -216,9 +206,4 @@ TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
         const double share = LetterWeights[i] / 1866691.0;
         EXPECT_NEAR(counts[i] / double(draws), share, 5 * std::sqrt(share * (1 - share) / draws)) << char('A' + i);
     }
-    SeedGameRandom(7);
-    const std::uint32_t first = RandomDraw(), second = RandomDraw();
-    SeedGameRandom(7);
-    EXPECT_EQ(RandomDraw() + RandomDraw() + RandomBelow(0), first + second);
-    EXPECT_LT(first | second, 1u << 31);
 }

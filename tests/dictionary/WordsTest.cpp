@@ -5,7 +5,6 @@
 
 #include "dictionary/Cp1252.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/LoadProgress.h"
 #include "dictionary/Words.h"
 
 #include <chrono>
@@ -41,39 +40,6 @@ TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
     std::filesystem::remove(b);
     EXPECT_EQ(list.FailedName(), b);
     EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 5)), "-- DICTIONARY FILE NOT FOUND --0");
-}
-
-// Records every report, and which file the table named whenever messages were let run.
-struct RecordingProgress : LoadProgress {
-    explicit RecordingProgress(const Words& words) : words(words) {}
-    void SetRange(std::uint32_t maximum) override { ranges.push_back(maximum); }
-    void SetPosition(std::uint32_t position) override { positions.push_back(position); }
-    void LetMessagesRun() override { namesSeen.push_back(words.FileName()); }
-    const Words& words;
-    std::vector<std::uint32_t> ranges, positions;
-    std::vector<std::string> namesSeen;
-};
-
-// The range counts every word of the sections the table reads; the position moves every 256
-// words stored; handlers that run meanwhile still see the previous file's name, which changes
-// only at the end.
-TEST(Words, LoadReportsItsProgress)
-{
-    std::vector<std::string> list = {"ice cream"};
-    for (int i = 0; list.size() < 512; ++i)
-        list.push_back({char('a' + i / 676 % 26), char('a' + i / 26 % 26), char('a' + i % 26), 'x'});
-    TempFolder folder;
-    Words words;
-    words.Load(folder.File("before.tsd"));
-    for (const auto& [count, positions] : {std::pair{512u, std::vector<std::uint32_t>{256}}, {256u, {}}}) {
-        list.resize(count);
-        RecordingProgress progress(words);
-        words.Load(folder.Write("w.tsd", Tsd(0, list)), &progress);
-        EXPECT_EQ(progress.ranges, std::vector<std::uint32_t>{count});
-        EXPECT_EQ(progress.positions, positions);
-        EXPECT_EQ(progress.namesSeen, std::vector<std::string>(1 + positions.size(), count == 512 ? folder.File("before.tsd") : folder.File("w.tsd")));
-        EXPECT_EQ(words.LoadedCount(), count - 1);
-    }
 }
 
 TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
