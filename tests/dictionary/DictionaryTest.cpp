@@ -1,14 +1,17 @@
 // The dictionary reader against files of the shipped writer: the bytes the format fixes, words
-// in and the same words out, and broken, cut or odd files read safely.
+// in and the same words out, broken, cut or odd files read safely; the list of dictionaries and
+// its shared cache; the Windows-1252 conversion of dictionary text.
 
 #include "TsdFiles.h"
 
+#include "dictionary/Cp1252.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/Words.h"
 #include "tools/glimdict/Cp1252Letters.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <random>
@@ -79,8 +82,6 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
             TempFolder folder;
             const std::string path = folder.Write("d.tsd", Tsd(version, words, codes));
             TSDictionaryList list(path);
-            for (std::uint32_t letter = 0; letter < 300; ++letter)
-                EXPECT_EQ(list.LetterChar(0, letter), letter < 26 ? static_cast<char>('A' + letter) : '!');
             InputEngine engine(list, 0);
             for (std::uint32_t length = 0; length <= 32; ++length) {
                 EXPECT_EQ(list.WordCount(0, length), byLength[length].size()) << length;
@@ -96,18 +97,32 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
 }
 
 // Every broken file is refused as a whole and nothing of it is used; one cut after its
-// description still shows it.
+// description still shows it. A file cut in a section keeps the records before the cut: with
+// records of 6 symbols of 6 bits, and a flag bit in TSD1 (36 or 37 bits), a cut 97 bytes into
+// the section loses record 21's flag bit in TSD1; one after 98 keeps 21 records and part of the
+// next, which the zero padding of the buffer must not complete.
 TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
 {
-    const std::size_t symbols = SymbolsAt(0, 5), a = symbols + 8 * 'a', c = symbols + 8 * 'c';
+    const std::size_t symbols = SymbolsAt(0, 7), a = symbols + 8 * 'a', c = symbols + 8 * 'c';
     const auto copyCode = [&](Bytes& x, int extraBits) { // c gets a's code, one bit longer or shorter
         x[c + 1] = static_cast<std::uint8_t>(x[a + 1] + extraBits);
         for (int i = 0; i < 4; ++i)
             x[c + 4 + i] = static_cast<std::uint8_t>((extraBits > 0 ? U32At(x, a + 4) << 1 : U32At(x, a + 4) >> -extraBits) >> 8 * i);
     };
+    CodeTable sixBits{};
+    for (const unsigned char s : {'\0', 'a', 'b', 'c', 'd', 'e', 'f', 't'})
+        sixBits[s] = {6, s};
+    std::vector<std::string> words(200, "abcde");
+    words.insert(words.end(), {"cat", "abcdef"});
+    const auto cut = [&](int version, std::size_t kept) {
+        return [=, &words, &sixBits](Bytes& x) {
+            x = Tsd(version, words, &sixBits, "test");
+            x.resize(U32At(x, OffsetsAt(version, 7) + 4 * 5) + kept);
+        };
+    };
     const std::string invalid = "-- INVALID DICTIONARY FILE --";
-    const struct { const char* what; std::function<void(Bytes&)> spoil; bool valid; std::string description; } cases[] = {
-        {"as written", [](Bytes&) {}, true, "test"},
+    const struct { const char* what; std::function<void(Bytes&)> spoil; bool valid; std::string description; std::size_t records = 0; } cases[] = {
+        {"as written", [](Bytes&) {}, true, "test", 200},
         {"3 bytes", [](Bytes& x) { x.resize(3); }, false, invalid},
         {"TSD2", [](Bytes& x) { x[3] = '2'; }, false, invalid},
         {"magic in small letters", [](Bytes& x) { x[0] = 't'; }, false, invalid},
@@ -120,11 +135,14 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         {"two symbols with one code", [&](Bytes& x) { copyCode(x, 0); }, false, "test"},
         {"a code through another's leaf", [&](Bytes& x) { copyCode(x, 1); }, false, "test"},
         {"a code that is a prefix of another", [&](Bytes& x) { copyCode(x, -1); }, false, "test"},
-        {"description without a terminator", [](Bytes& x) { std::fill_n(x.begin() + 46, 80, 'x'); }, true, std::string(80, 'x')},
+        {"description without a terminator", [](Bytes& x) { std::fill_n(x.begin() + 62, 80, 'x'); }, true, std::string(80, 'x'), 200},
+        {"TSD1 cut in a record's flag bit", cut(1, 97), true, "test", 20},
+        {"TSD1 cut in a record", cut(1, 98), true, "test", 21},
+        {"TSD0 cut in a record", cut(0, 98), true, "test", 21},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.what);
-        Bytes bytes = Tsd(0, {"cat", "tree"}, nullptr, "test");
+        Bytes bytes = Tsd(0, words, &sixBits, "test");
         k.spoil(bytes);
         TempFolder folder;
         TSDictionaryList list(folder.Write("d.tsd", bytes));
@@ -133,30 +151,9 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         EXPECT_EQ(list.WordCount(0, 3), k.valid ? 1u : 0u);
         InputEngine engine(list, 0);
         EXPECT_EQ(SectionTexts(engine, 3), std::vector<std::string>(k.valid, "cat"));
+        EXPECT_EQ(SectionTexts(engine, 5), std::vector<std::string>(k.records, "abcde"));
     }
     EXPECT_EQ(TSDictionaryList("/nonexistent/d.tsd").Entry(0).Description(), "-- DICTIONARY FILE NOT FOUND --");
-}
-
-// Records of 6 symbols of 6 bits, and a flag bit in TSD1: 36 or 37 bits. Cut 97 bytes into the
-// section, a TSD1 file loses record 21's flag bit; cut after 98, either version keeps 21 records
-// and part of the next, which the zero padding of the buffer must not complete. The next section
-// then starts past the end of the file and holds nothing.
-TEST(TsdFormat, FileCutInASectionYieldsTheRecordsBeforeTheCut)
-{
-    CodeTable codes{};
-    for (const unsigned char s : {'\0', 'a', 'b', 'c', 'd', 'e', 'f'})
-        codes[s] = {6, s};
-    std::vector<std::string> words(200, "abcde");
-    words.push_back("abcdef");
-    for (const auto& [version, kept, records] : {std::tuple{1, 97u, 20u}, {1, 98u, 21u}, {0, 98u, 21u}}) {
-        Bytes bytes = Tsd(version, words, &codes);
-        bytes.resize(U32At(bytes, OffsetsAt(version, 7) + 4 * 5) + kept);
-        TempFolder folder;
-        TSDictionaryList list(folder.Write("cut.tsd", bytes));
-        InputEngine engine(list, 0);
-        EXPECT_EQ(SectionTexts(engine, 5), std::vector<std::string>(records, "abcde")) << version << ", " << kept;
-        EXPECT_FALSE(engine.SeekLength(6));
-    }
 }
 
 // Annotations, which the writer cannot make, by reading '#' as a newline (the two symbols'
@@ -176,4 +173,50 @@ TEST(TsdFormat, AnnotatedRecordsCountOnlyTheLettersBeforeTheNewline)
             records.emplace_back(record->Text(), engine.LetterCount());
         EXPECT_EQ(records, expected) << length;
     }
+}
+
+// Entries follow the ';'-separated names (an empty last name is not found); names differing in
+// case share one reference-counted dictionary; a list checks its files again, so a rewritten one
+// is read anew and a deleted one turns not found.
+TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
+{
+    TempFolder folder;
+    const std::string a = folder.Write("a.tsd", Tsd(1, {"cat"}, nullptr, "first"));
+    const std::string b = folder.Write("b.tsd", Tsd(1, {"dog"}, nullptr, "second"));
+    {
+        TSDictionaryList list(a + ";" + b + ";" + folder.File("A.TSD") + ";");
+        ASSERT_EQ(list.Size(), 4u);
+        EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
+        EXPECT_EQ(&list.Entry(2), &list.Entry(0));
+        EXPECT_EQ(list.FailedName(), "");
+        {
+            TSDictionaryList other(b);
+            EXPECT_EQ(&other.Entry(0), &list.Entry(1));
+            EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount(), 22u);
+        }
+        EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount() + TSDictionaryList::CacheSize() * 100, 321u);
+        EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";
+    }
+    EXPECT_EQ(TSDictionaryList::CacheSize() + TSDictionaryList("").Size(), 0u);
+    TSDictionaryList list(b);
+    folder.Write("b.tsd", Tsd(0, {"horse"}));
+    std::filesystem::last_write_time(b, std::filesystem::last_write_time(b) + std::chrono::seconds(2)); // past a coarse clock
+    EXPECT_EQ(list.FailedName(), std::nullopt);
+    EXPECT_EQ(list.WordCount(0, 5), 1u);
+    std::filesystem::remove(b);
+    EXPECT_EQ(list.FailedName(), b);
+    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 5)), "-- DICTIONARY FILE NOT FOUND --0");
+}
+
+TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
+{
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte)
+        all.push_back(static_cast<char>(byte));
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    for (const auto& [cp1252, utf8] : {std::pair{"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"Don\x92t", "Don\xE2\x80\x99t"},
+                                       {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}})
+        EXPECT_EQ(Cp1252ToUtf8(cp1252) + "|" + Utf8ToCp1252(utf8).value_or("none"), std::string(utf8) + "|" + cp1252);
+    for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF", "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
+        EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
 }
