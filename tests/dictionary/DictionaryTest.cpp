@@ -1,5 +1,5 @@
 // The dictionary reader against files of the shipped writer: the bytes the format fixes, words
-// in and the same words out, broken, cut or odd files read safely; the list of dictionaries and
+// in and the same words out, broken or cut files read safely; the list of dictionaries and
 // its shared cache; the Windows-1252 conversion of dictionary text.
 
 #include "TsdFiles.h"
@@ -11,13 +11,13 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <random>
 
 // One word AB with the code 0 = 00, A = 01, B = 1 in a three-slot file. The offsets and bytes are
-// written out by hand, so that a fault made alike in the writer and the reader still shows.
+// written out by hand, so that a fault made alike in the writer and the reader, which the next
+// test would let through, still shows.
 TEST(TsdFormat, FieldsAndTheSectionSitWhereTheFormatPutsThem)
 {
     CodeTable codes{};
@@ -36,11 +36,6 @@ TEST(TsdFormat, FieldsAndTheSectionSitWhereTheFormatPutsThem)
         EXPECT_EQ(bytes.back(), section) << "01 1 00, the flag bit 1 in TSD1, then 00";
         for (std::size_t i = 0; version == 1 && i < 12; ++i)
             EXPECT_EQ(U32At(bytes, 6 + 4 * i), i < 3 || i >= 9 ? 0u : 0xFFFFFFFFu) << "reserved field " << i;
-        TempFolder folder;
-        TSDictionaryList list(folder.Write("ab.tsd", bytes));
-        InputEngine engine(list, 0);
-        EXPECT_EQ(list.Entry(0).Version() * 10000 + list.SectionOffset(0, 2), version * 10000 + sectionAt);
-        EXPECT_EQ(SectionTexts(engine, 2), std::vector<std::string>{"AB"});
     }
 }
 
@@ -156,28 +151,9 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
     EXPECT_EQ(TSDictionaryList("/nonexistent/d.tsd").Entry(0).Description(), "-- DICTIONARY FILE NOT FOUND --");
 }
 
-// Annotations, which the writer cannot make, by reading '#' as a newline (the two symbols'
-// codes swapped in the table): the letters after it do not count, a record may start with it,
-// and a record whose letters do not fit its section is read as it is.
-TEST(TsdFormat, AnnotatedRecordsCountOnlyTheLettersBeforeTheNewline)
-{
-    Bytes bytes = Tsd(0, {"ox#1", "#no", "ab#cd"});
-    for (const std::size_t i : {1, 4, 5, 6, 7})
-        std::swap(bytes[SymbolsAt(0, 5) + 8 * '#' + i], bytes[SymbolsAt(0, 5) + 8 * '\n' + i]);
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("notes.tsd", bytes));
-    InputEngine engine(list, 0);
-    for (const auto& [length, expected] : {std::pair{2u, std::vector<std::pair<std::string, std::uint32_t>>{{"ox", 2}, {"", 0}}}, {4u, {{"ab", 2}}}}) {
-        std::vector<std::pair<std::string, std::uint32_t>> records;
-        for (const auto* record = engine.SeekLength(length) ? &engine.Next() : nullptr; record && !record->AtEnd(); record = &engine.Next())
-            records.emplace_back(record->Text(), engine.LetterCount());
-        EXPECT_EQ(records, expected) << length;
-    }
-}
-
 // Entries follow the ';'-separated names (an empty last name is not found); names differing in
-// case share one reference-counted dictionary; a list checks its files again, so a rewritten one
-// is read anew and a deleted one turns not found.
+// case share one reference-counted dictionary; a list checks its files again, so a deleted one
+// turns not found.
 TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
 {
     TempFolder folder;
@@ -189,23 +165,16 @@ TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
         EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
         EXPECT_EQ(&list.Entry(2), &list.Entry(0));
         EXPECT_EQ(list.FailedName(), "");
-        {
-            TSDictionaryList other(b);
-            EXPECT_EQ(&other.Entry(0), &list.Entry(1));
-            EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount(), 22u);
-        }
+        EXPECT_EQ(&TSDictionaryList(b).Entry(0), &list.Entry(1)) << "another list shares it too";
         EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount() + TSDictionaryList::CacheSize() * 100, 321u);
         EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";
     }
     EXPECT_EQ(TSDictionaryList::CacheSize() + TSDictionaryList("").Size(), 0u);
     TSDictionaryList list(b);
-    folder.Write("b.tsd", Tsd(0, {"horse"}));
-    std::filesystem::last_write_time(b, std::filesystem::last_write_time(b) + std::chrono::seconds(2)); // past a coarse clock
-    EXPECT_EQ(list.FailedName(), std::nullopt);
-    EXPECT_EQ(list.WordCount(0, 5), 1u);
+    ASSERT_EQ(list.WordCount(0, 3), 1u);
     std::filesystem::remove(b);
     EXPECT_EQ(list.FailedName(), b);
-    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 5)), "-- DICTIONARY FILE NOT FOUND --0");
+    EXPECT_EQ(list.Entry(0).Description() + std::to_string(list.WordCount(0, 3)), "-- DICTIONARY FILE NOT FOUND --0");
 }
 
 TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)

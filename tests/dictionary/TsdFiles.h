@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -42,9 +42,8 @@ inline std::vector<std::string> SectionTexts(InputEngine& engine, std::uint32_t 
     return texts;
 }
 
-// A folder under the system's temporary folder, removed with its contents.
+// A fresh folder under the system's temporary folder, removed with its contents.
 struct TempFolder {
-    TempFolder() { std::filesystem::create_directories(path); }
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string File(const std::string& name) const { return (path / name).string(); }
     std::string Write(const std::string& name, const Bytes& bytes) const
@@ -52,6 +51,6 @@ struct TempFolder {
         std::ofstream(File(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return File(name);
     }
-    inline static std::atomic<int> serial{0};
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / ("glim-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::string pattern = (std::filesystem::temp_directory_path() / "glim-test-XXXXXX").string();
+    const std::filesystem::path path = ::mkdtemp(pattern.data());
 };
