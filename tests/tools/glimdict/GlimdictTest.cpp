@@ -5,9 +5,8 @@
 #include "tools/glimdict/HuffmanCode.h"
 #include "tools/glimdict/WordFilter.h"
 
-#include <gtest/gtest.h>
-
 #include <iterator>
+#include <set>
 #include <sys/wait.h>
 
 namespace {
@@ -91,10 +90,9 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build blank.txt d.tsd", 1, "", "blank.txt holds no words"}, {"build names.txt d.tsd", 1, "", "none of the 2 words of names.txt can be stored"},
         {"info d.tsd", 0, "d.tsd: valid\nversion: 1\nslots: 6\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
                           "words: 4\ndescription: Small list\n"},
-        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdon't\nACOTE\tà-côté\n"},
-        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndon't\nà-côté\n"}, {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
+        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdon't\nACOTE\tà-côté\n"}, {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
         {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0, "all.tsd: 6 words written (TSD0), 7 skipped"},
-        {"lookup all.tsd CAFE CATS", 0, "café\ncat's\n"},
+        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndon't\nà-côté\n"}, {"lookup all.tsd CAFE CATS", 0, "café\ncat's\n"},
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"}, {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"}, {"build words.txt taken", 1, "", "cannot write taken"},
         {"build --format 2 words.txt x.tsd", 2, "", "--format must be 0 or 1"}, {"build --fast words.txt x.tsd", 2, "", "unknown option --fast"},
@@ -110,9 +108,8 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         EXPECT_NE(out.find(call.out), std::string::npos) << out;
         EXPECT_TRUE(call.err.empty() ? err.empty() : err.find(call.err) != std::string::npos) << err;
     }
-    std::vector<std::string> left;
+    std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path))
-        left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"all.tsd", "blank.txt", "d.tsd", "err", "names.txt", "out", "taken", "words.txt"}));
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"all.tsd", "blank.txt", "d.tsd", "err", "names.txt", "out", "taken", "words.txt"}));
 }
