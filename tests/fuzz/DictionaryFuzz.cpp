@@ -5,31 +5,14 @@
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/Words.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <unistd.h>
-
-namespace {
-
-const std::string& ScratchPath()
-{
-    static const std::string path = (std::filesystem::temp_directory_path()
-                                     / ("glim-fuzz-" + std::to_string(::getpid()) + ".tsd")).string();
-    return path;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& path = ScratchPath();
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    static const std::string path = (std::filesystem::temp_directory_path() / ("glim-fuzz-" + std::to_string(::getpid()) + ".tsd")).string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     {
         TSDictionaryList full(path, true);
         if (full.IsValid(0)) {

@@ -1,47 +1,30 @@
-// Writes a handful of small valid dictionaries (both versions, with annotations, apostrophes and
-// an empty one) into the folder given as the only argument.
+// Writes a few small valid dictionaries with the shipped writer into the folder given as the only
+// argument: both versions with the writer's code and with codes as long as the format allows
+// (from doubling counts), and an empty one.
 
-#include "TestDictionaryWriter.h"
+#include "tools/glimdict/TsdWriter.h"
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-
-namespace {
-
-void Save(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes)
-{
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: dictionary_fuzz_seeds FOLDER\n";
-        return 2;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::filesystem::create_directories(folder);
-    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz' -";
+    if (argc != 2)
+        return 2; // usage: dictionary_fuzz_seeds FOLDER
+    std::filesystem::create_directories(argv[1]);
+    const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    };
     for (int version : {0, 1}) {
-        TestDictionaryWriter writer(version, 8);
-        writer.UseAlphabet(alphabet);
+        TsdWriter writer(version);
         writer.SetDescription("seed dictionary");
-        for (const char* word : {"Tree", "Don't", "ice cream", "Polish", "polish", "cat", "ox"})
-            writer.AddWord(word);
-        writer.AddRecord(3, "dog\nan animal");
-        Save(folder, "words" + std::to_string(version) + ".tsd", writer.Build());
+        for (const char* word : {"Tree", "Don't", "ice cream", "Polish", "polish", "cat", "ox", "caf\xE9", "co-op"})
+            writer.Add(word, true);
+        SymbolCounts doubling{};
+        for (std::size_t s = 0, rank = 0; s < 256; ++s)
+            doubling[s] = writer.Counts()[s] ? std::uint64_t{1} << rank++ : 0;
+        save("words" + std::to_string(version) + ".tsd", writer.Bytes());
+        save("deep" + std::to_string(version) + ".tsd", writer.Bytes(BuildLimitedHuffmanCode(doubling, 32)));
     }
-    TestDictionaryWriter example(0, 3);
-    example.Symbol(0) = {0, 2, -1, 0};
-    example.Symbol('A') = {'A', 2, 0, 1};
-    example.Symbol('B') = {'B', 1, 1, 1};
-    example.SetRawSection(2, {0x06});
-    Save(folder, "example.tsd", example.Build());
-    TestDictionaryWriter empty(1, 0);
-    Save(folder, "empty.tsd", empty.Build());
-    return 0;
+    save("empty.tsd", TsdWriter(1).Bytes());
 }

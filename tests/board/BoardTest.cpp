@@ -1,0 +1,204 @@
+// The board's rules: its hexagonal grid and geometry, filling and arrivals, the chain of selected
+// tiles, falling, and the letters new tiles draw.
+
+#include "board/Board.h"
+#include "board/GameRandom.h"
+#include "board/PickLetter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+using Changed = std::vector<Chip*>;
+
+Chip* Put(Board& board, int row, int column, const std::string& letter = "E", unsigned value = 2)
+{
+    board.Cell(row, column)->Set(letter, value);
+    return board.Cell(row, column);
+}
+
+int CountTiles(const Board& board)
+{
+    int count = 0;
+    for (std::uint32_t cell = 0; cell < board.Rows() * board.Columns(); ++cell)
+        count += board.Cell(cell / board.Columns(), cell % board.Columns())->IsOccupied();
+    return count;
+}
+
+} // namespace
+
+// Hits fall inside the inscribed circle of an occupied tile, and a miss leaves closeness alone;
+// the six neighbours of a tile are two in its row and two in each row beside it.
+TEST(Board, GeometryHitsAndNeighbours)
+{
+    Board board(12, 9);
+    std::int32_t closeness = 1;
+    Chip* corner = Put(board, 0, 0);
+    EXPECT_EQ(board.ChipAt({20, -20}, closeness), nullptr) << "nothing is hit before a layout";
+    board.SetTileGeometry(40, 40, 34);
+    for (const auto& [x, y, hit, near] : {std::tuple{20, -20, true, 20}, {20, -1, true, 1}, {1, -1, false, 1}, {20, -40, false, 1},
+                                          {40, -20, false, 1}, {-5, -20, false, 1}, {20, 10, false, 1}, {60, -20, false, 1}}) {
+        EXPECT_EQ(board.ChipAt({x, y}, closeness), hit ? corner : nullptr) << x << "," << y;
+        EXPECT_EQ(closeness, near);
+    }
+    board.SetTileGeometry(41, 41, 34);
+    EXPECT_EQ(corner->Centre(), (BoardPoint{21, -20})) << "odd spans round up";
+    for (const auto& [row, column, adjacent] : {std::tuple{2, 6, true}, {2, 2, true}, {1, 3, true}, {1, 5, true}, {3, 3, true},
+                                                {3, 5, true}, {2, 4, false}, {2, 8, false}, {0, 4, false}, {4, 4, false},
+                                                {3, 4, false}, {1, 1, false}, {3, 7, false}, {-1, 0, false}, {0, 18, false}}) {
+        EXPECT_EQ(Board::IsAdjacent(board.Cell(2, 4), board.Cell(row, column)), adjacent) << row << "," << column;
+        EXPECT_EQ(Board::IsAdjacent(board.Cell(row, column), board.Cell(2, 4)), adjacent) << "symmetric";
+    }
+}
+
+TEST(Board, FillTitleAndArrivals)
+{
+    SeedGameRandom(1);
+    Board board(12, 9);
+    Changed changed;
+    board.Fill(6);
+    board.Select(board.Cell(0, 0), false, changed);
+    board.Fill(4);
+    EXPECT_TRUE(board.Selection().empty());
+    for (int cell = 0; cell < 12 * 18; ++cell)
+        EXPECT_EQ(board.Cell(cell / 18, cell % 18)->IsOccupied(), cell < 4 * 18 && (cell / 18 + cell % 18) % 2 == 0) << cell;
+
+    // The title runs serpentine from the top left; its Q stays a single letter worth 9.
+    board.FillWithTitle();
+    const auto row = [&board](int r, int first, int step) {
+        std::string letters;
+        for (int i = 0; i < 9; ++i)
+            letters += board.Cell(r, first + step * i)->Letter();
+        return letters;
+    };
+    EXPECT_EQ(row(11, 1, 2) + "|" + row(10, 16, -2) + "|" + row(0, 0, 2), "GLIMMERQU|AKEGLIMME|EKAUQREMM");
+    EXPECT_EQ(board.Cell(11, 15)->Value() * 1000 + CountTiles(board), 9108u);
+
+    // A new tile lands in an odd column of row 11, stuck when no cell below it is free.
+    for (int trial = 0; trial < 20; ++trial) {
+        Board empty(12, 9);
+        changed.clear();
+        EXPECT_FALSE(empty.Evolve(changed));
+        ASSERT_EQ(changed.size(), 1u);
+        EXPECT_EQ(changed[0]->Row() * 100 + changed[0]->Column() % 2, 1101);
+        EXPECT_TRUE(board.Evolve(changed)) << "the title board is full";
+    }
+    // An arrival over a chain tile cuts the chain there, repainting it, the new end and the arrival.
+    Board narrow(12, 1); // its one top cell (11, 1) rests on (10, 0) alone
+    const Changed chain = {Put(narrow, 9, 1, "A"), Put(narrow, 10, 0, "B"), Put(narrow, 11, 1, "C")};
+    for (Chip* tile : chain)
+        narrow.Select(tile, false, changed);
+    changed.clear();
+    EXPECT_TRUE(narrow.Evolve(changed));
+    EXPECT_EQ(narrow.Selection(), (Changed{chain[0], chain[1]}));
+    EXPECT_EQ(changed, (Changed{chain[2], chain[1], chain[2]}));
+}
+
+// The chain C-A-T on row 1; X touches only C, Q only T, Z none. Each case clicks one tile (or
+// clears / removes the chain, '0' / '-') and checks the word, the repaints in order, the chain,
+// its value and the tiles left.
+TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
+{
+    const struct { char click; bool keep; const char* result; unsigned value; int tiles; } cases[] = {
+        {'A', false, "C|ATC|C", 3, 6}, {'A', true, "CA|TA|CA", 6, 6}, {'C', false, "|CAT|", 0, 6},
+        {'X', true, "CX|TACX|CX", 24, 6}, {'Q', false, "CATQU|TQ|CATQ", 108, 6}, {'Z', false, "Z|TACZ|Z", 6, 6},
+        {'0', false, "|CAT|", 0, 6}, {'-', false, "|CAT|", 0, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.click);
+        Board board(12, 9);
+        const Changed tiles = {Put(board, 1, 1, "C", 3), Put(board, 1, 3, "A", 2), Put(board, 1, 5, "T", 2),
+                               Put(board, 0, 0, "X", 8), Put(board, 2, 6, "QU", 9), Put(board, 0, 16, "Z", 6)};
+        const auto names = [&tiles](const Changed& list) {
+            std::string text;
+            for (const Chip* tile : list)
+                text += "CATXQZ"[std::find(tiles.begin(), tiles.end(), tile) - tiles.begin()];
+            return text;
+        };
+        Changed changed;
+        for (int i = 0; i < 3; ++i)
+            board.Select(tiles[i], false, changed);
+        changed.clear();
+        if (c.click == '0' || c.click == '-')
+            c.click == '0' ? board.ClearSelection(changed) : board.RemoveSelected(changed);
+        else
+            board.Select(tiles[std::string("CATXQZ").find(c.click)], c.keep, changed);
+        EXPECT_EQ(board.WordInProgress() + "|" + names(changed) + "|" + names(board.Selection()), c.result);
+        EXPECT_EQ(board.SelectionValue(), c.value);
+        EXPECT_EQ(CountTiles(board), c.tiles);
+        EXPECT_EQ(std::count_if(tiles.begin(), tiles.end(), [](const Chip* t) { return t->IsSelected(); }), std::ssize(board.Selection()))
+            << "the chain lists exactly the marked tiles";
+    }
+    // Eleven QU tiles: 9^11 exceeds 2^32, and the value stays at the cap rather than wrapping.
+    Board board(12, 9);
+    Changed changed;
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(), 2 * i + 2u);
+    EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
+}
+
+// Over random boards: every step keeps every tile and the chain, and moves a tile one row down
+// diagonally into a cell that was empty when the step began, listing destinations then sources;
+// and the board settles with no free cell under an unselected tile.
+TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
+{
+    SeedGameRandom(12345);
+    for (int trial = 0; trial < 300; ++trial) {
+        Board board(12, 9);
+        Changed changed;
+        const unsigned percent = RandomBelow(100);
+        for (int cell = 0; cell < 12 * 18; ++cell)
+            if ((cell / 18 + cell % 18) % 2 == 0 && RandomBelow(100) < percent)
+                Put(board, cell / 18, cell % 18, std::string(1, static_cast<char>('A' + RandomBelow(26))));
+        for (int i = 0; i < 4; ++i)
+            if (Chip* chip = board.Cell(RandomBelow(12), RandomBelow(18)); chip->IsOccupied() && !chip->IsSelected())
+                board.Select(chip, false, changed);
+        for (int step = 0; step < 40; ++step) {
+            std::map<const Chip*, std::string> before;
+            for (int cell = 0; cell < 12 * 18; ++cell)
+                if (const Chip* chip = board.Cell(cell / 18, cell % 18); chip->IsOccupied())
+                    before[chip] = chip->Letter();
+            changed.clear();
+            board.Tumble(changed);
+            EXPECT_EQ(CountTiles(board), std::ssize(before));
+            for (const Chip* tile : board.Selection())
+                EXPECT_TRUE(tile->IsSelected() && tile->IsOccupied()) << "chain tiles never fall";
+            for (std::size_t i = 0, moves = changed.size() / 2; i < moves; ++i) {
+                EXPECT_EQ(changed[i]->Row() + 1, changed[moves + i]->Row());
+                EXPECT_EQ(std::abs(changed[i]->Column() - changed[moves + i]->Column()), 1);
+                ASSERT_FALSE(before.count(changed[i])) << "the destination was empty when the step began";
+                EXPECT_EQ(changed[i]->Letter(), before.at(changed[moves + i]));
+            }
+        }
+        for (int cell = 18; cell < 12 * 18; ++cell)
+            for (const int side : {-1, 1}) {
+                const Chip *tile = board.Cell(cell / 18, cell % 18), *under = board.Cell(cell / 18 - 1, cell % 18 + side);
+                EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && under && !under->IsOccupied()) << cell;
+            }
+    }
+}
+
+// Every letter's value, and the share of each letter among a million
+// draws within five standard deviations; a Q arrives as QU.
+TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
+{
+    for (char c = 'A'; c <= 'Z'; ++c)
+        EXPECT_EQ(LetterValue(c), "23332433274232239222254836"[c - 'A'] - '0') << c;
+    SeedGameRandom(20261206);
+    constexpr int draws = 1'000'000;
+    std::array<int, 26> counts{};
+    for (int i = 0; i < draws; ++i) {
+        std::string letter;
+        const std::uint32_t value = PickLetter(letter);
+        ASSERT_EQ(value, LetterValue(letter.front()));
+        ASSERT_EQ(letter, letter.front() == 'Q' ? "QU" : std::string(1, letter.front()));
+        ++counts[letter.front() - 'A'];
+    }
+    for (std::size_t i = 0; i < 26; ++i) {
+        const double share = LetterWeights[i] / 1866691.0;
+        EXPECT_NEAR(counts[i] / double(draws), share, 5 * std::sqrt(share * (1 - share) / draws)) << char('A' + i);
+    }
+}
