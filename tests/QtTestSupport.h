@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <ostream>
 
 class QWidget;
 
@@ -13,3 +14,6 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title = null
 void PressMessageButton(QWidget* box, int standardButton);
 // Closes a dialog with the accepted or rejected result.
 void FinishDialog(QWidget* dialog, bool accepted);
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

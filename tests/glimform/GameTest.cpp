@@ -87,7 +87,7 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
         form->EvolveTimerTick();
         intervals.push_back(form->EvolveTimer->interval());
     }
-    EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals.back()), std::tuple(1990, 1980, 99));
+    EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals[99], intervals.back()), std::tuple(1990, 1980, 1212, 99));
     EXPECT_EQ(*std::min_element(intervals.begin(), intervals.end()), 99);
 }
 
@@ -120,31 +120,41 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     EXPECT_TRUE(form->pauseButton->isEnabled() && form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
 }
 
-TEST_F(Game, NoToThePauseQuestionEndsTheGameAndNoToQuitResumes)
+// Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting
+// and Yes to the pause resume, the other answers end the game.
+TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
 {
-    form->StartGame(false);
-    QString question;
-    AnswerNextModal([&](QWidget* box) {
-        question = qobject_cast<QMessageBox*>(box)->text();
-        EXPECT_TRUE(form->boardHidden) << "tiles are hidden while the question is open";
-        PressMessageButton(box, QMessageBox::No);
-    });
-    EXPECT_FALSE(form->close()) << "closing during play asks first";
-    EXPECT_EQ(question, QStringLiteral("Are you sure you want to quit this game?"));
-    EXPECT_TRUE(form->IsPlaying() && !form->boardHidden);
-
-    form->SetScore(30);
-    QString scoresTitle;
-    AnswerNextModal([&](QWidget* box) {
-        question = qobject_cast<QMessageBox*>(box)->text();
-        AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, false); }, &scoresTitle);
-        PressMessageButton(box, QMessageBox::No);
-    });
-    form->pauseButtonClick();
-    EXPECT_EQ(question, QStringLiteral("The game is paused.\n\nWould you like to resume the game?"));
-    EXPECT_EQ(scoresTitle, QStringLiteral("Game Ended"));
-    EXPECT_FALSE(form->IsPlayPanelShown());
-    EXPECT_EQ(TileCount(), 0);
+    const QString quit = QStringLiteral("Are you sure you want to quit this game?");
+    const QString paused = QStringLiteral("The game is paused.\n\nWould you like to resume the game?");
+    const struct {
+        QPushButton* button;  // none: the window is closed
+        QMessageBox::StandardButton answer;
+        QString question;
+        bool ends;
+    } cases[] = {{nullptr, QMessageBox::No, quit, false},         {form->endGameButton, QMessageBox::No, quit, false},
+                 {form->pauseButton, QMessageBox::Yes, paused, false}, {form->pauseButton, QMessageBox::No, paused, true},
+                 {form->endGameButton, QMessageBox::Yes, quit, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question.toStdString() + (c.ends ? ": ends" : ": resumes"));
+        if (!form->IsPlaying())
+            form->StartGame(false);
+        form->SetScore(30);
+        QString question, scoresTitle;
+        AnswerNextModal([&](QWidget* box) {
+            question = qobject_cast<QMessageBox*>(box)->text();
+            EXPECT_TRUE(form->boardHidden && !form->EvolveTimer->isActive() && !form->TumbleTimer->isActive());
+            if (c.ends)
+                AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, false); }, &scoresTitle);
+            PressMessageButton(box, c.answer);
+        });
+        if (c.button != nullptr)
+            c.button->click();
+        else
+            EXPECT_FALSE(form->close());
+        EXPECT_EQ(question, c.question);
+        EXPECT_EQ(std::tuple(form->IsPlaying(), form->boardHidden && !c.ends, scoresTitle, TileCount() == 0),
+                  std::tuple(!c.ends, false, QString::fromLatin1(c.ends ? "Game Ended" : ""), c.ends));
+    }
 }
 
 TEST_F(HowToPlayFirst, StartPressedDuringTheLoadStartsTheGameWhenTheLoadEnds)

@@ -149,6 +149,7 @@ TEST(BetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
 {
     GameFixture game;
     TGlimmerForm* form = game.form;
+    EXPECT_EQ(form->StartButton->mapTo(form, QPoint()), QPoint(130, 4)) << "the buttons' panel keeps its place";
     const QPoint panelSpace = form->PreplayPanel->geometry().topLeft() + QPoint(1, 1);
     ASSERT_EQ(form->childAt(panelSpace), form->PreplayPanel);
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, panelSpace);
