@@ -17,14 +17,6 @@
 
 namespace {
 
-const QByteArray validFile(
-    "; Glimmerquake per-user settings\n\n"
-    "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
-    "\"Nickname\"=\"Keeper\"\n\"Dictionary\"=\"TestWords\"\n\"HowToPlay\"=dword:00000000\n"
-    "\"GlimmerFormLeft\"=\"40\"\n\"GlimmerFormTop\"=\"30\"\n\"ScoresColumnWidth0\"=dword:00000050\n"
-    "\"TestWords0\"=\"500\\tKeeper\\tQUIT\"\n\"TestWords1\"=\"300\\tKeeper\\tCAT\"\n\"TestWords2\"=\"\"\n\n"
-    "[\\AppEvents\\Schemes\\Apps\\Glimmerquake Evaluation\\Select Tile\\.current]\n@=\"\"\n");
-
 // Each named value has the wrong type where the game reads it. A placement is dropped as a whole
 // at its first unusable value, so each window gets one bad value at a place the game reads.
 const QStringList wrongValueNames{
@@ -86,8 +78,8 @@ bool GameWrites(const QString& key, const QString& dictionary)
     return (!row.isEmpty() && row.toUInt() < ScoreTable::maxStoredRows) || written.match(name).hasMatch();
 }
 
-// The valid file with a few bytes changed, dropped or doubled: what a damaged disk or a careless
-// hand edit would leave; or, for the first seeds, random bytes.
+// The file of wrong types with a few bytes changed, dropped or doubled: what a damaged disk or a
+// careless hand edit would leave; or, for the first seeds, random bytes.
 QByteArray DamagedFile(unsigned seed)
 {
     std::mt19937 random(seed);
@@ -98,7 +90,7 @@ QByteArray DamagedFile(unsigned seed)
             bytes += static_cast<char>(below(256));
         return bytes;
     }
-    bytes = validFile;
+    bytes = wrongTypesFile;
     const QByteArray alphabet("\"\\[]=@:;\t\r\n\0dword0F", 20);
     for (qsizetype n = 1 + below(6); n > 0; --n) {
         const qsizetype at = below(bytes.size());

@@ -2,7 +2,6 @@
 // on the command line. Without a table number it saves the two tables in turn until it is killed,
 // and after the first save writes one line to standard output, so the test knows saving is under
 // way before it picks a moment. With a table number it saves that table once and exits.
-
 #include "ScoreTables.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"
@@ -10,16 +9,6 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-
-namespace {
-
-void Save(const ScoreTable& table)
-{
-    Persist store(true);
-    table.Save(store, KillTestDictionary);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,15 +20,15 @@ int main(int argc, char** argv)
     }
     UserRegistry::SetFilePath(arguments[1]);
     const ScoreTable tables[2] = {KillTestTable(0), KillTestTable(1)};
-    if (arguments.size() == 3) {
-        Save(tables[arguments[2].toInt() == 0 ? 0 : 1]);
-        return 0;
-    }
     for (unsigned long saves = 0;; ++saves) {
-        Save(tables[saves % 2 == 0 ? 1 : 0]);
-        if (saves == 0) {
-            std::puts("saving");
-            std::fflush(stdout);
+        const int which = arguments.size() == 3 ? (arguments[2].toInt() == 0 ? 0 : 1) : (saves % 2 == 0 ? 1 : 0);
+        {
+            Persist store(true);
+            tables[which].Save(store, KillTestDictionary);
         }
+        if (arguments.size() == 3)
+            return 0;
+        if (saves == 0)
+            std::puts("saving"), std::fflush(stdout);
     }
 }
