@@ -5,10 +5,9 @@
 
 #include <QScreen>
 
-
 namespace {
 
-// C A R T S along the bottom row, and a lone E far to the right.
+// C A R T S along the bottom row, each worth 2, and a lone E far to the right.
 class Input : public ::testing::Test {
 protected:
     Input()
@@ -16,10 +15,8 @@ protected:
         form->StartGame(false);
         form->SuspendPlay(false);
         form->board->Fill(0);
-        const char* letters[] = {"C", "A", "R", "T", "S"};
-        for (int i = 0; i < 5; ++i)
-            form->board->Cell(0, 2 * i)->Set(letters[i], 2);
-        form->board->Cell(0, 14)->Set("E", 2);
+        for (int column : {0, 2, 4, 6, 8, 14})
+            form->board->Cell(0, column)->Set(std::string(1, "C A R T S     E"[column]), 2);
         form->FormPaint();
     }
 
@@ -40,83 +37,79 @@ protected:
 
 }  // namespace
 
+// A drag chains touching tiles in order: back over the chain shortens it, a tile away from it or
+// the rim between two tiles adds nothing, a move without the button ends the drag.
 TEST_F(Input, DraggingChainsAdjacentTilesInOrder)
 {
     game.Press(At(0));
     for (int column : {2, 4, 6})
         game.DragTo(At(column));
     EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
-    game.DragTo(At(4));
-    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "moving back shortens the chain";
-    game.DragTo(At(14));
-    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "a tile away from the chain is passed over";
-    game.DragTo(At(6, -16));
-    EXPECT_EQ(Chain(), Cells({0, 2, 4})) << "brushing the rim between two tiles picks up nothing";
+    for (QPoint at : {At(4), At(14), At(6, -16)}) {
+        game.DragTo(at);
+        EXPECT_EQ(Chain(), Cells({0, 2, 4})) << at.x();
+    }
     game.DragTo(At(6, -15));
-    EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
     game.Release(At(6));
-    EXPECT_EQ(form->dragTile, nullptr);
-    EXPECT_EQ(form->wordInProgress->text(), QStringLiteral("CART"));
+    EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
+    EXPECT_TRUE(form->dragTile == nullptr && form->wordInProgress->text() == QStringLiteral("CART"));
 
     form->ClearWord();
     game.Press(At(0));
     form->FormMouseMove(Qt::NoButton, Qt::NoModifier, At(2).x(), At(2).y());
-    EXPECT_EQ(form->dragTile, nullptr) << "a move without the button held ends the drag";
-    EXPECT_EQ(Chain().size(), 1u);
+    EXPECT_TRUE(form->dragTile == nullptr && Chain().size() == 1);
 }
 
+// The double click's first press adds the tile; on a word its second submits the chain, on a
+// non-word it takes the tile off again.
 TEST_F(Input, ADoubleClickSubmitsAWordAndOnANonWordRemovesTheTile)
 {
-    // The double click's first press adds the tile; its second comes after the double click.
     game.Press(At(0));
     game.DragTo(At(2));
     game.Release(At(2));
-    game.DoubleClick(At(4));  // "car" is no word: the second press cuts R off again
+    game.DoubleClick(At(4));  // "car" is no word
     EXPECT_EQ(Chain(), Cells({0, 2}));
     EXPECT_EQ(form->score, 0u);
-
     game.Click(At(4));
     game.Click(At(6));
     game.DoubleClick(At(8));  // "carts"
     EXPECT_EQ(form->score, 32u);
-    EXPECT_TRUE(Chain().empty());
-    EXPECT_FALSE(Cell(0)->IsOccupied());
+    EXPECT_TRUE(Chain().empty() && !Cell(0)->IsOccupied());
 }
 
+// Space, the return key and the keypad's Enter submit a word, Esc, Backspace and Delete clear;
+// no key does what its button would not, nor anything while the board clears.
 TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
 {
-    game.SelectChain({{0, 0}, {0, 2}});
-    QTest::keyClick(form, Qt::Key_Space);  // "ca" is no word
-    EXPECT_EQ(Chain().size(), 2u);
-    EXPECT_EQ(form->score, 0u);
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete}) {
-        game.SelectChain({{0, 0}, {0, 2}});
-        QTest::keyClick(form, key);
-        EXPECT_TRUE(Chain().empty()) << key;
-    }
-    // Space, the return key and the keypad's Enter submit; Ctrl with the return key does not,
-    // and nothing does while the board clears at the end of a round.
+    enum Outcome { Nothing, Submitted, Cleared };
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        bool clearing, submits;
-    } submitKeys[] = {{Qt::Key_Space, Qt::NoModifier, false, true},
-                      {Qt::Key_Return, Qt::NoModifier, false, true},
-                      {Qt::Key_Enter, Qt::KeypadModifier, false, true},
-                      {Qt::Key_Return, Qt::ControlModifier, false, false},
-                      {Qt::Key_Space, Qt::NoModifier, true, false}};
-    for (const auto& k : submitKeys) {
+        bool word, clearing;
+        Outcome outcome;
+    } keys[] = {{Qt::Key_Space, Qt::NoModifier, true, false, Submitted},
+                {Qt::Key_Return, Qt::NoModifier, true, false, Submitted},
+                {Qt::Key_Enter, Qt::KeypadModifier, true, false, Submitted},
+                {Qt::Key_Return, Qt::ControlModifier, true, false, Nothing},
+                {Qt::Key_Space, Qt::NoModifier, false, false, Nothing},
+                {Qt::Key_Space, Qt::NoModifier, true, true, Nothing},
+                {Qt::Key_Escape, Qt::NoModifier, false, false, Cleared},
+                {Qt::Key_Backspace, Qt::NoModifier, false, false, Cleared},
+                {Qt::Key_Delete, Qt::NoModifier, true, false, Cleared}};
+    for (const auto& k : keys) {
         SCOPED_TRACE(testing::Message() << k.key << " " << k.modifiers.toInt() << (k.clearing ? " clearing" : ""));
         form->ClearWord();
-        game.PlaceAndSelectWord({"C", "A", "R", "T", "S"});
+        game.PlaceAndSelectWord(k.word ? std::vector<std::string>{"C", "A", "R", "T", "S"} : std::vector<std::string>{"C", "A"});
         form->clearCountdown = k.clearing ? 5 : 0;
         const std::uint32_t before = form->score;
         QTest::keyClick(form, k.key, k.modifiers);
-        EXPECT_EQ(form->score > before, k.submits);
+        EXPECT_EQ(std::pair(form->score > before, Chain().empty()), std::pair(k.outcome == Submitted, k.outcome != Nothing));
     }
     form->clearCountdown = 0;
 }
 
+// Without a dictionary a notice shows in a strip under the board: it covers no tile at any
+// size and a press on the bottom row reaches its tile.
 TEST(InputWithoutDictionary, TheNoticeCoversNoTileAndLetsPressesThroughToTheBoard)
 {
     GameFixture game(false, QStringLiteral("Missing"));
@@ -130,53 +123,45 @@ TEST(InputWithoutDictionary, TheNoticeCoversNoTileAndLetsPressesThroughToTheBoar
         form->resize(size);
         form->FormPaint();
         ASSERT_TRUE(form->boardLaidOut);
-        const QRect notice = form->dictionaryNoticeLabel->geometry();
         for (const Chip* chip : game.OccupiedCells()) {
             const BoardRect cell = chip->Rect();
-            const QRect client(form->BoardToClient({cell.left, cell.top}),
-                               QSize(cell.right - cell.left, cell.bottom - cell.top));
-            EXPECT_FALSE(notice.intersects(client)) << chip->Row() << ", " << chip->Column();
+            const QRect client(form->BoardToClient({cell.left, cell.top}), QSize(cell.right - cell.left, cell.bottom - cell.top));
+            EXPECT_FALSE(form->dictionaryNoticeLabel->geometry().intersects(client)) << chip->Row() << ", " << chip->Column();
         }
-        // A bottom-row tile, at the design size once under the notice, takes the press.
         form->ClearWord();
-        Chip* tile = form->board->Cell(0, 8);
-        game.Click(game.Centre(tile));
-        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{tile});
+        game.Click(game.Centre(form->board->Cell(0, 8)));
+        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{form->board->Cell(0, 8)});
     }
 }
 
-TEST(BetweenGames, AClickOnTheEmptyWindowStartsAGameButNotOneOnAPanel)
+// Between games a left click on the empty window starts a game, one on the buttons' panel (in
+// its place) or with the right button does not. Coming back to the game puts the keys on the
+// board during play and leaves them on the player's button between games. (The offscreen
+// platform never leaves the active state by itself, so the test announces the return.)
+TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
 {
     GameFixture game;
     TGlimmerForm* form = game.form;
-    EXPECT_EQ(form->StartButton->mapTo(form, QPoint()), QPoint(130, 4)) << "the buttons' panel keeps its place";
+    form->activateWindow();
+    QApplication::processEvents();
+    form->ScoresButton->setFocus();
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(QApplication::focusWidget(), form->ScoresButton);
+
+    EXPECT_EQ(form->StartButton->mapTo(form, QPoint()), QPoint(130, 4));
     const QPoint panelSpace = form->PreplayPanel->geometry().topLeft() + QPoint(1, 1);
     ASSERT_EQ(form->childAt(panelSpace), form->PreplayPanel);
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, panelSpace);
-    EXPECT_FALSE(form->IsPlayPanelShown());
     QTest::mouseClick(form, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
     EXPECT_FALSE(form->IsPlayPanelShown());
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_TRUE(form->IsPlayPanelShown());
-    form->SuspendPlay(false);
-}
+    EXPECT_TRUE(form->IsPlaying());
 
-// Coming back to the game puts the keyboard on the board during play, and leaves it on the
-// button the player was on between games. (The offscreen platform never leaves the active
-// state by itself, so the test announces the return as the window system would.)
-TEST(BetweenGames, ActivationGivesTheBoardTheKeysOnlyDuringPlay)
-{
-    GameFixture game;
-    TGlimmerForm* form = game.form;
-    for (QWidget* focused : {static_cast<QWidget*>(form->ScoresButton), static_cast<QWidget*>(form->pauseButton)}) {
-        if (focused == form->pauseButton)
-            form->StartGame(false);
-        form->activateWindow();
-        QApplication::processEvents();
-        focused->setFocus();
-        emit qApp->applicationStateChanged(Qt::ApplicationActive);
-        EXPECT_EQ(QApplication::focusWidget(), form->IsPlaying() ? form : focused);
-    }
+    form->activateWindow();
+    QApplication::processEvents();
+    form->pauseButton->setFocus();
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(QApplication::focusWidget(), form);
     form->SuspendPlay(false);
 }
 
