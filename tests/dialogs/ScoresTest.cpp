@@ -1,0 +1,207 @@
+#include "dialogs/Howto.h"
+#include "dialogs/ScoreTable.h"
+#include "dialogs/about.h"
+#include "dialogs/newgame.h"
+#include "dialogs/options.h"
+
+#include "GameTestSupport.h"
+#include "settings/Persist.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString words = QStringLiteral("TestWords");
+const QString other = QStringLiteral("My.Words");
+
+// A stored string value of the settings key, or "<absent>".
+QString Stored(const QString& name)
+{
+    QString value = QStringLiteral("<absent>");
+    Persist(false).readString(name, value);
+    return value;
+}
+
+// Stores rows "dictionary0".. with the scores, players P0.. and words W0...
+void StoreRows(const QString& dictionary, const std::vector<int>& scores)
+{
+    Persist store(true);
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        store.writeString(dictionary + QString::number(i), QStringLiteral("%1\tP%2\tW%2").arg(scores[i]).arg(i));
+}
+
+struct Shown {
+    int result = -1;
+    QString title, selected;
+    bool selectedInView = false;
+};
+
+// Shows the scores for a result and answers with Start (or Close), telling what the player saw.
+Shown ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, bool start = true)
+{
+    Shown shown;
+    AnswerNextModal([&shown, start](QWidget*) {
+        QTreeWidget* list = NewGameForm->HighScoreTable;
+        for (QTreeWidgetItem* item : list->selectedItems()) {
+            shown.selected += item->text(0);
+            const QRect row = list->visualItemRect(item);
+            shown.selectedInView = row.top() >= 0 && row.bottom() < list->viewport()->height();
+        }
+        (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
+    }, &shown.title);
+    shown.result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
+    return shown;
+}
+
+// Runs Options... from the scores dialog, choosing a nickname and a dictionary.
+void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QString& dictionary = QString())
+{
+    AnswerNextModal([nickname, dictionary](QWidget*) {
+        OptionsForm->NicknameField->setText(nickname);
+        if (!dictionary.isEmpty())
+            OptionsForm->DictionaryList->setCurrentText(dictionary);
+        OptionsForm->OKBtn->click();
+    });
+    NewGameForm->ShowOptions(allowDictionaryChange);
+}
+
+// Rows split at their first two TABs; malformed rows load and save unchanged, a score that is no
+// number ranking as 0. Loading stops at the first empty value or at 100 rows, and a full table is
+// saved without a terminator. Indices outside the table change nothing.
+TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
+{
+    GameFixture game;
+    const QString texts[] = {"lots\tX\tY", "12", "9\tA\tB\tC", "7\tA\t", "", "3\tc\td"};
+    const ScoreRow rows[] = {{"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "A", "", true}};
+    for (int i = 0; i < 6; ++i)
+        Persist(true).writeString(QStringLiteral("W%1").arg(i), texts[i]);
+    ScoreTable table;
+    const auto save = [&table] { Persist store(true); table.Save(store, QStringLiteral("W")); };
+    table.Load(Persist(false), QStringLiteral("W"));
+    ASSERT_EQ(table.Count(), 4);
+    EXPECT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), rows));
+    EXPECT_EQ(table.RankOf(1), 0);
+    for (const auto& [replace, index] : {std::pair{true, 4}, {false, 5}, {false, -1}})
+        table.SetEntry(replace, index, 1, QStringLiteral("a"), QString());
+    save();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Stored(QStringLiteral("W%1").arg(i)), texts[i]);
+
+    StoreRows(QStringLiteral("W"), std::vector<int>(120, 7));
+    table.Load(Persist(false), QStringLiteral("W"));
+    EXPECT_EQ(table.Count(), 100);
+    table.SetEntry(true, 99, 9, QStringLiteral("N"), QStringLiteral("B"));
+    save();
+    EXPECT_EQ(Stored(QStringLiteral("W99")) + " " + Stored(QStringLiteral("W100")), "9\tN\tB 7\tP100\tW100");
+}
+
+// Each way of showing the scores has its title; Start gives 1 and Close 0. A result enters above
+// an equal score, selected, and is stored with the terminator after the table; a score of 0
+// enters and selects nothing. There is no Hall of Fame and no mailing of scores to offer.
+TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedAndStored)
+{
+    GameFixture game;
+    StoreRows(words, {900, 500});
+    NewGameForm->TransferScores(false);
+    EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("TestWords High Scores"));
+    const Shown entered = ShowScores(500);
+    EXPECT_EQ(entered.title + " " + entered.selected + " " + QString::number(entered.result), "Game Over 500 1");
+    const char* stored[] = {"900\tP0\tW0", "500\tAnonymous\tWORDY", "500\tP1\tW1", ""};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
+    for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}}) {
+        const Shown viewed = ShowScores(0, kind, false);
+        EXPECT_EQ(viewed.title + viewed.selected + QString::number(viewed.result), title + QStringLiteral("0"));
+    }
+    EXPECT_EQ(Stored(words + "3"), QString());
+    EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled() || NewGameForm->mailHighScoreButton->isEnabled());
+}
+
+// The table keeps as many rows as the list shows, at least twelve: a result below the twelfth
+// enters nothing, and rows trimmed from the list stay stored until the next save. The new row is
+// scrolled into view; a score beyond the signed 32-bit range ranks first.
+TEST(NewGameForm, TheListKeepsTheRowsItShowsAndTheNewRowIsInView)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800, 700, 600, 500, 400, 300, 200, 190, 180, 170, 160, 150, 140});
+    NewGameForm->TransferScores(false);
+    NewGameForm->resize(499, 200);
+    ASSERT_EQ(NewGameForm->Capacity(), 12);
+    EXPECT_EQ(ShowScores(155).selected, QString());
+    EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
+    for (const std::uint32_t score : {165u, 3000000000u}) {
+        const Shown shown = ShowScores(score);
+        EXPECT_EQ(shown.selected, QString::number(score));
+        EXPECT_TRUE(shown.selectedInView) << score;
+        EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 12);
+    }
+    StoreRows(words, std::vector<int>(60, 100));
+    NewGameForm->TransferScores(false);
+    NewGameForm->resize(499, 900);
+    const int tall = NewGameForm->Capacity();
+    EXPECT_GT(tall, 22);
+    ShowScores(150);
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), tall);
+    EXPECT_EQ(Stored(words + QString::number(tall)), QString());
+}
+
+// Only a nickname chosen from the scores dialog after a game renames that game's row, which stays
+// selected, a TAB in it becoming a space. Each dictionary keeps its own table, and after a switch
+// a new nickname renames nothing.
+TEST(NewGameForm, ANewNicknameRenamesOnlyTheNewRowAndEachDictionaryKeepsItsTable)
+{
+    GameFixture game;
+    ShowScores(150);
+    ChangeOptions(false, QStringLiteral("Ann"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
+    ChangeOptions(true, QStringLiteral("Zoe\tQ"));
+    EXPECT_EQ(Stored(words + "0") + " " + Stored(QStringLiteral("Nickname")), "150\tZoe Q\tWORDY Zoe Q");
+    ASSERT_EQ(NewGameForm->HighScoreTable->selectedItems().size(), 1);
+    EXPECT_EQ(NewGameForm->HighScoreTable->selectedItems().front()->text(1), QStringLiteral("Zoe Q"));
+    ChangeOptions(true, QStringLiteral("Zoe Q"), other);
+    EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("My.Words High Scores"));
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 0);
+    ShowScores(70);
+    ChangeOptions(true, QStringLiteral("Zoe Q"), words);
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItem(0)->text(0), QStringLiteral("150"));
+    ChangeOptions(true, QStringLiteral("Zed"));
+    EXPECT_EQ(Stored(words + "0") + " " + Stored(other + "0"), "150\tZoe Q\tWORDY 70\tZoe Q\tWORDY");
+}
+
+// The scores dialog keeps its size and column widths; the fixed-size dialogs keep only their place.
+TEST(NewGameForm, EveryDialogReopensWhereItWasLeft)
+{
+    GameFixture game;
+    NewGameForm->show();
+    NewGameForm->resize(520, 600);
+    NewGameForm->HighScoreTable->setColumnWidth(1, 111);
+    NewGameForm->hide();
+    game.windows.reset();
+    const QString names[] = {"OptionsForm", "AboutBox", "HowToPlay"};
+    for (const QString& name : names) {
+        Persist(true).writeString(name + "Left", QStringLiteral("123"));
+        Persist(true).writeString(name + "Top", QStringLiteral("45"));
+    }
+    game.windows = std::make_unique<GameWindows>();
+    for (QWidget* window : std::initializer_list<QWidget*>{OptionsForm, AboutBox, HowToPlay}) {
+        EXPECT_EQ(window->pos(), QPoint(123, 45)) << window->objectName().toStdString();
+        window->show();
+        window->move(200, 100);
+        window->hide();
+    }
+    EXPECT_EQ(NewGameForm->size(), QSize(520, 600));
+    EXPECT_EQ(NewGameForm->HighScoreTable->columnWidth(1), 111);
+    game.windows.reset();
+    for (const QString& name : names)
+        EXPECT_EQ(Stored(name + "Left") + Stored(name + "Width"), QStringLiteral("200<absent>")) << name.toStdString();
+    EXPECT_EQ(Stored(QStringLiteral("NewGameFormMaximized")), QStringLiteral("0"));
+    game.windows = std::make_unique<GameWindows>();
+}
+
+} // namespace
