@@ -36,27 +36,21 @@ void StoreRows(const QString& dictionary, const std::vector<int>& scores)
         store.writeString(dictionary + QString::number(i), QStringLiteral("%1\tP%2\tW%2").arg(scores[i]).arg(i));
 }
 
-struct Shown {
-    int result = -1;
-    QString title, selected;
-    bool selectedInView = false;
-};
-
-// Shows the scores for a result and answers with Start (or Close), telling what the player saw.
-Shown ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, bool start = true)
+// Shows the scores for a result and answers with Start (or Close). Tells what the player saw:
+// the title, the selected score (and whether its row was out of view), and the result.
+QString ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, bool start = true)
 {
-    Shown shown;
-    AnswerNextModal([&shown, start](QWidget*) {
+    QString title, selected;
+    AnswerNextModal([&selected, start](QWidget*) {
         QTreeWidget* list = NewGameForm->HighScoreTable;
         for (QTreeWidgetItem* item : list->selectedItems()) {
-            shown.selected += item->text(0);
             const QRect row = list->visualItemRect(item);
-            shown.selectedInView = row.top() >= 0 && row.bottom() < list->viewport()->height();
+            selected += " " + item->text(0) + (row.top() >= 0 && row.bottom() < list->viewport()->height() ? "" : " hidden");
         }
         (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
-    }, &shown.title);
-    shown.result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
-    return shown;
+    }, &title);
+    const int result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
+    return title + selected + " -> " + QString::number(result);
 }
 
 // Runs Options... from the scores dialog, choosing a nickname and a dictionary.
@@ -64,8 +58,7 @@ void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QS
 {
     AnswerNextModal([nickname, dictionary](QWidget*) {
         OptionsForm->NicknameField->setText(nickname);
-        if (!dictionary.isEmpty())
-            OptionsForm->DictionaryList->setCurrentText(dictionary);
+        OptionsForm->DictionaryList->setCurrentText(dictionary); // no name keeps the current one
         OptionsForm->OKBtn->click();
     });
     NewGameForm->ShowOptions(allowDictionaryChange);
@@ -84,8 +77,7 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
     ScoreTable table;
     const auto save = [&table] { Persist store(true); table.Save(store, QStringLiteral("W")); };
     table.Load(Persist(false), QStringLiteral("W"));
-    ASSERT_EQ(table.Count(), 4);
-    EXPECT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), rows));
+    ASSERT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), std::begin(rows), std::end(rows)));
     EXPECT_EQ(table.RankOf(1), 0);
     for (const auto& [replace, index] : {std::pair{true, 4}, {false, 5}, {false, -1}})
         table.SetEntry(replace, index, 1, QStringLiteral("a"), QString());
@@ -110,15 +102,12 @@ TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedAndStored)
     StoreRows(words, {900, 500});
     NewGameForm->TransferScores(false);
     EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("TestWords High Scores"));
-    const Shown entered = ShowScores(500);
-    EXPECT_EQ(entered.title + " " + entered.selected + " " + QString::number(entered.result), "Game Over 500 1");
+    EXPECT_EQ(ShowScores(500), QStringLiteral("Game Over 500 -> 1"));
     const char* stored[] = {"900\tP0\tW0", "500\tAnonymous\tWORDY", "500\tP1\tW1", ""};
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
-    for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}}) {
-        const Shown viewed = ShowScores(0, kind, false);
-        EXPECT_EQ(viewed.title + viewed.selected + QString::number(viewed.result), title + QStringLiteral("0"));
-    }
+    for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
+        EXPECT_EQ(ShowScores(0, kind, false), title + QStringLiteral(" -> 0"));
     EXPECT_EQ(Stored(words + "3"), QString());
     EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled() || NewGameForm->mailHighScoreButton->isEnabled());
 }
@@ -133,12 +122,10 @@ TEST(NewGameForm, TheListKeepsTheRowsItShowsAndTheNewRowIsInView)
     NewGameForm->TransferScores(false);
     NewGameForm->resize(499, 200);
     ASSERT_EQ(NewGameForm->Capacity(), 12);
-    EXPECT_EQ(ShowScores(155).selected, QString());
+    EXPECT_EQ(ShowScores(155), QStringLiteral("Game Over -> 1"));
     EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
     for (const std::uint32_t score : {165u, 3000000000u}) {
-        const Shown shown = ShowScores(score);
-        EXPECT_EQ(shown.selected, QString::number(score));
-        EXPECT_TRUE(shown.selectedInView) << score;
+        EXPECT_EQ(ShowScores(score), QStringLiteral("Game Over %1 -> 1").arg(score));
         EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 12);
     }
     StoreRows(words, std::vector<int>(60, 100));
@@ -178,30 +165,23 @@ TEST(NewGameForm, ANewNicknameRenamesOnlyTheNewRowAndEachDictionaryKeepsItsTable
 TEST(NewGameForm, EveryDialogReopensWhereItWasLeft)
 {
     GameFixture game;
+    const auto fixedSize = [] { return std::vector<QWidget*>{OptionsForm, AboutBox, HowToPlay}; };
+    for (QWidget* window : fixedSize()) {
+        window->show();
+        window->move(200, 100);
+        window->hide();
+    }
     NewGameForm->show();
     NewGameForm->resize(520, 600);
     NewGameForm->HighScoreTable->setColumnWidth(1, 111);
     NewGameForm->hide();
     game.windows.reset();
-    const QString names[] = {"OptionsForm", "AboutBox", "HowToPlay"};
-    for (const QString& name : names) {
-        Persist(true).writeString(name + "Left", QStringLiteral("123"));
-        Persist(true).writeString(name + "Top", QStringLiteral("45"));
-    }
     game.windows = std::make_unique<GameWindows>();
-    for (QWidget* window : std::initializer_list<QWidget*>{OptionsForm, AboutBox, HowToPlay}) {
-        EXPECT_EQ(window->pos(), QPoint(123, 45)) << window->objectName().toStdString();
-        window->show();
-        window->move(200, 100);
-        window->hide();
-    }
+    for (QWidget* window : fixedSize())
+        EXPECT_EQ(window->pos(), QPoint(200, 100)) << window->objectName().toStdString();
     EXPECT_EQ(NewGameForm->size(), QSize(520, 600));
     EXPECT_EQ(NewGameForm->HighScoreTable->columnWidth(1), 111);
-    game.windows.reset();
-    for (const QString& name : names)
-        EXPECT_EQ(Stored(name + "Left") + Stored(name + "Width"), QStringLiteral("200<absent>")) << name.toStdString();
-    EXPECT_EQ(Stored(QStringLiteral("NewGameFormMaximized")), QStringLiteral("0"));
-    game.windows = std::make_unique<GameWindows>();
+    EXPECT_EQ(Stored(QStringLiteral("OptionsFormWidth")) + Stored(QStringLiteral("NewGameFormMaximized")), "<absent>0");
 }
 
 } // namespace
