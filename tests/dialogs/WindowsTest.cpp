@@ -113,13 +113,19 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
     }
 }
 
-// The shown controls of a dialog, and of its panels, neither cover each other nor stick out.
+// The shown controls of a dialog, and of its panels, neither cover each other nor stick out; a
+// caption is shown only with its field, on the field's line and left of it.
 void ExpectNoControlHidesAnother(QWidget* window)
 {
     QList<QWidget*> shown = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     shown.removeIf([](const QWidget* control) { return control->isHidden() || control->isWindow(); });
     for (QWidget* a : shown) {
         EXPECT_TRUE(window->rect().contains(a->geometry())) << a->metaObject()->className();
+        if (const QWidget* field = qobject_cast<QLabel*>(a) ? qobject_cast<QLabel*>(a)->buddy() : nullptr) {
+            const QRect c = a->geometry(), f = field->geometry();
+            EXPECT_TRUE(!field->isHidden() && c.right() < f.left() && c.top() <= f.bottom() && f.top() <= c.bottom())
+                << qPrintable(qobject_cast<QLabel*>(a)->text());
+        }
         for (QWidget* b : shown)
             EXPECT_FALSE(a < b && a->geometry().intersects(b->geometry())) << b->metaObject()->className();
         if (QByteArrayList{"QWidget", "QFrame", "QGroupBox"}.contains(a->metaObject()->className()))
@@ -157,8 +163,6 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
     }
     for (const QLineEdit* line : box.findChildren<QLineEdit*>())
         EXPECT_TRUE(line->isReadOnly() && !line->hasFrame()) << qPrintable(line->text());
-    for (const QLabel* label : bare.findChildren<QLabel*>())
-        EXPECT_TRUE(label->buddy() == nullptr || !label->isVisible()) << qPrintable(label->text());
     UrlRecorder links;
     for (LinkField* link : {bare.MailSupportLink, bare.HomePageLink, box.MailSupportLink, box.HomePageLink})
         QTest::mouseClick(link, Qt::LeftButton);
