@@ -18,7 +18,6 @@
 namespace {
 
 const QString words = QStringLiteral("TestWords");
-const QString other = QStringLiteral("My.Words");
 
 // A stored string value of the settings key, or "<absent>".
 QString Stored(const QString& name)
@@ -37,18 +36,23 @@ void StoreRows(const QString& dictionary, const std::vector<int>& scores)
 }
 
 // Shows the scores for a result and answers with Start (or Close). Tells what the player saw:
-// the title, the selected score (and whether its row was out of view), the rows, and the result.
+// the title, the selected score (and whether its row was out of view), whether the last row was out
+// of view, the rows, and the result.
 QString ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, bool start = true)
 {
     QString title, selected;
     int rows = 0;
     AnswerNextModal([&selected, &rows, start](QWidget*) {
         QTreeWidget* list = NewGameForm->HighScoreTable;
-        for (QTreeWidgetItem* item : list->selectedItems()) {
+        const auto hidden = [list](QTreeWidgetItem* item) {
             const QRect row = list->visualItemRect(item);
-            selected += " " + item->text(0) + (row.top() >= 0 && row.bottom() < list->viewport()->height() ? "" : " hidden");
-        }
+            return row.top() < 0 || row.bottom() >= list->viewport()->height();
+        };
+        for (QTreeWidgetItem* item : list->selectedItems())
+            selected += " " + item->text(0) + (hidden(item) ? " hidden" : "");
         rows = list->topLevelItemCount();
+        if (rows > 0 && hidden(list->topLevelItem(rows - 1)))
+            selected += " above the end";
         (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
     }, &title);
     const int result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
@@ -107,24 +111,22 @@ TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedAndStored)
         EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
     for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
         EXPECT_EQ(ShowScores(0, kind, false), title + QStringLiteral(" (3 rows) -> 0"));
-    EXPECT_EQ(Stored(words + "3"), QString());
     EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled() || NewGameForm->mailHighScoreButton->isEnabled());
 }
 
 // The table keeps as many rows as the list shows, at least twelve: a result below the twelfth
-// enters nothing, and rows trimmed from the list stay stored until the next save. The new row is
-// scrolled into view; a score beyond the signed 32-bit range ranks first.
+// enters nothing, the list showing its end, and rows trimmed from the list stay stored until the
+// next save. The new row is scrolled into view; a score beyond the signed 32-bit range ranks first.
 TEST(NewGameForm, TheListKeepsTheRowsItShowsAndTheNewRowIsInView)
 {
     GameFixture game;
     StoreRows(words, {900, 800, 700, 600, 500, 400, 300, 200, 190, 180, 170, 160, 150, 140});
     NewGameForm->TransferScores(false);
     NewGameForm->resize(499, 200);
-    ASSERT_EQ(NewGameForm->Capacity(), 12);
     EXPECT_EQ(ShowScores(155), QStringLiteral("Game Over (12 rows) -> 1"));
     EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
-    for (const std::uint32_t score : {165u, 3000000000u})
-        EXPECT_EQ(ShowScores(score), QStringLiteral("Game Over %1 (12 rows) -> 1").arg(score));
+    EXPECT_EQ(ShowScores(165), QStringLiteral("Game Over 165 (12 rows) -> 1"));
+    EXPECT_EQ(ShowScores(3000000000u), QStringLiteral("Game Over 3000000000 above the end (12 rows) -> 1"));
     StoreRows(words, std::vector<int>(60, 100));
     NewGameForm->TransferScores(false);
     NewGameForm->resize(499, 900);
@@ -147,14 +149,14 @@ TEST(NewGameForm, ANewNicknameRenamesOnlyTheNewRowAndEachDictionaryKeepsItsTable
     EXPECT_EQ(Stored(words + "0") + " " + Stored(QStringLiteral("Nickname")), "150\tZoe Q\tWORDY Zoe Q");
     ASSERT_EQ(NewGameForm->HighScoreTable->selectedItems().size(), 1);
     EXPECT_EQ(NewGameForm->HighScoreTable->selectedItems().front()->text(1), QStringLiteral("Zoe Q"));
-    ChangeOptions(true, QStringLiteral("Zoe Q"), other);
+    ChangeOptions(true, QStringLiteral("Zoe Q"), QStringLiteral("My.Words"));
     EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("My.Words High Scores"));
     EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 0);
     ShowScores(70);
     ChangeOptions(true, QStringLiteral("Zoe Q"), words);
     EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItem(0)->text(0), QStringLiteral("150"));
     ChangeOptions(true, QStringLiteral("Zed"));
-    EXPECT_EQ(Stored(words + "0") + " " + Stored(other + "0"), "150\tZoe Q\tWORDY 70\tZoe Q\tWORDY");
+    EXPECT_EQ(Stored(words + "0") + " " + Stored("My.Words0"), "150\tZoe Q\tWORDY 70\tZoe Q\tWORDY");
 }
 
 // The scores dialog keeps its size and column widths; the fixed-size dialogs keep only their place.
