@@ -1,0 +1,185 @@
+#include "dialogs/Howto.h"
+#include "dialogs/ScoreTable.h"
+#include "dialogs/about.h"
+#include "dialogs/newgame.h"
+#include "dialogs/options.h"
+
+#include "GameTestSupport.h"
+#include "settings/Persist.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString words = QStringLiteral("TestWords");
+
+// A stored string value of the settings key, or "<absent>".
+QString Stored(const QString& name)
+{
+    QString value = QStringLiteral("<absent>");
+    Persist(false).readString(name, value);
+    return value;
+}
+
+// Stores rows "dictionary0".. with the scores, players P0.. and words W0...
+void StoreRows(const QString& dictionary, const std::vector<int>& scores)
+{
+    Persist store(true);
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        store.writeString(dictionary + QString::number(i), QStringLiteral("%1\tP%2\tW%2").arg(scores[i]).arg(i));
+}
+
+// Shows the scores for a result and answers with Start (or Close). Tells what the player saw:
+// the title, the selected score (and whether its row was out of view), whether the last row was out
+// of view, the rows, and the result.
+QString ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, bool start = true)
+{
+    QString title, selected;
+    int rows = 0;
+    AnswerNextModal([&selected, &rows, start](QWidget*) {
+        QTreeWidget* list = NewGameForm->HighScoreTable;
+        const auto hidden = [list](QTreeWidgetItem* item) {
+            const QRect row = list->visualItemRect(item);
+            return row.top() < 0 || row.bottom() >= list->viewport()->height();
+        };
+        for (QTreeWidgetItem* item : list->selectedItems())
+            selected += " " + item->text(0) + (hidden(item) ? " hidden" : "");
+        rows = list->topLevelItemCount();
+        if (rows > 0 && hidden(list->topLevelItem(rows - 1)))
+            selected += " above the end";
+        (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
+    }, &title);
+    const int result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
+    return QStringLiteral("%1%2 (%3 rows) -> %4").arg(title, selected).arg(rows).arg(result);
+}
+
+// Runs Options... from the scores dialog, choosing a nickname and a dictionary.
+void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QString& dictionary = QString())
+{
+    AnswerNextModal([nickname, dictionary](QWidget*) {
+        OptionsForm->NicknameField->setText(nickname);
+        OptionsForm->DictionaryList->setCurrentText(dictionary); // no name keeps the current one
+        OptionsForm->OKBtn->click();
+    });
+    NewGameForm->ShowOptions(allowDictionaryChange);
+}
+
+// Rows split at their first two TABs; malformed rows load and save unchanged, a score that is no
+// number ranking as 0. Loading stops at the first empty value or at 100 rows, and a full table is
+// saved without a terminator.
+TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
+{
+    GameFixture game;
+    const QString texts[] = {"lots\tX\tY", "12", "9\tA\tB\tC", "7\tA\t", "", "3\tc\td"};
+    const ScoreRow rows[] = {{"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "A", "", true}};
+    for (int i = 0; i < 6; ++i)
+        Persist(true).writeString(QStringLiteral("W%1").arg(i), texts[i]);
+    ScoreTable table;
+    const auto save = [&table] { Persist store(true); table.Save(store, QStringLiteral("W")); };
+    table.Load(Persist(false), QStringLiteral("W"));
+    ASSERT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), std::begin(rows), std::end(rows)));
+    EXPECT_EQ(table.RankOf(1), 0);
+    save();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Stored(QStringLiteral("W%1").arg(i)), texts[i]);
+
+    StoreRows(QStringLiteral("W"), std::vector<int>(120, 7));
+    table.Load(Persist(false), QStringLiteral("W"));
+    EXPECT_EQ(table.Count(), 100);
+    table.SetEntry(true, 99, 9, QStringLiteral("N"), QStringLiteral("B"));
+    save();
+    EXPECT_EQ(Stored(QStringLiteral("W99")) + " " + Stored(QStringLiteral("W100")), "9\tN\tB 7\tP100\tW100");
+}
+
+// Each way of showing the scores has its title; Start gives 1 and Close 0. A result enters above
+// an equal score, selected, and is stored with the terminator after the table; a score of 0
+// enters and selects nothing. There is no Hall of Fame and no mailing of scores to offer.
+TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedAndStored)
+{
+    GameFixture game;
+    StoreRows(words, {900, 500});
+    NewGameForm->TransferScores(false);
+    EXPECT_EQ(ShowScores(500), QStringLiteral("Game Over 500 (3 rows) -> 1"));
+    const char* stored[] = {"900\tP0\tW0", "500\tAnonymous\tWORDY", "500\tP1\tW1", ""};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
+    for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
+        EXPECT_EQ(ShowScores(0, kind, false), title + QStringLiteral(" (3 rows) -> 0"));
+    EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled() || NewGameForm->mailHighScoreButton->isEnabled());
+}
+
+// The table keeps as many rows as the list shows, at least twelve: a result below the twelfth
+// enters nothing, the list showing its end, and rows trimmed from the list stay stored until the
+// next save. The new row is scrolled into view; a score beyond the signed 32-bit range ranks first.
+TEST(NewGameForm, TheListKeepsTheRowsItShowsAndTheNewRowIsInView)
+{
+    GameFixture game;
+    StoreRows(words, {900, 800, 700, 600, 500, 400, 300, 200, 190, 180, 170, 160, 150, 140});
+    NewGameForm->TransferScores(false);
+    NewGameForm->resize(499, 200);
+    EXPECT_EQ(ShowScores(155), QStringLiteral("Game Over (12 rows) -> 1"));
+    EXPECT_EQ(Stored(words + "13"), QStringLiteral("140\tP13\tW13"));
+    EXPECT_EQ(ShowScores(165), QStringLiteral("Game Over 165 (12 rows) -> 1"));
+    EXPECT_EQ(ShowScores(3000000000u), QStringLiteral("Game Over 3000000000 above the end (12 rows) -> 1"));
+    StoreRows(words, std::vector<int>(60, 100));
+    NewGameForm->TransferScores(false);
+    NewGameForm->resize(499, 900);
+    const int tall = NewGameForm->Capacity();
+    EXPECT_GT(tall, 22);
+    EXPECT_EQ(ShowScores(150), QStringLiteral("Game Over 150 (%1 rows) -> 1").arg(tall));
+    EXPECT_EQ(Stored(words + QString::number(tall)), QString());
+}
+
+// Only a nickname chosen from the scores dialog after a game renames that game's row, which stays
+// selected, a TAB in it becoming a space. Each dictionary keeps its own table, and after a switch
+// a new nickname renames nothing.
+TEST(NewGameForm, ANewNicknameRenamesOnlyTheNewRowAndEachDictionaryKeepsItsTable)
+{
+    GameFixture game;
+    ShowScores(150);
+    ChangeOptions(false, QStringLiteral("Ann"));
+    EXPECT_EQ(Stored(words + "0"), QStringLiteral("150\tAnonymous\tWORDY"));
+    ChangeOptions(true, QStringLiteral("Zoe\tQ"));
+    EXPECT_EQ(Stored(words + "0") + " " + Stored(QStringLiteral("Nickname")), "150\tZoe Q\tWORDY Zoe Q");
+    ASSERT_EQ(NewGameForm->HighScoreTable->selectedItems().size(), 1);
+    EXPECT_EQ(NewGameForm->HighScoreTable->selectedItems().front()->text(1), QStringLiteral("Zoe Q"));
+    ChangeOptions(true, QStringLiteral("Zoe Q"), QStringLiteral("My.Words"));
+    EXPECT_EQ(NewGameForm->HighScoresGroup->title(), QStringLiteral("My.Words High Scores"));
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItemCount(), 0);
+    ShowScores(70);
+    ChangeOptions(true, QStringLiteral("Zoe Q"), words);
+    EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItem(0)->text(0), QStringLiteral("150"));
+    ChangeOptions(true, QStringLiteral("Zed"));
+    EXPECT_EQ(Stored(words + "0") + " " + Stored("My.Words0"), "150\tZoe Q\tWORDY 70\tZoe Q\tWORDY");
+}
+
+// The scores dialog keeps its size and column widths; the fixed-size dialogs keep only their place.
+TEST(NewGameForm, EveryDialogReopensWhereItWasLeft)
+{
+    GameFixture game;
+    const auto fixedSize = [] { return std::vector<QWidget*>{OptionsForm, AboutBox, HowToPlay}; };
+    for (QWidget* window : fixedSize()) {
+        window->show();
+        window->move(200, 100);
+        window->hide();
+    }
+    NewGameForm->show();
+    NewGameForm->resize(520, 600);
+    NewGameForm->HighScoreTable->setColumnWidth(1, 111);
+    NewGameForm->hide();
+    game.windows.reset();
+    game.windows = std::make_unique<GameWindows>();
+    for (QWidget* window : fixedSize())
+        EXPECT_EQ(window->pos(), QPoint(200, 100)) << window->objectName().toStdString();
+    EXPECT_EQ(NewGameForm->size(), QSize(520, 600));
+    EXPECT_EQ(NewGameForm->HighScoreTable->columnWidth(1), 111);
+    EXPECT_EQ(Stored(QStringLiteral("OptionsFormWidth")) + Stored(QStringLiteral("NewGameFormMaximized")), "<absent>0");
+}
+
+} // namespace

@@ -1,0 +1,294 @@
+#include "dialogs/Howto.h"
+#include "dialogs/about.h"
+#include "dialogs/help.h"
+#include "dialogs/newgame.h"
+#include "dialogs/options.h"
+#include "dialogs/sounds.h"
+
+#include "GameTestSupport.h"
+#include "glimform/glimform.h"
+#include "platform/HelpContext.h"
+#include "platform/UserRegistry.h"
+#include "settings/Sounder.h"
+#include "settings/Utils.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrlQuery>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Options {
+    bool howToPlay = true, endRound = true, enterWord = true, selectTile = true;
+    QString dictionary, nickname = QStringLiteral("Anonymous");
+    friend bool operator==(const Options&, const Options&) = default;
+};
+
+// Only valid dictionaries are listed, and a stored name in other case selects its file; during a
+// game the list is fixed and the stored name kept, even one without a file. An empty nickname
+// cannot be accepted; Enter takes every change and Esc none.
+TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
+{
+    GameFixture game;
+    const std::tuple<bool, Qt::Key, const char*, const char*> cases[] = {
+        {true, Qt::Key_Return, "my.words", "My.Words"}, {true, Qt::Key_Escape, "my.words", "my.words"},
+        {false, Qt::Key_Return, "Gone", "Gone"}};
+    for (const auto& [allow, key, stored, taken] : cases) {
+        const bool ok = key == Qt::Key_Return;
+        Options o{true, true, true, true, stored};
+        QStringList seen;
+        AnswerNextModal([&seen, key = key](QWidget*) {
+            for (int i = 0; i < OptionsForm->DictionaryList->count(); ++i)
+                seen << OptionsForm->DictionaryList->itemText(i);
+            seen << OptionsForm->DictionaryList->currentText() + (OptionsForm->DictionaryList->isEnabled() ? "" : " fixed");
+            QTest::keyClick(OptionsForm->NicknameField, Qt::Key_Delete); // the whole name is selected
+            seen << (OptionsForm->OKBtn->isEnabled() ? "OK enabled" : "");
+            QTest::keyClicks(OptionsForm->NicknameField, QStringLiteral("Zed"));
+            OptionsForm->HowToPlay->click();
+            OptionsForm->EnterWordSounds->click();
+            QTest::keyClick(OptionsForm->NicknameField, key);
+        });
+        EXPECT_EQ(OptionsForm->Execute(allow, o.howToPlay, o.endRound, o.enterWord, o.selectTile, o.dictionary, o.nickname),
+                  ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
+        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous"})) << stored << key;
+    }
+}
+
+QString CurrentValue(int event)
+{
+    const auto key = RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + "\\.current");
+    return key ? key->String(QString()) : QStringLiteral("<absent>");
+}
+
+// The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when
+// accepted; Default goes back to the file beside the program (there is no "\.default" entry).
+// OK stores every choice, Cancel none.
+TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
+{
+    GameFixture game;
+    const QString lowWord = CurrentValue(LowWord), highWord = AppFilePath(QStringLiteral("highword.wav"));
+    const QString newLife = game.settingsDir.filePath(QStringLiteral("NewLife.wav"));
+    for (const bool ok : {false, true}) {
+        QStringList seen;
+        AnswerNextModal([&](QWidget* dialog) {
+            auto* sounds = qobject_cast<TSoundsForm*>(dialog);
+            ASSERT_NE(sounds, nullptr) << "the Sounds button opens the sounds dialog";
+            const auto press = [&](int event, QPushButton* button) {
+                sounds->SelectEvent(event);
+                button->click();
+                seen << sounds->EventList->currentItem()->text(1) + ", " + sounds->FileLabel->text();
+            };
+            AnswerNextModal([&](QWidget* files) {
+                qobject_cast<QFileDialog*>(files)->selectFile(newLife);
+                QMetaObject::invokeMethod(files, ok ? "accept" : "reject");
+            });
+            press(LowWord, sounds->ChooseButton);
+            press(SelectTile, sounds->NoSoundButton);
+            press(HighWord, sounds->DefaultButton);
+            (ok ? sounds->OKButton : sounds->CancelButton)->click();
+        });
+        OptionsForm->SoundsButton->click();
+        const QString picked = ok ? newLife : lowWord;
+        EXPECT_EQ(seen, (QStringList{QFileInfo(picked).fileName() + ", File: " + picked, "(no sound), No sound",
+                                     "highword.wav, File: " + highWord}));
+        EXPECT_EQ(CurrentValue(LowWord) + CurrentValue(SelectTile) + CurrentValue(HighWord),
+                  ok ? newLife + highWord : lowWord + game.settingsDir.filePath("SelectTile.wav") + game.settingsDir.filePath("HighWord.wav"));
+    }
+}
+
+// The shown controls of a dialog, and of its panels, neither cover each other nor stick out; a
+// caption is shown only with its field, on the field's line and left of it.
+void ExpectNoControlHidesAnother(QWidget* window)
+{
+    QList<QWidget*> shown = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    shown.removeIf([](const QWidget* control) { return control->isHidden() || control->isWindow(); });
+    for (QWidget* a : shown) {
+        EXPECT_TRUE(window->rect().contains(a->geometry())) << a->metaObject()->className();
+        if (const QWidget* field = qobject_cast<QLabel*>(a) ? qobject_cast<QLabel*>(a)->buddy() : nullptr) {
+            const QRect c = a->geometry(), f = field->geometry();
+            EXPECT_TRUE(!field->isHidden() && c.right() < f.left() && c.top() <= f.bottom() && f.top() <= c.bottom())
+                << qPrintable(qobject_cast<QLabel*>(a)->text());
+        }
+        for (QWidget* b : shown)
+            EXPECT_FALSE(a < b && a->geometry().intersects(b->geometry())) << b->metaObject()->className();
+        if (QByteArrayList{"QWidget", "QFrame", "QGroupBox"}.contains(a->metaObject()->className()))
+            ExpectNoControlHidesAnother(a);
+    }
+}
+
+// Takes the desktop's requests to open mail and web addresses while it lives.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    UrlRecorder() { for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, this, "open"); }
+    ~UrlRecorder() override { for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme); }
+    Q_INVOKABLE void open(const QUrl& url) { opened.push_back(url); }
+    const QStringList schemes{"mailto", "https"};
+    std::vector<QUrl> opened;
+};
+
+// No dialog's controls cover each other. Enter and Esc close the About box with OK; its mail line
+// composes a support request to the shown address, the home page line opens the page, and its
+// texts read as text, not as fields to edit. Without addresses the lines are left out.
+TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
+{
+    GameFixture game;
+    TSoundsForm sounds;
+    TAboutBox box(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/")), bare{{}, {}};
+    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, &sounds, &bare, &box}) {
+        dialog->show();
+        ExpectNoControlHidesAnother(dialog);
+    }
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        AnswerNextModal([key](QWidget* shown) { QTest::keyClick(shown, key); });
+        EXPECT_EQ(AboutBox->exec(), QDialog::Accepted) << key;
+    }
+    for (const QLineEdit* line : box.findChildren<QLineEdit*>())
+        EXPECT_TRUE(line->isReadOnly() && !line->hasFrame()) << qPrintable(line->text());
+    UrlRecorder links;
+    for (LinkField* link : {bare.MailSupportLink, bare.HomePageLink, box.MailSupportLink, box.HomePageLink})
+        QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(links.opened.size(), 2u);
+    EXPECT_EQ(links.opened[0].scheme() + ":" + links.opened[0].path(), QStringLiteral("mailto:help@glimmerquake.test"));
+    EXPECT_EQ(QUrlQuery(links.opened[0]).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Glimmerquake Support Request"));
+    EXPECT_EQ(links.opened[1], QUrl(QStringLiteral("https://glimmerquake.test/")));
+}
+
+THelpWindow* Help(const GameFixture& game)
+{
+    return game.windows->helpService->Window();
+}
+
+QString ShownTopic(const GameFixture& game)
+{
+    return Help(game) != nullptr && Help(game)->isVisible() ? Help(game)->Browser->source().toString() : QString();
+}
+
+// Each help context, and each window's F1 key and Help button, open their topic in the help
+// window, titled after it. The desktop is given the game's name once in every window's title.
+TEST(Help, EachWindowAndContextOpensItsTopic)
+{
+    GameFixture game;
+    const std::tuple<int, const char*, QWidget*, QPushButton*> topics[] = {
+        {10, "High Scores and Starting a Game", NewGameForm, NewGameForm->helpButton},
+        {20, "The Game Window", game.form, nullptr}, {30, "Options", OptionsForm, OptionsForm->helpButton},
+        {40, "Pausing a Game", nullptr, nullptr}, {50, "Ending a Game", nullptr, nullptr},
+        {70, "About Glimmerquake", AboutBox, nullptr}, {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
+        {99, "Glimmerquake Help", nullptr, nullptr}};
+    for (const auto& [context, title, window, button] : topics) {
+        const std::function<void()> ways[] = {[&] { OpenHelpContext(context); },
+                                              [&] { window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context); },
+                                              [&] { button ? button->click() : OpenHelpContext(context); }};
+        for (const auto& ask : ways) {
+            if (Help(game) != nullptr)
+                Help(game)->close();
+            ask();
+            EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context));
+        }
+        EXPECT_EQ(Help(game)->windowTitle(), QStringLiteral("Glimmerquake Help - ") + title);
+    }
+    HowToPlay->show();
+    for (const auto& [window, title] : {std::pair<QWidget*, QString>{HowToPlay, "How To Play \u2014 Glimmerquake"},
+                                        {Help(game), "Glimmerquake Help - Glimmerquake Help"}})
+        EXPECT_EQ(window->windowHandle()->title(), title);
+}
+
+// A click delivered through the window system, which drops input to windows a modal dialog blocks.
+void ClickThroughWindow(QWidget* widget)
+{
+    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(widget->window(), widget->rect().center()));
+}
+
+// The pause question's Help button and F1 open its topic in a help window that can be used and
+// closed while the question waits.
+TEST(Help, TheHelpWindowWorksWhileThePauseQuestionWaits)
+{
+    GameFixture game;
+    game.form->StartGame(false);
+    QStringList seen;
+    AnswerNextModal([&](QWidget* box) {
+        ClickThroughWindow(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Help));
+        seen << ShownTopic(game);
+        ClickThroughWindow(Help(game)->CloseButton);
+        seen << ShownTopic(game);
+        QTest::keyClick(box->windowHandle(), Qt::Key_F1);
+        seen << ShownTopic(game) << (QApplication::activeModalWidget() == box ? "waiting" : "gone");
+        PressMessageButton(box, QMessageBox::Yes);
+    });
+    game.form->pauseButtonClick();
+    EXPECT_EQ(seen, (QStringList{THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
+}
+
+TEST(Help, ClosingTheMainWindowEndsTheProgramWithTheHelpWindowOpen)
+{
+    GameFixture game;
+    QTimer::singleShot(0, game.form, [&game] {
+        OpenHelpContext(20);
+        game.form->ExitButtonClick();
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0) << "the program went on after its main window closed";
+}
+
+// The example shows twenty tiles; the seven of GLIMPSE are marked and joined by the red line in
+// the order of the word (I and S touch but are not joined). The box is ticked at every showing (a
+// restore from minimised is no new showing); unticking it and pressing Start turns the setting
+// off and starts the game.
+TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
+{
+    GameFixture game(true);
+    const std::vector<Chip*> cells = HowToPlay->ExampleCells(), chain = HowToPlay->ExampleChain();
+    EXPECT_EQ(cells.size(), 20u);
+    EXPECT_EQ(std::count_if(cells.begin(), cells.end(), [](const Chip* c) { return c->IsSelected(); }), 7);
+    std::string word;
+    for (const Chip* chip : chain)
+        word += chip->Letter() + std::to_string(chip->Value());
+    ASSERT_EQ(word, "G3L2I2M3P3S2E2");
+    HowToPlay->show();
+    HowToPlay->HowToPlay->setChecked(false);
+    const QImage picture = HowToPlay->ExampleArea->grab().toImage();
+    // Tiles 40 pixels wide: the board is 4 * 34 + 40 = 176 pixels tall and the line is drawn over it.
+    const auto redBetween = [&](const Chip* a, const Chip* b) {
+        const QColor c = picture.pixelColor((a->Centre().x + b->Centre().x) / 2, (a->Centre().y + b->Centre().y) / 2 + 176);
+        return std::abs(c.red() - 0xFF) < 40 && std::abs(c.green() - 0x40) < 40 && std::abs(c.blue() - 0x40) < 40;
+    };
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        EXPECT_TRUE(redBetween(chain[i], chain[i + 1])) << "after " << chain[i]->Letter();
+    EXPECT_FALSE(redBetween(chain[2], chain[5]));
+
+    HowToPlay->hide();
+    game.form->StartButtonClick();
+    ASSERT_TRUE(HowToPlay->isVisible());
+    EXPECT_TRUE(HowToPlay->HowToPlay->isChecked());
+    HowToPlay->HowToPlay->click();
+    QShowEvent restored;
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    static_cast<QObject*>(HowToPlay)->event(&restored);
+    HowToPlay->StartButton->click();
+    EXPECT_FALSE(HowToPlay->isVisible() || NewGameForm->GetHowToPlay());
+    EXPECT_TRUE(game.form->IsPlaying());
+}
+
+} // namespace
+
+#include "WindowsTest.moc"
