@@ -2,58 +2,34 @@
 
 #include "platform/SoundClip.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
 constexpr std::size_t fingerprint = PrivateSoundServer::rate / 100;  // 10 ms
-constexpr int loudEnough = 500;
 
-std::string InPath(const char* program)
-{
-    const char* path = std::getenv("PATH");
-    std::string folders = path != nullptr ? path : "/usr/bin:/bin";
-    std::size_t begin = 0;
-    while (begin <= folders.size()) {
-        const std::size_t end = std::min(folders.find(':', begin), folders.size());
-        const std::filesystem::path candidate = std::filesystem::path(folders.substr(begin, end - begin)) / program;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-        begin = end + 1;
-    }
-    return {};
-}
-
-// Starts `arguments` with standard output to `output` (or the log file) and standard error to the log.
+// Starts `arguments` with standard output to `output` (or the log) and standard error to `log`.
 int Spawn(std::vector<std::string> arguments, int output, const std::string& log)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    if (output >= 0)
-        posix_spawn_file_actions_adddup2(&actions, output, 1);
-    else
-        posix_spawn_file_actions_adddup2(&actions, 2, 1);
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    const int errors = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    dup2(errors, 2);
+    dup2(output >= 0 ? output : errors, 1);
+    execvp(argv[0], argv.data());
+    _exit(127);
 }
 
 void End(int pid)
@@ -61,17 +37,7 @@ void End(int pid)
     if (pid <= 0)
         return;
     kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
-}
-
-std::size_t FirstSound(const SoundClip& clip)
-{
-    for (std::size_t i = 0; i < clip.samples.size(); ++i) {
-        if (std::abs(clip.samples[i]) > loudEnough)
-            return i;
-    }
-    return clip.samples.size();
+    waitpid(pid, nullptr, 0);
 }
 
 } // namespace
@@ -80,16 +46,13 @@ std::string PrivateSoundServer::Unavailable()
 {
     if (const char* given = std::getenv("GLIM_SOUND_SERVER"); given != nullptr && *given != '\0')
         return {};
-    for (const char* program : {"pulseaudio", "parec"}) {
-        if (InPath(program).empty())
-            return std::string(program) + " is not installed (Debian packages pulseaudio and pulseaudio-utils)";
-    }
+    if (std::system("command -v pulseaudio >/dev/null && command -v parec >/dev/null") != 0)
+        return "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
     return {};
 }
 
 PrivateSoundServer::PrivateSoundServer()
 {
-    // A server started by hand instead (PipeWire's, say), with a mono 44.1 kHz null sink "glimtest".
     if (const char* given = std::getenv("GLIM_SOUND_SERVER"); given != nullptr && *given != '\0') {
         setenv("PULSE_SERVER", given, 1);
         running = true;
@@ -101,9 +64,8 @@ PrivateSoundServer::PrivateSoundServer()
     folder = pattern;
     logPath = folder + "/server.log";
     const std::string socket = folder + "/native";
-    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
-    setenv("PULSE_RUNTIME_PATH", folder.c_str(), 1);
-    setenv("PULSE_STATE_PATH", folder.c_str(), 1);
+    for (const char* variable : {"XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+        setenv(variable, folder.c_str(), 1);
     setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
     pid = Spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
                  "--disable-shm=yes", "--log-target=stderr",
@@ -120,10 +82,9 @@ PrivateSoundServer::~PrivateSoundServer()
 {
     End(pid);
     unsetenv("PULSE_SERVER");
-    if (!folder.empty()) {
-        std::error_code ignored;
+    std::error_code ignored;
+    if (!folder.empty())
         std::filesystem::remove_all(folder, ignored);
-    }
 }
 
 MonitorRecorder::MonitorRecorder()
@@ -146,21 +107,22 @@ MonitorRecorder::~MonitorRecorder()
 
 void MonitorRecorder::Read()
 {
-    std::vector<char> buffer(4096);
-    std::vector<char> pending;
+    std::vector<unsigned char> buffer(4096);
+    std::size_t kept = 0;  // a byte of a sample whose other byte has not come yet
     for (;;) {
-        const ssize_t got = ::read(pipe, buffer.data(), buffer.size());
+        const ssize_t got = ::read(pipe, buffer.data() + kept, buffer.size() - kept);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break;
         const Clock::time_point now = Clock::now();
-        pending.insert(pending.end(), buffer.begin(), buffer.begin() + got);
+        const std::size_t bytes = kept + static_cast<std::size_t>(got);
         const std::lock_guard<std::mutex> guard(lock);
-        for (std::size_t i = 0; i + 1 < pending.size(); i += 2)
-            samples.push_back(static_cast<std::int16_t>(static_cast<std::uint8_t>(pending[i]) |
-                                                        (static_cast<std::uint8_t>(pending[i + 1]) << 8)));
-        pending.erase(pending.begin(), pending.begin() + static_cast<long>(pending.size() / 2 * 2));
+        for (std::size_t i = 0; i + 1 < bytes; i += 2)
+            samples.push_back(static_cast<std::int16_t>(buffer[i] | buffer[i + 1] << 8));
+        kept = bytes % 2;
+        if (kept != 0)
+            buffer[0] = buffer[bytes - 1];
         arrivals.emplace_back(now, samples.size());
     }
 }
@@ -180,48 +142,22 @@ bool MonitorRecorder::WaitForSamples()
 
 void MonitorRecorder::Stop()
 {
-    if (pid > 0) {
-        End(pid);
-        pid = -1;
-    }
+    End(pid);
+    pid = -1;
     if (reader.joinable())
         reader.join();
-    if (pipe >= 0) {
+    if (pipe >= 0)
         close(pipe);
-        pipe = -1;
-    }
-    if (arrivals.empty())
-        return;
-    const auto rate = static_cast<double>(PrivateSoundServer::rate);
-    const auto played = [rate](const std::pair<Clock::time_point, std::size_t>& arrival) {
-        return arrival.first - std::chrono::duration_cast<Clock::duration>(
-                                   std::chrono::duration<double>(static_cast<double>(arrival.second) / rate));
-    };
-    Clock::time_point earliest = played(arrivals.front());
-    start = earliest;
-    for (const auto& arrival : arrivals) {
-        earliest = std::min(earliest, played(arrival));
-        start = std::max(start, played(arrival));
-    }
-    jitter = start - earliest;
-}
-
-Clock::time_point MonitorRecorder::TimeOf(std::size_t sample) const
-{
-    return start + std::chrono::duration_cast<Clock::duration>(
-                       std::chrono::duration<double>(static_cast<double>(sample) / PrivateSoundServer::rate));
-}
-
-std::size_t MonitorRecorder::SampleAt(Clock::time_point time) const
-{
-    if (time <= start)
-        return 0;
-    return static_cast<std::size_t>(std::chrono::duration<double>(time - start).count() * PrivateSoundServer::rate);
+    pipe = -1;
 }
 
 long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t from, std::size_t to)
 {
-    const std::size_t first = FirstSound(clip) + fingerprint;
+    // The fingerprint starts 10 ms into the clip's sound, clear of its quiet start.
+    std::size_t first = 0;
+    while (first < clip.samples.size() && std::abs(clip.samples[first]) <= 500)
+        ++first;
+    first += fingerprint;
     if (first + fingerprint > clip.samples.size())
         return -1;
     long best = -1;
@@ -239,15 +175,4 @@ long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip,
     if (best < 0 || bestDifference > static_cast<long long>(2 * fingerprint))
         return -1;
     return best - static_cast<long>(first);
-}
-
-long FirstDifference(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at,
-                     std::size_t length)
-{
-    const std::size_t end = std::min({at + length, at + clip.samples.size(), recording.size()});
-    for (std::size_t i = at; i < end; ++i) {
-        if (std::abs(recording[i] - clip.samples[i - at]) > 2)
-            return static_cast<long>(i - at);
-    }
-    return end > at ? -1 : 0;
 }

@@ -5,21 +5,22 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 struct SoundClip;
 
 using Clock = std::chrono::steady_clock;
 
-// A PulseAudio server of our own: private runtime folder, one null sink and the native protocol,
-// nothing else. While it runs, PULSE_SERVER points this process's clients at it. With
-// GLIM_SOUND_SERVER set, that server is used instead (it must have a mono 44.1 kHz null sink
-// named glimtest), so the same checks run against PipeWire's PulseAudio server.
+// A PulseAudio server of our own: private runtime folder, one mono 44.1 kHz null sink "glimtest"
+// and the native protocol, nothing else. While it runs, PULSE_SERVER points this process's
+// clients at it. With GLIM_SOUND_SERVER set, that server is used instead (it must have the same
+// sink), so the same checks run against PipeWire's PulseAudio server.
 class PrivateSoundServer {
 public:
     static constexpr std::uint32_t rate = 44100;
 
-    // Empty when pulseaudio is installed; otherwise why the server cannot run.
+    // Empty when pulseaudio and parec are installed; otherwise why the server cannot run.
     static std::string Unavailable();
 
     PrivateSoundServer();
@@ -38,10 +39,11 @@ private:
     bool running = false;
 };
 
-// Records the null sink's monitor in mono at the server's rate, noting when each piece arrived,
-// so that a sample's index converts to the time it was played.
+// Records the null sink's monitor in mono at the server's rate with parec.
 class MonitorRecorder {
 public:
+    using Arrival = std::pair<Clock::time_point, std::size_t>;
+
     MonitorRecorder();
     ~MonitorRecorder();
     MonitorRecorder(const MonitorRecorder&) = delete;
@@ -53,14 +55,8 @@ public:
     void Stop();
 
     const std::vector<std::int16_t>& Samples() const { return samples; }
-    // The time of sample 0, taken from the piece that arrived latest for its position, so a
-    // sample's time is never earlier than it was played and late by at most Jitter().
-    Clock::time_point Start() const { return start; }
-    // How much later than the fastest piece the slowest one arrived: the recorder's own latency
-    // as far as it varies, and the most a sample's time can be late.
-    Clock::duration Jitter() const { return jitter; }
-    Clock::time_point TimeOf(std::size_t sample) const;
-    std::size_t SampleAt(Clock::time_point time) const;
+    // When each piece arrived and how many samples had arrived with it, for timing measurements.
+    const std::vector<Arrival>& Arrivals() const { return arrivals; }
 
 private:
     void Read();
@@ -70,15 +66,9 @@ private:
     std::thread reader;
     std::mutex lock;
     std::vector<std::int16_t> samples;
-    std::vector<std::pair<Clock::time_point, std::size_t>> arrivals;
-    Clock::time_point start;
-    Clock::duration jitter{};
+    std::vector<Arrival> arrivals;
 };
 
 // Where `clip` (mono) begins in `recording` between two sample indices, matching its first
 // 10 ms of sound exactly but for rounding; -1 when it is not there.
 long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t from, std::size_t to);
-// Where `recording` from `at` on first differs from `clip` played alone (an earlier sound mixed
-// in, a gap), within `length` samples or the clip's end; -1 when it does not.
-long FirstDifference(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t at,
-                     std::size_t length);
