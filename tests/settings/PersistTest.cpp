@@ -1,192 +1,230 @@
 #include "settings/Persist.h"
+#include "settings/PlayerOptions.h"
 
 #include "tests/settings/SettingsTestUtil.h"
 
 #include <QWidget>
 
+using PersistTest = RegistryTest;
+
 namespace {
 
-class PersistTest : public RegistryTest {
-protected:
-    void WriteStrings(std::initializer_list<std::pair<const char*, const char*>> values)
-    {
-        Persist store(true);
-        for (const auto& [name, value] : values)
-            store.writeString(QString::fromLatin1(name), QString::fromLatin1(value));
-    }
-    QString Read(const char* name)
-    {
-        QString value = QStringLiteral("<absent>");
-        Persist(false).readString(QString::fromLatin1(name), value);
-        return value;
-    }
-    // A window named `name` with its placement read from the store.
-    WindowState Restore(QWidget& form, const char* name, WindowState state = WindowState::Normal)
-    {
-        form.setObjectName(QString::fromLatin1(name));
-        Persist(false).windowPlacement(&form, &state);
-        return state;
-    }
-};
+QString Read(const QString& name)
+{
+    QString value = QStringLiteral("<absent>");
+    Persist(false).readString(name, value);
+    return value;
+}
 
 } // namespace
 
-TEST_F(PersistTest, ValuesRoundTripWithTheirTypesAndNonZeroNumbersReadAsTrue)
+// A value comes back only through the reader of its own type, a number as true when not 0. A read
+// of the wrong type keeps the caller's default and is reported once, naming the value (on standard
+// error while no window is open): a damaged file never ends the game.
+TEST_F(PersistTest, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
 {
+    const std::pair<const char*, QVariant> values[] = {
+        {"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
     {
         Persist store(true);
-        store.writeString(QStringLiteral("Nickname"), QStringLiteral("Ada"));
-        store.writeInteger(QStringLiteral("ScoresColumnWidth0"), -5);
-        store.writeBool(QStringLiteral("HowToPlay"), false);
-        store.writeBool(QStringLiteral("EndRoundSounds"), true);
-        store.writeInteger(QStringLiteral("SelectTileSounds"), -7);
+        for (const auto& [name, stored] : values) {
+            if (stored.typeId() == QMetaType::QString)
+                store.writeString(QString::fromLatin1(name), stored.toString());
+            else
+                store.writeInteger(QString::fromLatin1(name), stored.toInt());
+        }
     }
+    EXPECT_TRUE(RegistryText().contains(QStringLiteral("[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n")));
+    ASSERT_TRUE(QApplication::topLevelWidgets().isEmpty());
     const Persist store(false);
-    QString nickname;
-    int width = 0;
-    bool howToPlay = true, endRound = false, selectTile = false;
-    EXPECT_TRUE(store.readString(QStringLiteral("Nickname"), nickname));
-    EXPECT_TRUE(store.readInteger(QStringLiteral("ScoresColumnWidth0"), width));
-    EXPECT_TRUE(store.readBool(QStringLiteral("HowToPlay"), howToPlay));
-    EXPECT_TRUE(store.readBool(QStringLiteral("EndRoundSounds"), endRound));
-    EXPECT_TRUE(store.readBool(QStringLiteral("SelectTileSounds"), selectTile));
-    EXPECT_EQ(nickname, QStringLiteral("Ada"));
-    EXPECT_EQ(width, -5);
-    EXPECT_FALSE(howToPlay);
-    EXPECT_TRUE(endRound);
-    EXPECT_TRUE(selectTile);
-    EXPECT_TRUE(RegistryText().contains(QStringLiteral("[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]")));
+    for (const auto& [name, stored] : values) {
+        SCOPED_TRACE(name);
+        const bool isText = stored.typeId() == QMetaType::QString;
+        QString text = QStringLiteral("default");
+        int number = 12345;
+        bool flag = isText || stored.toInt() == 0;
+        CaptureStandardError captured;
+        EXPECT_EQ(store.readString(QString::fromLatin1(name), text), isText);
+        EXPECT_EQ(store.readInteger(QString::fromLatin1(name), number), !isText);
+        EXPECT_EQ(store.readBool(QString::fromLatin1(name), flag), !isText);
+        EXPECT_EQ(text, isText ? stored.toString() : QStringLiteral("default"));
+        EXPECT_EQ(number, isText ? 12345 : stored.toInt());
+        EXPECT_EQ(flag, isText || stored.toInt() != 0);
+        const std::string errors = captured.Text();
+        const std::string quoted = '"' + std::string(name) + '"';
+        std::size_t reports = 0;
+        for (auto at = errors.find(quoted); at != std::string::npos; at = errors.find(quoted, at + 1))
+            ++reports;
+        EXPECT_EQ(reports, isText ? 2u : 1u) << errors;
+    }
 }
 
-TEST_F(PersistTest, FirstRunReadsNothingAndCreatesNothing)
+// A first run reads nothing and creates no file, also through a write on a read accessor or a
+// write accessor that writes nothing; the options start from their defaults.
+TEST_F(PersistTest, AFirstRunReadsNothingCreatesNothingAndStartsFromTheDefaults)
 {
     QWidget form;
+    form.setObjectName(QStringLiteral("GlimmerForm"));
     form.move(10, 20);
     {
         Persist store(false);
-        QString nickname = QStringLiteral("Anonymous");
+        QString nickname = QStringLiteral("x");
         EXPECT_FALSE(store.readString(QStringLiteral("Nickname"), nickname));
-        EXPECT_EQ(nickname, QStringLiteral("Anonymous"));
-        // A write on a read accessor is ignored.
-        store.writeString(QStringLiteral("Nickname"), QStringLiteral("x"));
+        EXPECT_EQ(nickname, QStringLiteral("x"));
+        WindowState state = WindowState::Minimized;
+        store.windowPlacement(&form, &state);
+        EXPECT_EQ(state, WindowState::Minimized);
+        store.writeString(QStringLiteral("Nickname"), QStringLiteral("y"));
     }
     { Persist store(true); }
-    EXPECT_EQ(Restore(form, "GlimmerForm", WindowState::Minimized), WindowState::Minimized);
+    const PlayerOptions options;
+    EXPECT_EQ(options.GetNickname(), QStringLiteral("Anonymous"));
+    EXPECT_EQ(options.GetDictionary(), QStringLiteral("English"));
+    EXPECT_TRUE(options.GetSelectTileSounds() && options.GetEnterWordSounds() && options.GetEndRoundSounds());
+    EXPECT_TRUE(options.GetHowToPlay());
     EXPECT_EQ(form.pos(), QPoint(10, 20));
     EXPECT_FALSE(QFile::exists(registryPath));
 }
 
-TEST_F(PersistTest, PlacementRestoresPositionSizeAndMaximizedOnlyWithBothLeftAndTop)
+// The options are stored as text or as the numbers 0 and 1 and come back in the next run; a store
+// holding only some keeps the defaults for the rest. A TAB in the nickname becomes a space, so
+// score rows keep their columns.
+TEST_F(PersistTest, OptionsAreStoredWithTheirTypesAndComeBackInTheNextRun)
 {
-    WriteStrings({{"NewGameFormLeft", "-30"}, {"NewGameFormTop", "+40"}, {"NewGameFormWidth", "500"},
-                  {"NewGameFormHeight", "300 px"}, {"NewGameFormMaximized", "1"}});
-    QWidget form;
-    EXPECT_EQ(Restore(form, "NewGameForm"), WindowState::Maximized);
-    EXPECT_EQ(form.pos(), QPoint(-30, 40));
-    EXPECT_EQ(form.size(), QSize(500, 300));
-    EXPECT_TRUE(form.testAttribute(Qt::WA_Moved));
-
-    WriteStrings({{"GlimmerFormLeft", "5"}, {"GlimmerFormWidth", "500"}, {"GlimmerFormHeight", "300"},
-                  {"GlimmerFormMaximized", "1"}});
-    QWidget noTop;
-    noTop.setGeometry(70, 80, 200, 100);
-    EXPECT_EQ(Restore(noTop, "GlimmerForm"), WindowState::Normal);
-    EXPECT_EQ(noTop.geometry(), QRect(70, 80, 200, 100));
+    {
+        Persist store(true);
+        store.writeInteger(QStringLiteral("EndRoundSounds"), 0);
+        store.writeString(QStringLiteral("Nickname"), QStringLiteral("c\td"));
+    }
+    PlayerOptions options;
+    EXPECT_FALSE(options.GetEndRoundSounds());
+    EXPECT_EQ(options.GetNickname(), QStringLiteral("c d"));
+    EXPECT_TRUE(options.GetSelectTileSounds() && options.GetEnterWordSounds() && options.GetHowToPlay());
+    options.SetNickname(QStringLiteral("a\tb"));
+    options.SetDictionary(QStringLiteral("French"));
+    options.SetSelectTileSounds(false);
+    options.SetEnterWordSounds(false);
+    options.SetEndRoundSounds(true);
+    options.SetHowToPlay(false);
+    options.SaveSettings();
+    const std::pair<const char*, QVariant> stored[] = {
+        {"Nickname", QStringLiteral("a b")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
+        {"EnterWordSounds", 0},             {"EndRoundSounds", 1},                    {"HowToPlay", 0}};
+    const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
+    ASSERT_NE(key, nullptr);
+    for (const auto& [name, value] : stored) {
+        const QString valueName = QString::fromLatin1(name);
+        const bool isText = value.typeId() == QMetaType::QString;
+        EXPECT_EQ(key->Type(valueName), isText ? RegistryValueType::String : RegistryValueType::Integer) << name;
+        EXPECT_EQ(isText ? QVariant(key->String(valueName)) : QVariant(key->Integer(valueName)), value) << name;
+    }
+    const PlayerOptions next;
+    EXPECT_EQ(next.GetNickname(), QStringLiteral("a b"));
+    EXPECT_EQ(next.GetDictionary(), QStringLiteral("French"));
+    EXPECT_FALSE(next.GetSelectTileSounds() || next.GetEnterWordSounds() || next.GetHowToPlay());
+    EXPECT_TRUE(next.GetEndRoundSounds());
 }
 
-TEST_F(PersistTest, MaximizedParsesTolerantlyAndOnlyExactlyOneMaximizes)
+// A stored placement is used only with both Left and Top, the size only with both Width and
+// Height; only a Maximized that reads as exactly 1 maximises.
+TEST_F(PersistTest, APlacementIsRestoredOnlyWithBothLeftAndTop)
 {
-    const std::pair<const char*, WindowState> cases[] = {
-        {" 1x", WindowState::Maximized}, {"01", WindowState::Maximized}, {"2", WindowState::Normal},
-        {"abc", WindowState::Normal},    {"", WindowState::Normal},      {"-1", WindowState::Normal},
+    const QRect designed(70, 80, 200, 100);
+    const struct {
+        const char* values[5];  // Left, Top, Width, Height, Maximized; nullptr when not stored
+        QRect geometry;
+        WindowState state;
+    } cases[] = {
+        {{"-30", "+40", "500", "300 px", " 1x"}, {-30, 40, 500, 300}, WindowState::Maximized},
+        {{"5", "6", "500", nullptr, "01"}, {5, 6, 200, 100}, WindowState::Maximized},
+        {{"5", "6", nullptr, "300", "2"}, {5, 6, 200, 100}, WindowState::Normal},
+        {{"5", "6", "1", "1", "-1"}, {5, 6, 1, 1}, WindowState::Normal},
+        {{"5", "6", nullptr, nullptr, nullptr}, {5, 6, 200, 100}, WindowState::Normal},
+        {{"5", nullptr, "500", "300", "1"}, designed, WindowState::Minimized},
+        {{nullptr, "6", "500", "300", "1"}, designed, WindowState::Minimized},
     };
-    QWidget form;
-    for (const auto& [stored, expected] : cases) {
-        WriteStrings({{"NewGameFormLeft", "1"}, {"NewGameFormTop", "2"}, {"NewGameFormMaximized", stored}});
-        EXPECT_EQ(Restore(form, "NewGameForm", WindowState::Minimized), expected) << '"' << stored << '"';
+    const char* const suffixes[] = {"Left", "Top", "Width", "Height", "Maximized"};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const QString prefix = QStringLiteral("Form%1").arg(i);
+        {
+            Persist store(true);
+            for (std::size_t v = 0; v < 5; ++v)
+                if (cases[i].values[v] != nullptr)
+                    store.writeString(prefix + QString::fromLatin1(suffixes[v]), QString::fromLatin1(cases[i].values[v]));
+        }
+        QWidget form;
+        form.setObjectName(prefix);
+        form.setGeometry(designed);
+        WindowState state = WindowState::Minimized;
+        Persist(false).windowPlacement(&form, &state);
+        EXPECT_EQ(form.geometry(), cases[i].geometry);
+        EXPECT_EQ(state, cases[i].state);
     }
 }
 
 TEST(ParsePlacementNumber, SkipsSpaceTakesASignAndStopsAtTheFirstOtherCharacter)
 {
     const std::pair<const char*, int> cases[] = {
-        {"123", 123}, {"  -45px", -45}, {"+7", 7}, {"abc", 0}, {"", 0}, {"- 3", 0},
-        {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}, {"12 34", 12},
+        {"123", 123}, {"  -45px", -45}, {"+7", 7}, {"abc", 0}, {"", 0}, {"- 3", 0}, {"12 34", 12},
+        {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}, {"99999999999999999999", 2147483647},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParsePlacementNumber(QString::fromLatin1(text)), expected) << '"' << text << '"';
 }
 
-TEST_F(PersistTest, AMaximizedWindowKeepsItsLastNormalPlacement)
+// Placement is stored only for a window that has been on screen, so one that never opened keeps
+// what was stored. A maximised or minimised window keeps its last normal placement and stores
+// whether it is maximised; a window stored without a state keeps only its position.
+TEST_F(PersistTest, APlacementIsStoredOnlyForAWindowThatWasShown)
 {
     QWidget form;
+    QWidget box;
     form.setObjectName(QStringLiteral("GlimmerForm"));
-    form.show();
+    box.setObjectName(QStringLiteral("AboutBox"));
+    WindowState state = WindowState::Normal;
+    Persist(false).windowPlacement(&form, &state);
+    Persist(false).windowPlacement(&box, nullptr);
+    const auto store = [&] {
+        Persist writer(true);
+        writer.windowPlacement(&form, &state);
+        writer.windowPlacement(&box, nullptr);
+    };
+    form.setGeometry(10, 20, 300, 200);
+    box.move(33, 44);
+    store();
+    EXPECT_FALSE(QFile::exists(registryPath)) << "windows never shown have no place of their own";
+    for (QWidget* window : {&form, &box}) {
+        window->show();
+        window->hide();
+    }
     form.move(10, 20);
     form.resize(300, 200);
-    WindowState state = WindowState::Normal;
-    Persist(true).windowPlacement(&form, &state);
+    box.move(33, 44);
+    store();
     form.setGeometry(0, 0, 1000, 800);
     for (const WindowState other : {WindowState::Maximized, WindowState::Minimized}) {
         state = other;
-        Persist(true).windowPlacement(&form, &state);
-        EXPECT_EQ(Read("GlimmerFormLeft"), QStringLiteral("10"));
-        EXPECT_EQ(Read("GlimmerFormTop"), QStringLiteral("20"));
-        EXPECT_EQ(Read("GlimmerFormWidth"), QStringLiteral("300"));
-        EXPECT_EQ(Read("GlimmerFormHeight"), QStringLiteral("200"));
-        EXPECT_EQ(Read("GlimmerFormMaximized"), QString::number(other == WindowState::Maximized ? 1 : 0));
+        store();
+        const std::pair<const char*, const char*> stored[] = {
+            {"GlimmerFormLeft", "10"},  {"GlimmerFormTop", "20"},    {"GlimmerFormWidth", "300"},
+            {"GlimmerFormHeight", "200"}, {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
+            {"AboutBoxLeft", "33"},      {"AboutBoxTop", "44"},       {"AboutBoxWidth", "<absent>"},
+            {"AboutBoxMaximized", "<absent>"}};
+        for (const auto& [name, value] : stored)
+            EXPECT_EQ(Read(QString::fromLatin1(name)), QString::fromLatin1(value)) << name;
     }
-}
-
-TEST_F(PersistTest, WithoutAStateOnlyLeftAndTopAreWrittenAndOnlyOnceTheWindowWasShown)
-{
-    QWidget form;
-    form.setObjectName(QStringLiteral("AboutBox"));
-    Persist(false).windowPlacement(&form, nullptr);
-    form.move(33, 44);
-    Persist(true).windowPlacement(&form, nullptr);
-    EXPECT_EQ(Read("AboutBoxLeft"), QStringLiteral("<absent>")) << "a window never shown has no place of its own";
-    form.show();
-    form.hide();
-    form.move(33, 44);
-    Persist(true).windowPlacement(&form, nullptr);
-    EXPECT_EQ(Read("AboutBoxLeft"), QStringLiteral("33"));
-    EXPECT_EQ(Read("AboutBoxTop"), QStringLiteral("44"));
-    for (const char* absent : {"AboutBoxWidth", "AboutBoxHeight", "AboutBoxMaximized"})
-        EXPECT_EQ(Read(absent), QStringLiteral("<absent>")) << absent;
     QWidget restored;
-    restored.resize(120, 90);
     restored.setObjectName(QStringLiteral("AboutBox"));
+    restored.resize(120, 90);
     Persist(false).windowPlacement(&restored, nullptr);
     EXPECT_EQ(restored.geometry(), QRect(33, 44, 120, 90));
 }
 
-// A wrong-typed value must not end the program: it is reported once per read, the default stays.
-TEST_F(PersistTest, WrongTypeIsReportedOnStandardErrorWithoutAWindow)
+// With a window open, a wrong type is reported in one message box naming the value.
+TEST_F(PersistTest, AWrongTypeIsReportedInAMessageBoxWhenAWindowIsOpen)
 {
-    {
-        Persist store(true);
-        store.writeString(QStringLiteral("HowToPlay"), QStringLiteral("yes"));
-        store.writeInteger(QStringLiteral("Nickname"), 3);
-    }
-    ASSERT_TRUE(QApplication::topLevelWidgets().isEmpty());
-    CaptureStandardError captured;
-    const Persist store(false);
-    bool howToPlay = true;
-    QString nickname = QStringLiteral("Anonymous");
-    EXPECT_FALSE(store.readBool(QStringLiteral("HowToPlay"), howToPlay));
-    EXPECT_FALSE(store.readString(QStringLiteral("Nickname"), nickname));
-    EXPECT_TRUE(howToPlay);
-    EXPECT_EQ(nickname, QStringLiteral("Anonymous"));
-    const std::string text = captured.Text();
-    EXPECT_NE(text.find("\"Nickname\""), std::string::npos) << text;
-    EXPECT_NE(text.find("\"HowToPlay\""), std::string::npos) << text;
-    EXPECT_EQ(text.find("\"HowToPlay\""), text.rfind("\"HowToPlay\"")) << text;
-}
-
-TEST_F(PersistTest, WrongTypeIsReportedInAMessageBoxWhenAWindowExists)
-{
-    WriteStrings({{"ScoresColumnWidth1", "Ada\t500"}});
+    Persist(true).writeString(QStringLiteral("ScoresColumnWidth1"), QStringLiteral("Ada\t500"));
     QWidget window;
     window.show();
     QString shown;
@@ -204,6 +242,7 @@ TEST_F(PersistTest, WrongTypeIsReportedInAMessageBoxWhenAWindowExists)
     EXPECT_EQ(captured.Text(), "");
 }
 
+// A save the system refuses is reported once, naming the values lost; play goes on.
 TEST_F(PersistTest, ARefusedSaveIsReportedOnceNamingTheValues)
 {
     // A file where the settings folder should be.

@@ -31,25 +31,18 @@ protected:
         QFile file(registryPath);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-    void SetRegistryText(const QString& text) const
-    {
-        QFile file(registryPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-    }
 
     QTemporaryDir folder;
     QString registryPath;
 };
 
 // Waits for the next modal message box, lets `inspect` look at it, then presses `answer`.
-inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox&)> inspect = {})
+inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox&)> inspect)
 {
     AnswerNextModal([answer, inspect](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        if (inspect)
-            inspect(*box);
+        inspect(*box);
         if (QAbstractButton* button = box->button(answer))
             button->click();
         else

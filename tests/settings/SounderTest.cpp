@@ -10,6 +10,7 @@
 
 namespace {
 
+// What the sounder asked the output for: an image's bytes, or a file's path (empty: stop).
 struct Played {
     bool fromMemory;
     QByteArray image;
@@ -26,9 +27,14 @@ private:
     std::vector<Played>& log;
 };
 
-QString EventKey(int event)
+QString SchemeKey(const char* below = "")
 {
-    return QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event);
+    return QString::fromLatin1(SoundSchemeKey) + QString::fromLatin1(below);
+}
+
+QString CurrentKey(int event)
+{
+    return SchemeKey() + SoundEventKeyName(event) + QStringLiteral("\\.current");
 }
 
 class SounderTest : public RegistryTest {
@@ -39,28 +45,11 @@ protected:
         log.clear();
         return sounder;
     }
-    void SetCurrent(int event, const QString& path)
-    {
-        const auto key = RegistryKey::Create(EventKey(event) + QStringLiteral("\\.current"));
-        key->SetString({}, path);
-    }
-    QString SchemeValue(const QString& keyPath)
+    static void SetCurrent(int event, const QString& path) { RegistryKey::Create(CurrentKey(event))->SetString({}, path); }
+    static QString Value(const QString& keyPath)
     {
         const auto key = RegistryKey::Open(keyPath);
         return key ? key->String({}) : QStringLiteral("<missing>");
-    }
-    // Deletes a key (here always one without subkeys) from the registry file.
-    void DeleteKey(const QString& keyPath)
-    {
-        QStringList kept;
-        bool skipping = false;
-        for (const QString& line : RegistryText().split(u'\n')) {
-            if (line.startsWith(u'['))
-                skipping = line.compare(u'[' + keyPath + u']', Qt::CaseInsensitive) == 0;
-            if (!skipping)
-                kept += line;
-        }
-        SetRegistryText(kept.join(u'\n'));
     }
     QString WriteFile(const char* name, const QByteArray& bytes)
     {
@@ -77,89 +66,79 @@ protected:
 
 } // namespace
 
-TEST_F(SounderTest, FirstRunRegistersTwelveSubkeysAndTheLabel)
+// A first run registers each event's file beside the program as its current and default sound,
+// under the key names a sound scheme editor knows, and labels the scheme. Creating and destroying
+// the sounder only stops whatever may be playing.
+TEST_F(SounderTest, AFirstRunRegistersTheDefaultSounds)
 {
-    std::vector<Played> constructionLog;
+    const std::pair<const char*, const char*> events[] = {
+        {"\\Select Tile", "select.wav"},  {"\\Select Word", "word.wav"},      {"\\New Life", "newlife.wav"},
+        {"\\End Round", "endRound.wav"}, {"\\High Word", "highword.wav"}, {"\\Low Word", "lowword.wav"}};
     {
-        Sounder sounder(std::make_unique<RecordingOutput>(constructionLog), [] { return 0u; });
+        Sounder sounder(std::make_unique<RecordingOutput>(log), [] { return 0u; });
         for (int event = 0; event < SoundEventCount; ++event) {
-            const QString expected = AppFilePath(SoundEventDefaultFile(event));
-            EXPECT_EQ(SchemeValue(EventKey(event) + QStringLiteral("\\.current")), expected) << event;
-            EXPECT_EQ(SchemeValue(EventKey(event) + QStringLiteral("\\.default")), expected) << event;
-            EXPECT_EQ(sounder.Path(static_cast<SoundEvent>(event)), expected) << event;
+            SCOPED_TRACE(event);
+            const QString expected = AppFilePath(QString::fromLatin1(events[event].second));
+            EXPECT_EQ(Value(SchemeKey(events[event].first) + QStringLiteral("\\.current")), expected);
+            EXPECT_EQ(Value(SchemeKey(events[event].first) + QStringLiteral("\\.default")), expected);
+            EXPECT_EQ(sounder.Path(static_cast<SoundEvent>(event)), expected);
         }
     }
-    EXPECT_EQ(SchemeValue(QString::fromLatin1(SoundSchemeKey)), QStringLiteral("Glimmerquake Word Game"));
-    EXPECT_EQ(RegistryText().count(QStringLiteral("\\.current]")), 6);
-    EXPECT_EQ(RegistryText().count(QStringLiteral("\\.default]")), 6);
-    // Construction and destruction each stop whatever may be playing, and play nothing else.
-    ASSERT_EQ(constructionLog.size(), 2u);
-    for (const Played& played : constructionLog) {
-        EXPECT_FALSE(played.fromMemory);
-        EXPECT_TRUE(played.path.isEmpty());
-    }
+    EXPECT_EQ(Value(SchemeKey()), QStringLiteral("Glimmerquake Word Game"));
+    ASSERT_EQ(log.size(), 2u);
+    for (const Played& played : log)
+        EXPECT_TRUE(!played.fromMemory && played.path.isEmpty());
 }
 
-TEST_F(SounderTest, OnlyAMissingEventIsRegisteredAgain)
+// The player's choices stand, also no sound or a file that is gone; only missing events get their
+// default, and the scheme's label is left alone unless Select Tile was missing.
+TEST_F(SounderTest, OnlyEventsMissingFromTheSchemeAreRegistered)
 {
-    MakeSounder();
+    SetCurrent(SelectTile, QString());
     SetCurrent(SelectWord, QStringLiteral("/gone/word.wav"));
-    {
-        const auto application = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey));
-        application->SetString({}, QStringLiteral("renamed"));
-    }
-    DeleteKey(EventKey(NewLife) + QStringLiteral("\\.current"));
-    ASSERT_EQ(SchemeValue(EventKey(NewLife) + QStringLiteral("\\.current")), QStringLiteral("<missing>"));
-
+    RegistryKey::Create(SchemeKey())->SetString({}, QStringLiteral("renamed"));
     auto sounder = MakeSounder();
-    EXPECT_EQ(SchemeValue(EventKey(NewLife) + QStringLiteral("\\.current")), AppFilePath(QStringLiteral("newlife.wav")));
-    // An existing entry is never rewritten, even when its file is gone.
+    EXPECT_EQ(sounder->Path(SelectTile), QString());
     EXPECT_EQ(sounder->Path(SelectWord), QStringLiteral("/gone/word.wav"));
-    EXPECT_EQ(SchemeValue(QString::fromLatin1(SoundSchemeKey)), QStringLiteral("renamed"));
-
-    DeleteKey(EventKey(SelectTile) + QStringLiteral("\\.current"));
-    MakeSounder();
-    EXPECT_EQ(SchemeValue(QString::fromLatin1(SoundSchemeKey)), QStringLiteral("Glimmerquake Word Game"));
+    EXPECT_EQ(Value(CurrentKey(NewLife)), AppFilePath(QStringLiteral("newlife.wav")));
+    EXPECT_EQ(Value(SchemeKey()), QStringLiteral("renamed"));
 }
 
-TEST_F(SounderTest, SmallFilesPlayFromMemoryOthersByName)
+// A file of up to 1 MiB plays from memory; a larger or empty file, a name without a folder and a
+// missing file play by path. No sound, and values outside the six events, play nothing.
+TEST_F(SounderTest, EachEventPlaysItsFileFromMemoryOrByPath)
 {
     const QByteArray small = "RIFF small wave";
     const QByteArray limit(0x100000, 'x');
-    SetCurrent(SelectTile, WriteFile("small.wav", small));
-    SetCurrent(SelectWord, WriteFile("limit.wav", limit));
-    SetCurrent(NewLife, WriteFile("large.wav", QByteArray(0x100001, 'y')));
-    SetCurrent(EndRound, WriteFile("empty.wav", {}));
-    SetCurrent(HighWord, QStringLiteral("highword.wav"));
-    SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")));
-    auto sounder = MakeSounder();
-    for (int event = 0; event < SoundEventCount; ++event)
-        sounder->play(static_cast<SoundEvent>(event));
-    ASSERT_EQ(log.size(), 6u);
-    EXPECT_TRUE(log[0].fromMemory);
-    EXPECT_EQ(log[0].image, small);
-    EXPECT_TRUE(log[1].fromMemory);
-    EXPECT_EQ(log[1].image.size(), limit.size());
     const struct {
-        std::size_t index;
+        SoundEvent event;
         QString path;
-    } byName[] = {{2, folder.filePath(QStringLiteral("large.wav"))},
-                  {3, folder.filePath(QStringLiteral("empty.wav"))},
-                  {4, QStringLiteral("highword.wav")},
-                  {5, folder.filePath(QStringLiteral("missing.wav"))}};
-    for (const auto& expected : byName) {
-        EXPECT_FALSE(log[expected.index].fromMemory) << expected.index;
-        EXPECT_EQ(log[expected.index].path, expected.path) << expected.index;
-    }
-}
-
-TEST_F(SounderTest, NoSoundAndEventsOutsideTheSixPlayNothing)
-{
-    SetCurrent(SelectTile, QString());
+        QByteArray image;  // null when played by path
+    } cases[] = {
+        {SelectTile, WriteFile("small.wav", small), small},
+        {SelectWord, WriteFile("limit.wav", limit), limit},
+        {NewLife, WriteFile("large.wav", QByteArray(0x100001, 'y')), {}},
+        {EndRound, WriteFile("empty.wav", {}), {}},
+        {HighWord, QStringLiteral("highword.wav"), {}},
+        {LowWord, folder.filePath(QStringLiteral("missing.wav")), {}},
+    };
+    for (const auto& c : cases)
+        SetCurrent(c.event, c.path);
     auto sounder = MakeSounder();
-    sounder->play(SelectTile);
-    sounder->play(static_cast<SoundEvent>(6));
-    sounder->play(static_cast<SoundEvent>(-1));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        log.clear();
+        sounder->play(c.event);
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].fromMemory, !c.image.isNull());
+        EXPECT_EQ(log[0].image, c.image);
+        EXPECT_EQ(log[0].path, c.image.isNull() ? c.path : QString());
+    }
+    SetCurrent(SelectTile, QString());
+    sounder->refresh(false);
+    log.clear();
+    for (const int event : {static_cast<int>(SelectTile), SoundEventCount, -1})
+        sounder->play(static_cast<SoundEvent>(event));
     EXPECT_TRUE(log.empty());
 }
 
@@ -171,6 +150,7 @@ TEST_F(SounderTest, TheSchemeIsReadAgainOnlyAfterAMinuteEvenWhenTheTickCountWrap
         std::uint32_t start, stillOld, renewed;
     } cases[] = {{1000, 61000, 61001}, {0xFFFFFFF0u, 0xFFFFFFFFu, 5}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
         SetCurrent(SelectTile, WriteFile("first.wav", "first"));
         now = c.start;
         auto sounder = MakeSounder();
@@ -179,21 +159,8 @@ TEST_F(SounderTest, TheSchemeIsReadAgainOnlyAfterAMinuteEvenWhenTheTickCountWrap
         sounder->play(SelectTile);
         now = c.renewed;
         sounder->play(SelectTile);
-        ASSERT_EQ(log.size(), 2u) << c.start;
-        EXPECT_EQ(log[0].image, QByteArray("first")) << c.start;
-        EXPECT_EQ(log[1].image, QByteArray("second")) << c.start;
+        ASSERT_EQ(log.size(), 2u);
+        EXPECT_EQ(log[0].image, QByteArray("first"));
+        EXPECT_EQ(log[1].image, QByteArray("second"));
     }
-}
-
-TEST_F(SounderTest, AnUnchangedPathKeepsItsImage)
-{
-    const QString path = WriteFile("tick.wav", "old bytes");
-    SetCurrent(SelectTile, path);
-    auto sounder = MakeSounder();
-    WriteFile("tick.wav", "new bytes");
-    sounder->refresh(false);
-    sounder->play(SelectTile);
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].image, QByteArray("old bytes"));
-    EXPECT_TRUE(sounder->HasImage(SelectTile));
 }
