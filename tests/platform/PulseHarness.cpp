@@ -2,84 +2,46 @@
 
 #include "platform/SoundClip.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <signal.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-int Spawn(std::vector<std::string> arguments, int output, const std::string& log)
-{
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid != 0)
-        return pid;
-    const int errors = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    dup2(errors, 2);
-    dup2(output >= 0 ? output : errors, 1);
-    execvp(argv[0], argv.data());
-    _exit(127);
-}
-
-void End(int pid)
-{
-    if (pid > 0 && kill(pid, SIGTERM) == 0)
-        waitpid(pid, nullptr, 0);
-}
 
 std::string PrivateSoundServer::Unavailable()
 {
-    const char* given = std::getenv("GLIM_SOUND_SERVER");
-    if ((given == nullptr || *given == '\0') && std::system("command -v pulseaudio parec >/dev/null") != 0)
+    if (std::getenv("GLIM_SOUND_SERVER") == nullptr && std::system("command -v pulseaudio parec >/dev/null") != 0)
         return "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
     return {};
-}
-
-std::vector<std::string> PrivateSoundServer::Recorder()
-{
-    return {"parec", "--raw", "--device=glimtest.monitor", "--format=s16ne", "--rate=44100", "--channels=1",
-            "--latency-msec=5"};
 }
 
 PrivateSoundServer::PrivateSoundServer()
 {
     char pattern[] = "/tmp/glimmerquake-pulse-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-        return;
-    folder = pattern;
+    folder = mkdtemp(pattern) != nullptr ? pattern : "";
     log = folder + "/server.log";
-    if (const char* given = std::getenv("GLIM_SOUND_SERVER"); given != nullptr && *given != '\0') {
+    if (const char* given = std::getenv("GLIM_SOUND_SERVER")) {
         setenv("PULSE_SERVER", given, 1);
         running = true;
         return;
     }
-    const std::string socket = folder + "/native";
     for (const char* variable : {"XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
         setenv(variable, pattern, 1);
-    setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
-    pid = Spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
-                 "--log-target=stderr", "-L", "module-null-sink sink_name=glimtest rate=44100 channels=1", "-L",
-                 "module-native-protocol-unix auth-anonymous=1 socket=" + socket},
-                -1, log);
-    for (int wait = 0; pid > 0 && wait < 100 && !running; ++wait) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        running = std::filesystem::exists(socket);
-    }
+    setenv("PULSE_SERVER", ("unix:" + folder + "/native").c_str(), 1);
+    // Daemonised, the server returns once it is ready; --kill finds it through its runtime folder.
+    const std::string start = "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + log +
+                              " -L 'module-null-sink sink_name=glimtest rate=44100 channels=1'"
+                              " -L 'module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native'";
+    running = !folder.empty() && std::system(start.c_str()) == 0;
+    stop = "pulseaudio --kill";
 }
 
 PrivateSoundServer::~PrivateSoundServer()
 {
-    End(recorder);
-    End(pid);
+    StopRecording();
+    std::system(stop.c_str());
     unsetenv("PULSE_SERVER");
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
@@ -88,12 +50,12 @@ PrivateSoundServer::~PrivateSoundServer()
 bool PrivateSoundServer::StartRecording()
 {
     const std::string path = folder + "/recording.raw";
-    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    recorder = Spawn(Recorder(), file, log);
-    close(file);
+    const std::string record = "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1"
+                               " --latency-msec=5 >" + path + " 2>>" + log + " & echo \"kill $!\" >" + folder + "/stop-recording";
+    std::system(record.c_str());
     for (int wait = 0; wait < 500; ++wait) {
         std::error_code missing;
-        if (std::filesystem::file_size(path, missing) > rate / 10 * 2 && !missing)
+        if (const auto bytes = std::filesystem::file_size(path, missing); !missing && bytes > rate / 5)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -102,8 +64,7 @@ bool PrivateSoundServer::StartRecording()
 
 std::vector<std::int16_t> PrivateSoundServer::StopRecording()
 {
-    End(recorder);
-    recorder = -1;
+    std::system(("sh " + folder + "/stop-recording 2>/dev/null; rm -f " + folder + "/stop-recording").c_str());
     std::ifstream file(folder + "/recording.raw", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     std::vector<std::int16_t> samples(bytes.size() / 2);
@@ -113,21 +74,20 @@ std::vector<std::int16_t> PrivateSoundServer::StopRecording()
 
 long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip, std::size_t from, std::size_t to)
 {
-    // 10 ms of the clip from 10 ms after its sound starts, clear of its quiet beginning.
+    // 10 ms of the clip from 10 ms after its sound starts, clear of its quiet beginning; rounding in
+    // the server may move a sample by one or two steps, no more.
     constexpr std::size_t length = PrivateSoundServer::rate / 100;
     std::size_t first = length;
     while (first < clip.samples.size() && std::abs(clip.samples[first - length]) <= 500)
         ++first;
     long best = -1;
-    long long bestDifference = 2 * length + 1;  // the server's rounding moves a sample by 2 at most
+    long long bestDifference = 2 * length + 1;
     for (std::size_t at = from; first + length <= clip.samples.size() && at <= to && at + length <= recording.size(); ++at) {
         long long difference = 0;
         for (std::size_t k = 0; k < length && difference < bestDifference; ++k)
             difference += std::abs(recording[at + k] - clip.samples[first + k]);
-        if (difference < bestDifference) {
-            bestDifference = difference;
-            best = static_cast<long>(at) - static_cast<long>(first);
-        }
+        if (difference < bestDifference)
+            bestDifference = difference, best = static_cast<long>(at) - static_cast<long>(first);
     }
     return best;
 }

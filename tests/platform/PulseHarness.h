@@ -6,11 +6,6 @@
 
 struct SoundClip;
 
-// Starts `arguments` with standard output to `output` (to `log` for -1) and standard error to
-// `log`; returns the process id for End, which stops it.
-int Spawn(std::vector<std::string> arguments, int output, const std::string& log);
-void End(int pid);
-
 // A PulseAudio server of our own: private runtime folder, one mono 44.1 kHz null sink "glimtest"
 // and the native protocol, nothing else. While it lives, PULSE_SERVER points this process's
 // clients at it. With GLIM_SOUND_SERVER set, that server is used instead (it must have the same
@@ -21,27 +16,24 @@ public:
 
     // Empty when pulseaudio and parec are installed; otherwise why the server cannot run.
     static std::string Unavailable();
-    // parec's arguments for recording the sink in mono at `rate`, as raw native 16-bit samples.
-    static std::vector<std::string> Recorder();
 
     PrivateSoundServer();
     ~PrivateSoundServer();
     PrivateSoundServer(const PrivateSoundServer&) = delete;
     PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
 
-    // True once the server answers on its socket.
+    // True once the server is ready.
     bool Running() const { return running; }
     const std::string& Log() const { return log; }
-    // Records the sink until StopRecording, which returns the samples; false when no samples
-    // flowed within five seconds.
+    // Records the sink with parec, mono at `rate`, until StopRecording returns the samples; false
+    // when no samples came within five seconds.
     bool StartRecording();
     std::vector<std::int16_t> StopRecording();
 
 private:
     std::string folder;
     std::string log;
-    int pid = -1;
-    int recorder = -1;
+    std::string stop;  // the command that stops our own server
     bool running = false;
 };
 

@@ -12,66 +12,49 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-QString DefaultSoundPath(const char* name)
-{
-    return QStringLiteral(GLIM_BIN_DIR "/") + QString::fromLatin1(name);
-}
-
-QByteArray DefaultSound(const char* name)
-{
-    QFile file(DefaultSoundPath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
-// Without a sound server every call is taken quietly, also when the caller drops its image.
-TEST(PulseSoundOutput, WithoutAServerEveryCallIsTakenQuietly)
-{
-    qputenv("PULSE_SERVER", "unix:/nonexistent/glimmerquake/native");
-    {
-        PulseSoundOutput output;
-        QByteArray image = DefaultSound("select.wav");
-        ASSERT_FALSE(image.isEmpty());
-        output.PlayImage(image);
-        image = QByteArray();
-        output.PlayFile(DefaultSoundPath("word.wav"));
-        output.PlayFile(QString());
-        output.PlayImage(QByteArray("no sound"));
-    }
-    qunsetenv("PULSE_SERVER");
-}
-
 // The default sounds are mono at the stream's rate, audible without clipping and silent at both
-// ends. A long one from memory, then a short one from its file while the first still plays: both
-// are heard, and from where the second starts it is heard alone to its end, then silence.
+// ends. Without a sound server every call is taken quietly, also when the caller drops its image.
+// With one, a long sound from memory, then a short one from its file while the first still plays:
+// both are heard, and from where the second starts it is heard alone to its end, then silence.
 TEST(PulseSoundOutput, TheDefaultSoundsAreHeardAndANewSoundCutsTheOnePlaying)
 {
+    const auto path = [](const char* name) { return QStringLiteral(GLIM_BIN_DIR "/") + QString::fromLatin1(name); };
+    const auto image = [&path](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     for (const char* name : {"select.wav", "word.wav", "newlife.wav", "endRound.wav", "highword.wav", "lowword.wav"}) {
-        const auto clip = DecodeSoundClip(DefaultSound(name));
+        const auto clip = DecodeSoundClip(image(name));
         ASSERT_TRUE(clip && clip->rate == PrivateSoundServer::rate && clip->channels == 1) << name;
         const auto [low, high] = std::minmax_element(clip->samples.begin(), clip->samples.end());
         EXPECT_TRUE(std::max(-*low, +*high) > 8000 && std::max(-*low, +*high) < 32000) << name;
         EXPECT_TRUE(std::abs(clip->samples.front()) <= 64 && std::abs(clip->samples.back()) <= 64) << name;
     }
+    qputenv("PULSE_SERVER", "unix:/nonexistent/glimmerquake/native");
+    {
+        PulseSoundOutput output;
+        QByteArray dropped = image("select.wav");
+        output.PlayImage(dropped);
+        dropped = QByteArray();
+        output.PlayFile(path("word.wav"));
+        output.PlayFile(QString());
+        output.PlayImage(QByteArray("no sound"));
+    }
+    qunsetenv("PULSE_SERVER");
     if (const std::string why = PrivateSoundServer::Unavailable(); !why.empty())
         GTEST_SKIP() << "No sound server to test with: " << why;
     PrivateSoundServer server;
-    ASSERT_TRUE(server.Running()) << "the server did not start; see " << server.Log();
-    ASSERT_TRUE(server.StartRecording()) << "the recorder got no samples; see " << server.Log();
-    const QByteArray longImage = DefaultSound("newlife.wav");
+    ASSERT_TRUE(server.Running() && server.StartRecording()) << "no server or no recording; see " << server.Log();
+    const QByteArray longImage = image("newlife.wav");
     const auto longClip = DecodeSoundClip(longImage);
-    const auto shortClip = DecodeSoundClip(DefaultSound("select.wav"));
+    const auto shortClip = DecodeSoundClip(image("select.wav"));
     PulseSoundOutput output;
     std::this_thread::sleep_for(300ms);  // connected in the background, as at a game's start-up
     output.PlayImage(longImage);
     std::this_thread::sleep_for(150ms);
-    output.PlayFile(DefaultSoundPath("select.wav"));
+    output.PlayFile(path("select.wav"));
     std::this_thread::sleep_for(900ms);
     const std::vector<std::int16_t> heard = server.StopRecording();
-
     const long first = FindClip(heard, *longClip, 0, heard.size());
     ASSERT_GE(first, 0) << "the first sound was not heard";
     const long second = FindClip(heard, *shortClip, static_cast<std::size_t>(first) + 1, heard.size());
