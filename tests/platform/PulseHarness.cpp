@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 std::string PrivateSoundServer::Unavailable()
 {
@@ -49,17 +48,13 @@ PrivateSoundServer::~PrivateSoundServer()
 
 bool PrivateSoundServer::StartRecording()
 {
+    // parec in the background, noting how to stop it; then at most five seconds for 0.1 s of samples.
     const std::string path = folder + "/recording.raw";
-    const std::string record = "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1"
-                               " --latency-msec=5 >" + path + " 2>>" + log + " & echo \"kill $!\" >" + folder + "/stop-recording";
-    std::system(record.c_str());
-    for (int wait = 0; wait < 500; ++wait) {
-        std::error_code missing;
-        if (const auto bytes = std::filesystem::file_size(path, missing); !missing && bytes > rate / 5)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+    const std::string record = "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1 "
+                               "--latency-msec=5 >" + path + " 2>>" + log + " & echo \"kill $!\" >" + folder +
+                               "/stop-recording; for i in $(seq 500); do [ $(stat -c %s " + path + ") -gt " +
+                               std::to_string(rate / 5) + " ] && exit 0; sleep 0.01; done; exit 1";
+    return std::system(record.c_str()) == 0;
 }
 
 std::vector<std::int16_t> PrivateSoundServer::StopRecording()
