@@ -20,21 +20,16 @@ PrivateSoundServer::PrivateSoundServer()
 {
     char pattern[] = "/tmp/glimmerquake-pulse-XXXXXX";
     folder = mkdtemp(pattern) != nullptr ? pattern : "";
-    log = folder + "/server.log";
-    if (const char* given = std::getenv("GLIM_SOUND_SERVER")) {
-        setenv("PULSE_SERVER", given, 1);
-        running = true;
-        return;
-    }
+    const char* given = std::getenv("GLIM_SOUND_SERVER");
     for (const char* variable : {"XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
         setenv(variable, pattern, 1);
-    setenv("PULSE_SERVER", ("unix:" + folder + "/native").c_str(), 1);
+    setenv("PULSE_SERVER", given != nullptr ? given : ("unix:" + folder + "/native").c_str(), 1);
     // Daemonised, the server returns once it is ready; --kill finds it through its runtime folder.
-    const std::string start = "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + log +
+    const std::string start = "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + Log() +
                               " -L 'module-null-sink sink_name=glimtest rate=44100 channels=1'"
                               " -L 'module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native'";
-    running = !folder.empty() && std::system(start.c_str()) == 0;
-    stop = "pulseaudio --kill";
+    running = !folder.empty() && (given != nullptr || std::system(start.c_str()) == 0);
+    stop = given != nullptr ? "" : "pulseaudio --kill";
 }
 
 PrivateSoundServer::~PrivateSoundServer()
@@ -51,7 +46,7 @@ bool PrivateSoundServer::StartRecording()
     // parec in the background, noting how to stop it; then at most five seconds for 0.1 s of samples.
     const std::string path = folder + "/recording.raw";
     const std::string record = "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1 "
-                               "--latency-msec=5 >" + path + " 2>>" + log + " & echo \"kill $!\" >" + folder +
+                               "--latency-msec=5 >" + path + " 2>>" + Log() + " & echo \"kill $!\" >" + folder +
                                "/stop-recording; for i in $(seq 500); do [ $(stat -c %s " + path + ") -gt " +
                                std::to_string(rate / 5) + " ] && exit 0; sleep 0.01; done; exit 1";
     return std::system(record.c_str()) == 0;
@@ -75,14 +70,12 @@ long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip,
     std::size_t first = length;
     while (first < clip.samples.size() && std::abs(clip.samples[first - length]) <= 500)
         ++first;
-    long best = -1;
-    long long bestDifference = 2 * length + 1;
     for (std::size_t at = from; first + length <= clip.samples.size() && at <= to && at + length <= recording.size(); ++at) {
-        long long difference = 0;
-        for (std::size_t k = 0; k < length && difference < bestDifference; ++k)
-            difference += std::abs(recording[at + k] - clip.samples[first + k]);
-        if (difference < bestDifference)
-            bestDifference = difference, best = static_cast<long>(at) - static_cast<long>(first);
+        std::size_t difference = 0;
+        for (std::size_t k = 0; k < length && difference <= 2 * length; ++k)
+            difference += static_cast<std::size_t>(std::abs(recording[at + k] - clip.samples[first + k]));
+        if (difference <= 2 * length)
+            return static_cast<long>(at) - static_cast<long>(first);
     }
-    return best;
+    return -1;
 }

@@ -19,12 +19,10 @@ public:
 
     PrivateSoundServer();
     ~PrivateSoundServer();
-    PrivateSoundServer(const PrivateSoundServer&) = delete;
-    PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
 
     // True once the server is ready.
     bool Running() const { return running; }
-    const std::string& Log() const { return log; }
+    std::string Log() const { return folder + "/server.log"; }
     // Records the sink with parec, mono at `rate`, until StopRecording returns the samples; false
     // when no samples came within five seconds.
     bool StartRecording();
@@ -32,7 +30,6 @@ public:
 
 private:
     std::string folder;
-    std::string log;
     std::string stop;  // the command that stops our own server
     bool running = false;
 };

@@ -33,9 +33,7 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardAndANewSoundCutsTheOnePlaying)
     qputenv("PULSE_SERVER", "unix:/nonexistent/glimmerquake/native");
     {
         PulseSoundOutput output;
-        QByteArray dropped = image("select.wav");
-        output.PlayImage(dropped);
-        dropped = QByteArray();
+        output.PlayImage(image("select.wav"));  // the caller's image goes at once
         output.PlayFile(path("word.wav"));
         output.PlayFile(QString());
         output.PlayImage(QByteArray("no sound"));

