@@ -11,9 +11,8 @@
 
 std::string PrivateSoundServer::Unavailable()
 {
-    if (std::getenv("GLIM_SOUND_SERVER") == nullptr && std::system("command -v pulseaudio parec >/dev/null") != 0)
-        return "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
-    return {};
+    const bool found = std::getenv("GLIM_SOUND_SERVER") != nullptr || std::system("command -v pulseaudio parec >/dev/null") == 0;
+    return found ? "" : "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
 }
 
 PrivateSoundServer::PrivateSoundServer()

@@ -116,8 +116,7 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypes)
 // restores them.
 TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
 {
-    QWidget form;
-    QWidget box;
+    QWidget form, box;
     form.setObjectName(QStringLiteral("GlimmerForm"));
     box.setObjectName(QStringLiteral("AboutBox"));
     WindowState state = WindowState::Normal;
