@@ -124,8 +124,8 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
         Persist store(forWriting);
         store.windowPlacement(&form, &state);
         store.windowPlacement(&box, nullptr);
-        form.move(10, 20);
-        form.resize(300, 200);
+        form.move(19, 20);
+        form.resize(300, 209);
         box.move(39, 44);
     };
     placements(false);
@@ -139,8 +139,8 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
         state = other;
         placements(true);
         const std::pair<const char*, const char*> stored[] = {
-            {"GlimmerFormLeft", "10"},    {"GlimmerFormTop", "20"}, {"GlimmerFormWidth", "300"},
-            {"GlimmerFormHeight", "200"}, {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
+            {"GlimmerFormLeft", "19"},    {"GlimmerFormTop", "20"}, {"GlimmerFormWidth", "300"},
+            {"GlimmerFormHeight", "209"}, {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
             {"AboutBoxLeft", "39"},       {"AboutBoxTop", "44"},    {"AboutBoxWidth", "<absent>"}};
         const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
         for (const auto& [name, value] : stored)
@@ -150,7 +150,7 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
     QWidget restored;
     restored.setObjectName(QStringLiteral("GlimmerForm"));
     Persist(false).windowPlacement(&restored, &state);
-    EXPECT_EQ(restored.geometry(), QRect(10, 20, 300, 200));
+    EXPECT_EQ(restored.geometry(), QRect(19, 20, 300, 209));
     EXPECT_EQ(state, WindowState::Normal);
 }
 
