@@ -1,0 +1,231 @@
+#include "platform/SoundOutput.h"
+#include "platform/UserRegistry.h"
+#include "settings/Persist.h"
+#include "settings/PlayerOptions.h"
+#include "settings/Sounder.h"
+#include "settings/Utils.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// Points the per-user registry at a file in a fresh temporary folder for one test.
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override { UserRegistry::SetFilePath(registryPath); }
+    void TearDown() override { UserRegistry::SetFilePath({}); }
+    QTemporaryDir folder;
+    const QString registryPath = folder.filePath(QStringLiteral("user.reg"));
+};
+
+// Collects what is written to std::cerr while it lives.
+struct CaptureStandardError {
+    std::ostringstream text;
+    std::streambuf* previous = std::cerr.rdbuf(text.rdbuf());
+    ~CaptureStandardError() { std::cerr.rdbuf(previous); }
+};
+
+using Values = std::vector<std::pair<const char*, QVariant>>;
+
+// Writes the values, each as text or as a number, through one accessor.
+void Store(const Values& values)
+{
+    Persist store(true);
+    for (const auto& [name, value] : values)
+        value.typeId() == QMetaType::QString ? store.writeString(QString::fromLatin1(name), value.toString())
+                                             : store.writeInteger(QString::fromLatin1(name), value.toInt());
+}
+
+} // namespace
+
+// A value comes back only through the reader of its type, a number as true when not 0. A read of
+// the wrong type keeps the caller's default and is reported once naming the value (on standard
+// error here, without windows): a damaged file never ends the game.
+TEST_F(Settings, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
+{
+    const Values values = {{"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
+    Store(values);
+    QFile file(registryPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("\n[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"));
+    const Persist store(false);
+    for (const auto& [name, stored] : values) {
+        SCOPED_TRACE(name);
+        const bool isText = stored.typeId() == QMetaType::QString;
+        QString text = QStringLiteral("default");
+        int number = 12345;
+        bool flag = isText || stored.toInt() == 0;
+        const CaptureStandardError captured;
+        const QVariantList read = {store.readString(QString::fromLatin1(name), text), store.readInteger(QString::fromLatin1(name), number),
+                                   store.readBool(QString::fromLatin1(name), flag), text, number, flag};
+        EXPECT_EQ(read, QVariantList({isText, !isText, !isText, isText ? stored : QStringLiteral("default"),
+                                      isText ? 12345 : stored, isText || stored.toInt() != 0}));
+        const std::string errors = captured.text.str();
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), isText ? 2 : 1) << errors;
+        EXPECT_NE(errors.find('"' + std::string(name) + '"'), std::string::npos) << errors;
+    }
+    {
+        // A save the system refuses, here for a file where the settings folder should be, is
+        // reported once, naming the values lost; play goes on.
+        const CaptureStandardError captured;
+        UserRegistry::SetFilePath(registryPath + QStringLiteral("/inside.reg"));
+        Store({{"Nickname", QStringLiteral("Ada")}, {"HowToPlay", 0}});
+        Persist(true).writeString(QStringLiteral("Nickname"), QStringLiteral("Bea"));
+        const std::string errors = captured.text.str();
+        EXPECT_NE(errors.find("Nickname, HowToPlay"), std::string::npos) << errors;
+        EXPECT_EQ(errors.find("Nickname, HowToPlay"), errors.rfind("Nickname")) << "reported again: " << errors;
+    }
+}
+
+// A first run reads nothing and creates no file, not even through a write on a read accessor; the
+// options start from their defaults. Stored options are read, and saved as text or the numbers 0
+// and 1. A TAB in the nickname becomes a space, so score rows keep their columns.
+TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypes)
+{
+    Persist(false).writeString(QStringLiteral("Nickname"), QStringLiteral("y"));
+    const PlayerOptions first;
+    EXPECT_FALSE(QFile::exists(registryPath));
+    EXPECT_EQ(first.GetNickname() + u' ' + first.GetDictionary(), QStringLiteral("Anonymous English"));
+    EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() && first.GetHowToPlay());
+    const Values stored = {{"Nickname", QStringLiteral("a\tb")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
+                           {"EnterWordSounds", 0},              {"EndRoundSounds", 0},                    {"HowToPlay", 0}};
+    Store(stored);
+    const PlayerOptions options;
+    EXPECT_EQ(options.GetNickname() + u' ' + options.GetDictionary(), QStringLiteral("a b French"));
+    EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() || options.GetHowToPlay());
+    ASSERT_TRUE(QFile::remove(registryPath));
+    options.SaveSettings();
+    const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
+    for (const auto& [name, value] : stored) {
+        const bool isText = value.typeId() == QMetaType::QString;
+        EXPECT_EQ(isText ? QVariant(key->String(QString::fromLatin1(name))) : QVariant(key->Integer(QString::fromLatin1(name))),
+                  isText ? QVariant(value.toString().replace(u'\t', u' ')) : value) << name;
+    }
+}
+
+// Placement is stored only for a window that has been on screen, so one that never opened keeps
+// what was stored. A maximised or minimised window keeps its last normal placement and stores
+// whether it is maximised; a window without a state keeps only its position. The next run
+// restores them.
+TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
+{
+    QWidget form, box;
+    form.setObjectName(QStringLiteral("GlimmerForm"));
+    box.setObjectName(QStringLiteral("AboutBox"));
+    WindowState state = WindowState::Normal;
+    const auto placements = [&](bool forWriting) {
+        Persist store(forWriting);
+        store.windowPlacement(&form, &state);
+        store.windowPlacement(&box, nullptr);
+        form.move(19, 20);
+        form.resize(300, 209);
+        box.move(39, 44);
+    };
+    placements(false);
+    placements(true);
+    EXPECT_FALSE(QFile::exists(registryPath)) << "windows never shown have no place of their own";
+    for (QWidget* window : {&form, &box})
+        window->show(), window->hide();
+    placements(true);
+    for (const WindowState other : {WindowState::Maximized, WindowState::Minimized}) {
+        form.setGeometry(0, 0, 1000, 800);
+        state = other;
+        placements(true);
+        const std::pair<const char*, const char*> stored[] = {
+            {"GlimmerFormLeft", "19"},    {"GlimmerFormTop", "20"}, {"GlimmerFormWidth", "300"},
+            {"GlimmerFormHeight", "209"}, {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
+            {"AboutBoxLeft", "39"},       {"AboutBoxTop", "44"},    {"AboutBoxWidth", "<absent>"}};
+        const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
+        for (const auto& [name, value] : stored)
+            EXPECT_EQ(key->Type(QString::fromLatin1(name)) == RegistryValueType::String ? key->String(QString::fromLatin1(name))
+                                                                                        : QStringLiteral("<absent>"), value) << name;
+    }
+    QWidget restored;
+    restored.setObjectName(QStringLiteral("GlimmerForm"));
+    Persist(false).windowPlacement(&restored, &state);
+    EXPECT_EQ(restored.geometry(), QRect(19, 20, 300, 209));
+    EXPECT_EQ(state, WindowState::Normal);
+}
+
+// The dictionary named in the settings is found beside the program whatever its letter case.
+TEST(FileNameIgnoringCase, PrefersTheExactNameThenTheFirstByName)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"Words.tsd", "words.tsd", "Other.TSD"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    const std::pair<const char*, const char*> cases[] = {
+        {"words.tsd", "words.tsd"}, {"WORDS.TSD", "Words.tsd"}, {"other.tsd", "Other.TSD"}, {"none.tsd", "none.tsd"}};
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected)) << name;
+}
+
+namespace {
+
+// Notes what the sounder asks for: "memory:" and an image's bytes, or a file's path (empty: stop).
+class RecordingOutput final : public SoundOutput {
+public:
+    explicit RecordingOutput(QStringList& log) : log(log) {}
+    void PlayImage(const QByteArray& image) override { log += QStringLiteral("memory:") + QString::fromLatin1(image); }
+    void PlayFile(const QString& path) override { log += path; }
+    QStringList& log;
+};
+
+QString SetCurrent(int event, const QString& path, const QByteArray& bytes = {})
+{
+    QFile file(path);
+    EXPECT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + QStringLiteral("\\.current"))
+        ->SetString({}, path);
+    return path;
+}
+
+} // namespace
+
+// Events missing from the scheme get their file beside the program as their current and default
+// sound; the player's choices stand, also no sound or a file that is gone. A file of up to 1 MiB
+// plays from memory; a larger or empty file, a name without a folder and a missing file play by
+// path; values outside the six events play nothing. A changed choice is heard once a minute has
+// passed since the last reading, also when the tick count wraps. Creating and destroying the
+// sounder only stops what may be playing.
+TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
+{
+    SetCurrent(SelectTile, QString());
+    SetCurrent(SelectWord, QStringLiteral("/gone/word.wav"));
+    QStringList log;
+    std::uint32_t now = 0xFFFFFFF0u;
+    auto sounder = std::make_unique<Sounder>(std::make_unique<RecordingOutput>(log), [&now] { return now; });
+    for (int event = NewLife; event < SoundEventCount; ++event) {
+        const QString expected = AppFilePath(SoundEventDefaultFile(event));
+        EXPECT_EQ(sounder->Path(static_cast<SoundEvent>(event)), expected);
+        for (const char* subkey : {"\\.current", "\\.default"})
+            EXPECT_EQ(RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + QString::fromLatin1(subkey))
+                          ->String({}), expected) << event << subkey;
+    }
+    const QByteArray limit(0x100000, 'x');
+    SetCurrent(SelectTile, folder.filePath(QStringLiteral("small.wav")), "small");
+    SetCurrent(SelectWord, folder.filePath(QStringLiteral("limit.wav")), limit);
+    const QStringList played = {QStringLiteral("memory:small"), QStringLiteral("memory:") + QString::fromLatin1(limit),
+                                SetCurrent(NewLife, folder.filePath(QStringLiteral("large.wav")), QByteArray(0x100001, 'y')),
+                                SetCurrent(EndRound, folder.filePath(QStringLiteral("empty.wav")), ""),
+                                SetCurrent(HighWord, QStringLiteral("highword.wav")),
+                                SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")))};
+    now = 0xFFFFFFFFu;
+    sounder->play(SelectTile);
+    sounder->play(SelectWord);
+    now = 5;
+    for (int event = -1; event <= SoundEventCount; ++event)
+        sounder->play(static_cast<SoundEvent>(event));
+    SetCurrent(LowWord, QStringLiteral("again.wav"));
+    for (const std::uint32_t tick : {60005u, 60006u})
+        now = tick, sounder->play(LowWord);
+    sounder.reset();
+    EXPECT_EQ(log, QStringList({QString(), QStringLiteral("/gone/word.wav")}) + played +
+                       QStringList({played.back(), QStringLiteral("again.wav"), QString()}));
+}
