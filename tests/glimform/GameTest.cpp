@@ -15,31 +15,29 @@ using Tiles = std::vector<std::string>;
 const Tiles cat{"C", "A", "T"}, tree{"T", "R", "E", "E"}, trees{"T", "R", "E", "E", "S"};
 const Tiles carts{"C", "A", "R", "T", "S"}, quit{"QU", "I", "T"};
 
-// A game on the test words, named in other case, whose timers the test steps by hand, with
-// its sounds recorded.
+// A game on the test words, named in other case, with its sounds recorded.
 class Game : public ::testing::Test {
 protected:
     explicit Game(bool howToPlay = false) : game(howToPlay, QStringLiteral("testWORDS"))
     {
         auto recorder = std::make_unique<RecordingOutput>();
-        output = recorder.get();
+        sounds = &recorder->played;
         form->sounder = std::make_unique<Sounder>(std::move(recorder), [] { return 0u; });
     }
-
     // A game that moves on only as the test steps it.
     void StartStepped()
     {
         form->StartGame(false);
         form->SuspendPlay(false);
     }
-
     int TileCount() const { return static_cast<int>(game.OccupiedCells().size()); }
-    // What the player sees of the game: play running, tiles, lives, score, arrival and fall intervals.
+    // Play running, tiles, lives, score, arrival and fall intervals.
     auto State() const
     {
         return std::tuple(form->IsPlaying(), TileCount(), form->lives, form->score, form->EvolveTimer->interval(),
                           form->TumbleTimer->interval());
     }
+    bool TimersRun() const { return form->EvolveTimer->isActive() && form->TumbleTimer->isActive(); }
     // Enters each word in turn, spelled along the bottom row of an empty board.
     void Enter(std::initializer_list<Tiles> words)
     {
@@ -50,7 +48,7 @@ protected:
             form->EnterWord();
         }
     }
-    QString LastSound() const { return output->played.empty() ? QString() : output->played.back(); }
+    QString LastSound() const { return sounds->empty() ? QString() : sounds->back(); }
     QStringList BestWords() const
     {
         QStringList rows;
@@ -61,19 +59,19 @@ protected:
 
     GameFixture game;
     TGlimmerForm* form = game.form;
-    RecordingOutput* output = nullptr;
+    std::vector<QString>* sounds = nullptr;
 };
 
-class HowToPlayFirst : public Game {
-protected:
+struct HowToPlayFirst : Game {
     HowToPlayFirst() : Game(true) {}
 };
 
 }  // namespace
 
+// Four rows, three lives, both timers; arrivals half a percent faster each, down to 99 ms. The
+// window cannot close while the load runs its messages: that would pull the words from under it.
 TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor)
 {
-    // Runs inside the load's first "let messages run": closing would pull the words from under it.
     bool closedDuringLoad = true;
     QTimer::singleShot(0, form, [&] { closedDuringLoad = !form->words.FileName().empty() || form->close(); });
     form->StartGame(false);
@@ -82,7 +80,6 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
     // The stored name differs from TestWords.tsd only in case, and still finds it.
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (testWORDS)"));
     EXPECT_TRUE(form->DictionaryNotice().isEmpty());
-    // Half a percent faster with each arrival, down to 99 ms.
     std::vector<int> intervals;
     for (int tick = 0; tick < 1000; ++tick) {
         form->board->Fill(0);  // keep the top free so the round never ends
@@ -93,6 +90,8 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
     EXPECT_EQ(*std::min_element(intervals.begin(), intervals.end()), 99);
 }
 
+// The board stands still for 24 ticks of 20 ms with the buttons off, then clears two tiles a
+// tick; the next round has four rows anew, a life less and the score kept.
 TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
 {
     SeedGameRandom(5);
@@ -102,24 +101,21 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     for (int c = 0; c < 18; c += 2)
         form->board->Cell(10, c)->Set("E", 2);
     form->EvolveTimerTick();
-
     EXPECT_EQ(LastSound(), QStringLiteral("EndRound"));
-    EXPECT_TRUE(!form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
-    EXPECT_EQ(form->TumbleTimer->interval(), 20);
+    EXPECT_TRUE(!form->EvolveTimer->isActive() && form->TumbleTimer->isActive() && form->TumbleTimer->interval() == 20);
     for (QPushButton* button : {form->enterButton, form->clearButton, form->pauseButton, form->endGameButton,
                                 form->helpButton, form->playOptionsButton})
-        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+        EXPECT_FALSE(button->isEnabled()) << qPrintable(button->text());
     const int full = TileCount();
     for (int tick = 0; tick < 24; ++tick)
         form->TumbleTimerTick();
-    EXPECT_EQ(TileCount(), full) << "the board stands still for 24 ticks";
+    EXPECT_EQ(TileCount(), full);
     form->TumbleTimerTick();
-    EXPECT_EQ(TileCount(), full - 2) << "then two tiles go per tick";
+    EXPECT_EQ(TileCount(), full - 2);
     while (form->clearCountdown != 0)
         form->TumbleTimerTick();
-    // A life less, the score kept, four rows anew.
     EXPECT_EQ(State(), std::tuple(true, 36, 2u, 120u, 2000, 251));
-    EXPECT_TRUE(form->pauseButton->isEnabled() && form->EvolveTimer->isActive() && form->TumbleTimer->isActive());
+    EXPECT_TRUE(form->pauseButton->isEnabled() && TimersRun());
 }
 
 // Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting
@@ -128,41 +124,39 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
 {
     const QString quit = QStringLiteral("Are you sure you want to quit this game?");
     const QString paused = QStringLiteral("The game is paused.\n\nWould you like to resume the game?");
-    const struct {
-        QPushButton* button;  // none: the window is closed
-        QMessageBox::StandardButton answer;
-        QString question;
-        bool ends;
-    } cases[] = {{nullptr, QMessageBox::No, quit, false},         {form->endGameButton, QMessageBox::No, quit, false},
-                 {form->pauseButton, QMessageBox::Yes, paused, false}, {form->pauseButton, QMessageBox::No, paused, true},
-                 {form->endGameButton, QMessageBox::Yes, quit, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.question.toStdString() + (c.ends ? ": ends" : ": resumes"));
+    using Case = std::tuple<QPushButton*, QMessageBox::StandardButton, QString, bool>;  // no button: close
+    for (const auto& [button, answer, text, ends] : {Case{nullptr, QMessageBox::No, quit, false},
+                                                     {form->endGameButton, QMessageBox::No, quit, false},
+                                                     {form->pauseButton, QMessageBox::Yes, paused, false},
+                                                     {form->pauseButton, QMessageBox::No, paused, true},
+                                                     {form->endGameButton, QMessageBox::Yes, quit, true}}) {
+        SCOPED_TRACE(text.toStdString() + (ends ? ": ends" : ": resumes"));
         if (!form->IsPlaying())
             form->StartGame(false);
         form->SetScore(30);
         QString question, scoresTitle;
-        AnswerNextModal([&](QWidget* box) {
+        AnswerNextModal([&, answer = answer, ends = ends](QWidget* box) {
             question = qobject_cast<QMessageBox*>(box)->text();
             EXPECT_TRUE(form->boardHidden && !form->EvolveTimer->isActive() && !form->TumbleTimer->isActive());
-            if (c.ends)
+            if (ends)
                 AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, false); }, &scoresTitle);
-            PressMessageButton(box, c.answer);
+            PressMessageButton(box, answer);
         });
-        if (c.button != nullptr)
-            c.button->click();
+        if (button != nullptr)
+            button->click();
         else
             EXPECT_FALSE(form->close());
-        EXPECT_EQ(question, c.question);
-        EXPECT_EQ(std::tuple(form->IsPlaying(), form->boardHidden && !c.ends, scoresTitle, TileCount() == 0),
-                  std::tuple(!c.ends, false, QString::fromLatin1(c.ends ? "Game Ended" : ""), c.ends));
+        EXPECT_EQ(question, text);
+        EXPECT_EQ(std::tuple(form->IsPlaying(), form->boardHidden && !ends, scoresTitle, TileCount() == 0),
+                  std::tuple(!ends, false, QString::fromLatin1(ends ? "Game Ended" : ""), ends));
     }
 }
 
-TEST_F(HowToPlayFirst, StartPressedDuringTheLoadStartsTheGameWhenTheLoadEnds)
+// Start pressed while the dictionary loads starts the game when the load ends; pressed after,
+// it starts at once. Until then the main window waits, and cannot close.
+TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
 {
     EXPECT_FALSE(DictionaryLoading->Progress->isTextVisible());
-    // Runs inside the load's first "let messages run", while the word table is still empty.
     bool pressedDuringLoad = false;
     QTimer::singleShot(0, form, [&] {
         pressedDuringLoad = form->words.FileName().empty() && HowToPlay->isVisible();
@@ -170,12 +164,9 @@ TEST_F(HowToPlayFirst, StartPressedDuringTheLoadStartsTheGameWhenTheLoadEnds)
     });
     form->StartButtonClick();
     EXPECT_TRUE(pressedDuringLoad);
-    EXPECT_TRUE(form->IsPlaying()) << "no second press is needed";
-    EXPECT_TRUE(!HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
-}
+    EXPECT_TRUE(form->IsPlaying() && !HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
 
-TEST_F(HowToPlayFirst, WaitsForItsStartOnceTheLoadIsDone)
-{
+    form->EndGame(true);
     form->StartButtonClick();
     EXPECT_TRUE(!form->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
     EXPECT_FALSE(form->close()) << "closing now would leave How To Play to start a hidden game";
@@ -187,89 +178,68 @@ TEST_F(HowToPlayFirst, WaitsForItsStartOnceTheLoadIsDone)
 // window is minimised; answering them then must not start tiles falling out of sight.
 TEST_F(HowToPlayFirst, PlayStartedOrResumedWhileMinimisedWaitsForTheRestore)
 {
-    const auto expectWaitingUntilRestored = [this](const char* how) {
-        EXPECT_TRUE(!form->EvolveTimer->isActive() && !form->TumbleTimer->isActive() && form->boardHidden) << how;
-        form->setWindowState(Qt::WindowNoState);
-        EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251)) << how;
-        EXPECT_TRUE(form->EvolveTimer->isActive() && form->TumbleTimer->isActive() && !form->boardHidden) << how;
-    };
     form->StartButtonClick();
     form->setWindowState(Qt::WindowMinimized);
     HowToPlay->StartButton->click();
-    expectWaitingUntilRestored("started from How To Play");
-
-    form->EvolveTimer->setInterval(2000);
-    AnswerNextModal([this](QWidget* options) {
-        form->setWindowState(Qt::WindowMinimized);
-        FinishDialog(options, true);
-    });
-    form->OptionsClick();
-    expectWaitingUntilRestored("resumed from Options");
+    for (const char* how : {"started from How To Play", "resumed from Options"}) {
+        EXPECT_TRUE(!form->EvolveTimer->isActive() && !form->TumbleTimer->isActive() && form->boardHidden) << how;
+        form->setWindowState(Qt::WindowNoState);
+        EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251)) << how;
+        EXPECT_TRUE(TimersRun() && !form->boardHidden) << how;
+        AnswerNextModal([this](QWidget* options) {
+            form->setWindowState(Qt::WindowMinimized);
+            FinishDialog(options, true);
+        });
+        form->OptionsClick();
+    }
 }
 
+// The chain's letters, or the word with its value (spelled as the dictionary writes it), with
+// its sound and Enter and Clear switched.
 TEST_F(Game, TheWordInProgressShowsSpellingOrWordAndValueAndSwitchesTheButtons)
 {
-    const struct {
-        Tiles tiles;
-        QString shown;
-        const char* sound;
-        bool enter, clear;
-    } cases[] = {
-        {{"C", "A"}, "CA", "SelectTile", false, true},
-        {cat, "cat (12)", "SelectWord", true, true},
-        // A dictionary spelling with a typographic apostrophe shows as written.
-        {{"D", "O", "N", "T"}, QString::fromUtf8("don\u2019t (24)"), "SelectWord", true, true},
-        {{}, "", nullptr, false, false},
-    };
     StartStepped();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown.toStdString());
+    using Case = std::tuple<Tiles, QString, QString, bool, bool>;
+    for (const auto& [tiles, shown, sound, enter, clear] :
+         {Case{{"C", "A"}, "CA", "SelectTile", false, true}, {cat, "cat (12)", "SelectWord", true, true},
+          {{"D", "O", "N", "T"}, QString::fromUtf8("don\u2019t (24)"), "SelectWord", true, true}, {{}, "", "", false, false}}) {
         form->ClearWord();
         form->board->Fill(0);
-        output->played.clear();
-        game.PlaceAndSelectWord(c.tiles);
+        sounds->clear();
+        game.PlaceAndSelectWord(tiles);
         EXPECT_EQ(std::tuple(form->wordInProgress->text(), LastSound(), form->enterButton->isEnabled(),
                              form->clearButton->isEnabled()),
-                  std::tuple(c.shown, QString::fromLatin1(c.sound), c.enter, c.clear));
+                  std::tuple(shown, sound, enter, clear));
     }
 }
 
 // A life for every multiple of 2000 crossed, which wins over the word's sound; 48 is a high
-// word and 36 a low one. The entered word stays shown, its cells empty.
+// word and 36 a low one; the score stops at the top. The entered word stays shown, its cells empty.
 TEST_F(Game, ScoresLivesAndSoundsOfAWord)
 {
-    const struct {
-        Tiles tiles;
-        std::uint32_t before, after, livesGained;
-        const char* sound;
-        const char* shown;
-    } cases[] = {
-        {{"E", "V", "E"}, 1990, 2010, 1, "NewLife", "eve (20)"},
-        {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, "NewLife", "quartettes (2304)"},
-        {carts, 0, 48, 0, "HighWord", "carts (48)"},
-        {quit, 48, 84, 0, "LowWord", "quit (36)"},
-        {cat, UINT32_MAX - 5, UINT32_MAX, 0, "LowWord", "cat (12)"},  // stops at the top instead of wrapping
-    };
     StartStepped();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.after);
-        form->SetScore(c.before);
+    using Case = std::tuple<Tiles, std::uint32_t, std::uint32_t, std::uint32_t, QString, QString>;
+    for (const auto& [tiles, before, after, livesGained, sound, shown] :
+         {Case{{"E", "V", "E"}, 1990, 2010, 1, "NewLife", "eve (20)"},
+          {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, "NewLife", "quartettes (2304)"},
+          {carts, 0, 48, 0, "HighWord", "carts (48)"}, {quit, 48, 84, 0, "LowWord", "quit (36)"},
+          {cat, UINT32_MAX - 5, UINT32_MAX, 0, "LowWord", "cat (12)"}}) {
+        form->SetScore(before);
         const std::uint32_t lives = form->lives;
-        Enter({c.tiles});
+        Enter({tiles});
         EXPECT_EQ(std::tuple(form->score, form->valueLabel->text(), form->lives, LastSound(), form->wordInProgress->text()),
-                  std::tuple(c.after, QString::number(c.after), lives + c.livesGained, QString::fromLatin1(c.sound),
-                             QString::fromLatin1(c.shown)));
+                  std::tuple(after, QString::number(after), lives + livesGained, sound, shown));
         EXPECT_FALSE(form->enterButton->isEnabled() || form->clearButton->isEnabled());
         EXPECT_TRUE(!form->board->Cell(0, 0)->IsOccupied() && form->board->Selection().empty());
     }
 }
 
+// Ranked by value, one row per word, as many as the list shows; shrinking the window drops rows.
 TEST_F(Game, BestWordsRankByValueKeepOneRowPerWordAndFitTheList)
 {
     StartStepped();
-    // Exactly three visible rows.
     const int frame = form->bestWordList->height() - form->bestWordList->viewport()->height();
-    form->bestWordList->setFixedHeight(3 * 23 + frame);
+    form->bestWordList->setFixedHeight(3 * 23 + frame);  // three rows
     Enter({cat, tree, cat});
     EXPECT_EQ(BestWords(), (QStringList{"tree (16)", "cat (12)"}));
     EXPECT_EQ(form->bestWordList->currentRow(), 1) << "the word entered again is selected, not added";
@@ -281,15 +251,10 @@ TEST_F(Game, BestWordsRankByValueKeepOneRowPerWordAndFitTheList)
     EXPECT_EQ(form->bestValues, (std::vector<std::uint32_t>{48, 36, 32}));
     EXPECT_EQ(form->BestWordText(), QStringLiteral("carts (48)"));
 
-    // Shrinking the window drops rows that do not come back.
     form->bestWordList->setMinimumHeight(0);
     form->bestWordList->setMaximumHeight(QWIDGETSIZE_MAX);
-    const QSize size = form->size();
-    form->resize(size.width(), form->minimumHeight());
+    form->resize(form->width(), form->minimumHeight());
     const int shown = form->bestWordList->viewport()->height() / 23;
     ASSERT_LT(shown, 3);
-    EXPECT_EQ(form->bestWordList->count(), shown);
-    EXPECT_EQ(static_cast<int>(form->bestValues.size()), shown);
-    form->resize(size);
-    EXPECT_EQ(form->bestWordList->count(), shown);
+    EXPECT_EQ(std::pair(form->bestWordList->count(), static_cast<int>(form->bestValues.size())), std::pair(shown, shown));
 }

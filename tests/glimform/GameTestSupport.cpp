@@ -7,11 +7,11 @@
 #include <QFile>
 #include <QMouseEvent>
 
-void ChooseDictionary(const QString& dictionary)
+void ChooseDictionary(const QString& dictionary, bool howToPlay)
 {
     Persist settings(true);
     settings.writeString(QStringLiteral("Dictionary"), dictionary);
-    settings.writeBool(QStringLiteral("HowToPlay"), false);
+    settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
 }
 
 bool StartPlay(TGlimmerForm* form)
@@ -34,21 +34,17 @@ void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tile
     }
 }
 
-void LoseRound(TGlimmerForm* form)
-{
-    for (int c = 0; c < 18; c += 2)
-        form->board->Cell(10, c)->Set("E", 2);
-    form->EvolveTimerTick();
-    while (form->clearCountdown != 0)
-        form->TumbleTimerTick();
-}
-
 void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles)
 {
     PlaceAndSelectWord(form, tiles);
     form->enterButton->click();
+    // Each round ends when an arrival finds the row below the top full.
     for (int round = 0; round < 10 && form->IsPlayPanelShown(); ++round) {
-        LoseRound(form);
+        for (int c = 0; c < 18; c += 2)
+            form->board->Cell(10, c)->Set("E", 2);
+        form->EvolveTimerTick();
+        while (form->clearCountdown != 0)
+            form->TumbleTimerTick();
         QCoreApplication::processEvents();
     }
 }
@@ -64,11 +60,7 @@ void SetEventSound(SoundEvent event, const QString& path)
 GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
 {
     UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
-    {
-        Persist settings(true);
-        settings.writeString(QStringLiteral("Dictionary"), dictionary);
-        settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
-    }
+    ChooseDictionary(dictionary, howToPlay);
     const char* names[] = {"SelectTile", "SelectWord", "NewLife", "EndRound", "HighWord", "LowWord"};
     for (int event = 0; event < SoundEventCount; ++event) {
         QFile file(settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav")));

@@ -34,14 +34,12 @@ public:
 
 // Makes the event play the file at `path` (a sound scheme setting).
 void SetEventSound(SoundEvent event, const QString& path);
-// Saves the settings of a player who plays on `dictionary` and skips How To Play.
-void ChooseDictionary(const QString& dictionary);
+// Saves the settings of a player who plays on `dictionary`, with or without How To Play.
+void ChooseDictionary(const QString& dictionary, bool howToPlay = false);
 // Starts a game, through How To Play when that window comes up; returns whether play runs.
 bool StartPlay(TGlimmerForm* form);
 // Lays the tiles along the bottom row from the left and chains them as a player would.
 void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tiles);
-// Ends the running round: the row below the top fills and a tile arrives, then the board clears.
-void LoseRound(TGlimmerForm* form);
 // Enters the word of `tiles` (with its button, so only a dictionary word counts), then loses
 // rounds until the game ends; the caller answers the high score dialog that follows.
 void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles);

@@ -1,9 +1,7 @@
-// The mouse and the keys on the board, and the main window's place, size and activation.
+// The mouse and the keys on the board, the main window's activation and its refused saves.
 #include "GameTestSupport.h"
 
 #include "platform/UserRegistry.h"
-
-#include <QScreen>
 
 namespace {
 
@@ -165,35 +163,8 @@ TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
     form->SuspendPlay(false);
 }
 
-// The place and size survive a restart and set the minimum; a first start centres the main
-// window, and dialogs never opened keep no place, so the next run centres them too.
-TEST(MainWindowPlacement, SurvivesARestartAndWindowsNeverOpenedOpenInTheMiddle)
-{
-    GameFixture game;
-    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
-    const auto expectCentred = [&](const QWidget* window) {
-        EXPECT_LE((window->frameGeometry().center() - middle).manhattanLength(), 8) << qPrintable(window->windowTitle());
-    };
-    expectCentred(game.form);
-    game.form->setGeometry(120, 90, 1000, 800);  // saves the main window and the scores dialog
-    const QRect placed(game.form->pos(), game.form->size());
-    game.windows.reset();
-    game.windows = std::make_unique<GameWindows>();
-    TGlimmerForm* form = game.windows->glimmerForm.get();
-    EXPECT_EQ(QRect(form->pos(), form->size()), placed);
-    EXPECT_EQ(form->minimumSize(), form->frameGeometry().size() / 2);
-    form->show();
-    for (QPushButton* button : {form->aboutButton, form->preplayOptionsButton, form->ScoresButton}) {
-        AnswerNextModal([&](QWidget* dialog) {
-            expectCentred(dialog);
-            FinishDialog(dialog, false);
-        });
-        button->click();
-    }
-}
-
-// The main window saves as it moves: a settings file that cannot be written is told once, in a
-// box that neither blocks the game nor stops its timers.
+// The main window saves its place as it moves: a settings file that cannot be written is told
+// once, in a box that neither blocks the game nor stops its timers.
 TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
 {
     GameFixture game;

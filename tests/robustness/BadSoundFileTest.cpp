@@ -1,5 +1,5 @@
-// Sound files that are no WAV: nothing is decoded, the other events keep their sounds, the real
-// output takes them quietly and a game plays to its end.
+// Sound files that are no WAV: nothing is decoded, the real output takes them quietly and a
+// game with one of them as its word sound plays to its end.
 #include "GameTestSupport.h"
 #include "ModalRecorder.h"
 #include "platform/PulseSoundOutput.h"
@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 
-TEST(BadSoundFile, NothingIsDecodedTheOtherEventsPlayAndAGameGoesOn)
+TEST(BadSoundFile, NothingIsDecodedAndAGameGoesOn)
 {
     const struct {
         const char* name;
@@ -39,17 +39,6 @@ TEST(BadSoundFile, NothingIsDecodedTheOtherEventsPlayAndAGameGoesOn)
             output.PlayFile(QString());
         }
         SetEventSound(SelectWord, path);
-        auto recording = std::make_unique<RecordingOutput>();
-        RecordingOutput* played = recording.get();
-        Sounder sounder(std::move(recording), [] { return 0u; });
-        played->played.clear();
-        for (int event = 0; event < SoundEventCount; ++event)
-            sounder.play(static_cast<SoundEvent>(event));
-        const std::vector<QString> others{"SelectTile", "NewLife", "EndRound", "HighWord", "LowWord"};
-        std::vector<QString> heard = played->played;
-        heard.erase(heard.begin() + SelectWord);
-        EXPECT_EQ(heard, others);
-
         ModalRecorder recorder;
         game.windows.reset();
         game.windows = std::make_unique<GameWindows>();

@@ -90,12 +90,3 @@ TEST_F(HighScoreKill, AKilledSaveLeavesTheOldOrTheNewTableAndTheNextSaveGoesThro
     for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
         EXPECT_TRUE(unfinishedCopy.match(name).hasMatch()) << qPrintable(name);
 }
-
-TEST_F(HighScoreKill, AnEmptyLockLeftByASaveKilledAsItLockedDoesNotHoldUpTheNextSave)
-{
-    QFile lock(path + QStringLiteral(".lock"));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.close();  // what a save killed between creating the lock and writing into it leaves
-    SaveInAnotherProcess(1);
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
-}
