@@ -1,4 +1,3 @@
-#include "dialogs/Howto.h"
 #include "dialogs/ScoreTable.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
@@ -10,10 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,4 +1,3 @@
-#include "dialogs/Howto.h"
 #include "dialogs/about.h"
 #include "dialogs/help.h"
 #include "dialogs/newgame.h"
@@ -6,31 +5,21 @@
 #include "dialogs/sounds.h"
 
 #include "GameTestSupport.h"
-#include "glimform/glimform.h"
 #include "platform/HelpContext.h"
 #include "platform/UserRegistry.h"
-#include "settings/Sounder.h"
 #include "settings/Utils.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QUrlQuery>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
-
-#include <gtest/gtest.h>
 
 namespace {
 
