@@ -106,32 +106,6 @@ TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
     form->clearCountdown = 0;
 }
 
-// Without a dictionary a notice shows in a strip under the board: it covers no tile at any
-// size and a press on the bottom row reaches its tile.
-TEST(InputWithoutDictionary, TheNoticeCoversNoTileAndLetsPressesThroughToTheBoard)
-{
-    GameFixture game(false, QStringLiteral("Missing"));
-    TGlimmerForm* form = game.form;
-    form->StartGame(false);
-    form->SuspendPlay(false);
-    ASSERT_TRUE(form->dictionaryNoticeLabel->isVisibleTo(form));
-    form->board->Fill(1);
-    for (QSize size : {QSize(576, 420), QSize(900, 640), QSize(420, 300)}) {
-        SCOPED_TRACE(size.width());
-        form->resize(size);
-        form->FormPaint();
-        ASSERT_TRUE(form->boardLaidOut);
-        for (const Chip* chip : game.OccupiedCells()) {
-            const BoardRect cell = chip->Rect();
-            const QRect client(form->BoardToClient({cell.left, cell.top}), QSize(cell.right - cell.left, cell.bottom - cell.top));
-            EXPECT_FALSE(form->dictionaryNoticeLabel->geometry().intersects(client)) << chip->Row() << ", " << chip->Column();
-        }
-        form->ClearWord();
-        game.Click(game.Centre(form->board->Cell(0, 8)));
-        EXPECT_EQ(form->board->Selection(), std::vector<Chip*>{form->board->Cell(0, 8)});
-    }
-}
-
 // Between games a left click on the empty window starts a game, one on the buttons' panel (in
 // its place) or with the right button does not. Coming back to the game puts the keys on the
 // board during play and leaves them on the player's button between games. (The offscreen

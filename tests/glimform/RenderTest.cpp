@@ -204,30 +204,4 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
     }
     const auto mouth = [](std::uint32_t lives, int y) { return LivesFace(lives, 40, 0xF0CAA6).pixelColor(20, y); };
     EXPECT_TRUE(mouth(3, 30).lightness() < 60 && mouth(1, 30).lightness() > 100 && mouth(2, 25).lightness() < 60);
-    EXPECT_TRUE(LivesFace(3, 2, 0xF0CAA6).isNull());
-}
-
-// Too small a window leaves the board undrawn until it grows; a paint asks for no other paint.
-TEST_F(Render, ATinyWindowLeavesTheBoardUndrawnAndAPaintAsksForNoOtherPaint)
-{
-    form->setMinimumSize(1, 1);
-    form->resize(200, 120);
-    form->FormPaint();
-    EXPECT_FALSE(form->boardLaidOut);
-    form->resize(576, 420);
-    form->FormPaint();
-    EXPECT_TRUE(form->boardLaidOut && form->boardOriginX == 33);
-
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override { return paints += event->type() == QEvent::Paint, false; }
-    } counter;
-    for (int round = 0; round < 5; ++round)
-        QApplication::processEvents();
-    form->installEventFilter(&counter);
-    form->update();
-    for (int round = 0; round < 5; ++round)
-        QApplication::processEvents();
-    form->removeEventFilter(&counter);
-    EXPECT_EQ(counter.paints, 1);
 }

@@ -9,7 +9,6 @@
 #include "dialogs/options.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 
 #include <random>
 
@@ -193,9 +192,8 @@ private:
             (yes ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
         } else {
             ASSERT_EQ(modal, OptionsForm) << qPrintable(modal->windowTitle());
-            OptionsForm->NicknameField->setText(Chance(0.2) ? QString() : QStringLiteral("Soak\tName"));
             OptionsForm->HowToPlay->setChecked(Chance(0.2));
-            (yes && OptionsForm->OKBtn->isEnabled() ? OptionsForm->OKBtn : OptionsForm->CancelBtn)->click();
+            (yes ? OptionsForm->OKBtn : OptionsForm->CancelBtn)->click();
         }
     }
 

@@ -24,18 +24,13 @@ TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
         EXPECT_EQ(recorder.dialogTitles.size(), 2) << "the options dialog and the about box opened and closed";
         EXPECT_EQ(windows.optionsForm->findChild<QComboBox*>()->count(), 0);
         form->helpButtonClick();
-        ASSERT_NE(windows.helpService->Window(), nullptr);
-        EXPECT_TRUE(windows.helpService->Window()->isVisible());
-
+        EXPECT_TRUE(windows.helpService->Window() != nullptr && windows.helpService->Window()->isVisible());
         // A first run shows How To Play before the game; its Start begins play without words.
         ASSERT_TRUE(StartPlay(form));
-        EXPECT_TRUE(form->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")))
-            << qPrintable(form->DictionaryNotice());
-        EXPECT_TRUE(form->dictionaryNoticeLabel->isVisibleTo(form));
+        EXPECT_TRUE(form->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")) &&
+                    form->dictionaryNoticeLabel->isVisibleTo(form)) << qPrintable(form->DictionaryNotice());
         PlayToTheEnd(form, {"C", "A", "T"});
-        EXPECT_FALSE(form->IsPlayPanelShown()) << "the game runs to its end";
-        EXPECT_EQ(form->score, 0u);
-
+        EXPECT_TRUE(!form->IsPlayPanelShown() && form->score == 0) << "the game runs to its end without a word";
         form->ExitButtonClick();
         EXPECT_FALSE(form->isVisible()) << "quitting closes the main window";
         EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
