@@ -2,39 +2,33 @@
 
 #include "platform/SoundClip.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 std::string PrivateSoundServer::Unavailable()
 {
-    const bool found = std::getenv("GLIM_SOUND_SERVER") != nullptr || std::system("command -v pulseaudio parec >/dev/null") == 0;
-    return found ? "" : "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
+    return std::system("command -v pulseaudio parec >/dev/null") == 0 ? "" : "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
 }
 
 PrivateSoundServer::PrivateSoundServer()
 {
     char pattern[] = "/tmp/glimmerquake-pulse-XXXXXX";
     folder = mkdtemp(pattern) != nullptr ? pattern : "";
-    const char* given = std::getenv("GLIM_SOUND_SERVER");
     for (const char* variable : {"XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
         setenv(variable, pattern, 1);
-    setenv("PULSE_SERVER", given != nullptr ? given : ("unix:" + folder + "/native").c_str(), 1);
+    setenv("PULSE_SERVER", ("unix:" + folder + "/native").c_str(), 1);
     // Daemonised, the server returns once it is ready; --kill finds it through its runtime folder.
     const std::string start = "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + Log() +
                               " -L 'module-null-sink sink_name=glimtest rate=44100 channels=1'"
                               " -L 'module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native'";
-    running = !folder.empty() && (given != nullptr || std::system(start.c_str()) == 0);
-    stop = given != nullptr ? "" : "pulseaudio --kill";
+    running = !folder.empty() && std::system(start.c_str()) == 0;
 }
 
 PrivateSoundServer::~PrivateSoundServer()
 {
     StopRecording();
-    std::system(stop.c_str());
+    std::system("pulseaudio --kill");
     unsetenv("PULSE_SERVER");
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
@@ -54,10 +48,9 @@ bool PrivateSoundServer::StartRecording()
 std::vector<std::int16_t> PrivateSoundServer::StopRecording()
 {
     std::system(("sh " + folder + "/stop-recording 2>/dev/null; rm -f " + folder + "/stop-recording").c_str());
-    std::ifstream file(folder + "/recording.raw", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    std::ifstream file(folder + "/recording.raw", std::ios::binary | std::ios::ate);
+    std::vector<std::int16_t> samples(file ? static_cast<std::size_t>(file.tellg()) / 2 : 0);
+    file.seekg(0).read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
     return samples;
 }
 

@@ -8,8 +8,7 @@ struct SoundClip;
 
 // A PulseAudio server of our own: private runtime folder, one mono 44.1 kHz null sink "glimtest"
 // and the native protocol, nothing else. While it lives, PULSE_SERVER points this process's
-// clients at it. With GLIM_SOUND_SERVER set, that server is used instead (it must have the same
-// sink), so the same checks run against PipeWire's PulseAudio server.
+// clients at it.
 class PrivateSoundServer {
 public:
     static constexpr std::uint32_t rate = 44100;
@@ -30,7 +29,6 @@ public:
 
 private:
     std::string folder;
-    std::string stop;  // the command that stops our own server
     bool running = false;
 };
 
