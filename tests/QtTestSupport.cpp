@@ -14,14 +14,12 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
     poll->setInterval(1);
     QObject::connect(poll, &QTimer::timeout, [poll, answer, title] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
+        if (modal == nullptr)
             return;
-        }
         poll->stop();
         poll->deleteLater();
-        if (title != nullptr) {
+        if (title != nullptr)
             *title = modal->windowTitle();
-        }
         answer(modal);
     });
     poll->start();
@@ -30,9 +28,8 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
 void PressMessageButton(QWidget* box, int standardButton)
 {
     auto* messageBox = qobject_cast<QMessageBox*>(box);
-    ASSERT_NE(messageBox, nullptr);
-    QAbstractButton* button = messageBox->button(static_cast<QMessageBox::StandardButton>(standardButton));
-    ASSERT_NE(button, nullptr);
+    QAbstractButton* button = messageBox != nullptr ? messageBox->button(QMessageBox::StandardButton(standardButton)) : nullptr;
+    ASSERT_NE(button, nullptr) << "no such button in " << qPrintable(box->windowTitle());
     button->click();
 }
 

@@ -174,26 +174,6 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     EXPECT_TRUE(form->IsPlaying() && form->isEnabled());
 }
 
-// How To Play and Options are windows of their own that may stay on screen while the main
-// window is minimised; answering them then must not start tiles falling out of sight.
-TEST_F(HowToPlayFirst, PlayStartedOrResumedWhileMinimisedWaitsForTheRestore)
-{
-    form->StartButtonClick();
-    form->setWindowState(Qt::WindowMinimized);
-    HowToPlay->StartButton->click();
-    for (const char* how : {"started from How To Play", "resumed from Options"}) {
-        EXPECT_TRUE(!form->EvolveTimer->isActive() && !form->TumbleTimer->isActive() && form->boardHidden) << how;
-        form->setWindowState(Qt::WindowNoState);
-        EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251)) << how;
-        EXPECT_TRUE(TimersRun() && !form->boardHidden) << how;
-        AnswerNextModal([this](QWidget* options) {
-            form->setWindowState(Qt::WindowMinimized);
-            FinishDialog(options, true);
-        });
-        form->OptionsClick();
-    }
-}
-
 // The chain's letters, or the word with its value (spelled as the dictionary writes it), with
 // its sound and Enter and Clear switched.
 TEST_F(Game, TheWordInProgressShowsSpellingOrWordAndValueAndSwitchesTheButtons)

@@ -1,14 +1,11 @@
 // A long seeded workout of whole games: timer ticks mixed with clicks, drags, words, questions,
-// option changes, minimising and restarts, with the board's and the game's rules checked after
+// minimising and restarts, with the board's and the game's rules checked after
 // every step. (Memory that leaks shows in the sanitizer run's leak check.)
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"
 #include "board/PickLetter.h"
 #include "dialogs/newgame.h"
-#include "dialogs/options.h"
-
-#include <QCheckBox>
 
 #include <random>
 
@@ -24,8 +21,8 @@ const std::vector<std::vector<std::string>> dictionaryWords = {
     {"C", "A", "T"}, {"C", "A", "R", "T", "S"}, {"QU", "I", "T"}, {"E", "V", "E"}, {"T", "R", "E", "E", "S"},
     {"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, {"P", "O", "L", "I", "S", "H"}, {"D", "O", "N", "T"}};
 
-enum Phase { Playing, Clearing, BetweenGames, HowToPlayShown };
-enum Action { Tick, Click, Word, Chain, Clear, Pause, Quit, Options, Minimise, Start, Scores, HowToStart };
+enum Phase { Playing, Clearing, BetweenGames };
+enum Action { Tick, Click, Word, Chain, Clear, Pause, Quit, Minimise, Start, Scores };
 
 class SoakRun {
 public:
@@ -43,15 +40,13 @@ public:
 
     void Run()
     {
-        static std::discrete_distribution<int> weights[] = {{850, 40, 12, 40, 15, 0.8, 0.7, 0.5, 1},
-                                                            {900, 10, 0, 0, 5, 5, 5, 0, 5},
-                                                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 10, 3},
-                                                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}};
+        static std::discrete_distribution<int> weights[] = {
+            {850, 40, 12, 40, 15, 0.8, 0.7, 1}, {900, 10, 0, 0, 5, 5, 5, 5}, {0, 0, 0, 0, 0, 0, 0, 0, 10, 2}};
         while (ticks < 100000 && !::testing::Test::HasFailure())
             Step(static_cast<Action>(weights[CurrentPhase()](random)));
         ending = true;  // the last game ends the way a player ends one
         while (CurrentPhase() != BetweenGames && !::testing::Test::HasFailure())
-            Step(CurrentPhase() == HowToPlayShown ? HowToStart : CurrentPhase() == Playing ? Quit : Tick);
+            Step(CurrentPhase() == Playing ? Quit : Tick);
     }
 
     GameFixture game;
@@ -62,10 +57,7 @@ public:
 private:
     Phase CurrentPhase() const
     {
-        return HowToPlay->isVisible()        ? HowToPlayShown
-               : !form->IsPlayPanelShown()   ? BetweenGames
-               : form->clearCountdown == 0   ? Playing
-                                             : Clearing;
+        return !form->IsPlayPanelShown() ? BetweenGames : form->clearCountdown == 0 ? Playing : Clearing;
     }
     bool Chance(double p) { return std::bernoulli_distribution(p)(random); }
     int Below(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(random)); }
@@ -121,11 +113,9 @@ private:
         case Clear: Chance(0.5) ? QTest::keyClick(form, Qt::Key_Escape) : Press(form->clearButton); break;
         case Pause: Press(form->pauseButton); break;
         case Quit: Chance(0.5) ? Press(form->endGameButton) : void(form->close()); break;
-        case Options: Press(form->playOptionsButton); break;
         case Minimise: MinimiseAndRestore(); break;
         case Start: Press(form->StartButton); break;
-        case Scores: Press(Chance(0.5) ? form->ScoresButton : form->preplayOptionsButton); break;
-        case HowToStart: Press(HowToPlay->StartButton); break;
+        case Scores: Press(form->ScoresButton); break;
         }
     }
 
@@ -176,7 +166,7 @@ private:
         const bool yes = !ending && Chance(0.6);
         ++answers[yes];
         if (modal != NewGameForm && form->IsPlayPanelShown()) {
-            // Play stays stopped and hidden behind a question or the options, also across a minimise.
+            // Play stays stopped and hidden behind a question, also across a minimise.
             EXPECT_TRUE(form->boardHidden && !form->EvolveTimer->isActive() && !form->TumbleTimer->isActive());
             if (Chance(0.1))
                 MinimiseAndRestore();
@@ -185,15 +175,12 @@ private:
             // At the end of the run, No to the pause question and Yes to quitting end the game.
             const bool pause = box->text().contains(QStringLiteral("paused"));
             PressMessageButton(box, (ending ? !pause : yes) ? QMessageBox::Yes : QMessageBox::No);
-        } else if (modal == NewGameForm) {
+        } else {
+            ASSERT_EQ(modal, NewGameForm) << qPrintable(modal->windowTitle());
             const QString title = NewGameForm->windowTitle();
             EXPECT_TRUE(title == QStringLiteral("Scores") || ((title == QStringLiteral("Game Over")) == (form->lives == 0) &&
                                                               form->score > 0)) << "only a scoring game is offered";
             (yes ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
-        } else {
-            ASSERT_EQ(modal, OptionsForm) << qPrintable(modal->windowTitle());
-            OptionsForm->HowToPlay->setChecked(Chance(0.2));
-            (yes ? OptionsForm->OKBtn : OptionsForm->CancelBtn)->click();
         }
     }
 
