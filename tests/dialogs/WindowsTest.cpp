@@ -223,7 +223,7 @@ TEST(Help, ClosingTheMainWindowEndsTheProgramWithOtherWindowsOpen)
 {
     GameFixture game;
     QTimer::singleShot(0, game.form, [&game] {
-        HowToPlay->show();
+        AboutBox->show();
         OpenHelpContext(20);
         game.form->ExitButtonClick();
     });
