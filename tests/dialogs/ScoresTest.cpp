@@ -79,8 +79,8 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
     ScoreTable table;
     const auto save = [&table] { Persist store(true); table.Save(store, QStringLiteral("W")); };
     table.Load(Persist(false), QStringLiteral("W"));
-    ASSERT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), std::begin(rows), std::end(rows)));
-    EXPECT_EQ(table.RankOf(1), 0);
+    ASSERT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), std::begin(rows), std::end(rows)) &&
+                table.RankOf(1) == 0);
     save();
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Stored(QStringLiteral("W%1").arg(i)), texts[i]);

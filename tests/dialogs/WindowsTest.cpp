@@ -35,14 +35,12 @@ struct Options {
 TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
 {
     GameFixture game;
-    const std::tuple<bool, Qt::Key, const char*, const char*> cases[] = {
-        {true, Qt::Key_Return, "my.words", "My.Words"}, {true, Qt::Key_Escape, "my.words", "my.words"},
-        {false, Qt::Key_Return, "Gone", "Gone"}};
-    for (const auto& [allow, key, stored, taken] : cases) {
-        const bool ok = key == Qt::Key_Return;
+    const std::tuple<bool, bool, const char*, const char*> cases[] = {
+        {true, true, "my.words", "My.Words"}, {true, false, "my.words", "my.words"}, {false, true, "Gone", "Gone"}};
+    for (const auto& [allow, ok, stored, taken] : cases) {
         Options o{true, true, true, true, stored};
         QStringList seen;
-        AnswerNextModal([&seen, key = key](QWidget*) {
+        AnswerNextModal([&seen, key = ok ? Qt::Key_Return : Qt::Key_Escape](QWidget*) {
             for (int i = 0; i < OptionsForm->DictionaryList->count(); ++i)
                 seen << OptionsForm->DictionaryList->itemText(i);
             seen << OptionsForm->DictionaryList->currentText() + (OptionsForm->DictionaryList->isEnabled() ? "" : " fixed");
@@ -56,14 +54,8 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
         EXPECT_EQ(OptionsForm->Execute(allow, o.howToPlay, o.endRound, o.enterWord, o.selectTile, o.dictionary, o.nickname),
                   ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
-        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous"})) << stored << key;
+        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous"})) << stored << ok;
     }
-}
-
-QString CurrentValue(int event)
-{
-    const auto key = RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + "\\.current");
-    return key ? key->String(QString()) : QStringLiteral("<absent>");
 }
 
 // The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when
@@ -72,6 +64,10 @@ QString CurrentValue(int event)
 TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
 {
     GameFixture game;
+    const auto CurrentValue = [](int event) {
+        const auto key = RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + "\\.current");
+        return key ? key->String(QString()) : QStringLiteral("<absent>");
+    };
     const QString lowWord = CurrentValue(LowWord), highWord = AppFilePath(QStringLiteral("highword.wav"));
     const QString newLife = game.settingsDir.filePath(QStringLiteral("NewLife.wav"));
     for (const bool ok : {false, true}) {
