@@ -175,32 +175,26 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
 }
 
 // The chain's letters, or the word with its value (spelled as the dictionary writes it), with
-// its sound and Enter and Clear switched.
-TEST_F(Game, TheWordInProgressShowsSpellingOrWordAndValueAndSwitchesTheButtons)
+// its sound and Enter and Clear switched. Entered, a word scores its value and stays shown, its
+// cells empty; a life comes for every multiple of 2000 crossed and wins over the word's sound;
+// 48 is a high word and 36 a low one; the score stops at the top.
+TEST_F(Game, TheWordInProgressAndTheEnteredWordsScoresLivesAndSounds)
 {
     StartStepped();
-    using Case = std::tuple<Tiles, QString, QString, bool, bool>;
+    using Chain = std::tuple<Tiles, QString, QString, bool, bool>;
     for (const auto& [tiles, shown, sound, enter, clear] :
-         {Case{{"C", "A"}, "CA", "SelectTile", false, true}, {cat, "cat (12)", "SelectWord", true, true},
+         {Chain{{"C", "A"}, "CA", "SelectTile", false, true}, {cat, "cat (12)", "SelectWord", true, true},
           {{"D", "O", "N", "T"}, QString::fromUtf8("don\u2019t (24)"), "SelectWord", true, true}, {{}, "", "", false, false}}) {
         form->ClearWord();
         form->board->Fill(0);
         sounds->clear();
         game.PlaceAndSelectWord(tiles);
-        EXPECT_EQ(std::tuple(form->wordInProgress->text(), LastSound(), form->enterButton->isEnabled(),
-                             form->clearButton->isEnabled()),
+        EXPECT_EQ(std::tuple(form->wordInProgress->text(), LastSound(), form->enterButton->isEnabled(), form->clearButton->isEnabled()),
                   std::tuple(shown, sound, enter, clear));
     }
-}
-
-// A life for every multiple of 2000 crossed, which wins over the word's sound; 48 is a high
-// word and 36 a low one; the score stops at the top. The entered word stays shown, its cells empty.
-TEST_F(Game, ScoresLivesAndSoundsOfAWord)
-{
-    StartStepped();
-    using Case = std::tuple<Tiles, std::uint32_t, std::uint32_t, std::uint32_t, QString, QString>;
+    using Word = std::tuple<Tiles, std::uint32_t, std::uint32_t, std::uint32_t, QString, QString>;
     for (const auto& [tiles, before, after, livesGained, sound, shown] :
-         {Case{{"E", "V", "E"}, 1990, 2010, 1, "NewLife", "eve (20)"},
+         {Word{{"E", "V", "E"}, 1990, 2010, 1, "NewLife", "eve (20)"},
           {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, "NewLife", "quartettes (2304)"},
           {carts, 0, 48, 0, "HighWord", "carts (48)"}, {quit, 48, 84, 0, "LowWord", "quit (36)"},
           {cat, UINT32_MAX - 5, UINT32_MAX, 0, "LowWord", "cat (12)"}}) {
@@ -209,8 +203,8 @@ TEST_F(Game, ScoresLivesAndSoundsOfAWord)
         Enter({tiles});
         EXPECT_EQ(std::tuple(form->score, form->valueLabel->text(), form->lives, LastSound(), form->wordInProgress->text()),
                   std::tuple(after, QString::number(after), lives + livesGained, sound, shown));
-        EXPECT_FALSE(form->enterButton->isEnabled() || form->clearButton->isEnabled());
-        EXPECT_TRUE(!form->board->Cell(0, 0)->IsOccupied() && form->board->Selection().empty());
+        EXPECT_TRUE(!form->enterButton->isEnabled() && !form->clearButton->isEnabled() && form->board->Selection().empty());
+        EXPECT_FALSE(form->board->Cell(0, 0)->IsOccupied());
     }
 }
 

@@ -7,13 +7,6 @@
 #include <QFile>
 #include <QMouseEvent>
 
-void ChooseDictionary(const QString& dictionary, bool howToPlay)
-{
-    Persist settings(true);
-    settings.writeString(QStringLiteral("Dictionary"), dictionary);
-    settings.writeBool(QStringLiteral("HowToPlay"), howToPlay);
-}
-
 bool StartPlay(TGlimmerForm* form)
 {
     form->StartGame(false);
@@ -60,7 +53,8 @@ void SetEventSound(SoundEvent event, const QString& path)
 GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
 {
     UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
-    ChooseDictionary(dictionary, howToPlay);
+    Persist(true).writeString(QStringLiteral("Dictionary"), dictionary);
+    Persist(true).writeBool(QStringLiteral("HowToPlay"), howToPlay);
     const char* names[] = {"SelectTile", "SelectWord", "NewLife", "EndRound", "HighWord", "LowWord"};
     for (int event = 0; event < SoundEventCount; ++event) {
         QFile file(settingsDir.filePath(QString::fromLatin1(names[event]) + QStringLiteral(".wav")));
@@ -102,13 +96,6 @@ void GameFixture::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt
 {
     QMouseEvent event(type, QPointF(at), form->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(form, &event);
-}
-
-void GameFixture::DoubleClick(QPoint at)
-{
-    Click(at);
-    Mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-    Release(at);
 }
 
 QPoint GameFixture::Centre(const Chip* chip, int dx) const

@@ -34,8 +34,6 @@ public:
 
 // Makes the event play the file at `path` (a sound scheme setting).
 void SetEventSound(SoundEvent event, const QString& path);
-// Saves the settings of a player who plays on `dictionary`, with or without How To Play.
-void ChooseDictionary(const QString& dictionary, bool howToPlay = false);
 // Starts a game, through How To Play when that window comes up; returns whether play runs.
 bool StartPlay(TGlimmerForm* form);
 // Lays the tiles along the bottom row from the left and chains them as a player would.
@@ -62,12 +60,9 @@ public:
     void Press(QPoint at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
     void DragTo(QPoint at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
     void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
-    void Click(QPoint at)
-    {
-        Press(at);
-        Release(at);
-    }
-    void DoubleClick(QPoint at);
+    void Click(QPoint at) { Press(at), Release(at); }
+    // The press before a double click selects as a click does; the release after it ends it.
+    void DoubleClick(QPoint at) { Click(at), Mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton), Release(at); }
     // The window point dx to the right of the tile's centre.
     QPoint Centre(const Chip* chip, int dx = 0) const;
 

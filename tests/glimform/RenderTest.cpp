@@ -14,8 +14,7 @@ const QColor chainRed(255, 64, 64), windowColour(166, 202, 240);
 
 bool Near(QColor a, QColor b, int tolerance)
 {
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <=
-           tolerance;
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= tolerance;
 }
 
 // The dark pixels of text in the rows from top to bottom of a tile, inside its round outline.
