@@ -52,8 +52,7 @@ protected:
     QStringList BestWords() const
     {
         QStringList rows;
-        for (int i = 0; i < form->bestWordList->count(); ++i)
-            rows << form->bestWordList->item(i)->text();
+        std::ranges::transform(form->bestWordList->findItems({}, Qt::MatchContains), std::back_inserter(rows), &QListWidgetItem::text);
         return rows;
     }
 
@@ -62,9 +61,7 @@ protected:
     std::vector<QString>* sounds = nullptr;
 };
 
-struct HowToPlayFirst : Game {
-    HowToPlayFirst() : Game(true) {}
-};
+struct HowToPlayFirst : Game { HowToPlayFirst() : Game(true) {} };
 
 }  // namespace
 

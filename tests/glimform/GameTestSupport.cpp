@@ -74,11 +74,9 @@ GameFixture::~GameFixture()
 
 void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)
 {
-    bool first = true;
-    for (const auto& [row, column] : cells) {
-        form->dragTile = form->board->Cell(row, column);
-        form->SelectDragTile(!first);
-        first = false;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        form->dragTile = form->board->Cell(cells[i].first, cells[i].second);
+        form->SelectDragTile(i > 0);
     }
 }
 

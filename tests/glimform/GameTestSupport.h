@@ -25,8 +25,7 @@
 #include <vector>
 
 // Records what the game asked to play instead of playing it.
-class RecordingOutput : public SoundOutput {
-public:
+struct RecordingOutput : SoundOutput {
     void PlayImage(const QByteArray& image) override { played.push_back(QString::fromLatin1(image)); }
     void PlayFile(const QString& path) override { played.push_back(path); }
     std::vector<QString> played;
@@ -45,8 +44,7 @@ void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles);
 // A fresh settings file, the six windows, and the test dictionary (or the named one) chosen
 // with How To Play on or off. Each sound event plays a file holding its name, so a recording
 // output tells the events apart.
-class GameFixture {
-public:
+struct GameFixture {
     explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"));
     ~GameFixture();
 

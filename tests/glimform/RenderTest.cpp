@@ -59,7 +59,7 @@ protected:
 
 // Tiles of 34 pixels, rows 29 apart; the board spans 323 by 353 from (33, 49) to (355, 401)
 // inclusive, in a sunken frame (shadow above and left) inside a raised one.
-TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutBackgroundAndFrame)
+TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
 {
     ASSERT_EQ(form->size(), QSize(576, 420));
     EXPECT_EQ(ClientRect(0, 0), QRect(33, 368, 34, 34));
@@ -72,21 +72,13 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutBackgroundAndFrame)
                   {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
     for (const auto& p : pixels)
         EXPECT_EQ(form->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
-}
-
-// A face's colour follows its value; its round outline keeps clear of the cell's edges.
-TEST_F(Render, FacesTakeTheirValuesColourAndStayInsideTheirCell)
-{
+    // A face's colour follows its value.
     form->board->Cell(0, 0)->Set("I", 2);
     form->board->Cell(0, 4)->Set("I", 9);
     form->FormPaint();
     EXPECT_EQ(std::tuple(CentreOf(0, 0, -9, -3), CentreOf(0, 4, -9, -3), CentreOf(0, 2)),
               std::tuple(QColor(255, 255, 223), QColor(255, 255, 0), boardGreen));
     EXPECT_EQ(QColor::fromRgb(TileFaces::FaceColour(1)), QColor(255, 255, 255));
-    const QRect cell = ClientRect(0, 4);
-    for (QPoint edge : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
-                        QPoint(cell.center().x(), cell.top()), QPoint(cell.center().x(), cell.bottom())})
-        EXPECT_TRUE(Near(form->boardImage.pixelColor(edge), boardGreen, 40)) << edge.x() << ", " << edge.y();
 }
 
 // The letter (QU as "Qu") sits in the middle of the face; the value, in a smaller bold type,
@@ -112,6 +104,10 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
         const QRect letterInk = InkBounds(form->boardImage, cell, cell.top(), valueTop - 2);
         EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(), 2);
         EXPECT_NEAR(letterInk.center().x(), cell.center().x(), 2);
+        // The round face's outline keeps clear of the cell's edges.
+        for (QPoint edge : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
+                            QPoint(cell.center().x(), cell.top()), QPoint(cell.center().x(), cell.bottom())})
+            EXPECT_TRUE(Near(form->boardImage.pixelColor(edge), boardGreen, 40)) << edge.x() << ", " << edge.y();
         const QRect valueInk = InkBounds(form->boardImage, cell, valueTop - 2, cell.bottom());
         if (std::string(shown) != "Qu") {  // Qu's tail reaches down among the value's digits
             EXPECT_NEAR(valueInk.width(), valueBox.width(), 1);

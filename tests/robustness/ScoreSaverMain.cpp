@@ -14,17 +14,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2 || arguments.size() > 3) {
-        std::fputs("usage: score_saver SETTINGS-FILE [0|1]\n", stderr);
-        return 2;
-    }
+    if (arguments.size() < 2 || arguments.size() > 3)
+        return std::fputs("usage: score_saver SETTINGS-FILE [0|1]\n", stderr), 2;
     UserRegistry::SetFilePath(arguments[1]);
     const ScoreTable tables[2] = {KillTestTable(0), KillTestTable(1)};
     for (unsigned long saves = 0;; ++saves) {
-        const int which = arguments.size() == 3 ? (arguments[2].toInt() == 0 ? 0 : 1) : (saves % 2 == 0 ? 1 : 0);
         {
             Persist store(true);
-            tables[which].Save(store, KillTestDictionary);
+            tables[arguments.size() == 3 ? arguments[2].toInt() != 0 : saves % 2 == 0].Save(store, KillTestDictionary);
         }
         if (arguments.size() == 3)
             return 0;
