@@ -96,6 +96,7 @@ void Board::Fill(std::uint32_t filledRows)
         }
     }
     selection.clear();
+    ++selectionVersion;
 }
 
 bool Board::Evolve(std::vector<Chip*>& changed)
@@ -220,6 +221,7 @@ bool Board::IsAdjacent(const Chip* a, const Chip* b)
 
 void Board::CutSelection(std::size_t p, std::vector<Chip*>& changed)
 {
+    ++selectionVersion;
     for (std::size_t i = p; i < selection.size(); ++i) {
         selection[i]->ToggleSelected();
         changed.push_back(selection[i]);
@@ -235,6 +237,7 @@ std::string Board::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& chan
     if (tile == nullptr) {
         return WordInProgress();
     }
+    ++selectionVersion;
     if (tile->IsSelected()) {
         const auto at = std::find(selection.begin(), selection.end(), tile);
         std::size_t p = static_cast<std::size_t>(at - selection.begin());
@@ -260,6 +263,7 @@ std::string Board::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& chan
 
 void Board::ClearSelection(std::vector<Chip*>& changed)
 {
+    ++selectionVersion;
     for (Chip* chip : selection) {
         chip->ToggleSelected();
         changed.push_back(chip);
@@ -269,6 +273,7 @@ void Board::ClearSelection(std::vector<Chip*>& changed)
 
 void Board::RemoveSelected(std::vector<Chip*>& changed)
 {
+    ++selectionVersion;
     for (Chip* chip : selection) {
         chip->Set({}, 0);
         changed.push_back(chip);

@@ -59,6 +59,9 @@ public:
     std::vector<Chip*> Selection() const { return selection; }
     // The chain's letters in order (a QU tile gives both).
     std::string WordInProgress() const;
+    // Grows by one at every operation that may change the chain, so a caller that kept it can
+    // tell whether the chain changed since.
+    std::uint64_t SelectionVersion() const { return selectionVersion; }
 
 private:
     static constexpr std::int32_t unsetGeometry = INT32_MAX;
@@ -68,6 +71,7 @@ private:
     void CutSelection(std::size_t p, std::vector<Chip*>& changed);
 
     std::vector<Chip*> selection;
+    std::uint64_t selectionVersion = 0;
     std::uint32_t rows;
     std::uint32_t columns;
     std::int32_t tileWidth = unsetGeometry;
