@@ -81,6 +81,11 @@ void Sounder::play(SoundEvent event)
         output->PlayFile(paths[index]);
 }
 
+void Sounder::playRefusal()
+{
+    output->PlayFile(AppFilePath(QStringLiteral("refuse.wav")));
+}
+
 void Sounder::refresh(bool registerMissing)
 {
     lastRefresh = tickCount();

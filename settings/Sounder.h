@@ -46,6 +46,9 @@ public:
     // Starts the event's sound, replacing one still playing, and returns at once. Values outside
     // the six events, and events without a file, play nothing.
     void play(SoundEvent event);
+    // Plays the soft tap that refuses a typed letter: "refuse.wav" beside the program, read
+    // afresh each time. It is none of the scheme's events; the tile sounds switch governs it.
+    void playRefusal();
     // Reads each event's current file; with `registerMissing`, first writes the default entries
     // of events whose "\.current" key is missing. A path that has not changed keeps its image.
     void refresh(bool registerMissing);

@@ -13,7 +13,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 
 folder="$prefix/lib/glimmerquake"
 for file in glimmerquake glimdict English.tsd British.tsd French.tsd German.tsd Spanish.tsd \
-            select.wav word.wav newlife.wav endRound.wav highword.wav lowword.wav; do
+            select.wav word.wav newlife.wav endRound.wav highword.wav lowword.wav refuse.wav; do
   [ -f "$folder/$file" ] || fail "$folder/$file is not installed"
 done
 for program in glimmerquake glimdict; do

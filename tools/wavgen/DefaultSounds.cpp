@@ -91,6 +91,16 @@ Samples EndRoundFall()
     return s;
 }
 
+// A muffled low tap, quieter than the tile tick: a typed letter no chain can take.
+Samples RefusalTap()
+{
+    Samples s;
+    AddNote(s, {.start = 0, .length = 0.07, .frequency = 196, .attack = 0.003, .decay = 0.03,
+                .release = 0.03, .partials = mellow});
+    Finish(s, 0.25);
+    return s;
+}
+
 } // namespace
 
 std::vector<DefaultSound> MakeDefaultSounds()
@@ -102,5 +112,6 @@ std::vector<DefaultSound> MakeDefaultSounds()
     sounds.push_back({"endRound.wav", EndRoundFall()});
     sounds.push_back({"highword.wav", HighWordArpeggio()});
     sounds.push_back({"lowword.wav", LowWordNote()});
+    sounds.push_back({"refuse.wav", RefusalTap()});
     return sounds;
 }

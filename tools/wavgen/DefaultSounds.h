@@ -10,5 +10,5 @@ struct DefaultSound {
     Samples samples; // finished: peak below full scale, silent at both ends
 };
 
-// The six sounds of the game's events, each under its default file name.
+// The six sounds of the game's events and the refusal of a typed letter, each under its file name.
 std::vector<DefaultSound> MakeDefaultSounds();

@@ -1,4 +1,4 @@
-// wavgen <directory>: writes the six default sounds of the game's events into the directory.
+// wavgen <directory>: writes the game's default sounds into the directory.
 
 #include "tools/wavgen/DefaultSounds.h"
 #include "tools/wavgen/WavFile.h"
