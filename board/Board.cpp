@@ -237,7 +237,6 @@ std::string Board::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& chan
     if (tile == nullptr) {
         return WordInProgress();
     }
-    ++selectionVersion;
     if (tile->IsSelected()) {
         const auto at = std::find(selection.begin(), selection.end(), tile);
         std::size_t p = static_cast<std::size_t>(at - selection.begin());
@@ -246,6 +245,7 @@ std::string Board::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& chan
         }
         CutSelection(p, changed);
     } else {
+        ++selectionVersion;
         while (!selection.empty() && !IsAdjacent(tile, selection.back())) {
             selection.back()->ToggleSelected();
             changed.push_back(selection.back());

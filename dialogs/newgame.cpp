@@ -143,13 +143,15 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
     QString nickname = options.GetNickname();
     QString dictionary = options.GetDictionary();
     bool howToPlay = options.GetHowToPlay();
+    bool pauseInBackground = options.GetPauseInBackground();
     bool endRound = options.GetEndRoundSounds();
     bool enterWord = options.GetEnterWordSounds();
     bool selectTile = options.GetSelectTileSounds();
-    if (OptionsForm->Execute(allowDictionaryChange, howToPlay, endRound, enterWord, selectTile, dictionary,
-                             nickname) != QDialog::Accepted)
+    if (OptionsForm->Execute(allowDictionaryChange, howToPlay, pauseInBackground, endRound, enterWord, selectTile,
+                             dictionary, nickname) != QDialog::Accepted)
         return;
     options.SetHowToPlay(howToPlay);
+    options.SetPauseInBackground(pauseInBackground);
     options.SetEndRoundSounds(endRound);
     options.SetEnterWordSounds(enterWord);
     options.SetSelectTileSounds(selectTile);

@@ -40,6 +40,7 @@ public:
     bool GetEnterWordSounds() const { return options.GetEnterWordSounds(); }
     bool GetEndRoundSounds() const { return options.GetEndRoundSounds(); }
     bool GetHowToPlay() const { return options.GetHowToPlay(); }
+    bool GetPauseInBackground() const { return options.GetPauseInBackground(); }
     void SetHowToPlay(bool value) { options.SetHowToPlay(value); }
 
     // Loads the current dictionary's table into the list (save false) or stores the list.

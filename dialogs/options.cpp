@@ -39,11 +39,12 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     QFont text(QStringLiteral("Arial"));
     text.setPixelSize(18);
     setFont(text);
-    setFixedSize(394, 359);
+    // The design's 394 by 359, with one row more for the pause switch.
+    setFixedSize(394, 387);
     SetWindowHelpContext(this, 30);
 
     // Created in tab order. The design's positions are used as they are, in logical pixels.
-    auto* panel = Placed(new QWidget(this), QRect(9, 9, 376, 304));
+    auto* panel = Placed(new QWidget(this), QRect(9, 9, 376, 332));
     auto* nicknameLabel = Placed(new QLabel(tr("&Nickname:"), panel), QRect(9, 13, 84, 21));
     NicknameField = Placed(new QLineEdit(panel), QRect(101, 9, 266, 29), tr("The name used in the High Score table"));
     NicknameField->setMaxLength(100);
@@ -54,7 +55,10 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     dictionaryLabel->setBuddy(DictionaryList);
     HowToPlay = Placed(new QCheckBox(tr("Show How To &Play before each game"), panel), QRect(9, 94, 360, 20),
                        tr("If this is checked, the How To Play information is shown before each game starts"));
-    SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 128, 358, 169));
+    PauseInBackground = Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel),
+                               QRect(9, 122, 360, 20),
+                               tr("If this is checked, the game pauses while you work in another window"));
+    SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 156, 358, 169));
     SelectTileSounds = Placed(new QCheckBox(tr("Play a sound when a &tile is selected"), SoundGroup),
                               QRect(9, 27, 345, 20), tr("Clicking on a tile makes a sound if this box is checked"));
     EnterWordSounds = Placed(new QCheckBox(tr("Play a sound when a &word is entered"), SoundGroup),
@@ -64,12 +68,12 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
                tr("A sound is made when the board fills up if this box is checked"));
     SoundsButton = Placed(new QPushButton(tr("&Sounds..."), SoundGroup), QRect(9, 127, 110, 32),
                           tr("Change the sounds for Glimmerquake events"));
-    OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 320, 109, 32),
+    OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 348, 109, 32),
                    tr("Accept the changes and close the dialog"));
     OKBtn->setDefault(true);
-    CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 320, 109, 32),
+    CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 348, 109, 32),
                        tr("Discard any changes and close the dialog"));
-    helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 320, 110, 32),
+    helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 348, 110, 32),
                         tr("View the help information about this dialog"));
 
     connect(NicknameField, &QLineEdit::textChanged, this, &TOptionsForm::NicknameFieldChange);
@@ -86,12 +90,13 @@ TOptionsForm::~TOptionsForm()
     Persist(true).windowPlacement(this, nullptr);
 }
 
-int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& endRoundSounds, bool& enterWordSounds,
-                          bool& selectTileSounds, QString& dictionary, QString& nickname)
+int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& pauseInBackground, bool& endRoundSounds,
+                          bool& enterWordSounds, bool& selectTileSounds, QString& dictionary, QString& nickname)
 {
     NicknameField->setText(nickname);
     NicknameFieldChange();
     HowToPlay->setChecked(howToPlay);
+    PauseInBackground->setChecked(pauseInBackground);
     EndRoundSounds->setChecked(endRoundSounds);
     EnterWordSounds->setChecked(enterWordSounds);
     SelectTileSounds->setChecked(selectTileSounds);
@@ -113,6 +118,7 @@ int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& end
     if (result == QDialog::Accepted) {
         nickname = NicknameField->text();
         howToPlay = HowToPlay->isChecked();
+        pauseInBackground = PauseInBackground->isChecked();
         endRoundSounds = EndRoundSounds->isChecked();
         enterWordSounds = EnterWordSounds->isChecked();
         selectTileSounds = SelectTileSounds->isChecked();

@@ -9,7 +9,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-// The options dialog: nickname, dictionary, sound switches and the How To Play switch. It
+// The options dialog: nickname, dictionary, sound switches, the How To Play and pause switches. It
 // holds no options of its own; Execute shows the given values and writes them back on OK.
 class TOptionsForm : public QDialog {
     Q_OBJECT
@@ -21,7 +21,8 @@ public:
 
     // Shows the values and runs the dialog; on OK writes them back. The dictionary comes back
     // only when it may change and one is selected. Returns QDialog::Accepted or Rejected.
-    int Execute(bool allowDictionaryChange, bool& howToPlay, bool& endRoundSounds, bool& enterWordSounds,
+    int Execute(bool allowDictionaryChange, bool& howToPlay, bool& pauseInBackground, bool& endRoundSounds,
+                bool& enterWordSounds,
                 bool& selectTileSounds, QString& dictionary, QString& nickname);
 
     // Lists the valid dictionaries in `directory` by name without ".tsd", sorted ignoring case.
@@ -35,6 +36,7 @@ public:
     QLineEdit* NicknameField;
     QComboBox* DictionaryList;
     QCheckBox* HowToPlay;
+    QCheckBox* PauseInBackground;
     QGroupBox* SoundGroup;
     QCheckBox* SelectTileSounds;
     QCheckBox* EnterWordSounds;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/TypedWord.h"
 #include "dictionary/Words.h"
 #include "glimform/Anchors.h"
 #include "glimform/TileFaces.h"
@@ -24,6 +25,7 @@ class QTimer;
 class Sounder;
 enum SoundEvent : int;
 class LivesArea;
+class BackgroundPause;
 
 // The game's main window: the board, the score, the lives, the best words and the buttons,
 // and the controller that runs one game after another. Its handlers are split by concern over
@@ -109,7 +111,8 @@ public:
     // Submits the chain when the pointer, at `pointer` in client coordinates, is on its
     // selected tile and the chain forms a word.
     void FormDblClick(QPoint pointer);
-    // Returns whether the key was one of the game's; others are left to the toolkit.
+    // Returns whether the key was one of the game's; others are left to the toolkit. During play
+    // a letter A to Z, with or without Shift, spells a word on the board.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     // The dictionary file the Dictionary option names, beside the program; a file whose name
@@ -226,12 +229,17 @@ private:
     void StartRound();
     void SettleRound();
     void PlaySound(SoundEvent event, bool allowed);
+    // Extends the chain by a typed capital letter, or refuses it with a soft tap.
+    void TypeLetter(char letter);
 
     Anchors formAnchors;
     Anchors preplayAnchors;
     Anchors playAnchors;
     SuspendedPlay minimised;
     bool loadingDictionary = false;
+    TypedWord typedWord;
+    // Owned as a child QObject of this window.
+    BackgroundPause* backgroundPause = nullptr;
 };
 
 // The one main window, created first at start-up.

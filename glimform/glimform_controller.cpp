@@ -7,6 +7,7 @@
 #include "dialogs/newgame.h"
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/dictload.h"
+#include "glimform/BackgroundPause.h"
 #include "platform/HelpContext.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -64,6 +65,8 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     EvolveTimer->setInterval(static_cast<int>(startEvolveInterval));
     TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
     ResumePlay();
+    // The round may begin while the player is in another application.
+    backgroundPause->Check();
 }
 
 unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
@@ -173,6 +176,8 @@ void TGlimmerForm::SuspendPlay(bool hideBoard)
 
 void TGlimmerForm::ResumePlay()
 {
+    // However play resumes, a pause begun in the background is over.
+    backgroundPause->Cancel();
     // A dialog left on screen can start or resume a game while this window is minimised: play
     // then begins when the window is restored, never out of sight.
     if (minimised.saved || isMinimized()) {

@@ -1,5 +1,5 @@
-// Pointer and keyboard input of the main window: building the chain by clicks and drags,
-// submitting and clearing it by keys and double clicks, and starting a game between games.
+// Pointer and keyboard input of the main window: building the chain by clicks, drags and typed
+// letters, submitting and clearing it by keys and double clicks, and starting a game between games.
 #include "glimform/glimform.h"
 
 #include <QKeyEvent>
@@ -69,6 +69,10 @@ void TGlimmerForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
         return;
     }
     if (IsPlaying()) {
+        // The board is hidden while play waits for the pause question: no tile can be picked.
+        if (boardHidden) {
+            return;
+        }
         std::int32_t closeness = 0;
         dragTile = boardLaidOut ? board->ChipAt(ClientToBoard({x, y}), closeness) : nullptr;
         if (dragTile != nullptr) {
@@ -131,9 +135,9 @@ void TGlimmerForm::FormDblClick(QPoint pointer)
     }
 }
 
-bool TGlimmerForm::FormKeyDown(int key, Qt::KeyboardModifiers)
+bool TGlimmerForm::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    if (!IsPlaying()) {
+    if (!IsPlaying() || boardHidden) {
         return false;
     }
     switch (key) {
@@ -150,6 +154,11 @@ bool TGlimmerForm::FormKeyDown(int key, Qt::KeyboardModifiers)
         }
         return true;
     default:
+        // Ctrl, Alt and Meta letters stay the toolkit's: Alt with a letter presses a button.
+        if (key >= Qt::Key_A && key <= Qt::Key_Z && !(shift & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
+            TypeLetter(static_cast<char>('A' + (key - Qt::Key_A)));
+            return true;
+        }
         return false;
     }
 }

@@ -1,6 +1,7 @@
 // Construction, layout, placement, application events and closing of the main window.
 #include "glimform/glimform.h"
 
+#include "glimform/BackgroundPause.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
 #include "settings/Persist.h"
@@ -186,6 +187,7 @@ void TGlimmerForm::BuildLayout()
     connect(enterButton, &QPushButton::clicked, this, &TGlimmerForm::EnterButtonClick);
     connect(EvolveTimer, &QTimer::timeout, this, &TGlimmerForm::EvolveTimerTick);
     connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
+    backgroundPause = new BackgroundPause(*this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) {
             FormApplicationEventsActivate();
@@ -310,7 +312,9 @@ void TGlimmerForm::FormApplicationEventsMinimize()
     if (!IsPlayPanelShown() || minimised.saved) {
         return;
     }
-    minimised = {true, EvolveTimer->isActive(), TumbleTimer->isActive(), boardHidden};
+    // Play stopped because the game went to the background counts as running: restoring resumes it.
+    minimised = backgroundPause->Cancel() ? SuspendedPlay{true, true, true, false}
+                                          : SuspendedPlay{true, EvolveTimer->isActive(), TumbleTimer->isActive(), boardHidden};
     SuspendPlay(true);
 }
 

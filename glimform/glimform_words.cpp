@@ -23,6 +23,19 @@ void TGlimmerForm::SelectDragTile(bool keepClicked)
     PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
 }
 
+void TGlimmerForm::TypeLetter(char letter)
+{
+    std::vector<Chip*> changed;
+    if (!typedWord.Type(*board, letter, changed)) {
+        if (NewGameForm->GetSelectTileSounds()) {
+            sounder->playRefusal();
+        }
+        return;
+    }
+    const bool valid = ShowWordInProgress(board->WordInProgress(), true, changed);
+    PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
+}
+
 bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles)
 {
     const std::string word = words.Lookup(letters);

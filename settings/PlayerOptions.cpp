@@ -17,6 +17,7 @@ void PlayerOptions::Load(const Persist& store)
     store.readBool(QStringLiteral("EnterWordSounds"), enterWordSounds);
     store.readBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
     store.readBool(QStringLiteral("HowToPlay"), howToPlay);
+    store.readBool(QStringLiteral("PauseInBackground"), pauseInBackground);
 }
 
 void PlayerOptions::Save(Persist& store) const
@@ -27,6 +28,7 @@ void PlayerOptions::Save(Persist& store) const
     store.writeBool(QStringLiteral("EnterWordSounds"), enterWordSounds);
     store.writeBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
     store.writeBool(QStringLiteral("HowToPlay"), howToPlay);
+    store.writeBool(QStringLiteral("PauseInBackground"), pauseInBackground);
 }
 
 void PlayerOptions::SaveSettings() const

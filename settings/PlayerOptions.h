@@ -7,8 +7,8 @@ class Persist;
 // The name of the dictionary file installed beside the program (without ".tsd").
 inline constexpr char DefaultDictionaryName[] = "English";
 
-// The player's options: nickname, dictionary, the three sound switches and whether How To Play
-// is shown before a game. The new game dialog holds one for the whole run; creating it loads the
+// The player's options: nickname, dictionary, the three sound switches, whether How To Play
+// is shown before a game and whether play pauses while the game is in the background. The new game dialog holds one for the whole run; creating it loads the
 // stored values over the initial ones.
 class PlayerOptions {
 public:
@@ -17,9 +17,9 @@ public:
 
     // Overwrites each field that `store` holds; absent or unusable values leave the field alone.
     void Load(const Persist& store);
-    // Writes all six fields into a write-mode accessor.
+    // Writes every field into a write-mode accessor.
     void Save(Persist& store) const;
-    // Opens the settings key for writing and saves the six fields.
+    // Opens the settings key for writing and saves every field.
     void SaveSettings() const;
 
     const QString& GetNickname() const { return nickname; }
@@ -31,6 +31,7 @@ public:
     // Allows EndRound.
     bool GetEndRoundSounds() const { return endRoundSounds; }
     bool GetHowToPlay() const { return howToPlay; }
+    bool GetPauseInBackground() const { return pauseInBackground; }
 
     // A TAB becomes a space: score rows keep their columns apart with TABs.
     void SetNickname(const QString& value);
@@ -40,6 +41,7 @@ public:
     void SetEndRoundSounds(bool value) { endRoundSounds = value; }
     // In memory only; stored at the next SaveSettings.
     void SetHowToPlay(bool value) { howToPlay = value; }
+    void SetPauseInBackground(bool value) { pauseInBackground = value; }
 
 private:
     QString nickname = QStringLiteral("Anonymous");
@@ -48,4 +50,5 @@ private:
     bool enterWordSounds = true;
     bool endRoundSounds = true;
     bool howToPlay = true;
+    bool pauseInBackground = false;
 };

@@ -26,6 +26,7 @@ namespace {
 struct Options {
     bool howToPlay = true, endRound = true, enterWord = true, selectTile = true;
     QString dictionary, nickname = QStringLiteral("Anonymous");
+    bool pause = false;
     friend bool operator==(const Options&, const Options&) = default;
 };
 
@@ -48,13 +49,14 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
             seen << (OptionsForm->OKBtn->isEnabled() ? "OK enabled" : "");
             QTest::keyClicks(OptionsForm->NicknameField, QStringLiteral("Zed"));
             OptionsForm->HowToPlay->click();
+            OptionsForm->PauseInBackground->click();
             OptionsForm->EnterWordSounds->click();
             QTest::keyClick(OptionsForm->NicknameField, key);
         });
-        EXPECT_EQ(OptionsForm->Execute(allow, o.howToPlay, o.endRound, o.enterWord, o.selectTile, o.dictionary, o.nickname),
+        EXPECT_EQ(OptionsForm->Execute(allow, o.howToPlay, o.pause, o.endRound, o.enterWord, o.selectTile, o.dictionary, o.nickname),
                   ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
-        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous"})) << stored << ok;
+        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous", ok})) << stored << ok;
     }
 }
 

@@ -97,13 +97,15 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypesAndTheDi
     const PlayerOptions first;
     EXPECT_FALSE(QFile::exists(registryPath));
     EXPECT_EQ(first.GetNickname() + u' ' + first.GetDictionary(), QStringLiteral("Anonymous English"));
-    EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() && first.GetHowToPlay());
+    EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() && first.GetHowToPlay() &&
+                !first.GetPauseInBackground());
     const Values stored = {{"Nickname", QStringLiteral("a\tb")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
-                           {"EnterWordSounds", 0},              {"EndRoundSounds", 0},                    {"HowToPlay", 0}};
+                           {"EnterWordSounds", 0}, {"EndRoundSounds", 0}, {"HowToPlay", 0}, {"PauseInBackground", 1}};
     Store(stored);
     const PlayerOptions options;
     EXPECT_EQ(options.GetNickname() + u' ' + options.GetDictionary(), QStringLiteral("a b French"));
-    EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() || options.GetHowToPlay());
+    EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() || options.GetHowToPlay() ||
+                 !options.GetPauseInBackground());
     ASSERT_TRUE(QFile::remove(registryPath));
     options.SaveSettings();
     const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
