@@ -44,7 +44,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     SetWindowHelpContext(this, 30);
 
     // Created in tab order. The design's positions are used as they are, in logical pixels.
-    auto* panel = Placed(new QWidget(this), QRect(9, 9, 376, 332));
+    // The panel reaches the dialog's right edge so the pause switch's text has room.
+    auto* panel = Placed(new QWidget(this), QRect(9, 9, 385, 332));
     auto* nicknameLabel = Placed(new QLabel(tr("&Nickname:"), panel), QRect(9, 13, 84, 21));
     NicknameField = Placed(new QLineEdit(panel), QRect(101, 9, 266, 29), tr("The name used in the High Score table"));
     NicknameField->setMaxLength(100);
@@ -56,7 +57,7 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     HowToPlay = Placed(new QCheckBox(tr("Show How To &Play before each game"), panel), QRect(9, 94, 360, 20),
                        tr("If this is checked, the How To Play information is shown before each game starts"));
     PauseInBackground = Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel),
-                               QRect(9, 122, 360, 20),
+                               QRect(9, 122, 376, 20),
                                tr("If this is checked, the game pauses while you work in another window"));
     SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 156, 358, 169));
     SelectTileSounds = Placed(new QCheckBox(tr("Play a sound when a &tile is selected"), SoundGroup),
