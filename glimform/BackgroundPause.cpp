@@ -9,6 +9,9 @@
 
 BackgroundPause::BackgroundPause(TGlimmerForm& form) : QObject(&form), form(form)
 {
+    settle.setSingleShot(true);
+    settle.setInterval(250);
+    connect(&settle, &QTimer::timeout, this, &BackgroundPause::Check);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &BackgroundPause::FocusChanged);
 }
 
@@ -34,7 +37,7 @@ bool BackgroundPause::Cancel()
 void BackgroundPause::FocusChanged()
 {
     if (!pending) {
-        Check();
+        settle.start();
     } else if (form.isActiveWindow()) {
         // Not from inside the focus change: the question runs a message loop of its own.
         QTimer::singleShot(0, this, &BackgroundPause::AskWhenActive);

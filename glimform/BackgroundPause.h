@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 class TGlimmerForm;
 
@@ -25,4 +26,7 @@ private:
 
     TGlimmerForm& form;
     bool pending = false;
+    // Focus passes through no window at all as one window of the game closes and another takes
+    // over; only a game that stays without focus this long is in the background.
+    QTimer settle;
 };

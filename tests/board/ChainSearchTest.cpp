@@ -73,59 +73,31 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
     }
 }
 
-// A board of one letter throughout has more chains than could ever be searched: the search
-// still answers with a chain when there is one, and with none when there is none.
-TEST(ChainSearch, AnswersOnABoardOfOneLetter)
-{
-    Board board(12, 9);
-    for (int row = 0; row < 12; ++row)
-        for (int column = row % 2; column < 18; column += 2)
-            board.Cell(row, column)->Set("E", 2);
-    const std::vector<Chip*> chain = FindChain(board, std::string(30, 'E'), {});
-    ASSERT_EQ(chain.size(), 30u);
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        EXPECT_TRUE(Board::IsAdjacent(chain[i - 1], chain[i])) << i;
-        EXPECT_EQ(std::count(chain.begin(), chain.end(), chain[i]), 1) << i;
-    }
-    EXPECT_TRUE(FindChain(board, std::string(20, 'E') + "X", {}).empty());
-}
-
+// Typing goes on from whatever chain clicks, clears and cuts leave; a U typed after a QU tile's
+// Q is that tile's, and a new chain that leaves the old one replaces its tiles from there on.
 TEST(TypedWord, FollowsTheChainWhateverChangesIt)
 {
     Board board(12, 9);
-    Lay(board, {{0, 0, "QU"}, {0, 2, "I"}, {0, 4, "T"}, {3, 3, "A"}, {0, 6, "A"}, {0, 8, "N"}});
+    Lay(board, {{0, 0, "C"}, {1, 1, "A"}, {0, 2, "A"}, {0, 4, "T"}, {2, 0, "QU"}, {2, 2, "I"}});
     TypedWord typed;
     std::vector<Chip*> changed;
-    const auto type = [&](char letter) {
+    const auto type = [&](const std::string& letters) {
         changed.clear();
-        return typed.Type(board, letter, changed);
+        return std::ranges::all_of(letters, [&](char letter) { return typed.Type(board, letter, changed); });
     };
-    EXPECT_TRUE(type('Q'));
-    EXPECT_TRUE(type('U')) << "the QU tile takes the U";
+    EXPECT_TRUE(type("QUI") && board.WordInProgress() == "QUI");
+    EXPECT_FALSE(type("X"));
     EXPECT_TRUE(changed.empty());
-    EXPECT_TRUE(type('I'));
-    EXPECT_FALSE(type('X'));
-    EXPECT_TRUE(changed.empty());
-    EXPECT_TRUE(type('T'));
-    EXPECT_EQ(board.WordInProgress(), "QUIT");
-    EXPECT_EQ(CellsOf(changed), (Cells{{0, 2}, {0, 4}}));
+    board.Select(board.Cell(2, 2), false, changed); // a click takes the I off
+    EXPECT_TRUE(type("I") && board.WordInProgress() == "QUI");
+    board.ClearSelection(changed);
+    board.Select(board.Cell(2, 0), false, changed); // a clicked QU counts as "QU"
+    EXPECT_FALSE(type("U"));
 
-    // A click on the I cuts the chain; typing goes on from what is left.
-    board.Select(board.Cell(0, 2), false, changed);
-    EXPECT_TRUE(type('I'));
-    EXPECT_EQ(board.WordInProgress(), "QUI");
-
-    // After a clear the typed word starts empty; a clicked QU tile counts as "QU", so a U typed
-    // next needs a U tile.
     board.ClearSelection(changed);
     board.Select(board.Cell(0, 0), false, changed);
-    EXPECT_FALSE(type('U'));
-
-    // A letter the clicked chain cannot take moves the selection to a chain that can.
-    board.ClearSelection(changed);
-    board.Select(board.Cell(3, 3), false, changed);
-    EXPECT_TRUE(type('N'));
-    EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 6}, {0, 8}}));
-    EXPECT_FALSE(board.Cell(3, 3)->IsSelected());
-    EXPECT_EQ(CellsOf(changed), (Cells{{3, 3}, {0, 6}, {0, 6}, {0, 8}}));
+    board.Select(board.Cell(1, 1), false, changed);
+    EXPECT_TRUE(type("T"));
+    EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 0}, {0, 2}, {0, 4}}));
+    EXPECT_EQ(CellsOf(changed), (Cells{{1, 1}, {0, 0}, {0, 0}, {0, 2}, {0, 2}, {0, 4}}));
 }
