@@ -38,6 +38,7 @@ public:
         bucket.append(key);
         bucket.push_back('\n');
         bucket.append(text);
+        words.prefixes.Add(key);
         ++words.loadedCount;
         if (progress && words.loadedCount % progressStep == 0) {
             progress->SetPosition(words.loadedCount);
@@ -61,6 +62,7 @@ void Words::Load(const std::string& path, LoadProgress* progress)
     loadedCount = 0;
     for (std::string& bucket : buckets)
         bucket.clear();
+    prefixes.Clear();
     {
         TSDictionaryList list(path, false);
         if (!list.FailedName() && list.Size() >= 1) {

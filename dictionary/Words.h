@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/PrefixFilter.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,11 +31,14 @@ public:
     std::string Lookup(std::string_view letters) const;
     const std::string& FileName() const { return fileName; }
     std::uint32_t LoadedCount() const { return loadedCount; }
+    // Every key loaded and every start of one, for searching the board for words.
+    const PrefixFilter& Prefixes() const { return prefixes; }
 
 private:
     friend class WordTableSink;
 
     std::vector<std::string> buckets;
+    PrefixFilter prefixes;
     std::uint32_t loadedCount = 0;
     std::string fileName;
 };

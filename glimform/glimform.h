@@ -231,6 +231,9 @@ private:
     void PlaySound(SoundEvent event, bool allowed);
     // Extends the chain by a typed capital letter, or refuses it with a soft tap.
     void TypeLetter(char letter);
+    // Shows the best word the board held as the round ended, and keeps it through the clearing
+    // and the end of the game; nothing when the board held no word.
+    void ShowMissedWord();
 
     Anchors formAnchors;
     Anchors preplayAnchors;
@@ -238,6 +241,8 @@ private:
     SuspendedPlay minimised;
     bool loadingDictionary = false;
     TypedWord typedWord;
+    // The line ShowMissedWord showed, until the next round.
+    QString missedWord;
     // Owned as a child QObject of this window.
     BackgroundPause* backgroundPause = nullptr;
 };

@@ -206,6 +206,7 @@ void TGlimmerForm::EvolveTimerTick()
 
     if (topReached) {
         SuspendPlay(false);
+        ShowMissedWord();
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
         clearCountdown = clearingStart;
         TumbleTimer->setInterval(clearingInterval);
@@ -230,7 +231,9 @@ void TGlimmerForm::TumbleTimerTick()
         return;
     }
 
+    // Clearing the chain leaves the missed word in its place.
     ClearWord();
+    wordInProgress->setText(missedWord);
     for (int pick = 0; pick < 2 && clearCountdown != 0; ++pick) {
         std::vector<Chip*> occupied;
         for (std::int32_t r = 0; r < static_cast<std::int32_t>(board->Rows()); ++r) {

@@ -2,6 +2,7 @@
 #include "glimform/glimform.h"
 
 #include "dialogs/newgame.h"
+#include "board/WordFinder.h"
 #include "dictionary/Cp1252.h"
 #include "glimform/LivesArea.h"
 #include "settings/Sounder.h"
@@ -34,6 +35,21 @@ void TGlimmerForm::TypeLetter(char letter)
     }
     const bool valid = ShowWordInProgress(board->WordInProgress(), true, changed);
     PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
+}
+
+void TGlimmerForm::ShowMissedWord()
+{
+    const PrefixFilter& prefixes = words.Prefixes();
+    const FoundWord found = FindBestWord(
+        *board, {[&prefixes](std::string_view letters) { return prefixes.MayStart(letters); },
+                 [this, &prefixes](std::string_view letters) {
+                     return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty();
+                 }});
+    missedWord = found.letters.empty() ? QString()
+                                       : tr("missed: %1 (%2)")
+                                             .arg(QString::fromStdString(Cp1252ToUtf8(words.Lookup(found.letters))))
+                                             .arg(found.value);
+    wordInProgress->setText(missedWord);
 }
 
 bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles)

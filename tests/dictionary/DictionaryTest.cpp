@@ -40,6 +40,7 @@ TEST(TsdFormat, FieldsAndTheSectionSitWhereTheFormatPutsThem)
 // Accented, apostrophised and random words of 1 to 31 letters, in both versions, with the
 // writer's own code and with a skewed code of up to 32 bits per symbol: each section holds its
 // words in order, and the word table finds the first spelling of every key and nothing else.
+// The filter of the board search knows every key and start of one.
 TEST(TsdFormat, WordsWrittenAreTheWordsRead)
 {
     const auto keyOf = [](const std::string& text) {
@@ -83,8 +84,15 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
             Words table;
             table.Load(path);
             EXPECT_EQ(table.LoadedCount(), words.size() - 2) << "ice cream and x are left out";
-            for (const auto& [key, first] : firstByKey)
+            // The board search's filter never turns down a word or a start of one.
+            for (const auto& [key, first] : firstByKey) {
                 ASSERT_EQ(table.Lookup(key), first) << key;
+                for (std::size_t n = 1; !first.empty() && n <= key.size(); ++n)
+                    ASSERT_TRUE(table.Prefixes().MayStart(key.substr(0, n)) && table.Prefixes().MayBeWord(key)) << key;
+            }
+            EXPECT_FALSE(table.Prefixes().MayBeWord("CAF") || table.Prefixes().MayStart("ICEC"));
+            table.Load(path + ".missing");
+            EXPECT_FALSE(table.Prefixes().MayStart("CAFE")) << "a new load starts afresh";
         }
     }
 }

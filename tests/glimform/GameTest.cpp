@@ -89,17 +89,24 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
 }
 
 // The board stands still for 24 ticks of 20 ms with the buttons off, then clears two tiles a
-// tick; the next round has four rows anew, a life less and the score kept.
+// tick; the next round has four rows anew, a life less and the score kept. The best word the
+// board held shows through the clearing, and at the end of the game.
 TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
 {
     SeedGameRandom(5);
     form->StartGame(false);
     form->SetScore(120);
     form->EvolveTimer->setInterval(500);
-    for (int c = 0; c < 18; c += 2)
-        form->board->Cell(10, c)->Set("E", 2);
-    form->EvolveTimerTick();
-    EXPECT_EQ(LastSound(), QStringLiteral("EndRound"));
+    const auto fillToTheTop = [this](const Tiles& word) {
+        form->board->Fill(0);
+        game.PlaceAndSelectWord(word);
+        for (int c = 0; c < 18; c += 2)
+            form->board->Cell(10, c)->Set("E", 2);
+        form->EvolveTimerTick();
+    };
+    fillToTheTop(cat);
+    const QString missed = QStringLiteral("missed: cat (12)");
+    EXPECT_EQ(std::pair(LastSound(), form->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
     EXPECT_TRUE(!form->EvolveTimer->isActive() && form->TumbleTimer->isActive() && form->TumbleTimer->interval() == 20);
     for (QPushButton* button : {form->enterButton, form->clearButton, form->pauseButton, form->endGameButton,
                                 form->helpButton, form->playOptionsButton})
@@ -109,11 +116,19 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
         form->TumbleTimerTick();
     EXPECT_EQ(TileCount(), full);
     form->TumbleTimerTick();
-    EXPECT_EQ(TileCount(), full - 2);
+    EXPECT_EQ(std::pair(TileCount(), form->wordInProgress->text()), std::pair(full - 2, missed));
     while (form->clearCountdown != 0)
         form->TumbleTimerTick();
     EXPECT_EQ(State(), std::tuple(true, 36, 2u, 120u, 2000, 251));
-    EXPECT_TRUE(form->pauseButton->isEnabled() && TimersRun());
+    EXPECT_TRUE(form->pauseButton->isEnabled() && TimersRun() && form->wordInProgress->text().isEmpty());
+
+    form->SetLives(1);
+    fillToTheTop(quit);
+    QString shown;
+    AnswerNextModal([&](QWidget* scores) { shown = form->wordInProgress->text(), FinishDialog(scores, false); });
+    while (form->clearCountdown != 0)
+        form->TumbleTimerTick();
+    EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
 }
 
 // Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting

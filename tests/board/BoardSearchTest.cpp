@@ -1,9 +1,10 @@
-// Typing a word selects a chain: which chain the search finds for a typed word, and how the typed
-// word keeps in step with a chain that clicks, clears and arrivals change.
+// The searches over a board: which chain a typed word selects, how the typed word keeps in step
+// with a chain that clicks, clears and arrivals change, and the best word a board holds.
 
 #include "board/Board.h"
 #include "board/ChainSearch.h"
 #include "board/TypedWord.h"
+#include "board/WordFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -100,4 +101,32 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
     EXPECT_TRUE(type("T"));
     EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 0}, {0, 2}, {0, 4}}));
     EXPECT_EQ(CellsOf(changed), (Cells{{1, 1}, {0, 0}, {0, 0}, {0, 2}, {0, 2}, {0, 4}}));
+}
+
+// The word search values a word as its chain of tiles, takes the best, reads a QU tile as both
+// letters, uses no tile twice and asks the dictionary only about words that could beat the best.
+TEST(WordFinder, FindsTheHighestValuedWordOnTheBoard)
+{
+    const std::vector<std::string> dictionary = {"AT", "TAX", "QUIT", "TOT", "A"};
+    std::vector<std::string> asked;
+    const WordQuestions ask{[&](std::string_view start) { return std::ranges::any_of(dictionary, [&](auto& w) { return w.starts_with(start); }); },
+                            [&](std::string_view letters) {
+                                asked.emplace_back(letters);
+                                return std::ranges::find(dictionary, letters) != dictionary.end();
+                            }};
+    Board board(12, 9);
+    Lay(board, {{0, 0, "T"}, {0, 2, "A"}, {1, 7, "I"}, {2, 8, "T"}});
+    board.Cell(1, 3)->Set("X", 8);
+    board.Cell(0, 6)->Set("QU", 9);
+    const auto found = [&] {
+        const FoundWord word = FindBestWord(board, ask);
+        return word.letters + " " + std::to_string(word.value) + " " + std::to_string(word.chain.size());
+    };
+    EXPECT_EQ(found(), "QUIT 36 3");
+    EXPECT_EQ(std::ranges::count(asked, "AT"), 0) << "AT is worth less than TAX, met before it";
+    board.Cell(0, 6)->Set("", 0);
+    EXPECT_EQ(found(), "TAX 32 3");
+    board.Cell(1, 3)->Set("", 0);
+    Lay(board, {{1, 1, "O"}});
+    EXPECT_EQ(found(), "AT 4 2") << "TOT would need its T twice";
 }
