@@ -65,8 +65,6 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     EvolveTimer->setInterval(static_cast<int>(startEvolveInterval));
     TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
     ResumePlay();
-    // The round may begin while the player is in another application.
-    backgroundPause->Check();
 }
 
 unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
@@ -279,6 +277,8 @@ void TGlimmerForm::StartRound()
     EvolveTimer->setInterval(static_cast<int>(startEvolveInterval));
     TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
     ResumePlay();
+    // The round may begin while the player is in another application.
+    backgroundPause->Check();
 }
 
 void TGlimmerForm::EnablePlayButtons(bool enabled)

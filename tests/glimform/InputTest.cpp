@@ -186,7 +186,8 @@ TEST_F(Input, TypingSpellsAWordThatTheKeysSubmit)
 
 // With the option on, play stops with the board hidden when another application's window comes
 // to the front (a plain QWindow stands in for it), and the pause question comes when the game is
-// active again; the game's own windows do not count, and minimising keeps its own rules.
+// active again; the game's own windows do not count, minimising keeps its own rules, and a new
+// round that begins in the background waits too.
 TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
 {
     GameFixture game;
@@ -225,5 +226,9 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     form->setWindowState(Qt::WindowMinimized);
     form->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(playing()) << "restoring resumes play, as after any minimise";
+    form->board->Fill(0);
+    form->clearCountdown = 1;  // the last tick of a round's clearing
+    form->TumbleTimerTick();
+    EXPECT_TRUE(form->lives == 2 && form->boardHidden) << "a round that begins in the background waits";
     form->SuspendPlay(false);
 }
