@@ -7,6 +7,7 @@
 #include "glimform/LivesArea.h"
 #include "settings/Sounder.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,6 +50,14 @@ void TGlimmerForm::ShowMissedWord()
                                        : tr("missed: %1 (%2)")
                                              .arg(QString::fromStdString(Cp1252ToUtf8(words.Lookup(found.letters))))
                                              .arg(found.value);
+    // A long word would run out of the box: the line shrinks to fit instead.
+    const QFontMetrics metrics(wordInProgress->font());
+    const int room = wordInProgress->contentsRect().width() - metrics.horizontalAdvance(QLatin1Char('x'));
+    const int width = metrics.horizontalAdvance(missedWord);
+    if (room > 0 && width > room) {
+        const int pixels = std::max(8, wordInProgress->font().pixelSize() * room / width);
+        missedWord = QStringLiteral("<span style=\"font-size:%1px\">%2</span>").arg(pixels).arg(missedWord.toHtmlEscaped());
+    }
     wordInProgress->setText(missedWord);
 }
 
