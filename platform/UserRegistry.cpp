@@ -163,6 +163,22 @@ int RegistryKey::Integer(const QString& name) const
     return value.typeId() == QMetaType::Int ? value.toInt() : 0;
 }
 
+QStringList RegistryKey::ValueNames(RegistryValueType type) const
+{
+    const QString prefix = RegistryGroup(path) + u'/';
+    QStringList names;
+    for (const QString& key : settings->allKeys()) {
+        const QString name = key.mid(prefix.size());
+        if (!key.startsWith(prefix, Qt::CaseInsensitive) || name.contains(u'/') || name == u'@' || !IsValueKey(key))
+            continue;
+        const int typeId = settings->value(key).typeId();
+        if ((type == RegistryValueType::String && typeId == QMetaType::QString) ||
+            (type == RegistryValueType::Integer && typeId == QMetaType::Int))
+            names += DecodeRegistryName(name);
+    }
+    return names;
+}
+
 void RegistryKey::SetString(const QString& name, const QString& value)
 {
     Set(name, value);

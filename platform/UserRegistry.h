@@ -45,6 +45,8 @@ public:
     // The value when it has that type; an empty string or 0 otherwise.
     QString String(const QString& name) const;
     int Integer(const QString& name) const;
+    // The names of the values of this type held directly in this key, as stored.
+    QStringList ValueNames(RegistryValueType type) const;
 
     void SetString(const QString& name, const QString& value);
     void SetInteger(const QString& name, int value);
