@@ -131,7 +131,7 @@ THallOfFame::THallOfFame(QWidget* parent)
     QFont text(QStringLiteral("Arial"));
     text.setPixelSize(16);
     setFont(text);
-    resize(520, 460);
+    resize(520, 420);
     SetWindowHelpContext(this, helpContext);
 
     auto* wordGroup = new QGroupBox(tr("Best Word"), this);
@@ -220,6 +220,7 @@ void THallOfFame::Load()
         auto* section = new QTreeWidgetItem(TablesView, {fame.dictionary});
         section->setFirstColumnSpanned(true);
         section->setFont(0, heading);
+        section->setBackground(0, TablesView->palette().alternateBase());
         for (const ScoreRow& row : BestRows(fame.table, shownRows))
             new QTreeWidgetItem(section, {row.score, row.player, row.bestWord});
     }
@@ -232,6 +233,7 @@ void THallOfFame::Load()
         BestWordOwnerLabel->setText(tr("Enter a word in a game that makes the high scores."));
         return;
     }
-    BestWordLabel->setText(tr("%1 (%2)").arg(StoredWordSpelling(bestRow->bestWord)).arg(bestValue));
-    BestWordOwnerLabel->setText(tr("by %1 in the %2 dictionary").arg(bestRow->player, bestTable->dictionary));
+    BestWordLabel->setText(StoredWordSpelling(bestRow->bestWord));
+    BestWordOwnerLabel->setText(
+        tr("worth %1 points, found by %2 in the %3 dictionary").arg(bestValue).arg(bestRow->player, bestTable->dictionary));
 }

@@ -185,7 +185,7 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
         fame->CloseButton->click();
     }, &title);
     NewGameForm->hallOfFameButton->click();
-    EXPECT_EQ(title + ": " + shown, QString::fromUtf8("Hall of Fame: jazz (504) by Ann in the English dictionary | English, "
+    EXPECT_EQ(title + ": " + shown, QString::fromUtf8("Hall of Fame: jazz worth 504 points, found by Ann in the English dictionary | English, "
                                                       "700 Bo quartz (324), 500 Cy Étoile's, 500 Di  | TestWords, "
                                                       "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2"));
     file.seek(0);
