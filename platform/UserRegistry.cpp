@@ -123,21 +123,25 @@ QString RegistryKey::Resolve(const QString& name) const
     // spelling of a name is looked up here and reused.
     const QString wanted = RegistryValueKey(path, name);
     if (!keysKnown) {
-        keys = settings->allKeys();
+        keys.clear();
+        for (const QString& key : settings->allKeys())
+            Remember(key);
         keysKnown = true;
     }
-    for (const QString& key : keys) {
-        if (key.compare(wanted, Qt::CaseInsensitive) == 0)
-            return key;
-    }
-    return wanted;
+    return keys.value(wanted.toCaseFolded(), wanted);
+}
+
+void RegistryKey::Remember(const QString& key) const
+{
+    const QString folded = key.toCaseFolded();
+    if (!keys.contains(folded))
+        keys.insert(folded, key);
 }
 
 void RegistryKey::Set(const QString& name, const QVariant& value)
 {
     const QString key = Resolve(name);
-    if (!settings->contains(key))
-        keys += key;
+    Remember(key);
     settings->setValue(key, value);
 }
 
