@@ -115,9 +115,10 @@ std::uint32_t StoredWordValue(const QString& bestWord)
         if (c.kind != CharKind::Letter)
             return 0;
         // The U of a QU tile adds no tile of its own.
-        if (!(c.capital == 'U' && previous == 'Q'))
+        const bool quTail = c.capital == 'U' && previous == 'Q';
+        if (!quTail)
             value = std::min(value * LetterValue(c.capital), limit);
-        previous = c.capital == 'U' && previous == 'Q' ? 0 : c.capital;
+        previous = quTail ? 0 : c.capital;
         anyLetter = true;
     }
     return anyLetter ? static_cast<std::uint32_t>(value) : 0;

@@ -51,12 +51,14 @@ public:
 
     // Reads the tables and shows them modally; does nothing while already shown.
     void Execute();
-    // Reads the tables into the window.
-    void Load();
 
     QLabel* BestWordLabel;
     QLabel* BestWordOwnerLabel;
     QTreeWidget* TablesView;
     QPushButton* CloseButton;
     QPushButton* HelpButton;
+
+private:
+    // Reads the tables into the window.
+    void Load();
 };
