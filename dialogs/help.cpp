@@ -70,6 +70,7 @@ QString THelpWindow::TopicFor(int context)
     case 50: return QStringLiteral("qrc:/help/quit.html");
     case 70: return QStringLiteral("qrc:/help/about.html");
     case 120: return QStringLiteral("qrc:/help/howtoplay.html");
+    case 130: return QStringLiteral("qrc:/help/halloffame.html");
     default: return QStringLiteral("qrc:/help/index.html");
     }
 }

@@ -1,5 +1,6 @@
 #include "dialogs/newgame.h"
 
+#include "dialogs/HallOfFame.h"
 #include "dialogs/help.h"
 #include "dialogs/options.h"
 #include "platform/HelpContext.h"
@@ -68,9 +69,9 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     HighScoreTable->setPalette(colours);
     for (int column = 0; column < 3; ++column)
         HighScoreTable->setColumnWidth(column, designedWidths[column]);
-    hallOfFameButton = MakeButton(tr("Hall of &Fame..."), tr("View the Hall of Fame web page"), HighScoresGroup);
-    // There is no Hall of Fame to show yet: the button keeps its place but offers nothing.
-    hallOfFameButton->setEnabled(false);
+    hallOfFameButton = MakeButton(tr("Hall of &Fame..."),
+                                  tr("View the best scores and the best word of every dictionary"), HighScoresGroup);
+    hallOfFame = std::make_unique<THallOfFame>(this);
     mailHighScoreButton =
         MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
     mailHighScoreButton->setEnabled(false);
@@ -89,6 +90,7 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [] { OpenHelpContext(10); });
     connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(true); });
+    connect(hallOfFameButton, &QPushButton::clicked, hallOfFame.get(), &THallOfFame::Execute);
 
     {
         Persist store(false);

@@ -8,8 +8,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class Persist;
+class THallOfFame;
 class QGroupBox;
 class QPushButton;
 class QTreeWidget;
@@ -63,6 +65,8 @@ public:
     QPushButton* CancelButton;
     QPushButton* helpButton;
     QPushButton* OptionsButton;
+    // Opened by hallOfFameButton.
+    std::unique_ptr<THallOfFame> hallOfFame;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -123,21 +123,25 @@ QString RegistryKey::Resolve(const QString& name) const
     // spelling of a name is looked up here and reused.
     const QString wanted = RegistryValueKey(path, name);
     if (!keysKnown) {
-        keys = settings->allKeys();
+        keys.clear();
+        for (const QString& key : settings->allKeys())
+            Remember(key);
         keysKnown = true;
     }
-    for (const QString& key : keys) {
-        if (key.compare(wanted, Qt::CaseInsensitive) == 0)
-            return key;
-    }
-    return wanted;
+    return keys.value(wanted.toCaseFolded(), wanted);
+}
+
+void RegistryKey::Remember(const QString& key) const
+{
+    const QString folded = key.toCaseFolded();
+    if (!keys.contains(folded))
+        keys.insert(folded, key);
 }
 
 void RegistryKey::Set(const QString& name, const QVariant& value)
 {
     const QString key = Resolve(name);
-    if (!settings->contains(key))
-        keys += key;
+    Remember(key);
     settings->setValue(key, value);
 }
 
@@ -161,6 +165,22 @@ int RegistryKey::Integer(const QString& name) const
 {
     const QVariant value = settings->value(Resolve(name));
     return value.typeId() == QMetaType::Int ? value.toInt() : 0;
+}
+
+QStringList RegistryKey::ValueNames(RegistryValueType type) const
+{
+    const QString prefix = RegistryGroup(path) + u'/';
+    QStringList names;
+    for (const QString& key : settings->allKeys()) {
+        const QString name = key.mid(prefix.size());
+        if (!key.startsWith(prefix, Qt::CaseInsensitive) || name.contains(u'/') || name == u'@' || !IsValueKey(key))
+            continue;
+        const int typeId = settings->value(key).typeId();
+        if ((type == RegistryValueType::String && typeId == QMetaType::QString) ||
+            (type == RegistryValueType::Integer && typeId == QMetaType::Int))
+            names += DecodeRegistryName(name);
+    }
+    return names;
 }
 
 void RegistryKey::SetString(const QString& name, const QString& value)

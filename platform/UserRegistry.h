@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,8 @@ public:
     // The value when it has that type; an empty string or 0 otherwise.
     QString String(const QString& name) const;
     int Integer(const QString& name) const;
+    // The names of the values of this type held directly in this key, as stored.
+    QStringList ValueNames(RegistryValueType type) const;
 
     void SetString(const QString& name, const QString& value);
     void SetInteger(const QString& name, int value);
@@ -57,10 +60,13 @@ private:
     // The QSettings key of the value, in the spelling already stored if there is one.
     QString Resolve(const QString& name) const;
     void Set(const QString& name, const QVariant& value);
+    // Adds a stored key to `keys` unless another spelling of it is there.
+    void Remember(const QString& key) const;
 
     std::unique_ptr<QSettings> settings;
     QString path;
-    // Every stored key, read once and updated by our own writes, for the case-blind lookup.
-    mutable QStringList keys;
+    // Every stored key by its case-folded form, read once and updated by our own writes, for the
+    // case-blind lookup; the first spelling of a key stays.
+    mutable QHash<QString, QString> keys;
     mutable bool keysKnown = false;
 };

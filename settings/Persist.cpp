@@ -113,6 +113,11 @@ bool Persist::readInteger(const QString& name, int& out) const
     return true;
 }
 
+QStringList Persist::stringValueNames() const
+{
+    return key ? key->ValueNames(RegistryValueType::String) : QStringList();
+}
+
 bool Persist::readBool(const QString& name, bool& out) const
 {
     int value = 0;

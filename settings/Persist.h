@@ -34,6 +34,8 @@ public:
     // Any non-zero stored number is true.
     bool readBool(const QString& name, bool& out) const;
     bool readInteger(const QString& name, int& out) const;
+    // The names of the text values in the key, in no particular order; none when it is not open.
+    QStringList stringValueNames() const;
 
     // Do nothing on a read-mode accessor.
     void writeString(const QString& name, const QString& value);

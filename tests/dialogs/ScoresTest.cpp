@@ -1,9 +1,11 @@
+#include "dialogs/HallOfFame.h"
 #include "dialogs/ScoreTable.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
 
 #include "GameTestSupport.h"
+#include "platform/UserRegistry.h"
 #include "settings/Persist.h"
 
 #include <QComboBox>
@@ -95,7 +97,7 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
 
 // Each way of showing the scores has its title; Start gives 1 and Close 0. A result enters above
 // an equal score, selected, and is stored with the terminator after the table; a score of 0
-// enters and selects nothing. There is no Hall of Fame and no mailing of scores to offer.
+// enters and selects nothing. There is no mailing of scores to offer.
 TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedStoredAndInView)
 {
     GameFixture game;
@@ -126,7 +128,7 @@ TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedStoredAndInView)
         EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
     for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
         EXPECT_EQ(ShowScores(0, kind, false), title + QStringLiteral(" (3 rows) -> 0"));
-    EXPECT_FALSE(NewGameForm->hallOfFameButton->isEnabled() || NewGameForm->mailHighScoreButton->isEnabled());
+    EXPECT_FALSE(NewGameForm->mailHighScoreButton->isEnabled());
 }
 
 // Only a nickname chosen from the scores dialog after a game renames that game's row, which stays
@@ -150,6 +152,61 @@ TEST(NewGameForm, ANewNicknameRenamesOnlyTheNewRowAndEachDictionaryKeepsItsTable
     EXPECT_EQ(NewGameForm->HighScoreTable->topLevelItem(0)->text(0), QStringLiteral("150"));
     ChangeOptions(true, QStringLiteral("Zed"));
     EXPECT_EQ(Stored(words + "0") + " " + Stored("My.Words0"), "150\tZoe Q\tWORDY 70\tZoe Q\tWORDY");
+}
+
+// The Hall of Fame button shows every dictionary's table by name with its three best rows (rows
+// whose score is no number left out, a table ending at its first empty row) and the most valuable
+// best word of all rows. "Words10" is a row of Words, so Words1 is no dictionary unless one of that
+// name is beside the program. Viewing writes nothing.
+TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
+{
+    GameFixture game;
+    StoreRows(QStringLiteral("Words"), std::vector<int>(11, 10));
+    const char* rows[][2] = {{"English0", "300\tAnn\tjazz (9)"}, {"English1", "oops\tBad\tquiz (1)"},
+                             {"English2", "700\tBo\tquartz (324)"}, {"English3", "500\tCy\tÉtoile's"},
+                             {"English4", "500\tDi"}, {"English5", "12"}, {"TestWords0", "40\tEd\tqueue"},
+                             {"TestWords1", ""}, {"TestWords2", "900\tFay\tzzzz"}};
+    for (const auto& [name, row] : rows)
+        Persist(true).writeString(name, QString::fromUtf8(row));
+    Persist(true).writeInteger(QStringLiteral("Width0"), 5);
+    QFile file(UserRegistry::FilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    QString title, shown;
+    AnswerNextModal([&shown](QWidget*) {
+        THallOfFame* fame = NewGameForm->hallOfFame.get();
+        shown = fame->BestWordLabel->text() + " " + fame->BestWordOwnerLabel->text();
+        for (int i = 0; i < fame->TablesView->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* section = fame->TablesView->topLevelItem(i);
+            shown += " | " + section->text(0);
+            for (int row = 0; row < section->childCount(); ++row)
+                shown += ", " + section->child(row)->text(0) + " " + section->child(row)->text(1) + " " + section->child(row)->text(2);
+        }
+        fame->CloseButton->click();
+    }, &title);
+    NewGameForm->hallOfFameButton->click();
+    EXPECT_EQ(title + ": " + shown, QString::fromUtf8("Hall of Fame: jazz worth 504 points, found by Ann in the English dictionary | English, "
+                                                      "700 Bo quartz (324), 500 Cy Étoile's, 500 Di  | TestWords, "
+                                                      "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2"));
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), before);
+    QStringList names;
+    for (const FameTable& fame : LoadFameTables(Persist(false), {QStringLiteral("words1")}))
+        names << fame.dictionary;
+    EXPECT_EQ(names, (QStringList{"English", "TestWords", "Words", "Words1"}));
+}
+
+// A stored best word is valued by its tiles, its stored value ignored: QU is one tile and a lone Q
+// a Q tile, accented letters count as plain ones and apostrophes as nothing; a text that no tiles
+// spell is worth 0, and a huge product stops at the 32-bit limit.
+TEST(HallOfFame, AStoredBestWordIsValuedByItsTiles)
+{
+    const std::pair<const char*, std::uint32_t> words[] = {
+        {"quartz (324)", 9 * 2 * 2 * 2 * 6}, {"QUEUE", 9 * 2 * 2 * 2}, {"qat (1)", 9 * 2 * 2},
+        {"Étoile's (9)", 128}, {"smørrebrød", 3456}, {"", 0}, {"w0rd", 0},
+        {"æble", 0}, {"日", 0}, {"qqqqqqqqqqq", 4294967295u}};
+    for (const auto& [word, value] : words)
+        EXPECT_EQ(StoredWordValue(QString::fromUtf8(word)), value) << word;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "dialogs/HallOfFame.h"
 #include "dialogs/about.h"
 #include "dialogs/help.h"
 #include "dialogs/newgame.h"
@@ -143,7 +144,7 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
     GameFixture game;
     TSoundsForm sounds;
     TAboutBox box(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/")), bare{{}, {}};
-    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, &sounds, &bare, &box}) {
+    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, NewGameForm->hallOfFame.get(), &sounds, &bare, &box}) {
         dialog->show();
         ExpectNoControlHidesAnother(dialog);
     }
@@ -180,6 +181,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         {20, "The Game Window", game.form, nullptr}, {30, "Options", OptionsForm, OptionsForm->helpButton},
         {40, "Pausing a Game", nullptr, nullptr}, {50, "Ending a Game", nullptr, nullptr},
         {70, "About Glimmerquake", AboutBox, nullptr}, {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
+        {130, "Hall of Fame", NewGameForm->hallOfFame.get(), NewGameForm->hallOfFame->HelpButton},
         {99, "Glimmerquake Help", nullptr, nullptr}};
     for (const auto& [context, title, window, button] : topics) {
         const std::function<void()> ways[] = {[&] { OpenHelpContext(context); },
