@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+// Where Debian's package wordnet-base puts WordNet's database, which the game reads.
+inline constexpr const char* wordNetFolder = "/usr/share/wordnet";
+
 // One entry of WordNet for a word: a base form in one part of speech and its senses, most
 // frequent first. Each gloss is WordNet's text: the definition, then any examples after "; ".
 struct WordMeaning {
