@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QDialog>
 #include <QHelpEvent>
+#include <QScreen>
 #include <QStringList>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -81,6 +82,10 @@ void WordDefinitions::ShowWindow(const QString& rowText)
         window->resize(440, 320);
         windowText = new QTextBrowser(window);
         (new QVBoxLayout(window))->addWidget(windowText);
+        // Beside the owner where the screen has room, so that it does not cover the board.
+        const QPoint beside = owner.frameGeometry().topRight() + QPoint(8, 0);
+        if (owner.screen() && beside.x() + window->width() <= owner.screen()->availableGeometry().right())
+            window->move(beside);
     }
     window->setWindowTitle(tr("Definitions: %1").arg(RowWord(rowText)));
     windowText->setHtml(ToHtml(text));
