@@ -79,7 +79,7 @@ public:
 private:
     std::string Read(std::uint64_t offset, std::uint64_t count)
     {
-        std::string text(static_cast<std::size_t>(std::min(count, size - offset)), '\0');
+        std::string text(static_cast<std::size_t>(count), '\0');
         if (file.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) < 0)
             return {};
         text.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.sgetn(text.data(), static_cast<std::streamsize>(text.size())), 0)));
@@ -169,11 +169,6 @@ struct WordNet::Files {
 WordNet::WordNet(std::string folder) : folder(std::move(folder)) {}
 
 WordNet::~WordNet() = default;
-
-bool WordNet::IsOpen() const
-{
-    return files && std::any_of(files->parts.begin(), files->parts.end(), [](const auto& part) { return part.open; });
-}
 
 std::vector<WordMeaning> WordNet::Define(std::string_view word)
 {

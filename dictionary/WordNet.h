@@ -37,9 +37,6 @@ public:
     // then verbs, adjectives and adverbs, each the word itself before its base forms.
     std::vector<WordMeaning> Define(std::string_view word);
 
-    // Whether the index files are open; the first lookup opens them.
-    bool IsOpen() const;
-
 private:
     struct Files;
     std::string folder;

@@ -3,13 +3,11 @@
 // A small WordNet in a temporary folder: data lines at their true byte offsets, the index lines
 // that point at them and an exception list. A test may overwrite any file with a damaged one.
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
 struct SmallWordNet {
@@ -31,9 +29,8 @@ struct SmallWordNet {
         for (const auto& [lemma, glosses] : lemmas) {
             std::string offsets;
             for (const std::string& gloss : glosses) {
-                char offset[16];
-                std::snprintf(offset, sizeof offset, "%08zu", data.size());
-                offsets += std::string(" ") + offset;
+                const std::string offset = std::string(8 - std::to_string(data.size()).size(), '0') + std::to_string(data.size());
+                offsets += " " + offset;
                 data += offset + (" 05 " + part.substr(0, 1) + " 01 " + lemma + " 0 000 | " + gloss + "  \n");
             }
             const std::string count = std::to_string(glosses.size());
@@ -46,7 +43,7 @@ struct SmallWordNet {
     std::string Read(const std::string& name) const
     {
         std::ifstream in(folder + "/" + name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     std::string pattern = (std::filesystem::temp_directory_path() / "glim-wordnet-XXXXXX").string();

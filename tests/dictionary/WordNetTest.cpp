@@ -1,5 +1,5 @@
-// The WordNet reader: a word and its base forms found by part of speech, the texts the game shows,
-// and damaged files, which yield what is intact and never more.
+// The WordNet reader: a word and its base forms found by part of speech, and damaged files, which
+// yield what is intact and never more. glimdict's tests check the texts the game shows.
 
 #include "WordNetFiles.h"
 
@@ -32,7 +32,6 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
 {
     SmallWordNet files;
     WordNet wordNet(files.folder);
-    EXPECT_FALSE(wordNet.IsOpen());
     const struct { std::string word; std::vector<std::string> meanings; } cases[] = {
         {"tile", {tileNoun, tileVerb}}, {"Tiles", {tileNoun, tileVerb}}, {"GEESE", {"goose (noun): a web-footed bird"}},
         {"tumbled", {"tumble (verb): fall down; \"he tumbled\""}}, {"tumbling", {"tumble (verb): fall down; \"he tumbled\""}},
@@ -40,17 +39,19 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Summary(wordNet.Define(c.word)), c.meanings) << c.word;
-    EXPECT_TRUE(wordNet.IsOpen());
 }
 
-TEST(WordNet, TheBriefTextHasTwoSensesOfThreeMeaningsWithoutExamples)
+// Lines of many lengths, so that the bisection meets line starts at every kind of position.
+TEST(WordNet, FindsEveryLemmaOfAnIndex)
 {
-    const std::vector<WordMeaning> meanings{{"tile", "noun", {"a slab; \"roof tiles\"", "a piece", "a hat"}},
-                                            {"tile", "verb", {"cover"}}, {"tiles", "noun", {"a game"}}, {"tiled", "adjective", {"covered"}}};
-    EXPECT_EQ(FormatDefinition(meanings, DefinitionDetail::Brief),
-              "tile (noun)\n  1. a slab\n  2. a piece\ntile (verb)\n  1. cover\ntiles (noun)\n  1. a game\n");
-    EXPECT_EQ(FormatDefinition({meanings[0]}, DefinitionDetail::Full), "tile (noun)\n  1. a slab; \"roof tiles\"\n  2. a piece\n  3. a hat\n");
-    EXPECT_EQ(FormatDefinition({}, DefinitionDetail::Full), "");
+    SmallWordNet files;
+    SmallWordNet::Lemmas lemmas;
+    for (int i = 10; i < 90; ++i)
+        lemmas.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'), {"sense " + std::to_string(i)}});
+    files.Part("adv", lemmas);
+    WordNet wordNet(files.folder);
+    for (const auto& [lemma, glosses] : lemmas)
+        EXPECT_EQ(Summary(wordNet.Define(lemma)), std::vector<std::string>{lemma + " (adverb): " + glosses[0]});
 }
 
 TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)

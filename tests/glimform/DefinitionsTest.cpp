@@ -1,18 +1,14 @@
 // Definitions in word lists: a row's tool tip and the window of every sense, for the English
 // dictionaries only; other rows and dictionaries keep the list's own tool tip.
 
+#include "GameTestSupport.h"
 #include "../dictionary/WordNetFiles.h"
 #include "glimform/WordDefinitions.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QHelpEvent>
 #include <QListWidget>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
-
-#include <gtest/gtest.h>
 
 TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
 {
@@ -29,22 +25,19 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
         const QPoint at = list->visualItemRect(list->item(row)).center();
         QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &help);
-        const QString tip = QToolTip::text();
-        QToolTip::hideText();
-        return tip;
+        return QToolTip::text();
     };
     EXPECT_EQ(tipAt(0), "<qt><b>tile (noun)</b><br>&nbsp;&nbsp;1. a flat slab<br>&nbsp;&nbsp;2. a piece in a game<br>"
                         "<b>tile (verb)</b><br>&nbsp;&nbsp;1. cover with tiles</qt>");
     EXPECT_EQ(tipAt(1), "the list");
     dictionary = QStringLiteral("French");
     EXPECT_EQ(tipAt(0), "the list");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    emit list->doubleClicked(list->model()->index(0, 0));
     EXPECT_EQ(definitions.Window(), nullptr);
     dictionary = QStringLiteral("English");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    emit list->doubleClicked(list->model()->index(0, 0));
     ASSERT_NE(definitions.Window(), nullptr);
-    EXPECT_TRUE(definitions.Window()->isVisible());
     EXPECT_EQ(definitions.Window()->windowTitle(), "Definitions: tiles");
     const QString text = definitions.Window()->findChild<QTextBrowser*>()->toPlainText();
-    EXPECT_TRUE(text.contains("3. a hat") && text.contains("1. cover with tiles")) << text.toStdString();
+    EXPECT_TRUE(definitions.Window()->isVisible() && text.contains("3. a hat") && text.contains("1. cover with tiles")) << text.toStdString();
 }
