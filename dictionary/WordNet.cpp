@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <span>
@@ -16,6 +17,8 @@ constexpr std::uint64_t maxLine = 32 * 1024;
 constexpr std::uint64_t firstRead = 512;
 // Longer than any entry of WordNet, so a longer word is not looked up at all.
 constexpr std::size_t maxWord = 100;
+// More base forms than any exception of WordNet lists; a damaged list may not cost more lookups.
+constexpr std::size_t maxExceptionBases = 8;
 
 // One database file, read at byte offsets without a buffer of its own: a bisection jumps around
 // the file and a buffer would read 8 kB at every jump.
@@ -23,6 +26,10 @@ class LineFile {
 public:
     bool Open(const std::string& path)
     {
+        // Only a plain file: opening a pipe would wait for a writer.
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            return false;
         file.pubsetbuf(nullptr, 0);
         if (file.open(path, std::ios::in | std::ios::binary) == nullptr)
             return false;
@@ -196,7 +203,8 @@ std::vector<WordMeaning> WordNet::Define(std::string_view word)
         std::vector<std::string> candidates{key};
         if (const std::optional<std::string> line = part.exceptions.Find(key)) {
             const std::vector<std::string_view> fields = Fields(*line);
-            candidates.insert(candidates.end(), fields.begin() + 1, fields.end());
+            candidates.insert(candidates.end(), fields.begin() + 1,
+                              fields.begin() + static_cast<std::ptrdiff_t>(std::min(fields.size(), maxExceptionBases + 1)));
         }
         const PartOfSpeech& pos = partsOfSpeech[p];
         for (const SuffixRule& rule : std::span(pos.rules, pos.ruleCount)) {
@@ -214,7 +222,8 @@ std::vector<WordMeaning> WordNet::Define(std::string_view word)
             const std::vector<std::string_view> fields = Fields(*entry);
             const std::optional<std::uint64_t> synsets = fields.size() > 3 ? Number(fields[2]) : std::nullopt;
             const std::optional<std::uint64_t> pointers = fields.size() > 3 ? Number(fields[3]) : std::nullopt;
-            if (!synsets || !pointers || *synsets + *pointers + 6 != fields.size())
+            if (!synsets || !pointers || *synsets > fields.size() || *pointers > fields.size() ||
+                *synsets + *pointers + 6 != fields.size())
                 continue;
             WordMeaning meaning{std::string(fields[0]), std::string(pos.name), {}};
             std::replace(meaning.lemma.begin(), meaning.lemma.end(), '_', ' ');

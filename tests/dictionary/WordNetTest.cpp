@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -72,6 +73,8 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
              replace("index.noun", second + " " + third, "99999999 " + std::to_string(std::stoi(third) + 3))(f);
          }, {"tile (noun): a flat slab; \"roof tiles\"", tileVerb}},
         {"counts that disagree", replace("index.noun", "tile n 3", "tile n 4"), {tileVerb}},
+        {"counts that wrap around", replace("index.noun", "tile n 3 1", "tile n 5 18446744073709551615"), {tileVerb}},
+        {"a pipe for an index", [](SmallWordNet& f) { std::filesystem::remove(f.folder + "/index.noun"), ::mkfifo((f.folder + "/index.noun").c_str(), 0600); }, {tileVerb}},
         {"an index without line ends", [](SmallWordNet& f) { f.Write("index.noun", std::string(100000, '\0') + "tile n"); }, {tileVerb}},
         {"an index out of order", [](SmallWordNet& f) { f.Write("index.noun", "zz n\ntile n 0 0 0 0\naa n\n"); }, {tileVerb}},
         {"data cut short", [&](SmallWordNet& f) { f.Write("data.noun", f.Read("data.noun").substr(0, std::stoul(offsetOf(f, "a flat")) + 20)); }, {tileVerb}},
