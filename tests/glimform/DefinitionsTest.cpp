@@ -38,6 +38,8 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     emit list->doubleClicked(list->model()->index(0, 0));
     ASSERT_NE(definitions.Window(), nullptr);
     EXPECT_EQ(definitions.Window()->windowTitle(), "Definitions: tiles");
-    const QString text = definitions.Window()->findChild<QTextBrowser*>()->toPlainText();
+    const QTextBrowser* browser = definitions.Window()->findChild<QTextBrowser*>();
+    const QString text = browser->toPlainText();
     EXPECT_TRUE(definitions.Window()->isVisible() && text.contains("3. a hat") && text.contains("1. cover with tiles")) << text.toStdString();
+    EXPECT_GT(browser->width(), definitions.Window()->width() * 3 / 4);
 }

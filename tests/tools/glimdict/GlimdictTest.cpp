@@ -105,7 +105,8 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {define + " tiles geese", 0, "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
          "  1. cover with tiles\n\ngeese\ngoose (noun)\n  1. a web-footed bird\n"},
         {define + " --brief zebra tiles", 1, "tiles\ntile (noun)\n  1. a flat slab\n  2. a piece in a game\ntile", "no definition of zebra"},
-        {"define --wordnet", 2, "", "usage: glimdict define"}, {"compress d.tsd", 2, "", "unknown command \"compress\""}, {"", 2, "", "usage: glimdict COMMAND"}, {"--help", 0, "usage: glimdict COMMAND"},
+        {"define --wordnet", 2, "", "usage: glimdict define"}, {"define", 2, "", "usage: glimdict define"},
+        {"compress d.tsd", 2, "", "unknown command \"compress\""}, {"", 2, "", "usage: glimdict COMMAND"}, {"--help", 0, "usage: glimdict COMMAND"},
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(call.arguments);
