@@ -7,7 +7,10 @@
 #include "dialogs/options.h"
 #include "dictionary/dictload.h"
 #include "glimform/glimform.h"
+#include "glimform/WordDefinitions.h"
 #include "platform/WindowTitles.h"
+
+#include <QTreeWidget>
 
 namespace {
 
@@ -38,6 +41,7 @@ GameWindows::GameWindows()
     // The dialogs are windows of their own, not children of the main window: the main window is
     // disabled while How To Play and the loading window must stay usable.
     Create(newGameForm, NewGameForm);
+    GlimmerForm->definitions->Watch(*NewGameForm->HighScoreTable, 2, false);
     Create(optionsForm, OptionsForm);
     Create(dictionaryLoading, DictionaryLoading);
     Create(aboutBox, AboutBox);

@@ -59,4 +59,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Library dependencies come from dpkg-shlibdeps; the fonts are what the windows are drawn with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# WordNet gives the English words their definitions; without it the game shows none.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wordnet-base")
 include(CPack)

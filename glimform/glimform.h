@@ -26,6 +26,7 @@ class Sounder;
 enum SoundEvent : int;
 class LivesArea;
 class BackgroundPause;
+class WordDefinitions;
 
 // The game's main window: the board, the score, the lives, the best words and the buttons,
 // and the controller that runs one game after another. Its handlers are split by concern over
@@ -189,6 +190,9 @@ public:
     QLabel* dictionaryNoticeLabel;
     QTimer* EvolveTimer;
     QTimer* TumbleTimer;
+    // The definitions of the best words (and of the high score table's, which the program
+    // hooks to it).
+    std::unique_ptr<WordDefinitions> definitions;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

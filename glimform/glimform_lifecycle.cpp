@@ -4,6 +4,8 @@
 #include "glimform/BackgroundPause.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
+#include "glimform/WordDefinitions.h"
+#include "dictionary/WordNet.h"
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -188,6 +190,9 @@ void TGlimmerForm::BuildLayout()
     connect(EvolveTimer, &QTimer::timeout, this, &TGlimmerForm::EvolveTimerTick);
     connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
     backgroundPause = new BackgroundPause(*this);
+    definitions = std::make_unique<WordDefinitions>(
+        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, wordNetFolder);
+    definitions->Watch(*bestWordList, 0, true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) {
             FormApplicationEventsActivate();

@@ -7,7 +7,7 @@ GLIM_PACKAGES=(
   pulseaudio pulseaudio-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  wamerican wbritish wfrench wngerman wspanish
+  wamerican wbritish wfrench wngerman wspanish wordnet-base
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
 )

@@ -20,6 +20,7 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 fonts-liberation2 fonts-dejavu-core; do
   grep -q "$needed" <<< "$depends" || fail "Depends lacks $needed: $depends"
 done
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *wordnet-base* ]] || fail "the package does not recommend wordnet-base"
 
 # Files and links only; folders follow from them.
 dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | sort > "$work/contents"

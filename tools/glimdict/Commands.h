@@ -6,3 +6,4 @@ int RunBuild(int argc, char** argv);
 int RunInfo(int argc, char** argv);    // argv[0] is the dictionary file
 int RunWords(int argc, char** argv);
 int RunLookup(int argc, char** argv);
+int RunDefine(int argc, char** argv);

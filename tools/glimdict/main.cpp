@@ -11,7 +11,10 @@ constexpr const char* usage =
     "        make a dictionary from a UTF-8 word list, one word per line\n"
     "  info FILE.tsd             whether the file is valid, its version, slots, word counts, description\n"
     "  words FILE.tsd            every word the game loads: key, TAB, spelling\n"
-    "  lookup FILE.tsd LETTERS...  the spelling the game finds for each key; exit 1 if one is missing\n";
+    "  lookup FILE.tsd LETTERS...  the spelling the game finds for each key; exit 1 if one is missing\n"
+    "  define [--brief] [--wordnet FOLDER] WORDS...\n"
+    "        what each word means, as the game shows it (--brief: its tool tip) from WordNet's files\n"
+    "        (by default in /usr/share/wordnet); exit 1 if one has no definition\n";
 
 } // namespace
 
@@ -35,6 +38,8 @@ int main(int argc, char** argv)
         return RunWords(argc - 2, argv + 2);
     if (command == "lookup")
         return RunLookup(argc - 2, argv + 2);
+    if (command == "define")
+        return RunDefine(argc - 2, argv + 2);
     std::cerr << "glimdict: unknown command \"" << command << "\"\n" << usage;
     return 2;
 }

@@ -1,6 +1,7 @@
 // glimdict: its prefix code, which words it keeps and accepts, and the tool run as a user runs it.
 
 #include "TsdFiles.h"
+#include "WordNetFiles.h"
 
 #include "tools/glimdict/HuffmanCode.h"
 #include "tools/glimdict/WordFilter.h"
@@ -74,10 +75,13 @@ TEST(WordFilter, EachWordIsJudgedByItsCharactersLengthAndForm)
 
 // A session at the command line in one folder: each call's exit status, and text its output and
 // its error output must hold. The list exercises every reason to skip a word. Failed builds write
-// nothing, not even a temporary file, and keep the previous dictionary.
+// nothing, not even a temporary file, and keep the previous dictionary. Definitions come from a
+// small WordNet, one block per word.
 TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
 {
     TempFolder folder;
+    const SmallWordNet wordNet;
+    const std::string define = "define --wordnet " + wordNet.folder;
     std::ofstream(folder.File("words.txt")) << "\xEF\xBB\xBF" "cat\r\n  café \n\nCafé\ncat's\ndon't\nice cream\ncat\nà-côté\na\n3D\n"
                                                "encyclopædia\n日本\n" << std::string(32, 'z') << "\n";
     std::ofstream(folder.File("names.txt")) << "Paris\nice cream\n";
@@ -98,6 +102,10 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build --format 2 words.txt x.tsd", 2, "", "--format must be 0 or 1"}, {"build --fast words.txt x.tsd", 2, "", "unknown option --fast"},
         {"build words.txt", 2, "", "expected a word list and an output file"}, {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
         {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"}, {"lookup d.tsd", 2, "", "usage: glimdict lookup"},
+        {define + " tiles geese", 0, "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
+         "  1. cover with tiles\n\ngeese\ngoose (noun)\n  1. a web-footed bird\n"},
+        {define + " --brief zebra tiles", 1, "tiles\ntile (noun)\n  1. a flat slab\n  2. a piece in a game\ntile", "no definition of zebra"},
+        {"define --wordnet", 2, "", "usage: glimdict define"}, {"define", 2, "", "usage: glimdict define"},
         {"compress d.tsd", 2, "", "unknown command \"compress\""}, {"", 2, "", "usage: glimdict COMMAND"}, {"--help", 0, "usage: glimdict COMMAND"},
     };
     for (const auto& call : calls) {

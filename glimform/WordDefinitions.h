@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAbstractItemView;
+class QDialog;
+class QTextBrowser;
+class QWidget;
+class WordNet;
+
+// What the words of lists mean, for the English dictionaries: a row's tool tip gives the part of
+// speech and the first senses of its word, and a double-click (where asked for) opens a window
+// with every sense. Rows read "word (value)" or just "word". Without WordNet's files, for a word
+// it lacks and for the other dictionaries the views keep their own tool tips.
+class WordDefinitions : public QObject {
+public:
+    // `dictionary` names the current dictionary; WordNet's files are in `folder`, opened when the
+    // first definition is asked for. The definitions window is a child of `owner`.
+    WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder);
+    ~WordDefinitions() override;
+
+    // Shows the definitions of the words in `column` of the view's rows.
+    void Watch(QAbstractItemView& view, int column, bool windowOnDoubleClick);
+
+    // The tool tip for a row's text (rich text), or empty when there is nothing to show.
+    QString ToolTip(const QString& rowText);
+    // Shows every sense of the row's word in the definitions window; nothing when there is none.
+    void ShowWindow(const QString& rowText);
+    // The definitions window, once shown.
+    QDialog* Window() const { return window; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The definition text of the row's word at that detail, or empty.
+    QString Text(const QString& rowText, bool brief);
+
+    QWidget& owner;
+    std::function<QString()> dictionary;
+    std::unique_ptr<WordNet> wordNet;
+    // The column of words of each watched view, by its viewport.
+    std::map<const QObject*, int> columns;
+    // Owned by `owner` as its child; created on first use.
+    QDialog* window = nullptr;
+    QTextBrowser* windowText = nullptr;
+};
