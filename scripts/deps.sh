@@ -9,7 +9,8 @@ GLIM_PACKAGES=(
   clang libclang-rt-14-dev
   wamerican wbritish wfrench wngerman wspanish wordnet-base
   fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file
+  qt6-l10n-tools qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 glim_install_missing() {
