@@ -11,6 +11,7 @@
 #include "settings/Utils.h"
 #include "dialogs/Howto.h"
 #include "dialogs/newgame.h"
+#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,6 +67,8 @@ TGlimmerForm::TGlimmerForm(QWidget* parent)
     sounder = std::make_unique<Sounder>();
     BuildLayout();
     FormCreate();
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 TGlimmerForm::~TGlimmerForm()
