@@ -37,12 +37,12 @@
     <message>
         <location filename="../settings/Persist.cpp" line="+19"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
-        <translation>Die Einstellung „%1“ enthält Text der falschen Art; sie wurde übergangen und ihr Standardwert wird verwendet.</translation>
+        <translation>Die Einstellung „%1“ enthält Text vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
-        <translation>Die Einstellung „%1“ enthält eine Zahl der falschen Art; sie wurde übergangen und ihr Standardwert wird verwendet.</translation>
+        <translation>Die Einstellung „%1“ enthält eine Zahl vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
         <location line="+64"/>
