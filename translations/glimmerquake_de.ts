@@ -33,6 +33,14 @@
     </message>
 </context>
 <context>
+    <name>PlayerOptions</name>
+    <message>
+        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+19"/>
@@ -53,7 +61,7 @@
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+85"/>
+        <location filename="../dialogs/about.cpp" line="+86"/>
         <source>Glimmerquake Support Request</source>
         <translation>Glimmerquake-Supportanfrage</translation>
     </message>
@@ -102,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+27"/>
+        <location filename="../dictionary/dictload.cpp" line="+29"/>
         <source>Dictionary Loading</source>
         <translation>Wörterbuch wird geladen</translation>
     </message>
@@ -139,12 +147,12 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+86"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The total score for all the words entered in the game</source>
         <translation>Die Punkte aller Wörter, die du in diesem Spiel eingegeben hast</translation>
     </message>
@@ -383,7 +391,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+71"/>
+        <location filename="../dialogs/Howto.cpp" line="+72"/>
         <source>How To Play</source>
         <translation>Spielanleitung</translation>
     </message>
@@ -446,13 +454,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+39"/>
-        <location line="+76"/>
+        <location filename="../dialogs/newgame.cpp" line="+40"/>
+        <location line="+78"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-70"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -537,7 +545,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
@@ -550,7 +558,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+38"/>
+        <location filename="../dialogs/options.cpp" line="+39"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
