@@ -141,7 +141,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location filename="../glimform/glimform_lifecycle.cpp" line="+86"/>
         <source>Score:</source>
-        <translation>Score :</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -183,7 +183,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+3"/>
         <source>&amp;About...</source>
-        <translation>À &amp;propos...</translation>
+        <translation>&amp;Infos...</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -203,7 +203,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+5"/>
         <source>Lives:</source>
-        <translation>Vies :</translation>
+        <translation>Vies</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -233,7 +233,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation>Meilleurs :</translation>
+        <translation>Palmarès</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -343,12 +343,12 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+1"/>
         <source>Enter a word in a game that makes the high scores.</source>
-        <translation>Validez un mot dans une partie qui entre au tableau des scores.</translation>
+        <translation>Validez des mots et entrez au tableau des scores.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>worth %1 points, found by %2 in the %3 dictionary</source>
-        <translation>vaut %1 points, trouvé par %2 dans le dictionnaire %3</translation>
+        <translation>vaut %1 points, trouvé par %2 (dictionnaire %3)</translation>
     </message>
 </context>
 <context>
