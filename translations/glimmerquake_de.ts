@@ -149,7 +149,7 @@ Möchtest du weiterspielen?</translation>
     <message>
         <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Stand:</translation>
+        <translation>Punkte:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -241,7 +241,7 @@ Möchtest du weiterspielen?</translation>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation>Top-Wörter:</translation>
+        <translation>Beste Wörter:</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -33,27 +33,35 @@
     </message>
 </context>
 <context>
+    <name>PlayerOptions</name>
+    <message>
+        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+19"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
-        <translation>Le réglage « %1 » contient du texte au lieu du type attendu : il est ignoré et sa valeur par défaut est utilisée.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» contient du texte au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
-        <translation>Le réglage « %1 » contient un nombre au lieu du type attendu : il est ignoré et sa valeur par défaut est utilisée.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» contient un nombre au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés dans « %1 » ; ces valeurs sont perdues : %2.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;; ces valeurs sont perdues&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+85"/>
+        <location filename="../dialogs/about.cpp" line="+86"/>
         <source>Glimmerquake Support Request</source>
         <translation>Demande d&apos;assistance Glimmerquake</translation>
     </message>
@@ -76,7 +84,7 @@
     <message>
         <location line="+2"/>
         <source>&amp;Email support:</source>
-        <translation>&amp;Assistance :</translation>
+        <translation>&amp;Assistance&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -86,7 +94,7 @@
     <message>
         <location line="+2"/>
         <source>Home &amp;page:</source>
-        <translation>Site &amp;web :</translation>
+        <translation>Site &amp;web&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -102,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+27"/>
+        <location filename="../dictionary/dictload.cpp" line="+29"/>
         <source>Dictionary Loading</source>
         <translation>Chargement du dictionnaire</translation>
     </message>
@@ -117,12 +125,12 @@
     <message>
         <location filename="../glimform/glimform_controller.cpp" line="+137"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
-        <translation>Le dictionnaire « %1 » n&apos;est pas un fichier de dictionnaire valide : aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
+        <translation>Le dictionnaire «&#xa0;%1&#xa0;» n&apos;est pas un fichier de dictionnaire valide&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The dictionary &quot;%1&quot; was not found, so no word can be accepted. Choose another dictionary in Options.</source>
-        <translation>Le dictionnaire « %1 » est introuvable : aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
+        <translation>Le dictionnaire «&#xa0;%1&#xa0;» est introuvable&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
     <message>
         <location line="+155"/>
@@ -131,20 +139,20 @@
 Would you like to resume the game?</source>
         <translation>La partie est en pause.
 
-Voulez-vous la reprendre ?</translation>
+Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Are you sure you want to quit this game?</source>
-        <translation>Voulez-vous vraiment terminer cette partie ?</translation>
+        <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+86"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Score</translation>
+        <translation>Score :</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The total score for all the words entered in the game</source>
         <translation>Le total des points des mots validés dans la partie</translation>
     </message>
@@ -203,7 +211,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+5"/>
         <source>Lives:</source>
-        <translation>Vies</translation>
+        <translation>Vies :</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -233,7 +241,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation>Palmarès</translation>
+        <translation>Meilleurs mots :</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -279,7 +287,7 @@ Voulez-vous la reprendre ?</translation>
         <location filename="../glimform/glimform_words.cpp" line="+51"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
-        <translation>manqué : %1 (%2)</translation>
+        <translation>manqué&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -333,7 +341,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+59"/>
         <source>No high scores yet: play a game!</source>
-        <translation>Pas encore de meilleurs scores : à vous de jouer !</translation>
+        <translation>Pas encore de meilleurs scores&#xa0;: à vous de jouer&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -383,7 +391,7 @@ Voulez-vous la reprendre ?</translation>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+71"/>
+        <location filename="../dialogs/Howto.cpp" line="+72"/>
         <source>How To Play</source>
         <translation>Comment jouer</translation>
     </message>
@@ -405,7 +413,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+2"/>
         <source>4. Don&apos;t let the falling tiles reach the top of the board. When they do, you lose a life. But you earn a new life for every 2000 points scored.</source>
-        <translation>4. Ne laissez pas les jetons qui tombent atteindre le haut du plateau : sinon, vous perdez une vie. Mais vous gagnez une vie tous les 2 000 points.</translation>
+        <translation>4. Ne laissez pas les jetons qui tombent atteindre le haut du plateau&#xa0;: sinon, vous perdez une vie. Mais vous gagnez une vie tous les 2&#xa0;000 points.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -446,13 +454,13 @@ Voulez-vous la reprendre ?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+39"/>
-        <location line="+76"/>
+        <location filename="../dialogs/newgame.cpp" line="+40"/>
+        <location line="+78"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-70"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -494,7 +502,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+1"/>
         <source> High Scores</source>
-        <translation> : meilleurs scores</translation>
+        <translation>&#xa0;: meilleurs scores</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -537,7 +545,7 @@ Voulez-vous la reprendre ?</translation>
         <translation>Envoyer votre nouveau meilleur score par e-mail</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
@@ -550,14 +558,14 @@ Voulez-vous la reprendre ?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+38"/>
+        <location filename="../dialogs/options.cpp" line="+39"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Nickname:</source>
-        <translation>&amp;Pseudo :</translation>
+        <translation>&amp;Pseudo&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -567,7 +575,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+3"/>
         <source>&amp;Dictionary:</source>
-        <translation>&amp;Lexique :</translation>
+        <translation>&amp;Lexique&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -785,7 +793,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location line="+0"/>
         <source>File: %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -793,7 +801,7 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <location filename="../glimform/WordDefinitions.cpp" line="+90"/>
         <source>Definitions: %1</source>
-        <translation>Définitions : %1</translation>
+        <translation>Définitions&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
