@@ -1,5 +1,7 @@
 #include "app/GameWindows.h"
 #include "glimform/glimform.h"
+#include "platform/Translations.h"
+#include "settings/Utils.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -23,7 +25,7 @@ public:
         } catch (const std::exception& error) {
             QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            QMessageBox::critical(activeWindow(), applicationDisplayName(), QStringLiteral("Unexpected error."));
+            QMessageBox::critical(activeWindow(), applicationDisplayName(), QCoreApplication::translate("GameApplication", "Unexpected error."));
         }
         return false;
     }
@@ -39,6 +41,7 @@ int main(int argc, char** argv)
     // end with it, which names the game twice in the titles that begin with it. The windows'
     // WindowTitles gives the desktop the game's name once in every title instead.
     QApplication::setApplicationVersion(QStringLiteral(GLIM_VERSION));
+    InstallTranslations(application, AppFilePath(QStringLiteral("translations")));
     // Ties the windows to the installed desktop entry, so docks and task bars show its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quirkwell.glimmerquake"));
     // Every size the icon resources hold, one folder each.

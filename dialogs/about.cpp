@@ -81,7 +81,8 @@ void OpenMailLink(QObject* sender)
     if (field == nullptr || field->text().isEmpty())
         return;
     QDesktopServices::openUrl(
-        QUrl(QStringLiteral("mailto:") + field->text() + QStringLiteral("?subject=Glimmerquake Support Request")));
+        QUrl(QStringLiteral("mailto:") + field->text() + QStringLiteral("?subject=") +
+             TAboutBox::tr("Glimmerquake Support Request")));
 }
 
 void OpenLink(QObject* sender)
@@ -116,7 +117,8 @@ TAboutBox::TAboutBox(const QString& supportMailAddress, const QString& homePageA
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(ProgramPicture());
     InfoLine(QStringLiteral("Glimmerquake"), QRect(86, 43, 240, 14), panel);
-    InfoLine(QStringLiteral("v1.0.8, 1 January 2007"), QRect(118, 63, 171, 14), panel);
+    //: The version and the date it was released.
+    InfoLine(tr("v1.0.8, 1 January 2007"), QRect(118, 63, 171, 14), panel);
     InfoLine(tr("Made with care for lovers of words."), QRect(89, 84, 237, 14), panel);
 
     auto* mailLabel = new QLabel(tr("&Email support:"), panel);

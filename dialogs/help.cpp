@@ -1,9 +1,11 @@
 #include "dialogs/help.h"
 
 #include "platform/HelpContext.h"
+#include "platform/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -18,7 +20,45 @@
 static void InitHelpResources()
 {
     Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(help_translated);
 }
+
+namespace {
+
+// Every topic, its own link included, opens in the player's language where that topic exists.
+class TopicBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override
+    {
+        if (name.scheme() != u"qrc" || !name.path().startsWith(u"/help/")) {
+            QTextBrowser::doSetSource(name, type);
+            return;
+        }
+        QUrl topic(THelpWindow::LocalTopic(name.fileName(), PlayerLanguages()));
+        topic.setFragment(name.fragment());
+        QTextBrowser::doSetSource(topic, type);
+    }
+};
+
+QString TopicFile(int context)
+{
+    switch (context) {
+    case 10: return QStringLiteral("newgame.html");
+    case 20: return QStringLiteral("mainwindow.html");
+    case 30: return QStringLiteral("options.html");
+    case 40: return QStringLiteral("pause.html");
+    case 50: return QStringLiteral("quit.html");
+    case 70: return QStringLiteral("about.html");
+    case 120: return QStringLiteral("howtoplay.html");
+    case 130: return QStringLiteral("halloffame.html");
+    default: return QStringLiteral("index.html");
+    }
+}
+
+}  // namespace
 
 void SetWindowHelpContext(QWidget* window, int context)
 {
@@ -33,7 +73,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(tr("Glimmerquake Help"));
     resize(560, 480);
 
-    Browser = new QTextBrowser(this);
+    Browser = new TopicBrowser(this);
     // Our own topics only; a web link goes to the desktop's browser.
     Browser->setOpenExternalLinks(true);
     ContentsButton = new QPushButton(tr("&Contents"), this);
@@ -62,17 +102,19 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 QString THelpWindow::TopicFor(int context)
 {
-    switch (context) {
-    case 10: return QStringLiteral("qrc:/help/newgame.html");
-    case 20: return QStringLiteral("qrc:/help/mainwindow.html");
-    case 30: return QStringLiteral("qrc:/help/options.html");
-    case 40: return QStringLiteral("qrc:/help/pause.html");
-    case 50: return QStringLiteral("qrc:/help/quit.html");
-    case 70: return QStringLiteral("qrc:/help/about.html");
-    case 120: return QStringLiteral("qrc:/help/howtoplay.html");
-    case 130: return QStringLiteral("qrc:/help/halloffame.html");
-    default: return QStringLiteral("qrc:/help/index.html");
+    return LocalTopic(TopicFile(context), PlayerLanguages());
+}
+
+QString THelpWindow::LocalTopic(const QString& file, const QStringList& languages)
+{
+    for (const QString& language : languages) {
+        if (language == u"en")
+            break;
+        const QString path = QStringLiteral(":/help/%1/%2").arg(language, file);
+        if (QFile::exists(path))
+            return QStringLiteral("qrc") + path;
     }
+    return QStringLiteral("qrc:/help/") + file;
 }
 
 void THelpWindow::ShowContext(int context)

@@ -21,8 +21,12 @@ class THelpWindow : public QWidget {
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
-    // The topic's address for a context number; an unknown number gives the contents.
+    // The topic's address for a context number, in the player's language where it is translated;
+    // an unknown number gives the contents.
     static QString TopicFor(int context);
+    // The address of the topic in `file` ("scoring.html") in the first of `languages` that has it,
+    // else in English.
+    static QString LocalTopic(const QString& file, const QStringList& languages);
     // Shows the window at that topic and brings it to the front.
     void ShowContext(int context);
 

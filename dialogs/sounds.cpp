@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <array>
+
 static_assert(SoundEventCount == 6);
 
 namespace {
@@ -27,10 +29,16 @@ QString SchemeValue(int event, const char* subkey, bool& found)
     return found ? key->String(QString()) : QString();
 }
 
+// The events' names as the player reads them, in the order of the scheme's keys.
+constexpr std::array<const char*, SoundEventCount> eventTitles = {
+    QT_TRANSLATE_NOOP("TSoundsForm", "Select Tile"), QT_TRANSLATE_NOOP("TSoundsForm", "Select Word"),
+    QT_TRANSLATE_NOOP("TSoundsForm", "New Life"),    QT_TRANSLATE_NOOP("TSoundsForm", "End Round"),
+    QT_TRANSLATE_NOOP("TSoundsForm", "High Word"),   QT_TRANSLATE_NOOP("TSoundsForm", "Low Word"),
+};
+
 QString EventTitle(int event)
 {
-    // The key names start with a backslash.
-    return SoundEventKeyName(event).mid(1);
+    return TSoundsForm::tr(eventTitles[static_cast<std::size_t>(event)]);
 }
 
 } // namespace

@@ -24,11 +24,11 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("DictionaryLoading"));
-    setWindowTitle(QStringLiteral("Dictionary Loading"));
+    setWindowTitle(tr("Dictionary Loading"));
     setFixedSize(434, 81);
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("Please wait while the dictionary is loaded."), this);
+    Label1 = new QLabel(tr("Please wait while the dictionary is loaded."), this);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(17);
     Label1->setFont(font);

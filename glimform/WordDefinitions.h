@@ -19,6 +19,8 @@ class WordNet;
 // with every sense. Rows read "word (value)" or just "word". Without WordNet's files, for a word
 // it lacks and for the other dictionaries the views keep their own tool tips.
 class WordDefinitions : public QObject {
+    Q_OBJECT
+
 public:
     // `dictionary` names the current dictionary; WordNet's files are in `folder`, opened when the
     // first definition is asked for. The definitions window is a child of `owner`.

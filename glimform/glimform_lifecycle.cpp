@@ -83,55 +83,55 @@ void TGlimmerForm::BuildLayout()
     setFocusPolicy(Qt::StrongFocus);
     resize(designedClient);
 
-    Label1 = new QLabel(QStringLiteral("Score:"), this);
+    Label1 = new QLabel(tr("Score:"), this);
     Label1->setFont(ArialFont(16));
     formAnchors.Place(Label1, {4, 11, 46, 18}, Anchors::Left | Anchors::Top);
     valueLabel = MakeInfoText(this, QStringLiteral("0"), 16,
-                              QStringLiteral("The total score for all the words entered in the game"));
+                              tr("The total score for all the words entered in the game"));
     formAnchors.Place(valueLabel, {57, 9, 67, 22}, Anchors::Left | Anchors::Top);
 
     PreplayPanel = new QWidget(this);
     formAnchors.Place(PreplayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
     const int topRight = Anchors::Top | Anchors::Right;
-    StartButton = MakeButton(PreplayPanel, QStringLiteral("&Start"), 16, QStringLiteral("Start a new game"));
+    StartButton = MakeButton(PreplayPanel, tr("&Start"), 16, tr("Start a new game"));
     preplayAnchors.Place(StartButton, {4, 4, 84, 28}, topRight);
-    preplayOptionsButton = MakeButton(PreplayPanel, QStringLiteral("&Options..."), 16,
-                                      QStringLiteral("Change options such as the sounds played"));
+    preplayOptionsButton = MakeButton(PreplayPanel, tr("&Options..."), 16,
+                                      tr("Change options such as the sounds played"));
     preplayAnchors.Place(preplayOptionsButton, {94, 4, 84, 28}, topRight);
     // The caption marks both S and R; S belongs to Start, so R is the accelerator.
-    ScoresButton = MakeButton(PreplayPanel, QStringLiteral("&Sco&res..."), 16, QStringLiteral("View the High Scores"));
+    ScoresButton = MakeButton(PreplayPanel, tr("&Sco&res..."), 16, tr("View the High Scores"));
     ScoresButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
     preplayAnchors.Place(ScoresButton, {183, 4, 84, 28}, topRight);
-    aboutButton = MakeButton(PreplayPanel, QStringLiteral("&About..."), 16, QStringLiteral("View the About Box"));
+    aboutButton = MakeButton(PreplayPanel, tr("&About..."), 16, tr("View the About Box"));
     preplayAnchors.Place(aboutButton, {272, 4, 84, 28}, topRight);
-    ExitButton = MakeButton(PreplayPanel, QStringLiteral("E&xit"), 16, QStringLiteral("Exit the application"));
+    ExitButton = MakeButton(PreplayPanel, tr("E&xit"), 16, tr("Exit the application"));
     preplayAnchors.Place(ExitButton, {361, 4, 84, 28}, topRight);
 
     PlayPanel = new QWidget(this);
     formAnchors.Place(PlayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
-    Label3 = new QLabel(QStringLiteral("Lives:"), PlayPanel);
+    Label3 = new QLabel(tr("Lives:"), PlayPanel);
     Label3->setFont(ArialFont(16));
     playAnchors.Place(Label3, {5, 10, 41, 18}, Anchors::Left | Anchors::Top);
     livesArea = new LivesArea(this, PlayPanel);
-    livesArea->setToolTip(QStringLiteral("The number of lives remaining"));
+    livesArea->setToolTip(tr("The number of lives remaining"));
     playAnchors.Place(livesArea, {52, 7, 130, 24}, Anchors::Left | Anchors::Top | Anchors::Right);
-    playOptionsButton = MakeButton(PlayPanel, QStringLiteral("&Options..."), 16,
-                                   QStringLiteral("Change options such as the sounds played"));
+    playOptionsButton = MakeButton(PlayPanel, tr("&Options..."), 16,
+                                   tr("Change options such as the sounds played"));
     playAnchors.Place(playOptionsButton, {183, 4, 84, 28}, topRight);
-    endGameButton = MakeButton(PlayPanel, QStringLiteral("&Quit"), 16,
-                               QStringLiteral("End the current game and view the High Scores"));
+    endGameButton = MakeButton(PlayPanel, tr("&Quit"), 16,
+                               tr("End the current game and view the High Scores"));
     playAnchors.Place(endGameButton, {272, 4, 84, 28}, topRight);
-    pauseButton = MakeButton(PlayPanel, QStringLiteral("&Pause"), 16,
-                             QStringLiteral("Suspend the current game so it can be resumed later"));
+    pauseButton = MakeButton(PlayPanel, tr("&Pause"), 16,
+                             tr("Suspend the current game so it can be resumed later"));
     playAnchors.Place(pauseButton, {361, 4, 84, 28}, topRight);
     PlayPanel->hide();
 
-    bestWordsLabel = new QLabel(QStringLiteral("Best words:"), this);
+    bestWordsLabel = new QLabel(tr("Best words:"), this);
     bestWordsLabel->setFont(ArialFont(16));
     formAnchors.Place(bestWordsLabel, {390, 37, 82, 18}, Anchors::Top | Anchors::Right);
     bestWordList = new QListWidget(this);
     bestWordList->setFont(ArialFont(20));
-    bestWordList->setToolTip(QStringLiteral("The words with the highest scores in the current game"));
+    bestWordList->setToolTip(tr("The words with the highest scores in the current game"));
     bestWordList->setUniformItemSizes(true);
     bestWordList->setFocusPolicy(Qt::NoFocus);
     bestWordList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -143,17 +143,17 @@ void TGlimmerForm::BuildLayout()
     formAnchors.Place(bestWordList, {390, 56, 181, 199}, Anchors::Top | Anchors::Right | Anchors::Bottom);
 
     const int bottomRight = Anchors::Right | Anchors::Bottom;
-    helpButton = MakeButton(this, QStringLiteral("&Help"), 24,
-                            QStringLiteral("View the help information about this dialog"));
+    helpButton = MakeButton(this, tr("&Help"), 24,
+                            tr("View the help information about this dialog"));
     formAnchors.Place(helpButton, {390, 260, 181, 36}, bottomRight);
-    clearButton = MakeButton(this, QStringLiteral("&Clear"), 24, QStringLiteral("Deselect all the selected tiles"));
+    clearButton = MakeButton(this, tr("&Clear"), 24, tr("Deselect all the selected tiles"));
     formAnchors.Place(clearButton, {390, 301, 181, 36}, bottomRight);
     clearButton->setEnabled(false);
-    enterButton = MakeButton(this, QStringLiteral("&Enter"), 24, QStringLiteral("Enter the word shown below"));
+    enterButton = MakeButton(this, tr("&Enter"), 24, tr("Enter the word shown below"));
     formAnchors.Place(enterButton, {390, 345, 181, 36}, bottomRight);
     enterButton->setEnabled(false);
     wordInProgress = MakeInfoText(this, QString(), 20,
-                                  QStringLiteral("The word formed by the selected tiles (with its score)"));
+                                  tr("The word formed by the selected tiles (with its score)"));
     formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
 
     // Not part of the designed layout: a quiet note along the bottom that explains why no word

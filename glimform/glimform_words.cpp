@@ -47,6 +47,7 @@ void TGlimmerForm::ShowMissedWord()
                      return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty();
                  }});
     missedWord = found.letters.empty() ? QString()
+                                       //: The best word the board held when the round ended, and its value.
                                        : tr("missed: %1 (%2)")
                                              .arg(QString::fromStdString(Cp1252ToUtf8(words.Lookup(found.letters))))
                                              .arg(found.value);

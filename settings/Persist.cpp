@@ -3,6 +3,7 @@
 #include "platform/UserRegistry.h"
 #include "settings/SettingsError.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -13,10 +14,13 @@ namespace {
 
 void ReportWrongType(const QString& name, RegistryValueType found)
 {
-    const QString what = found == RegistryValueType::String ? QStringLiteral("text") : QStringLiteral("a number");
-    ReportSettingsError(QStringLiteral("The setting \"%1\" holds %2 of the wrong kind, so it was ignored "
-                                       "and its default is used.")
-                            .arg(name, what));
+    ReportSettingsError(
+        (found == RegistryValueType::String
+             ? QCoreApplication::translate("Settings", "The setting \"%1\" holds text of the wrong kind, so it was "
+                                                       "ignored and its default is used.")
+             : QCoreApplication::translate("Settings", "The setting \"%1\" holds a number of the wrong kind, so it "
+                                                       "was ignored and its default is used."))
+            .arg(name));
 }
 
 // Set on a window once it has been on screen.
@@ -78,7 +82,8 @@ Persist::~Persist()
     if (!key || written.isEmpty())
         return;
     if (!key->Flush())
-        ReportRefusedSave(QStringLiteral("The settings could not be saved to \"%1\"; these values are lost: %2.")
+        ReportRefusedSave(QCoreApplication::translate("Settings", "The settings could not be saved to \"%1\"; "
+                                                                "these values are lost: %2.")
                               .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))),
                           UserRegistry::FilePath());
 }

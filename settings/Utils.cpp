@@ -17,10 +17,10 @@ namespace {
 QString KindTitle(QMessageBox::Icon kind)
 {
     switch (kind) {
-    case QMessageBox::Information: return QStringLiteral("Information");
-    case QMessageBox::Warning: return QStringLiteral("Warning");
-    case QMessageBox::Critical: return QStringLiteral("Error");
-    case QMessageBox::Question: return QStringLiteral("Confirm");
+    case QMessageBox::Information: return QCoreApplication::translate("MessageBox", "Information");
+    case QMessageBox::Warning: return QCoreApplication::translate("MessageBox", "Warning");
+    case QMessageBox::Critical: return QCoreApplication::translate("MessageBox", "Error");
+    case QMessageBox::Question: return QCoreApplication::translate("MessageBox", "Confirm");
     default: return QStringLiteral("Glimmerquake");
     }
 }
