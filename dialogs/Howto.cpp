@@ -5,6 +5,7 @@
 #include "dialogs/newgame.h"
 #include "glimform/glimform.h"
 #include "platform/HelpContext.h"
+#include "settings/FitCaptions.h"
 #include "settings/Persist.h"
 
 #include <QCheckBox>
@@ -126,6 +127,8 @@ THowToPlay::THowToPlay(QWidget* parent)
                 cell->ToggleSelected();
         }
     }
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 THowToPlay::~THowToPlay()

@@ -3,6 +3,7 @@
 #include "AboutAddresses.h"
 #include "dialogs/help.h"
 #include "settings/Persist.h"
+#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -158,6 +159,8 @@ TAboutBox::TAboutBox(const QString& supportMailAddress, const QString& homePageA
     connect(HomePageLink, &LinkField::clicked, this, [this] { OpenLink(HomePageLink); });
 
     Persist(false).windowPlacement(this, nullptr);
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 TAboutBox::~TAboutBox()

@@ -6,6 +6,7 @@
 #include "platform/HelpContext.h"
 #include "settings/Persist.h"
 #include "settings/WindowState.h"
+#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -102,6 +103,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     }
     LayOut();
     TransferScores(false);
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 TNewGameForm::~TNewGameForm()

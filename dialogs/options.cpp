@@ -6,6 +6,7 @@
 #include "platform/HelpContext.h"
 #include "settings/Persist.h"
 #include "settings/Utils.h"
+#include "settings/FitCaptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,6 +85,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     connect(helpButton, &QPushButton::clicked, this, &TOptionsForm::HelpButtonClick);
 
     Persist(false).windowPlacement(this, nullptr);
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 TOptionsForm::~TOptionsForm()

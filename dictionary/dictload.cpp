@@ -1,5 +1,7 @@
 #include "dictionary/dictload.h"
 
+#include "settings/FitCaptions.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -32,13 +34,16 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(17);
     Label1->setFont(font);
-    Label1->setGeometry(10, 10, 302, 19);
+    // As wide as the bar below it: the designed 302 pixels cut the end of the English text off.
+    Label1->setGeometry(10, 10, 415, 19);
 
     Progress = new QProgressBar(this);
     Progress->setGeometry(10, 39, 415, 31);
     Progress->setRange(0, 100);
     Progress->setValue(0);
     Progress->setTextVisible(false);
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 void TDictionaryLoading::SetRange(std::uint32_t maximum)

@@ -11,6 +11,7 @@
 #include "settings/Utils.h"
 #include "dialogs/Howto.h"
 #include "dialogs/newgame.h"
+#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,6 +67,8 @@ TGlimmerForm::TGlimmerForm(QWidget* parent)
     sounder = std::make_unique<Sounder>();
     BuildLayout();
     FormCreate();
+    // Translated captions longer than the designed boxes.
+    FitCaptions(*this);
 }
 
 TGlimmerForm::~TGlimmerForm()
@@ -85,7 +88,8 @@ void TGlimmerForm::BuildLayout()
 
     Label1 = new QLabel(tr("Score:"), this);
     Label1->setFont(ArialFont(16));
-    formAnchors.Place(Label1, {4, 11, 46, 18}, Anchors::Left | Anchors::Top);
+    // The captions' boxes reach to their neighbours, so that longer translations fit.
+    formAnchors.Place(Label1, {4, 11, 52, 18}, Anchors::Left | Anchors::Top);
     valueLabel = MakeInfoText(this, QStringLiteral("0"), 16,
                               tr("The total score for all the words entered in the game"));
     formAnchors.Place(valueLabel, {57, 9, 67, 22}, Anchors::Left | Anchors::Top);
@@ -111,7 +115,7 @@ void TGlimmerForm::BuildLayout()
     formAnchors.Place(PlayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
     Label3 = new QLabel(tr("Lives:"), PlayPanel);
     Label3->setFont(ArialFont(16));
-    playAnchors.Place(Label3, {5, 10, 41, 18}, Anchors::Left | Anchors::Top);
+    playAnchors.Place(Label3, {5, 10, 46, 18}, Anchors::Left | Anchors::Top);
     livesArea = new LivesArea(this, PlayPanel);
     livesArea->setToolTip(tr("The number of lives remaining"));
     playAnchors.Place(livesArea, {52, 7, 130, 24}, Anchors::Left | Anchors::Top | Anchors::Right);
@@ -128,7 +132,7 @@ void TGlimmerForm::BuildLayout()
 
     bestWordsLabel = new QLabel(tr("Best words:"), this);
     bestWordsLabel->setFont(ArialFont(16));
-    formAnchors.Place(bestWordsLabel, {390, 37, 82, 18}, Anchors::Top | Anchors::Right);
+    formAnchors.Place(bestWordsLabel, {390, 37, 181, 18}, Anchors::Top | Anchors::Right);
     bestWordList = new QListWidget(this);
     bestWordList->setFont(ArialFont(20));
     bestWordList->setToolTip(tr("The words with the highest scores in the current game"));

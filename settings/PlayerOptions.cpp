@@ -2,7 +2,9 @@
 
 #include "settings/Persist.h"
 
-PlayerOptions::PlayerOptions()
+#include <QCoreApplication>
+
+PlayerOptions::PlayerOptions() : nickname(QCoreApplication::translate("PlayerOptions", "Anonymous"))
 {
     Load(Persist(false));
 }

@@ -44,7 +44,7 @@ public:
     void SetPauseInBackground(bool value) { pauseInBackground = value; }
 
 private:
-    QString nickname = QStringLiteral("Anonymous");
+    QString nickname;
     QString dictionary = QString::fromLatin1(DefaultDictionaryName);
     bool selectTileSounds = true;
     bool enterWordSounds = true;

@@ -11,6 +11,10 @@ int main(int argc, char** argv)
     // Also when CTest lists the tests: no test needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The game reads the desktop's language; the suites read English whatever the developer's desktop
+    // speaks, unless a suite names another language for its whole run.
+    const QByteArray language = qgetenv("GLIM_TEST_LANGUAGE");
+    qputenv("LANGUAGE", language.isEmpty() ? QByteArray("en") : language);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

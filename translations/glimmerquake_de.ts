@@ -6,7 +6,7 @@
     <message>
         <location filename="../app/main.cpp" line="+28"/>
         <source>Unexpected error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler.</translation>
     </message>
 </context>
 <context>
@@ -14,22 +14,30 @@
     <message>
         <location filename="../settings/Utils.cpp" line="+20"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerOptions</name>
+    <message>
+        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 <context>
@@ -37,79 +45,79 @@
     <message>
         <location filename="../settings/Persist.cpp" line="+19"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung „%1“ enthält Text vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung „%1“ enthält eine Zahl vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden; diese Werte gehen verloren: %2.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+85"/>
+        <location filename="../dialogs/about.cpp" line="+86"/>
         <source>Glimmerquake Support Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerquake-Supportanfrage</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>About Glimmerquake</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Glimmerquake</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>v1.0.8, 1 January 2007</source>
         <extracomment>The version and the date it was released.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>v1.0.8, 1. Januar 2007</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Made with care for lovers of words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Liebe gemacht für Freunde der Wörter.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Email support:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail-Support:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Send an email to Glimmerquake support</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine E-Mail an den Glimmerquake-Support schreiben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home &amp;page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Home&amp;page:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>View the Glimmerquake web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite von Glimmerquake besuchen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+27"/>
+        <location filename="../dictionary/dictload.cpp" line="+29"/>
         <source>Dictionary Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch wird geladen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please wait while the dictionary is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warte, das Wörterbuch lädt …</translation>
     </message>
 </context>
 <context>
@@ -117,167 +125,169 @@
     <message>
         <location filename="../glimform/glimform_controller.cpp" line="+137"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch „%1“ ist keine gültige Wörterbuchdatei, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The dictionary &quot;%1&quot; was not found, so no word can be accepted. Choose another dictionary in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch „%1“ wurde nicht gefunden, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
     <message>
         <location line="+155"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist angehalten.
+
+Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Are you sure you want to quit this game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+86"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The total score for all the words entered in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte aller Wörter, die du in diesem Spiel eingegeben hast</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Spiel beginnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+20"/>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <location line="-19"/>
         <location line="+20"/>
         <source>Change options such as the sounds played</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen wie die Klänge ändern</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>&amp;Sco&amp;res...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rekorde...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>View the High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>View the About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen über Glimmerquake anzeigen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Been&amp;den</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Exit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm beenden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Lives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leben:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The number of lives remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der verbleibenden Leben</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgeben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End the current game and view the High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel beenden und die Bestenliste anzeigen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Suspend the current game so it can be resumed later</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel anhalten, um es später fortzusetzen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Top-Wörter:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The words with the highest scores in the current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter mit den meisten Punkten im laufenden Spiel</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View the help information about this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Deselect all the selected tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gewählten Steine abwählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eingeben</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Enter the word shown below</source>
-        <translation type="unfinished"></translation>
+        <translation>Das unten angezeigte Wort eingeben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The word formed by the selected tiles (with its score)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort aus den gewählten Steinen (mit seinem Wert)</translation>
     </message>
     <message>
         <location filename="../glimform/glimform_words.cpp" line="+51"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verpasst: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -285,68 +295,68 @@ Would you like to resume the game?</source>
     <message>
         <location filename="../dialogs/HallOfFame.cpp" line="+131"/>
         <source>Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhmeshalle</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+18"/>
         <source>Best Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Wort</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>The three highest scores of each dictionary played on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei höchsten Punktzahlen jedes Wörterbuchs, mit dem auf diesem Computer gespielt wurde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View the help information about this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>No high scores yet: play a game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Rekorde: Spiele eine Runde!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keines</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter a word in a game that makes the high scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib ein Wort in einem Spiel ein, das es in die Bestenliste schafft.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>worth %1 points, found by %2 in the %3 dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte wert, gefunden von %2 im Wörterbuch %3</translation>
     </message>
 </context>
 <context>
@@ -355,317 +365,317 @@ Would you like to resume the game?</source>
         <location filename="../dialogs/help.cpp" line="+73"/>
         <location line="+25"/>
         <source>Glimmerquake Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerquake-Hilfe</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Glimmerquake Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerquake-Hilfe – %1</translation>
     </message>
 </context>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+71"/>
+        <location filename="../dialogs/Howto.cpp" line="+72"/>
         <source>How To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>1. Make long words by clicking on, or dragging over, a sequence of adjacent tiles. The selected word is highlighted in red.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Bilde lange Wörter: Klicke nacheinander auf benachbarte Steine oder ziehe darüber. Das gewählte Wort wird rot markiert.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>2. Click on the Enter button, or press the space bar or return key to submit a word.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Gib ein Wort ein: Klicke auf „Eingeben“ oder drücke die Leertaste oder die Eingabetaste.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>3. Click on the Clear button, or press the Esc or Del keys to clear the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Hebe die Auswahl auf: Klicke auf „Löschen“ oder drücke Esc oder Entf.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>4. Don&apos;t let the falling tiles reach the top of the board. When they do, you lose a life. But you earn a new life for every 2000 points scored.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Lass die fallenden Steine nicht bis zum oberen Rand kommen, sonst verlierst du ein Leben. Aber für je 2000 Punkte bekommst du ein neues Leben.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This is just an example. Click on Start Game to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist nur ein Beispiel. Klicke auf „Spiel starten“, um zu spielen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show How To &amp;Play before each game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung vor jedem Spiel &amp;zeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>If this is checked, the How To Play information is shown before each game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, erscheint die Spielanleitung vor jedem Spiel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel starten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Start playing the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Spiel beginnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;More Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr Tipps</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>View the Strategy and Tips help information</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe „Strategie und Tipps“ anzeigen</translation>
     </message>
 </context>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+39"/>
-        <location line="+76"/>
+        <location filename="../dialogs/newgame.cpp" line="+40"/>
+        <location line="+78"/>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-70"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Spiel beginnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>View the help information about this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Change options such as your nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen wie deinen Namen ändern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>-Bestenliste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The highest scores achieved on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Die höchsten Punktzahlen auf diesem Computer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Wort</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Hall of &amp;Fame...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruhmeshalle...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View the best scores and the best word of every dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Die besten Ergebnisse und das beste Wort jedes Wörterbuchs anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Mail High Score...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekord &amp;mailen...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Submit your new high score by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Game Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beendet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+38"/>
+        <location filename="../dialogs/options.cpp" line="+39"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Nickname:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The name used in the High Score table</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name, der in der Bestenliste steht</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wortliste:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The dictionary used to validate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch, mit dem Wörter geprüft werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show How To &amp;Play before each game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung vor jedem Spiel &amp;zeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If this is checked, the How To Play information is shown before each game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, erscheint die Spielanleitung vor jedem Spiel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause when the game is in the back&amp;ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause, wenn das Spiel im Hintergrund ist</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>If this is checked, the game pauses while you work in another window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, hält das Spiel an, während du in einem anderen Fenster arbeitest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play a sound when a &amp;tile is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang, wenn ein &amp;Stein gewählt wird</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clicking on a tile makes a sound if this box is checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, ertönt ein Klang, wenn du auf einen Stein klickst</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play a sound when a &amp;word is entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang, wenn ein Wort &amp;eingegeben wird</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entering a word makes a sound if this box is checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, ertönt ein Klang, wenn du ein Wort eingibst</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play a sound when the &amp;board fills up</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang, wenn das Spielfeld &amp;voll ist</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A sound is made when the board fills up if this box is checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist dies angekreuzt, ertönt ein Klang, wenn das Spielfeld voll ist</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klänge...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change the sounds for Glimmerquake events</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klänge für die Ereignisse von Glimmerquake ändern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Accept the changes and close the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen übernehmen und das Fenster schließen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard any changes and close the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen verwerfen und das Fenster schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>View the help information about this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
 </context>
 <context>
@@ -673,117 +683,117 @@ Would you like to resume the game?</source>
     <message>
         <location filename="../dialogs/sounds.cpp" line="+34"/>
         <source>Select Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein gewählt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort gewählt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Leben</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>End Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenende</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertvolles Wort</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Normales Wort</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Glimmerquake Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerquake-Klänge</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Choose the sound that each game event plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle den Klang, der bei jedem Spielereignis ertönt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the sound of the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Klang des gewählten Ereignisses abspielen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;wählen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose a WAV file for the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine WAV-Datei für das gewählte Ereignis auswählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kein Klang</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make the selected event silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Ereignis stumm schalten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Go back to the game&apos;s own sound for the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das gewählte Ereignis wieder den eigenen Klang des Spiels verwenden</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Choose a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang auswählen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Wave sounds (*.wav *.WAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Klänge (*.wav *.WAV)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>(no sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Klang)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Klang</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei: %1</translation>
     </message>
 </context>
 <context>
@@ -791,7 +801,7 @@ Would you like to resume the game?</source>
     <message>
         <location filename="../glimform/WordDefinitions.cpp" line="+90"/>
         <source>Definitions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeutungen: %1</translation>
     </message>
 </context>
 </TS>

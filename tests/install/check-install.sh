@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `cmake --install` into a throw-away prefix: the program's folder, the links, the desktop files,
-# and the installed game running from its link.
+# the manual pages, and the installed game running from its link. A prefix other than /usr links
+# the game into bin (only /usr puts it in games, as the Debian package checks).
 set -euo pipefail
 build="$1"
 work="$2"
@@ -35,10 +36,13 @@ for size in 16 24 32 48 64 128 256; do
   [ -f "$icon" ] || fail "no ${size}x${size} icon"
   file "$icon" | grep -q "PNG image data, $size x $size" || fail "$icon is not a ${size}x${size} PNG"
 done
-for doc in copyright LICENSE README.md wordlists/wamerican.copyright; do
-  [ -f "$prefix/share/doc/glimmerquake/$doc" ] || fail "share/doc/glimmerquake/$doc is not installed"
+for doc in doc/glimmerquake/copyright doc/glimmerquake/LICENSE doc/glimmerquake/README.md \
+           doc/glimmerquake/changelog.gz doc/glimmerquake/wordlists/wamerican.copyright \
+           man/man6/glimmerquake.6.gz man/man1/glimdict.1.gz; do
+  [ -f "$prefix/share/$doc" ] || fail "share/$doc is not installed"
 done
+[ ! -e "$prefix/games" ] || fail "a prefix other than /usr got a games folder"
 
-check_game_finds_its_files "$prefix"
+check_game_finds_its_files "$prefix" bin
 rm -rf "$work"
 echo "install tree OK"

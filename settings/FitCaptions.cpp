@@ -1,0 +1,72 @@
+#include "settings/FitCaptions.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <cmath>
+
+namespace {
+
+// The caption as drawn: a single & marks the accelerator and is not shown; && shows one &.
+QString Shown(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    return text.replace(u'\x01', u'&');
+}
+
+// Whether the letters of `text` end within `room` pixels; the last letter's blank side does not count.
+bool InkFits(const QWidget& control, const QString& text, int room)
+{
+    return text.isEmpty() || control.fontMetrics().boundingRect(text).right() <= room;
+}
+
+}  // namespace
+
+bool CaptionFits(const QWidget& control)
+{
+    const QStyle* style = control.style();
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        if (label->text().isEmpty() || Qt::mightBeRichText(label->text()) || label->textFormat() == Qt::RichText)
+            return true;
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        const QString text = label->buddy() ? Shown(label->text()) : label->text();
+        return InkFits(control, text, label->contentsRect().width() - 2 * label->margin());
+    }
+    if (qobject_cast<const QCheckBox*>(&control) || qobject_cast<const QRadioButton*>(&control)) {
+        const bool check = qobject_cast<const QCheckBox*>(&control) != nullptr;
+        const int indicator =
+            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, &control) +
+            style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr,
+                               &control);
+        return InkFits(control, Shown(static_cast<const QAbstractButton&>(control).text()), control.width() - indicator);
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control) + 1;
+        return InkFits(control, Shown(button->text()), control.width() - 2 * frame);
+    }
+    return true;
+}
+
+void FitCaptions(QWidget& window)
+{
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (CaptionFits(*control))
+            continue;
+        QFont font = control->font();
+        const bool pixels = font.pixelSize() > 0;
+        const double size = pixels ? font.pixelSize() : font.pointSizeF();
+        for (double smaller = size - 1; smaller >= std::ceil(size * 3 / 4) && !CaptionFits(*control); --smaller) {
+            if (pixels)
+                font.setPixelSize(static_cast<int>(smaller));
+            else
+                font.setPointSizeF(smaller);
+            control->setFont(font);
+        }
+    }
+}
