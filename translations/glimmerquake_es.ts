@@ -33,6 +33,14 @@
     </message>
 </context>
 <context>
+    <name>PlayerOptions</name>
+    <message>
+        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+19"/>
@@ -53,7 +61,7 @@
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+85"/>
+        <location filename="../dialogs/about.cpp" line="+86"/>
         <source>Glimmerquake Support Request</source>
         <translation>Consulta de soporte de Glimmerquake</translation>
     </message>
@@ -102,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+27"/>
+        <location filename="../dictionary/dictload.cpp" line="+29"/>
         <source>Dictionary Loading</source>
         <translation>Cargando el diccionario</translation>
     </message>
@@ -139,12 +147,12 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+86"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Total:</translation>
+        <translation>Puntos:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The total score for all the words entered in the game</source>
         <translation>La puntuación total de las palabras anotadas en la partida</translation>
     </message>
@@ -203,7 +211,7 @@ Would you like to resume the game?</source>
     <message>
         <location line="+5"/>
         <source>Lives:</source>
-        <translation>Vidas</translation>
+        <translation>Vidas:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -233,7 +241,7 @@ Would you like to resume the game?</source>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation>Mejores:</translation>
+        <translation>Mejores palabras:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -383,7 +391,7 @@ Would you like to resume the game?</source>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+71"/>
+        <location filename="../dialogs/Howto.cpp" line="+72"/>
         <source>How To Play</source>
         <translation>Cómo jugar</translation>
     </message>
@@ -446,13 +454,13 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+39"/>
-        <location line="+76"/>
+        <location filename="../dialogs/newgame.cpp" line="+40"/>
+        <location line="+78"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-70"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -537,7 +545,7 @@ Would you like to resume the game?</source>
         <translation>Envía tu nuevo récord por correo electrónico</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
@@ -550,7 +558,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+38"/>
+        <location filename="../dialogs/options.cpp" line="+39"/>
         <source>Options</source>
         <translation>Ajustes</translation>
     </message>
@@ -567,7 +575,7 @@ Would you like to resume the game?</source>
     <message>
         <location line="+3"/>
         <source>&amp;Dictionary:</source>
-        <translation>&amp;Léxico:</translation>
+        <translation>&amp;Diccionario:</translation>
     </message>
     <message>
         <location line="+2"/>
