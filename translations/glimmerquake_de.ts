@@ -149,7 +149,7 @@ Möchtest du weiterspielen?</translation>
     <message>
         <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Punkte:</translation>
+        <translation>Stand:</translation>
     </message>
     <message>
         <location line="+5"/>
