@@ -50,7 +50,9 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     CancelButton = MakeButton(tr("&Close"), tr("Close this window"), this);
     helpButton = MakeButton(tr("&Help"), tr("View the help information about this dialog"), this);
     OptionsButton = MakeButton(tr("&Options..."), tr("Change options such as your nickname"), this);
-    HighScoresGroup = new QGroupBox(tr(" High Scores"), this);
+    //: The title of the high score table; %1 is the dictionary's name.
+    groupCaption = tr("%1 High Scores");
+    HighScoresGroup = new QGroupBox(groupCaption.arg(QString()), this);
     HighScoreTable = new QTreeWidget(HighScoresGroup);
     HighScoreTable->setToolTip(tr("The highest scores achieved on this computer"));
     HighScoreTable->setHeaderLabels({tr("Score"), tr("Player"), tr("Best Word")});
@@ -85,7 +87,6 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
     groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
     groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
-    groupCaption = HighScoresGroup->title();
 
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -195,7 +196,7 @@ void TNewGameForm::TransferScores(bool save)
         scores.Save(store, options.GetDictionary());
         return;
     }
-    HighScoresGroup->setTitle(options.GetDictionary() + groupCaption);
+    HighScoresGroup->setTitle(groupCaption.arg(options.GetDictionary()));
     {
         const Persist store(false);
         scores.Load(store, options.GetDictionary());

@@ -455,12 +455,12 @@ Möchtest du weiterspielen?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-71"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -500,12 +500,13 @@ Möchtest du weiterspielen?</translation>
         <translation>Optionen wie deinen Namen ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source> High Scores</source>
-        <translation>-Bestenliste</translation>
+        <location line="+2"/>
+        <source>%1 High Scores</source>
+        <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
+        <translation>Bestenliste (%1)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Die höchsten Punktzahlen auf diesem Computer</translation>
     </message>
@@ -545,7 +546,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>

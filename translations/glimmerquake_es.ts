@@ -149,7 +149,7 @@ Would you like to resume the game?</source>
     <message>
         <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Puntos:</translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -455,12 +455,12 @@ Would you like to resume the game?</source>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-71"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -500,12 +500,13 @@ Would you like to resume the game?</source>
         <translation>Cambia ajustes como tu apodo</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source> High Scores</source>
-        <translation>: récords</translation>
+        <location line="+2"/>
+        <source>%1 High Scores</source>
+        <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
+        <translation>Récords (%1)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Las mejores puntuaciones conseguidas en este ordenador</translation>
     </message>
@@ -545,7 +546,7 @@ Would you like to resume the game?</source>
         <translation>Envía tu nuevo récord por correo electrónico</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>

@@ -149,7 +149,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <message>
         <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
         <source>Score:</source>
-        <translation>Score :</translation>
+        <translation>Score&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -211,7 +211,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>Lives:</source>
-        <translation>Vies :</translation>
+        <translation>Vies&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -241,7 +241,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <message>
         <location line="+4"/>
         <source>Best words:</source>
-        <translation>Meilleurs mots :</translation>
+        <translation>Meilleurs mots&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -455,12 +455,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-71"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -500,12 +500,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Modifier les options, comme votre pseudo</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source> High Scores</source>
-        <translation>&#xa0;: meilleurs scores</translation>
+        <location line="+2"/>
+        <source>%1 High Scores</source>
+        <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
+        <translation>Meilleurs scores (%1)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Les meilleurs scores obtenus sur cet ordinateur</translation>
     </message>
@@ -545,7 +546,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Envoyer votre nouveau meilleur score par e-mail</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>

@@ -35,8 +35,8 @@ std::vector<Message> ReadTs(const QString& path)
     std::vector<Message> messages;
     QString context;
     QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
@@ -181,7 +181,7 @@ TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
 {
     const struct {
         QString language, score, yes;
-    } expected[] = {{"de", "Stand:", "&Ja"}, {"fr", "Score\u00a0:", "&Oui"}, {"es", "Puntos:", "&S\u00ed"}};
+    } expected[] = {{"de", "Stand:", "&Ja"}, {"fr", "Score\u00a0:", "&Oui"}, {"es", "Total:", "&S\u00ed"}};
     const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
     ASSERT_EQ(TestLanguage(), language);
     const auto wanted = std::find_if(std::begin(expected), std::end(expected),
