@@ -1,5 +1,5 @@
 // The game in other languages: every translation complete and faithful to its source, the game and
-// its help in the desktop's language, and no translated caption cut off by its control.
+// its help in the desktop's language, and no caption cut off by its control.
 #include "GameTestSupport.h"
 #include "dialogs/HallOfFame.h"
 #include "dialogs/about.h"
@@ -14,42 +14,30 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStyle>
 #include <QTextBrowser>
 #include <QXmlStreamReader>
 
 namespace {
 
-struct Message {
-    QString context, source, translation;
-    bool finished = true;
-};
-
-std::vector<Message> ReadTs(const QString& path)
+// Each message of a .ts file: its context and source, then its translation, empty when unfinished.
+std::vector<QStringList> ReadTs(const QString& path)
 {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-    std::vector<Message> messages;
+    std::vector<QStringList> messages;
     QString context;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == u"name") {
+        if (xml.name() == u"name")
             context = xml.readElementText();
-        } else if (xml.name() == u"message") {
-            messages.push_back({context, {}, {}, true});
-        } else if (xml.name() == u"source" && !messages.empty()) {
-            messages.back().source = xml.readElementText();
-        } else if (xml.name() == u"translation" && !messages.empty()) {
-            messages.back().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            messages.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
+        else if (xml.name() == u"source")
+            messages.push_back({context, xml.readElementText()});
+        else if (xml.name() == u"translation" && !messages.empty())
+            messages.back() << (xml.attributes().hasAttribute(QStringLiteral("type")) ? QString() : xml.readElementText());
     }
-    EXPECT_FALSE(xml.hasError()) << qPrintable(path + ": " + xml.errorString());
     return messages;
 }
 
@@ -59,8 +47,10 @@ QStringList Kept(const QString& text)
 {
     static const QRegularExpression marks(QStringLiteral(R"(%(?:\d+|n)|</?[A-Za-z]+|(?<!&)&(?![&\s]|#?\w+;))"));
     QStringList kept;
-    for (auto match = marks.globalMatch(text); match.hasNext();)
-        kept << match.next().captured().replace(QRegularExpression(QStringLiteral("^&.*")), QStringLiteral("&"));
+    for (auto match = marks.globalMatch(text); match.hasNext();) {
+        const QString mark = match.next().captured();
+        kept << (mark.startsWith(u'&') ? QStringLiteral("&") : mark);
+    }
     kept.removeDuplicates();
     kept.sort();
     return kept;
@@ -82,34 +72,13 @@ TEST(TranslationFiles, EveryTextIsTranslatedKeepingPlaceholdersTagsAndAccelerato
                                                         QStringLiteral(GLIM_TRANSLATED_SOURCES).split(u',') +
                                                         QStringList{"-ts", copy});
         ASSERT_TRUE(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0) << qPrintable(lupdate.readAll());
-        const std::vector<Message> messages = ReadTs(copy);
+        const std::vector<QStringList> messages = ReadTs(copy);
         EXPECT_EQ(messages.size(), ReadTs(ts).size()) << qPrintable(ts) << ": texts added or gone in the sources";
-        for (const Message& m : messages) {
-            const QString where = ts + u' ' + m.context + QStringLiteral(": ") + m.source;
-            EXPECT_TRUE(m.finished && !m.translation.trimmed().isEmpty()) << qPrintable(where);
-            EXPECT_EQ(Kept(m.translation), Kept(m.source)) << qPrintable(where + QStringLiteral(" -> ") + m.translation);
+        for (const QStringList& m : messages) {
+            EXPECT_TRUE(m.size() == 3 && !m[2].trimmed().isEmpty()) << qPrintable(ts + u' ' + m.join(u'|'));
+            EXPECT_EQ(Kept(m.value(2)), Kept(m[1])) << qPrintable(ts + u' ' + m.join(u'|'));
         }
     }
-}
-
-// A topic shows in the first of the player's languages that has it, else in English.
-TEST(HelpTopics, ShowInTheFirstLanguageThatHasThemElseInEnglish)
-{
-    const struct {
-        QString file;
-        QStringList languages;
-        QString topic;
-    } cases[] = {
-        {"scoring.html", {"de"}, "qrc:/help/de/scoring.html"},
-        {"scoring.html", {"xx", "fr", "de"}, "qrc:/help/fr/scoring.html"},
-        {"scoring.html", {"en", "es"}, "qrc:/help/scoring.html"},
-        {"scoring.html", {"xx"}, "qrc:/help/scoring.html"},
-        {"scoring.html", {}, "qrc:/help/scoring.html"},
-        {"nosuch.html", {"es"}, "qrc:/help/nosuch.html"},
-    };
-    THelpWindow window;  // makes the topics available
-    for (const auto& c : cases)
-        EXPECT_EQ(THelpWindow::LocalTopic(c.file, c.languages), c.topic) << qPrintable(c.languages.join(u','));
 }
 
 // The language of this run, with the game's and Qt's translations installed once.
@@ -119,20 +88,32 @@ QString TestLanguage()
     return installed;
 }
 
-// The shown captions of `window` that are cut off.
-QStringList CutOffTexts(QWidget* window)
+// With the desktop in another language the game shows its captions, its help and Qt's own
+// buttons in that language. A help topic shows in the first of the player's languages that has
+// it, else in English, and so do the topics its links lead to.
+TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
 {
-    QStringList cut;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->isVisibleTo(window) && !control->isWindow() && !CaptionFits(*control)) {
-            const auto* label = qobject_cast<QLabel*>(control);
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            cut << QStringLiteral("%1 in %2: %3")
-                       .arg(control->metaObject()->className(), window->objectName(),
-                            label ? label->text() : button ? button->text() : QString());
-        }
-    }
-    return cut;
+    const std::map<QString, std::pair<QString, QString>> expected = {
+        {"de", {"Stand:", "&Ja"}}, {"fr", {"Score\u00a0:", "&Oui"}}, {"es", {"Total:", "&S\u00ed"}}};
+    const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
+    ASSERT_EQ(TestLanguage(), language);
+    ASSERT_TRUE(expected.count(language)) << qPrintable(language);
+    GameFixture game;
+    EXPECT_EQ(game.form->Label1->text(), expected.at(language).first);
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), expected.at(language).second);
+
+    OpenHelpContext(20);
+    THelpWindow* help = game.windows->helpService->Window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Browser->source().toString(), "qrc:/help/" + language + "/mainwindow.html");
+    help->Browser->setSource(QUrl(QStringLiteral("qrc:/help/scoring.html#top")));
+    EXPECT_EQ(help->Browser->source().toString(), "qrc:/help/" + language + "/scoring.html#top");
+    EXPECT_NE(help->windowTitle(), QStringLiteral("Glimmerquake Help - Scoring"));
+    EXPECT_EQ(THelpWindow::LocalTopic("tips.html", {"xx", language, "de"}), "qrc:/help/" + language + "/tips.html");
+    for (const QStringList& languages : {QStringList{"xx"}, QStringList{"en", language}, QStringList{}})
+        EXPECT_EQ(THelpWindow::LocalTopic("tips.html", languages), "qrc:/help/tips.html") << qPrintable(languages.join(u','));
+    EXPECT_EQ(THelpWindow::LocalTopic("nosuch.html", {language}), "qrc:/help/nosuch.html");
 }
 
 // A caption fits when its letters, or its wrapped lines, stay inside its box; one that does not
@@ -143,63 +124,33 @@ TEST(Captions, ThoseThatDoNotFitShrinkToFit)
     QFont font;
     font.setPixelSize(20);
     window.setFont(font);
-    const auto place = [&window](QWidget* control, int width, int height) {
-        control->setParent(&window);
-        control->setGeometry(0, 0, width, height);
-        return control;
-    };
     const int word = QFontMetrics(font).horizontalAdvance(QStringLiteral("Wortschatz"));
     auto* wrapped = new QLabel(QStringLiteral("Wortschatz Wortschatz"));
     wrapped->setWordWrap(true);
     const struct {
         QWidget* control;
+        int width, height;
         bool fits;
         int pixelsAfterFitting;
     } cases[] = {
-        {place(new QLabel(QStringLiteral("Wortschatz")), word + 2, 30), true, 20},
-        {place(new QLabel(QStringLiteral("Wortschatz")), word * 9 / 10, 30), false, 18},
-        {place(new QLabel(QStringLiteral("Wortschatz")), word / 2, 30), false, 15},
-        {place(new QPushButton(QStringLiteral("&Wortschatz")), word + 8, 30), true, 20},
-        {place(new QPushButton(QStringLiteral("&Wortschatz")), word, 30), false, 19},
-        {place(new QCheckBox(QStringLiteral("&Wortschatz")), word + 40, 30), true, 20},
-        {place(new QCheckBox(QStringLiteral("&Wortschatz")), word + 4, 30), false, 17},
-        {place(wrapped, word + 4, 60), true, 15},
-        {place(new QLabel(QStringLiteral("<b>Wortschatz</b>")), 10, 30), true, 20},
+        {new QLabel(QStringLiteral("Wortschatz")), word + 2, 30, true, 20},
+        {new QLabel(QStringLiteral("Wortschatz")), word * 9 / 10, 30, false, 18},
+        {new QLabel(QStringLiteral("Wortschatz")), word / 2, 30, false, 15},
+        {new QPushButton(QStringLiteral("&Wortschatz")), word + 8, 30, true, 20},
+        {new QPushButton(QStringLiteral("&Wortschatz")), word, 30, false, 19},
+        {new QCheckBox(QStringLiteral("&Wortschatz")), word + 40, 30, true, 20},
+        {new QCheckBox(QStringLiteral("&Wortschatz")), word + 4, 30, false, 17},
+        {wrapped, word + 4, 30, false, 15},
+        {new QLabel(QStringLiteral("<b>Wortschatz</b>")), 10, 30, true, 20},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CaptionFits(*c.control), c.fits) << c.control->metaObject()->className() << ' ' << c.control->width();
-    place(wrapped, word + 4, 30);
-    EXPECT_FALSE(CaptionFits(*wrapped));
+    for (const auto& c : cases) {
+        c.control->setParent(&window);
+        c.control->setGeometry(0, 0, c.width, c.height);
+        EXPECT_EQ(CaptionFits(*c.control), c.fits) << c.control->metaObject()->className() << ' ' << c.width;
+    }
     FitCaptions(window);
     for (const auto& c : cases)
-        EXPECT_EQ(c.control->font().pixelSize(), c.pixelsAfterFitting) << c.control->metaObject()->className() << ' ' << c.control->width();
-}
-
-// With the desktop in another language the game shows its captions, its help and Qt's own
-// buttons in that language.
-TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
-{
-    const struct {
-        QString language, score, yes;
-    } expected[] = {{"de", "Stand:", "&Ja"}, {"fr", "Score\u00a0:", "&Oui"}, {"es", "Total:", "&S\u00ed"}};
-    const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
-    ASSERT_EQ(TestLanguage(), language);
-    const auto wanted = std::find_if(std::begin(expected), std::end(expected),
-                                     [&](const auto& e) { return e.language == language; });
-    ASSERT_NE(wanted, std::end(expected)) << qPrintable(language);
-    GameFixture game;
-    EXPECT_EQ(game.form->Label1->text(), wanted->score);
-    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), wanted->yes);
-
-    OpenHelpContext(20);
-    THelpWindow* help = game.windows->helpService->Window();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->Browser->source().toString(), "qrc:/help/" + language + "/mainwindow.html");
-    // A link written to an English topic opens the translated one.
-    help->Browser->setSource(QUrl(QStringLiteral("qrc:/help/scoring.html#top")));
-    EXPECT_EQ(help->Browser->source().toString(), "qrc:/help/" + language + "/scoring.html#top");
-    EXPECT_NE(help->windowTitle(), QStringLiteral("Glimmerquake Help - Scoring"));
+        EXPECT_EQ(c.control->font().pixelSize(), c.pixelsAfterFitting) << c.control->metaObject()->className() << ' ' << c.width;
 }
 
 // No caption, in English or translated, is cut off at the windows' design sizes.
@@ -210,16 +161,17 @@ TEST(PlayerLanguage, EveryCaptionFitsItsControl)
     TSoundsForm sounds;
     TAboutBox about(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/"));
     QStringList cut;
-    game.form->show();
-    cut << CutOffTexts(game.form);
+    const auto check = [&cut](QWidget* window) {
+        window->show();
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if (control->isVisibleTo(window) && !control->isWindow() && !CaptionFits(*control))
+                cut << window->objectName() + u'/' + control->metaObject()->className() + u' ' + control->property("text").toString();
+    };
+    check(game.form);
     ASSERT_TRUE(StartPlay(game.form));
-    cut << CutOffTexts(game.form);
-    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, DictionaryLoading,
-                                                           NewGameForm->hallOfFame.get(), &sounds, &about}) {
-        dialog->show();
-        cut << CutOffTexts(dialog);
-        dialog->hide();
-    }
+    for (QWidget* window : std::initializer_list<QWidget*>{game.form, NewGameForm, OptionsForm, HowToPlay, DictionaryLoading,
+                                                           NewGameForm->hallOfFame.get(), &sounds, &about})
+        check(window);
     EXPECT_TRUE(cut.isEmpty()) << qPrintable(cut.join(u'\n'));
 }
 
