@@ -25,7 +25,8 @@ public:
         } catch (const std::exception& error) {
             QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            QMessageBox::critical(activeWindow(), applicationDisplayName(), QCoreApplication::translate("GameApplication", "Unexpected error."));
+            QMessageBox::critical(activeWindow(), applicationDisplayName(),
+                                  QCoreApplication::translate("GameApplication", "Unexpected error."));
         }
         return false;
     }

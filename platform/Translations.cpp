@@ -1,7 +1,6 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -25,9 +24,8 @@ QStringList PlayerLanguages()
 
 QString InstallTranslations(QCoreApplication& application, const QString& folder)
 {
+    // The list ends at English, for which there is no file.
     for (const QString& language : PlayerLanguages()) {
-        if (language == u"en")
-            break;
         auto game = std::make_unique<QTranslator>(&application);
         if (!game->load(QStringLiteral("glimmerquake_") + language, folder))
             continue;

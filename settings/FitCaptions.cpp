@@ -1,10 +1,8 @@
 #include "settings/FitCaptions.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 
 #include <cmath>
@@ -38,13 +36,10 @@ bool CaptionFits(const QWidget& control)
         const QString text = label->buddy() ? Shown(label->text()) : label->text();
         return InkFits(control, text, label->contentsRect().width() - 2 * label->margin());
     }
-    if (qobject_cast<const QCheckBox*>(&control) || qobject_cast<const QRadioButton*>(&control)) {
-        const bool check = qobject_cast<const QCheckBox*>(&control) != nullptr;
-        const int indicator =
-            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, &control) +
-            style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr,
-                               &control);
-        return InkFits(control, Shown(static_cast<const QAbstractButton&>(control).text()), control.width() - indicator);
+    if (const auto* box = qobject_cast<const QCheckBox*>(&control)) {
+        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &control) +
+                              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &control);
+        return InkFits(control, Shown(box->text()), control.width() - indicator);
     }
     if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
         const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control) + 1;
