@@ -9,6 +9,7 @@
 #include "glimform/glimform.h"
 #include "glimform/WordDefinitions.h"
 #include "platform/WindowTitles.h"
+#include "settings/Sounder.h"
 
 #include <QTreeWidget>
 
@@ -31,17 +32,18 @@ void Destroy(std::unique_ptr<Window>& owner, Window*& global)
 
 }  // namespace
 
-GameWindows::GameWindows()
+GameWindows::GameWindows(std::unique_ptr<Sounder> sounder)
 {
     windowTitles = std::make_unique<WindowTitles>(QStringLiteral("Glimmerquake"));
     // Help requests from every window go to our help window from now on.
     helpService = std::make_unique<HelpService>();
-    Create(glimmerForm, GlimmerForm);
+    glimmerForm = std::make_unique<TGlimmerForm>(std::move(sounder));
+    GlimmerForm = glimmerForm.get();
     SetWindowHelpContext(GlimmerForm, 20);
     // The dialogs are windows of their own, not children of the main window: the main window is
     // disabled while How To Play and the loading window must stay usable.
     Create(newGameForm, NewGameForm);
-    GlimmerForm->definitions->Watch(*NewGameForm->HighScoreTable, 2, false);
+    GlimmerForm->Definitions().Watch(*NewGameForm->HighScoreTable, 2, false);
     Create(optionsForm, OptionsForm);
     Create(dictionaryLoading, DictionaryLoading);
     Create(aboutBox, AboutBox);

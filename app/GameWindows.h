@@ -9,12 +9,14 @@ class TDictionaryLoading;
 class TAboutBox;
 class THowToPlay;
 class HelpService;
+class Sounder;
 class WindowTitles;
 
 // The game's six windows, created in this order and destroyed in reverse; each sets its
 // global object while it lives.
 struct GameWindows {
-    GameWindows();
+    // The game plays its sounds through `sounder`.
+    explicit GameWindows(std::unique_ptr<Sounder> sounder);
     ~GameWindows();
     GameWindows(const GameWindows&) = delete;
     GameWindows& operator=(const GameWindows&) = delete;

@@ -1,6 +1,7 @@
 #include "app/GameWindows.h"
 #include "glimform/glimform.h"
 #include "platform/Translations.h"
+#include "settings/Sounder.h"
 #include "settings/Utils.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
         icon.addFile(sizes.next());
     QApplication::setWindowIcon(icon);
 
-    GameWindows windows;
+    GameWindows windows(std::make_unique<Sounder>());
     // The main window appears once the program has gone idle, fully laid out.
     QTimer::singleShot(0, GlimmerForm, &TGlimmerForm::FormOnIdle);
     return QApplication::exec();

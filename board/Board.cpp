@@ -15,17 +15,17 @@ std::int32_t Saturate(std::int64_t v)
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-void PlaceRandomTile(Chip& chip)
+void PlaceRandomTile(Chip& chip, GameRandom& random)
 {
     std::string letter;
-    const std::uint32_t value = PickLetter(letter);
+    const std::uint32_t value = PickLetter(letter, random);
     chip.Set(letter, value);
 }
 
 }  // namespace
 
-Board::Board(std::uint32_t rows_, std::uint32_t tilesPerRow)
-    : rows(rows_), columns(2 * tilesPerRow), cells(static_cast<std::size_t>(rows_) * columns)
+Board::Board(std::uint32_t rows_, std::uint32_t tilesPerRow, GameRandom& random_)
+    : random(random_), rows(rows_), columns(2 * tilesPerRow), cells(static_cast<std::size_t>(rows_) * columns)
 {
     for (std::uint32_t r = 0; r < rows; ++r) {
         for (std::uint32_t c = 0; c < columns; ++c) {
@@ -65,7 +65,7 @@ const Chip* Board::Cell(std::int32_t row, std::int32_t column) const
 void Board::FillWithTitle()
 {
     static constexpr std::string_view title = "GLIMMERQUAKE";
-    SeedGameRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     std::size_t next = 0;
     bool leftToRight = true;
     for (std::int32_t r = static_cast<std::int32_t>(rows) - 1; r >= 0; --r) {
@@ -76,7 +76,7 @@ void Board::FillWithTitle()
             // A title Q stays the single letter Q.
             std::string letter(1, title[next]);
             next = (next + 1) % title.size();
-            const std::uint32_t value = PickLetter(letter);
+            const std::uint32_t value = PickLetter(letter, random);
             Cell(r, c)->Set(letter, value);
         }
         leftToRight = !leftToRight;
@@ -89,7 +89,7 @@ void Board::Fill(std::uint32_t filledRows)
         for (std::uint32_t c = r % 2; c < columns; c += 2) {
             Chip& chip = cells[r * columns + c];
             if (r < filledRows) {
-                PlaceRandomTile(chip);
+                PlaceRandomTile(chip, random);
             } else {
                 chip.Set({}, 0);
             }
@@ -101,7 +101,7 @@ void Board::Fill(std::uint32_t filledRows)
 
 bool Board::Evolve(std::vector<Chip*>& changed)
 {
-    const std::int32_t k = static_cast<std::int32_t>(RandomBelow(columns / 2));
+    const std::int32_t k = static_cast<std::int32_t>(random.Below(columns / 2));
     const std::int32_t t = static_cast<std::int32_t>(rows) - 1;
     const std::int32_t c = 2 * k + t % 2;
     Chip* top = Cell(t, c);
@@ -123,7 +123,7 @@ bool Board::Evolve(std::vector<Chip*>& changed)
         const auto at = std::find(selection.begin(), selection.end(), top);
         CutSelection(static_cast<std::size_t>(at - selection.begin()), changed);
     }
-    PlaceRandomTile(*top);
+    PlaceRandomTile(*top, random);
     changed.push_back(top);
     return stuck;
 }
@@ -147,7 +147,7 @@ void Board::Tumble(std::vector<Chip*>& changed)
             }
         }
         while (!empties.empty()) {
-            const std::size_t i = RandomBelow(static_cast<std::uint32_t>(empties.size()));
+            const std::size_t i = random.Below(static_cast<std::uint32_t>(empties.size()));
             Chip* empty = empties[i];
             Chip* left = Cell(r + 1, empty->Column() - 1);
             Chip* right = Cell(r + 1, empty->Column() + 1);
@@ -156,7 +156,7 @@ void Board::Tumble(std::vector<Chip*>& changed)
             if (leftCounts) {
                 destinations.push_back(empty);
                 if (rightCounts) {
-                    movers.push_back(RandomBelow(2) == 0 ? right : left);
+                    movers.push_back(random.Below(2) == 0 ? right : left);
                 } else {
                     movers.push_back(left);
                 }

@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
+class GameRandom;
+
 // The hexagonal playing field: rows of round tiles where odd rows sit half a tile to the right.
 // Row 0 is the bottom; columns count half-tile steps, and row r uses the columns c with
 // c ≡ r (mod 2). The board knows no windows or timers: operations that alter cells append every
 // cell whose look changed to a caller's list, and the caller repaints exactly those.
 class Board {
 public:
-    Board(std::uint32_t rows, std::uint32_t tilesPerRow);
+    // Tiles are drawn, placed and tumbled with `random`, which must outlive the board.
+    Board(std::uint32_t rows, std::uint32_t tilesPerRow, GameRandom& random);
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
@@ -30,7 +33,7 @@ public:
     Chip* Cell(std::int32_t row, std::int32_t column);
     const Chip* Cell(std::int32_t row, std::int32_t column) const;
 
-    // Seeds the game's random generator from the clock and spells the title over every usable
+    // Seeds the board's random generator from the clock and spells the title over every usable
     // cell, serpentine from the top left. Only called while the selection is empty.
     void FillWithTitle();
     // Random tiles in the rows below filledRows, everything else empty, no selection.
@@ -70,6 +73,7 @@ private:
     // last tile; as a click on the tile at p does.
     void CutSelection(std::size_t p, std::vector<Chip*>& changed);
 
+    GameRandom& random;
     std::vector<Chip*> selection;
     std::uint64_t selectionVersion = 0;
     std::uint32_t rows;

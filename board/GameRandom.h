@@ -1,15 +1,33 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 
-// The game's one process-wide random generator: letters, arrivals, tumbling and the
-// round-end clearing all draw from it, so a seed replays a whole game.
+// A uniform generator of draws below 2^31: letters, arrivals, tumbling and the round-end clearing
+// all draw from one, so a seed replays a whole game.
+class GameRandom {
+public:
+    explicit GameRandom(std::uint32_t seed = std::mt19937::default_seed) : generator(seed) {}
 
-// Restarts the sequence; FillWithTitle seeds it from the calendar time, tests with fixed values.
-void SeedGameRandom(std::uint32_t seed);
+    // Restarts the sequence.
+    void Seed(std::uint32_t seed) { generator.seed(seed); }
+    // A uniformly distributed draw in [0, 2^31).
+    std::uint32_t Draw()
+    {
+        // The top 31 of 32 uniform bits: uniform below 2^31, and the same on every standard library.
+        return static_cast<std::uint32_t>(generator() >> 1);
+    }
+    // A draw modulo n, or 0 without drawing when n is 0.
+    std::uint32_t Below(std::uint32_t n) { return n == 0 ? 0 : Draw() % n; }
 
-// A uniformly distributed draw in [0, 2^31).
-std::uint32_t RandomDraw();
+private:
+    std::mt19937 generator;
+};
 
-// A draw modulo n, or 0 without drawing when n is 0.
-std::uint32_t RandomBelow(std::uint32_t n);
+// The one process-wide generator the game plays with; FillWithTitle seeds it from the calendar
+// time, tests with fixed values.
+GameRandom& ProcessRandom();
+
+inline void SeedGameRandom(std::uint32_t seed) { ProcessRandom().Seed(seed); }
+inline std::uint32_t RandomDraw() { return ProcessRandom().Draw(); }
+inline std::uint32_t RandomBelow(std::uint32_t n) { return ProcessRandom().Below(n); }

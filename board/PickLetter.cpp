@@ -19,11 +19,11 @@ std::array<std::uint32_t, 26> ComputeValues()
     return values;
 }
 
-char DrawLetter()
+char DrawLetter(GameRandom& random)
 {
     static const std::uint32_t total =
         std::accumulate(LetterWeights.begin(), LetterWeights.end(), std::uint32_t{0});
-    const std::uint32_t r = total == 0 ? 0 : RandomDraw() % total;
+    const std::uint32_t r = total == 0 ? 0 : random.Draw() % total;
     // Walk from Z down to A: the walk order decides which letter a given draw yields.
     std::uint32_t running = total;
     for (int i = 25; i > 0; --i) {
@@ -46,10 +46,10 @@ std::uint32_t LetterValue(char capital)
     return values[static_cast<std::size_t>(capital - 'A')];
 }
 
-std::uint32_t PickLetter(std::string& letter)
+std::uint32_t PickLetter(std::string& letter, GameRandom& random)
 {
     if (letter.empty()) {
-        const char drawn = DrawLetter();
+        const char drawn = DrawLetter(random);
         letter.assign(1, drawn);
         if (drawn == 'Q') {
             letter += 'U';

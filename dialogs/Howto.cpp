@@ -1,8 +1,10 @@
 #include "dialogs/Howto.h"
 
+#include "board/GameRandom.h"
 #include "board/PickLetter.h"
 #include "dialogs/help.h"
 #include "dialogs/newgame.h"
+#include "glimform/BoardPainter.h"
 #include "glimform/glimform.h"
 #include "platform/HelpContext.h"
 #include "settings/FitCaptions.h"
@@ -66,7 +68,10 @@ void ExampleBox::paintEvent(QPaintEvent*)
 
 THowToPlay::THowToPlay(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      example(std::make_unique<Board>(exampleRows, exampleTiles))
+      // The example's letters are fixed: nothing is ever drawn from its generator.
+      exampleRandom(std::make_unique<GameRandom>()),
+      example(std::make_unique<Board>(exampleRows, exampleTiles, *exampleRandom)),
+      painter(std::make_unique<BoardPainter>(palette().color(QPalette::Active, QPalette::WindowText)))
 {
     setObjectName(QStringLiteral("HowToPlay"));
     setWindowTitle(tr("How To Play"));
@@ -120,7 +125,7 @@ THowToPlay::THowToPlay(QWidget* parent)
             const char c = exampleGrid[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)];
             const bool marked = !(c >= 'a' && c <= 'z');
             std::string letter(1, marked ? c : static_cast<char>(c - 'a' + 'A'));
-            const std::uint32_t value = PickLetter(letter);
+            const std::uint32_t value = PickLetter(letter, *exampleRandom);
             Chip* cell = example->Cell(r, (r % 2) + 2 * k);
             cell->Set(letter, value);
             if (marked)
@@ -208,10 +213,10 @@ std::vector<Chip*> THowToPlay::ExampleChain()
 void THowToPlay::ExampleAreaPaint(QPainter& canvas)
 {
     const int width = ExampleTileWidth(ExampleArea->width(), ExampleArea->height());
-    if (width == 0 || GlimmerForm == nullptr)
+    if (width == 0)
         return;
     const int height = ExampleHeight(width);
     example->SetTileGeometry(width, width, RowPitch(width));
-    GlimmerForm->PaintBoardBackground(canvas, exampleColumns + 1, width / 2, QPoint(0, 0), height);
-    GlimmerForm->PaintTileSet(canvas, *example, ExampleCells(), ExampleChain(), QPoint(0, height));
+    painter->PaintBoardBackground(canvas, exampleColumns + 1, width / 2, QPoint(0, 0), height);
+    painter->PaintTileSet(canvas, *example, ExampleCells(), ExampleChain(), QPoint(0, height));
 }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class BoardPainter;
+class GameRandom;
 class QCheckBox;
 class QPushButton;
 
@@ -61,7 +63,9 @@ protected:
     void reject() override { StartButtonClick(); }
 
 private:
+    std::unique_ptr<GameRandom> exampleRandom;
     std::unique_ptr<Board> example;
+    std::unique_ptr<BoardPainter> painter;
 };
 
 extern THowToPlay* HowToPlay;

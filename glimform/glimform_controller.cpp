@@ -1,7 +1,8 @@
 // The game controller: starting, pausing, ending games, the two timers and the round end.
 #include "glimform/glimform.h"
 
-#include "board/GameRandom.h"
+#include "board/Board.h"
+#include "board/GameSession.h"
 #include "dialogs/Howto.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
@@ -20,26 +21,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-
-constexpr std::uint32_t clearingStart = 25;
-constexpr int clearingInterval = 20;
-
-}  // namespace
-
 bool TGlimmerForm::IsPlaying() const
 {
-    return IsPlayPanelShown() && clearCountdown == 0;
+    return session->IsPlaying();
 }
 
 bool TGlimmerForm::IsPlayPanelShown() const
 {
-    return !PlayPanel->isHidden();
-}
-
-QString TGlimmerForm::DictionaryNotice() const
-{
-    return dictionaryNoticeLabel->text();
+    return session->Phase() != SessionPhase::BetweenGames;
 }
 
 QString TGlimmerForm::DictionaryPath() const
@@ -55,15 +44,13 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     }
     PreplayPanel->hide();
     PlayPanel->show();
-    board->Fill(startRows);
-    SetLives(startLives);
-    SetScore(0);
-    ++gamesStarted;
-    bestWordList->clear();
-    bestValues.clear();
-    ShowWordInProgress({}, true, {});
-    EvolveTimer->setInterval(static_cast<int>(startEvolveInterval));
-    TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
+    session->Start();
+    ShowLives();
+    ShowScore();
+    ShowBestWords();
+    ShowWordInProgress(true);
+    EvolveTimer->setInterval(static_cast<int>(session->EvolveInterval()));
+    TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
     ResumePlay();
 }
 
@@ -76,8 +63,8 @@ unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
     const QString path = DictionaryPath();
 
     if (!fromHowToPlay && NewGameForm->GetHowToPlay()) {
-        if (gamesStarted > 0) {
-            board->FillWithTitle();
+        if (session->State().gamesStarted > 0) {
+            session->ShowTitle();
             update();
         }
         repaint();
@@ -195,74 +182,51 @@ void TGlimmerForm::ResumePlay()
 void TGlimmerForm::EvolveTimerTick()
 {
     std::vector<Chip*> changed;
-    const bool topReached = board->Evolve(changed);
+    const StepResult result = session->Evolve(changed);
     PaintTiles(changed);
     // The new tile may have cut the chain: show the shortened word.
-    if (changed.size() > 1) {
-        ShowWordInProgress(board->WordInProgress(), true, {});
+    if (result.chainChanged) {
+        ShowWordInProgress(true);
     }
-
-    if (topReached) {
+    if (result.outcome == StepOutcome::RoundEnded) {
         SuspendPlay(false);
         ShowMissedWord();
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
-        clearCountdown = clearingStart;
-        TumbleTimer->setInterval(clearingInterval);
+        TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
         TumbleTimer->start();
         EnablePlayButtons(false);
         return;
     }
-    const std::uint32_t interval = static_cast<std::uint32_t>(EvolveTimer->interval());
-    EvolveTimer->setInterval(static_cast<int>(interval - (interval * evolveSpeedUp + 500) / 1000));
+    EvolveTimer->setInterval(static_cast<int>(session->EvolveInterval()));
 }
 
 void TGlimmerForm::TumbleTimerTick()
 {
-    if (clearCountdown >= 2) {
-        --clearCountdown;
-        return;
-    }
-    if (clearCountdown == 0) {
-        std::vector<Chip*> changed;
-        board->Tumble(changed);
+    std::vector<Chip*> changed;
+    const StepResult result = session->Tumble(changed);
+    if (result.outcome == StepOutcome::Nothing) {
         PaintTiles(changed);
         return;
     }
-
     // Clearing the chain leaves the missed word in its place.
-    ClearWord();
-    wordInProgress->setText(missedWord);
-    for (int pick = 0; pick < 2 && clearCountdown != 0; ++pick) {
-        std::vector<Chip*> occupied;
-        for (std::int32_t r = 0; r < static_cast<std::int32_t>(board->Rows()); ++r) {
-            for (std::int32_t c = 0; c < static_cast<std::int32_t>(board->Columns()); ++c) {
-                Chip* chip = board->Cell(r, c);
-                if (chip->IsOccupied()) {
-                    occupied.push_back(chip);
-                }
-            }
-        }
-        if (occupied.empty()) {
-            clearCountdown = 0;
-            break;
-        }
-        Chip* chip = occupied[RandomBelow(static_cast<std::uint32_t>(occupied.size()))];
-        chip->Set({}, 0);
-        PaintTiles({chip});
+    if (result.chainChanged) {
+        ShowWordInProgress(true);
     }
-    if (clearCountdown != 0) {
+    wordInProgress->setText(missedWord);
+    PaintTiles(changed);
+    if (result.outcome == StepOutcome::Clearing) {
         return;
     }
     EnablePlayButtons(true);
     TumbleTimer->stop();
-    TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
-    SettleRound();
+    TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
+    SettleRound(result.outcome);
 }
 
-void TGlimmerForm::SettleRound()
+void TGlimmerForm::SettleRound(StepOutcome outcome)
 {
-    SetLives(lives - 1);
-    if (lives == 0) {
+    ShowLives();
+    if (outcome == StepOutcome::GameOver) {
         EndGame(false);
         return;
     }
@@ -271,11 +235,10 @@ void TGlimmerForm::SettleRound()
 
 void TGlimmerForm::StartRound()
 {
-    // A new round starts like a game, but score, lives and best words carry over.
-    board->Fill(startRows);
-    ShowWordInProgress({}, true, {});
-    EvolveTimer->setInterval(static_cast<int>(startEvolveInterval));
-    TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
+    // The session has filled the board anew; score, lives and best words carry over.
+    ShowWordInProgress(true);
+    EvolveTimer->setInterval(static_cast<int>(session->EvolveInterval()));
+    TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
     ResumePlay();
     // The round may begin while the player is in another application.
     backgroundPause->Check();
@@ -299,20 +262,20 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
         ResumePlay();
         return;
     }
-    board->Fill(0);
+    session->End(true);
     EndGame(true);
 }
 
 void TGlimmerForm::EndGame(bool userEnded)
 {
+    session->End(false);
     EvolveTimer->stop();
     TumbleTimer->stop();
-    TumbleTimer->setInterval(static_cast<int>(tumbleInterval));
-    clearCountdown = 0;
+    TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
     PlayPanel->hide();
     PreplayPanel->show();
     update();
-    if (score > 0) {
+    if (const std::uint32_t score = session->State().score; score > 0) {
         const ScoresKind kind = userEnded ? ScoresKind::GameEnded : ScoresKind::GameOver;
         if (NewGameForm->ShowScores(kind, score, BestWordText()) == 1) {
             StartGame(false);

@@ -2,6 +2,8 @@
 // letters, submitting and clearing it by keys and double clicks, and starting a game between games.
 #include "glimform/glimform.h"
 
+#include "board/Board.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -74,7 +76,7 @@ void TGlimmerForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
             return;
         }
         std::int32_t closeness = 0;
-        dragTile = boardLaidOut ? board->ChipAt(ClientToBoard({x, y}), closeness) : nullptr;
+        dragTile = boardLaidOut ? GameBoard().ChipAt(ClientToBoard({x, y}), closeness) : nullptr;
         if (dragTile != nullptr) {
             SelectDragTile(false);
         }
@@ -96,12 +98,12 @@ void TGlimmerForm::FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
         return;
     }
     std::int32_t closeness = 0;
-    Chip* tile = board->ChipAt(ClientToBoard({x, y}), closeness);
+    Chip* tile = GameBoard().ChipAt(ClientToBoard({x, y}), closeness);
     if (tile == nullptr || tile == dragTile) {
         return;
     }
     if (!tile->IsSelected()) {
-        const std::vector<Chip*> chain = board->Selection();
+        const std::vector<Chip*> chain = GameBoard().Selection();
         const bool joins = chain.empty() || std::any_of(chain.begin(), chain.end(), [tile](const Chip* link) {
                                return Board::IsAdjacent(link, tile);
                            });
@@ -129,7 +131,7 @@ void TGlimmerForm::FormDblClick(QPoint pointer)
         return;
     }
     std::int32_t closeness = 0;
-    const Chip* tile = board->ChipAt(ClientToBoard(pointer), closeness);
+    const Chip* tile = GameBoard().ChipAt(ClientToBoard(pointer), closeness);
     if (tile != nullptr && tile->IsSelected() && enterButton->isEnabled()) {
         EnterWord();
     }

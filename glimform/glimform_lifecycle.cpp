@@ -1,7 +1,11 @@
 // Construction, layout, placement, application events and closing of the main window.
 #include "glimform/glimform.h"
 
+#include "board/GameRandom.h"
+#include "board/GameSession.h"
+#include "dictionary/WordsForSession.h"
 #include "glimform/BackgroundPause.h"
+#include "glimform/BoardPainter.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
 #include "glimform/WordDefinitions.h"
@@ -59,12 +63,14 @@ QLabel* MakeInfoText(QWidget* parent, const QString& text, int fontHeight, const
 
 }  // namespace
 
-TGlimmerForm::TGlimmerForm(QWidget* parent)
-    : QWidget(parent), formAnchors(designedClient), preplayAnchors({448, 36}), playAnchors({448, 36})
+TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
+    : QWidget(parent), sessionWords(std::make_unique<WordsForSession>(words)),
+      session(std::make_unique<GameSession>(GameRules{}, ProcessRandom(), *sessionWords)), sounder(std::move(sounder_)),
+      // Tiles keep their ink while the window is disabled behind a dialog.
+      painter(std::make_unique<BoardPainter>(palette().color(QPalette::Active, QPalette::WindowText))),
+      formAnchors(designedClient), preplayAnchors({448, 36}), playAnchors({448, 36})
 {
     setObjectName(QStringLiteral("GlimmerForm"));
-    tileFontName = FontExists(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("Arial");
-    sounder = std::make_unique<Sounder>();
     BuildLayout();
     FormCreate();
     // Translated captions longer than the designed boxes.
@@ -73,10 +79,10 @@ TGlimmerForm::TGlimmerForm(QWidget* parent)
 
 TGlimmerForm::~TGlimmerForm()
 {
-    // Timers stop before the board they drive goes away.
+    // Timers stop before the session they drive goes away.
     EvolveTimer->stop();
     TumbleTimer->stop();
-    board.reset();
+    session.reset();
 }
 
 void TGlimmerForm::BuildLayout()
@@ -87,53 +93,69 @@ void TGlimmerForm::BuildLayout()
     resize(designedClient);
 
     Label1 = new QLabel(tr("Score:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ArialFont(16));
     // The captions' boxes reach to their neighbours, so that longer translations fit.
     formAnchors.Place(Label1, {4, 11, 52, 18}, Anchors::Left | Anchors::Top);
     valueLabel = MakeInfoText(this, QStringLiteral("0"), 16,
                               tr("The total score for all the words entered in the game"));
+    valueLabel->setObjectName(QStringLiteral("valueLabel"));
     formAnchors.Place(valueLabel, {57, 9, 67, 22}, Anchors::Left | Anchors::Top);
 
     PreplayPanel = new QWidget(this);
+    PreplayPanel->setObjectName(QStringLiteral("PreplayPanel"));
     formAnchors.Place(PreplayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
     const int topRight = Anchors::Top | Anchors::Right;
     StartButton = MakeButton(PreplayPanel, tr("&Start"), 16, tr("Start a new game"));
+    StartButton->setObjectName(QStringLiteral("StartButton"));
     preplayAnchors.Place(StartButton, {4, 4, 84, 28}, topRight);
     preplayOptionsButton = MakeButton(PreplayPanel, tr("&Options..."), 16,
                                       tr("Change options such as the sounds played"));
+    preplayOptionsButton->setObjectName(QStringLiteral("preplayOptionsButton"));
     preplayAnchors.Place(preplayOptionsButton, {94, 4, 84, 28}, topRight);
     // The caption marks both S and R; S belongs to Start, so R is the accelerator.
     ScoresButton = MakeButton(PreplayPanel, tr("&Sco&res..."), 16, tr("View the High Scores"));
+    ScoresButton->setObjectName(QStringLiteral("ScoresButton"));
     ScoresButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
     preplayAnchors.Place(ScoresButton, {183, 4, 84, 28}, topRight);
     aboutButton = MakeButton(PreplayPanel, tr("&About..."), 16, tr("View the About Box"));
+    aboutButton->setObjectName(QStringLiteral("aboutButton"));
     preplayAnchors.Place(aboutButton, {272, 4, 84, 28}, topRight);
     ExitButton = MakeButton(PreplayPanel, tr("E&xit"), 16, tr("Exit the application"));
+    ExitButton->setObjectName(QStringLiteral("ExitButton"));
     preplayAnchors.Place(ExitButton, {361, 4, 84, 28}, topRight);
 
     PlayPanel = new QWidget(this);
+    PlayPanel->setObjectName(QStringLiteral("PlayPanel"));
     formAnchors.Place(PlayPanel, {126, 0, 448, 36}, Anchors::Left | Anchors::Top | Anchors::Right);
     Label3 = new QLabel(tr("Lives:"), PlayPanel);
+    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(ArialFont(16));
     playAnchors.Place(Label3, {5, 10, 46, 18}, Anchors::Left | Anchors::Top);
     livesArea = new LivesArea(this, PlayPanel);
+    livesArea->setObjectName(QStringLiteral("livesArea"));
     livesArea->setToolTip(tr("The number of lives remaining"));
     playAnchors.Place(livesArea, {52, 7, 130, 24}, Anchors::Left | Anchors::Top | Anchors::Right);
     playOptionsButton = MakeButton(PlayPanel, tr("&Options..."), 16,
                                    tr("Change options such as the sounds played"));
+    playOptionsButton->setObjectName(QStringLiteral("playOptionsButton"));
     playAnchors.Place(playOptionsButton, {183, 4, 84, 28}, topRight);
     endGameButton = MakeButton(PlayPanel, tr("&Quit"), 16,
                                tr("End the current game and view the High Scores"));
+    endGameButton->setObjectName(QStringLiteral("endGameButton"));
     playAnchors.Place(endGameButton, {272, 4, 84, 28}, topRight);
     pauseButton = MakeButton(PlayPanel, tr("&Pause"), 16,
                              tr("Suspend the current game so it can be resumed later"));
+    pauseButton->setObjectName(QStringLiteral("pauseButton"));
     playAnchors.Place(pauseButton, {361, 4, 84, 28}, topRight);
     PlayPanel->hide();
 
     bestWordsLabel = new QLabel(tr("Best words:"), this);
+    bestWordsLabel->setObjectName(QStringLiteral("bestWordsLabel"));
     bestWordsLabel->setFont(ArialFont(16));
     formAnchors.Place(bestWordsLabel, {390, 37, 181, 18}, Anchors::Top | Anchors::Right);
     bestWordList = new QListWidget(this);
+    bestWordList->setObjectName(QStringLiteral("bestWordList"));
     bestWordList->setFont(ArialFont(20));
     bestWordList->setToolTip(tr("The words with the highest scores in the current game"));
     bestWordList->setUniformItemSizes(true);
@@ -149,20 +171,25 @@ void TGlimmerForm::BuildLayout()
     const int bottomRight = Anchors::Right | Anchors::Bottom;
     helpButton = MakeButton(this, tr("&Help"), 24,
                             tr("View the help information about this dialog"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     formAnchors.Place(helpButton, {390, 260, 181, 36}, bottomRight);
     clearButton = MakeButton(this, tr("&Clear"), 24, tr("Deselect all the selected tiles"));
+    clearButton->setObjectName(QStringLiteral("clearButton"));
     formAnchors.Place(clearButton, {390, 301, 181, 36}, bottomRight);
     clearButton->setEnabled(false);
     enterButton = MakeButton(this, tr("&Enter"), 24, tr("Enter the word shown below"));
+    enterButton->setObjectName(QStringLiteral("enterButton"));
     formAnchors.Place(enterButton, {390, 345, 181, 36}, bottomRight);
     enterButton->setEnabled(false);
     wordInProgress = MakeInfoText(this, QString(), 20,
                                   tr("The word formed by the selected tiles (with its score)"));
+    wordInProgress->setObjectName(QStringLiteral("wordInProgress"));
     formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
 
     // Not part of the designed layout: a quiet note along the bottom that explains why no word
     // is accepted when the chosen dictionary cannot be read. Presses go through it to the window.
     dictionaryNoticeLabel = new QLabel(this);
+    dictionaryNoticeLabel->setObjectName(QStringLiteral("dictionaryNoticeLabel"));
     dictionaryNoticeLabel->setWordWrap(true);
     dictionaryNoticeLabel->setFont(ArialFont(12));
     dictionaryNoticeLabel->setStyleSheet(QStringLiteral("color: #8b0000;"));
@@ -178,7 +205,9 @@ void TGlimmerForm::BuildLayout()
     setTabOrder(endGameButton, pauseButton);
 
     EvolveTimer = new QTimer(this);
+    EvolveTimer->setObjectName(QStringLiteral("EvolveTimer"));
     TumbleTimer = new QTimer(this);
+    TumbleTimer->setObjectName(QStringLiteral("TumbleTimer"));
 
     connect(StartButton, &QPushButton::clicked, this, &TGlimmerForm::StartButtonClick);
     connect(preplayOptionsButton, &QPushButton::clicked, this, &TGlimmerForm::preplayOptionsButtonClick);
@@ -194,6 +223,7 @@ void TGlimmerForm::BuildLayout()
     connect(EvolveTimer, &QTimer::timeout, this, &TGlimmerForm::EvolveTimerTick);
     connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
     backgroundPause = new BackgroundPause(*this);
+    backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     definitions = std::make_unique<WordDefinitions>(
         *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, wordNetFolder);
     definitions->Watch(*bestWordList, 0, true);
@@ -221,11 +251,10 @@ void TGlimmerForm::FormCreate()
         }
     }
 
-    board = std::make_unique<Board>(boardRows, tilesPerRow);
-    board->FillWithTitle();
+    session->ShowTitle();
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, BgrColour(backgroundColour));
+    colours.setColor(QPalette::Window, BgrColour(BoardPainter::backgroundColour));
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -260,7 +289,8 @@ void TGlimmerForm::resizeEvent(QResizeEvent* event)
 
 void TGlimmerForm::FormResize()
 {
-    DropBestWordsBeyondVisibleRows();
+    // The list shows what fits; the session keeps every best word for a larger window.
+    ShowBestWords();
     update();
 }
 

@@ -1,8 +1,9 @@
 // Word entry: the word in progress, entering words for points and lives, the best words.
 #include "glimform/glimform.h"
 
+#include "board/Board.h"
+#include "board/GameSession.h"
 #include "dialogs/newgame.h"
-#include "board/WordFinder.h"
 #include "dictionary/Cp1252.h"
 #include "glimform/LivesArea.h"
 #include "settings/Sounder.h"
@@ -14,43 +15,56 @@
 
 #include <algorithm>
 
+namespace {
+
+// A word as the dictionary spells it, with its value: "don’t (24)". Dictionary text is
+// Windows-1252: its typographic apostrophe (0x92) is not Latin-1.
+QString WordLine(const std::string& spelling, std::uint32_t value)
+{
+    return QString::fromStdString(Cp1252ToUtf8(spelling)) + QStringLiteral(" (%1)").arg(value);
+}
+
+constexpr int bestWordRowHeight = 23;
+
+}  // namespace
+
 void TGlimmerForm::SelectDragTile(bool keepClicked)
 {
     std::vector<Chip*> changed;
-    const std::string letters = board->Select(dragTile, keepClicked, changed);
-    if (changed.empty()) {
-        return;
-    }
-    const bool valid = ShowWordInProgress(letters, true, changed);
-    PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
+    ShowSelection(session->Select(dragTile, keepClicked, changed), changed);
 }
 
 void TGlimmerForm::TypeLetter(char letter)
 {
     std::vector<Chip*> changed;
-    if (!typedWord.Type(*board, letter, changed)) {
-        if (NewGameForm->GetSelectTileSounds()) {
+    ShowSelection(session->Type(letter, changed), changed);
+}
+
+void TGlimmerForm::ShowSelection(const StepResult& result, const std::vector<Chip*>& changed)
+{
+    const bool allowed = NewGameForm->GetSelectTileSounds();
+    if (result.outcome == StepOutcome::Refused) {
+        if (allowed) {
             sounder->playRefusal();
         }
         return;
     }
-    const bool valid = ShowWordInProgress(board->WordInProgress(), true, changed);
-    PlaySound(valid ? SoundEvent::SelectWord : SoundEvent::SelectTile, NewGameForm->GetSelectTileSounds());
+    if (changed.empty()) {
+        return;
+    }
+    ShowWordInProgress(true);
+    PaintTiles(changed);
+    PlaySound(result.outcome == StepOutcome::WordSelected ? SoundEvent::SelectWord : SoundEvent::SelectTile, allowed);
 }
 
 void TGlimmerForm::ShowMissedWord()
 {
-    const PrefixFilter& prefixes = words.Prefixes();
-    const FoundWord found = FindBestWord(
-        *board, {[&prefixes](std::string_view letters) { return prefixes.MayStart(letters); },
-                 [this, &prefixes](std::string_view letters) {
-                     return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty();
-                 }});
-    missedWord = found.letters.empty() ? QString()
-                                       //: The best word the board held when the round ended, and its value.
-                                       : tr("missed: %1 (%2)")
-                                             .arg(QString::fromStdString(Cp1252ToUtf8(words.Lookup(found.letters))))
-                                             .arg(found.value);
+    const SessionWord& missed = session->MissedWord();
+    missedWord = missed.spelling.empty() ? QString()
+                                         //: The best word the board held when the round ended, and its value.
+                                         : tr("missed: %1 (%2)")
+                                               .arg(QString::fromStdString(Cp1252ToUtf8(missed.spelling)))
+                                               .arg(missed.value);
     // A long word would run out of the box: the line shrinks to fit instead.
     const QFontMetrics metrics(wordInProgress->font());
     const int room = wordInProgress->contentsRect().width() - metrics.horizontalAdvance(QLatin1Char('x'));
@@ -62,124 +76,88 @@ void TGlimmerForm::ShowMissedWord()
     wordInProgress->setText(missedWord);
 }
 
-bool TGlimmerForm::ShowWordInProgress(const std::string& letters, bool setText, const std::vector<Chip*>& tiles)
+bool TGlimmerForm::ShowWordInProgress(bool setText)
 {
-    const std::string word = words.Lookup(letters);
-    const bool valid = !word.empty();
-    // Dictionary text is Windows-1252: its typographic apostrophe (0x92) is not Latin-1.
-    const QString text = valid ? QString::fromStdString(Cp1252ToUtf8(word)) +
-                                     QStringLiteral(" (%1)").arg(board->SelectionValue())
-                               : QString::fromLatin1(letters);
+    const GameSession::ChainWord word = session->WordInProgress();
+    const bool valid = !word.spelling.empty();
     enterButton->setEnabled(valid);
-    clearButton->setEnabled(!letters.empty());
+    clearButton->setEnabled(!word.letters.empty());
     if (setText) {
-        wordInProgress->setText(text);
+        wordInProgress->setText(valid ? WordLine(word.spelling, word.value) : QString::fromLatin1(word.letters));
     }
-    PaintTiles(tiles);
     return valid;
 }
 
 void TGlimmerForm::EnterWord()
 {
-    const std::uint32_t old = score;
-    // Kept within 32 bits: a huge word tops the score out instead of wrapping it to a small one.
-    const std::uint64_t total = std::uint64_t{old} + board->SelectionValue();
-    SetScore(static_cast<std::uint32_t>(std::min<std::uint64_t>(total, UINT32_MAX)));
     std::vector<Chip*> removed;
-    board->RemoveSelected(removed);
+    const StepResult result = session->Enter(removed);
     if (removed.empty()) {
         return;
     }
-    const std::uint32_t newLives = score / pointsPerLife - old / pointsPerLife;
-    if (newLives > 0) {
-        SetLives(lives + newLives);
-    }
-    const std::uint32_t value = score - old;
-    UpdateBestWords(value, wordInProgress->text());
-    ShowWordInProgress({}, false, removed);
-
-    const SoundEvent sound = newLives != 0 ? SoundEvent::NewLife
-                             : value >= highWordValue ? SoundEvent::HighWord
-                                                      : SoundEvent::LowWord;
+    ShowScore();
+    ShowLives();
+    ShowBestWords();
+    // The entered word stays shown until the next change of the chain.
+    ShowWordInProgress(false);
+    PaintTiles(removed);
+    const SoundEvent sound = result.outcome == StepOutcome::NewLife    ? SoundEvent::NewLife
+                             : result.outcome == StepOutcome::HighWord ? SoundEvent::HighWord
+                                                                       : SoundEvent::LowWord;
     PlaySound(sound, NewGameForm->GetEnterWordSounds());
 }
 
 void TGlimmerForm::ClearWord()
 {
     std::vector<Chip*> changed;
-    board->ClearSelection(changed);
-    if (!changed.empty()) {
-        ShowWordInProgress({}, true, changed);
+    if (session->Clear(changed).chainChanged) {
+        ShowWordInProgress(true);
+        PaintTiles(changed);
     }
 }
 
 int TGlimmerForm::VisibleBestWordRows() const
 {
-    return std::max(0, bestWordList->viewport()->height() / 23);
+    return std::max(0, bestWordList->viewport()->height() / bestWordRowHeight);
 }
 
-void TGlimmerForm::UpdateBestWords(std::uint32_t value, const QString& text)
+void TGlimmerForm::ShowBestWords()
 {
-    DropBestWordsBeyondVisibleRows();
-    const std::size_t n = bestValues.size();
-    const std::size_t rows = static_cast<std::size_t>(VisibleBestWordRows());
-    std::size_t i = 0;
-    for (; i < n; ++i) {
-        if (bestValues[i] < value) {
-            break;
-        }
-        if (bestValues[i] == value) {
-            const QList<QListWidgetItem*> same = bestWordList->findItems(text, Qt::MatchFixedString);
-            if (same.isEmpty()) {
-                break;
-            }
-            const int k = bestWordList->row(same.front());
-            if (k > static_cast<int>(i)) {
-                bestWordList->insertItem(static_cast<int>(i), bestWordList->takeItem(k));
-            }
-            bestWordList->setCurrentRow(static_cast<int>(i));
-            return;
-        }
+    const std::vector<SessionWord>& best = session->BestWords();
+    const int rows = std::min(VisibleBestWordRows(), static_cast<int>(best.size()));
+    // The rows already shown stay, so a tool tip or selection on them is not disturbed.
+    while (bestWordList->count() > rows) {
+        delete bestWordList->takeItem(bestWordList->count() - 1);
     }
-    if (i == n && rows == n) {
-        // The list is full and the word ranks last.
-        bestWordList->setCurrentRow(-1);
+    for (int row = 0; row < rows; ++row) {
+        const QString text = WordLine(best[static_cast<std::size_t>(row)].spelling, best[static_cast<std::size_t>(row)].value);
+        if (row < bestWordList->count()) {
+            bestWordList->item(row)->setText(text);
+            continue;
+        }
+        auto* item = new QListWidgetItem(text);
+        item->setSizeHint({0, bestWordRowHeight});
+        bestWordList->addItem(item);
+    }
+    const int newest = session->NewestBestWord();
+    bestWordList->setCurrentRow(newest < rows ? newest : -1);
+    if (newest < 0 || newest >= rows) {
         bestWordList->clearSelection();
-        return;
-    }
-    if (rows == n) {
-        bestValues.pop_back();
-        delete bestWordList->takeItem(bestWordList->count() - 1);
-    }
-    bestValues.insert(bestValues.begin() + static_cast<std::ptrdiff_t>(i), value);
-    auto* item = new QListWidgetItem(text);
-    item->setSizeHint({0, 23});
-    bestWordList->insertItem(static_cast<int>(i), item);
-    bestWordList->setCurrentRow(static_cast<int>(i));
-}
-
-void TGlimmerForm::DropBestWordsBeyondVisibleRows()
-{
-    const std::size_t rows = static_cast<std::size_t>(VisibleBestWordRows());
-    while (bestValues.size() > rows) {
-        bestValues.pop_back();
-        delete bestWordList->takeItem(bestWordList->count() - 1);
     }
 }
 
 QString TGlimmerForm::BestWordText() const
 {
-    return bestWordList->count() > 0 ? bestWordList->item(0)->text() : QString();
+    const std::vector<SessionWord>& best = session->BestWords();
+    return best.empty() ? QString() : WordLine(best.front().spelling, best.front().value);
 }
 
-void TGlimmerForm::SetScore(std::uint32_t value)
+void TGlimmerForm::ShowScore()
 {
-    score = value;
-    valueLabel->setText(QString::number(value));
+    valueLabel->setText(QString::number(session->State().score));
 }
 
-void TGlimmerForm::SetLives(std::uint32_t value)
+void TGlimmerForm::ShowLives()
 {
-    lives = value;
     livesArea->repaint();
 }

@@ -13,10 +13,12 @@
 #include "app/GameWindows.h"
 #include "dialogs/Howto.h"
 #include "glimform/glimform.h"
+#include "settings/Sounder.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -84,14 +86,14 @@ private:
     static bool MainWindowShown()
     {
         const QWindow* window = GlimmerForm->windowHandle();
-        return GlimmerForm->firstIdleSeen && GlimmerForm->isVisible() && window != nullptr && window->isExposed();
+        return GlimmerForm->isVisible() && window != nullptr && window->isExposed();
     }
 
     // The dictionary loads inside the first click; with How To Play on, the game starts with
     // that window's Start.
     void StartGame()
     {
-        GlimmerForm->StartButton->click();
+        GlimmerForm->findChild<QPushButton*>(QStringLiteral("StartButton"))->click();
         if (HowToPlay->isVisible())
             HowToPlay->StartButton->click();
         step = Step::WaitingForGame;
@@ -99,12 +101,13 @@ private:
 
     void CheckGame()
     {
-        if (!GlimmerForm->IsPlaying()) {
+        if (!GlimmerForm->findChild<QWidget*>(QStringLiteral("PlayPanel"))->isVisible()) {
             Finish("error no game under way after Start", 1);
             return;
         }
-        if (GlimmerForm->words.LoadedCount() == 0) {
-            Finish("error no words loaded from " + QFile::encodeName(GlimmerForm->DictionaryPath()), 1);
+        // The notice along the bottom says when the chosen dictionary gave no words.
+        if (const auto* notice = GlimmerForm->findChild<QLabel*>(QStringLiteral("dictionaryNoticeLabel")); notice->isVisible()) {
+            Finish("error " + notice->text().toUtf8(), 1);
             return;
         }
         QFile file(QStringLiteral("/proc/self/status"));
@@ -141,7 +144,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Glimmerquake"));
     const bool playGame = QCoreApplication::arguments().contains(QStringLiteral("--game"));
 
-    GameWindows windows;
+    GameWindows windows(std::make_unique<Sounder>());
     QTimer::singleShot(0, GlimmerForm, &TGlimmerForm::FormOnIdle);
     IdleProbe probe(playGame);
     return QApplication::exec();

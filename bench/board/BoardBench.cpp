@@ -10,7 +10,7 @@
 static void EvolveAndTumbleHalfFullBoard(benchmark::State& state)
 {
     SeedGameRandom(2026);
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     board.Fill(6);
     std::vector<Chip*> changed;
     changed.reserve(128);

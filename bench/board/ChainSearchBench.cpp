@@ -39,7 +39,7 @@ std::vector<Chip*> LayWordOnFullBoard(Board& board)
 // The whole 20-letter word typed at once: the search looks through the board from scratch.
 static void ChainForTwentyLettersOnFullBoard(benchmark::State& state)
 {
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     LayWordOnFullBoard(board);
     for (auto _ : state)
         benchmark::DoNotOptimize(FindChain(board, word, {}));
@@ -49,7 +49,7 @@ BENCHMARK(ChainForTwentyLettersOnFullBoard)->Unit(benchmark::kMicrosecond);
 // The 20th letter typed after the other 19: the chain so far is kept and extended.
 static void TwentiethLetterOnFullBoard(benchmark::State& state)
 {
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     std::vector<Chip*> chain = LayWordOnFullBoard(board);
     chain.pop_back();
     for (auto _ : state)
@@ -62,7 +62,7 @@ BENCHMARK(TwentiethLetterOnFullBoard)->Unit(benchmark::kMicrosecond);
 // the search runs until it gives up.
 static void HopelessWordOnOneLetterBoard(benchmark::State& state)
 {
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     for (int row = 0; row < 12; ++row)
         for (int column = row % 2; column < 18; column += 2)
             board.Cell(row, column)->Set("E", 2);

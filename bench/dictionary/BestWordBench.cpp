@@ -48,7 +48,7 @@ static void BestWordOnFullBoard(benchmark::State& state)
     const PrefixFilter& prefixes = words.Prefixes();
     const WordQuestions ask{[&](std::string_view letters) { return prefixes.MayStart(letters); },
                             [&](std::string_view letters) { return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty(); }};
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     std::uint32_t seed = 1;
     FoundWord found;
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 // with a chain that clicks, clears and arrivals change, and the best word a board holds.
 
 #include "board/Board.h"
+#include "board/GameRandom.h"
 #include "board/ChainSearch.h"
 #include "board/TypedWord.h"
 #include "board/WordFinder.h"
@@ -65,7 +66,7 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        Board board(12, 9);
+        Board board(12, 9, ProcessRandom());
         Lay(board, c.tiles);
         std::vector<Chip*> current;
         for (const auto& [row, column] : c.current)
@@ -78,7 +79,7 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
 // Q is that tile's, and a new chain that leaves the old one replaces its tiles from there on.
 TEST(TypedWord, FollowsTheChainWhateverChangesIt)
 {
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     Lay(board, {{0, 0, "C"}, {1, 1, "A"}, {0, 2, "A"}, {0, 4, "T"}, {2, 0, "QU"}, {2, 2, "I"}});
     TypedWord typed;
     std::vector<Chip*> changed;
@@ -110,7 +111,7 @@ TEST(WordFinder, FindsTheHighestValuedWordOnTheBoard)
     const std::vector<std::string> dictionary = {"AT", "TAX", "QUIT", "TOT", "A"};
     const WordQuestions ask{[&](std::string_view start) { return std::ranges::any_of(dictionary, [&](auto& w) { return w.starts_with(start); }); },
                             [&](std::string_view letters) { return std::ranges::find(dictionary, letters) != dictionary.end(); }};
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     Lay(board, {{0, 0, "T"}, {0, 2, "A"}, {1, 7, "I"}, {2, 8, "T"}});
     board.Cell(1, 3)->Set("X", 8);
     board.Cell(0, 6)->Set("QU", 9);

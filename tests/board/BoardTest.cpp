@@ -34,7 +34,7 @@ int CountTiles(const Board& board)
 // the six neighbours of a tile are two in its row and two in each row beside it.
 TEST(Board, GeometryHitsAndNeighbours)
 {
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     std::int32_t closeness = 1;
     Chip* corner = Put(board, 0, 0);
     EXPECT_EQ(board.ChipAt({20, -20}, closeness), nullptr) << "nothing is hit before a layout";
@@ -57,7 +57,7 @@ TEST(Board, GeometryHitsAndNeighbours)
 TEST(Board, FillTitleAndArrivals)
 {
     SeedGameRandom(1);
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     Changed changed;
     board.Fill(6);
     board.Select(board.Cell(0, 0), false, changed);
@@ -77,7 +77,7 @@ TEST(Board, FillTitleAndArrivals)
 
     // A new tile lands in an odd column of row 11, stuck when no cell below it is free.
     for (int trial = 0; trial < 20; ++trial) {
-        Board empty(12, 9);
+        Board empty(12, 9, ProcessRandom());
         changed.clear();
         EXPECT_FALSE(empty.Evolve(changed));
         ASSERT_EQ(changed.size(), 1u);
@@ -85,7 +85,7 @@ TEST(Board, FillTitleAndArrivals)
         EXPECT_TRUE(board.Evolve(changed)) << "the title board is full";
     }
     // An arrival over a chain tile cuts the chain there, repainting it, the new end and the arrival.
-    Board narrow(12, 1); // its one top cell (11, 1) rests on (10, 0) alone
+    Board narrow(12, 1, ProcessRandom()); // its one top cell (11, 1) rests on (10, 0) alone
     const Changed chain = {Put(narrow, 9, 1, "A"), Put(narrow, 10, 0, "B"), Put(narrow, 11, 1, "C")};
     for (Chip* tile : chain)
         narrow.Select(tile, false, changed);
@@ -106,7 +106,7 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.click);
-        Board board(12, 9);
+        Board board(12, 9, ProcessRandom());
         const Changed tiles = {Put(board, 1, 1, "C", 3), Put(board, 1, 3, "A", 2), Put(board, 1, 5, "T", 2),
                                Put(board, 0, 0, "X", 8), Put(board, 2, 6, "QU", 9), Put(board, 0, 16, "Z", 6)};
         const auto names = [&tiles](const Changed& list) {
@@ -129,7 +129,7 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
             << "the chain lists exactly the marked tiles";
     }
     // Eleven QU tiles: 9^11 exceeds 2^32, and the value stays at the cap rather than wrapping.
-    Board board(12, 9);
+    Board board(12, 9, ProcessRandom());
     Changed changed;
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(), 2 * i + 2u);
@@ -143,7 +143,7 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
 {
     SeedGameRandom(12345);
     for (int trial = 0; trial < 300; ++trial) {
-        Board board(12, 9);
+        Board board(12, 9, ProcessRandom());
         Changed changed;
         const unsigned percent = RandomBelow(100);
         for (int cell = 0; cell < 12 * 18; ++cell)
@@ -188,7 +188,7 @@ TEST(Board, NewLettersFollowTheirWeightsAndRarerLettersAreWorthMore)
     std::array<int, 26> counts{};
     for (int i = 0; i < draws; ++i) {
         std::string letter;
-        const std::uint32_t value = PickLetter(letter);
+        const std::uint32_t value = PickLetter(letter, ProcessRandom());
         ASSERT_EQ(value, LetterValue(letter.front()));
         ASSERT_EQ(letter, letter.front() == 'Q' ? "QU" : std::string(1, letter.front()));
         ++counts[letter.front() - 'A'];

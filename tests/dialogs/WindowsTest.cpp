@@ -203,7 +203,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     const auto clickThrough = [](QWidget* w) {
         QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), w->rect().center()));
     };
-    game.form->StartGame(false);
+    game.probe->StartGame(false);
     QStringList seen;
     AnswerNextModal([&](QWidget* box) {
         clickThrough(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Help));
@@ -214,7 +214,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         seen << ShownTopic(game) << (QApplication::activeModalWidget() == box ? "waiting" : "gone");
         PressMessageButton(box, QMessageBox::Yes);
     });
-    game.form->pauseButtonClick();
+    game.probe->pauseButtonClick();
     EXPECT_EQ(seen, (QStringList{THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
 }
 
@@ -223,7 +223,7 @@ TEST(Help, ClosingTheMainWindowEndsTheProgramWithTheHelpWindowOpen)
     GameFixture game;
     QTimer::singleShot(0, game.form, [&game] {
         OpenHelpContext(20);
-        game.form->ExitButtonClick();
+        game.probe->ExitButtonClick();
     });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0) << "the program went on after its main window closed";
@@ -255,14 +255,14 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
     EXPECT_FALSE(redBetween(chain[2], chain[5]));
 
     HowToPlay->hide();
-    game.form->StartButtonClick();
+    game.probe->StartButtonClick();
     ASSERT_TRUE(HowToPlay->isVisible() && HowToPlay->HowToPlay->isChecked());
     HowToPlay->HowToPlay->click();
     QShowEvent restored;
     QSpontaneKeyEvent::setSpontaneous(&restored);
     static_cast<QObject*>(HowToPlay)->event(&restored);
     HowToPlay->StartButton->click();
-    EXPECT_EQ(std::tuple(HowToPlay->isVisible(), NewGameForm->GetHowToPlay(), game.form->IsPlaying()),
+    EXPECT_EQ(std::tuple(HowToPlay->isVisible(), NewGameForm->GetHowToPlay(), game.probe->IsPlaying()),
               std::tuple(false, false, true));
 }
 

@@ -20,45 +20,43 @@ class Game : public ::testing::Test {
 protected:
     explicit Game(bool howToPlay = false) : game(howToPlay, QStringLiteral("testWORDS"))
     {
-        auto recorder = std::make_unique<RecordingOutput>();
-        sounds = &recorder->played;
-        form->sounder = std::make_unique<Sounder>(std::move(recorder), [] { return 0u; });
     }
     // A game that moves on only as the test steps it.
     void StartStepped()
     {
-        form->StartGame(false);
-        form->SuspendPlay(false);
+        probe->StartGame(false);
+        probe->SuspendPlay(false);
     }
     int TileCount() const { return static_cast<int>(game.OccupiedCells().size()); }
     // Play running, tiles, lives, score, arrival and fall intervals.
     auto State() const
     {
-        return std::tuple(form->IsPlaying(), TileCount(), form->lives, form->score, form->EvolveTimer->interval(),
-                          form->TumbleTimer->interval());
+        return std::tuple(probe->IsPlaying(), TileCount(), probe->lives(), probe->score(), probe->EvolveTimer->interval(),
+                          probe->TumbleTimer->interval());
     }
-    bool TimersRun() const { return form->EvolveTimer->isActive() && form->TumbleTimer->isActive(); }
+    bool TimersRun() const { return probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive(); }
     // Enters each word in turn, spelled along the bottom row of an empty board.
     void Enter(std::initializer_list<Tiles> words)
     {
         for (const Tiles& tiles : words) {
-            form->board->Fill(0);
+            probe->board->Fill(0);
             game.PlaceAndSelectWord(tiles);
-            ASSERT_TRUE(form->enterButton->isEnabled());
-            form->EnterWord();
+            ASSERT_TRUE(probe->enterButton->isEnabled());
+            probe->EnterWord();
         }
     }
     QString LastSound() const { return sounds->empty() ? QString() : sounds->back(); }
     QStringList BestWords() const
     {
         QStringList rows;
-        std::ranges::transform(form->bestWordList->findItems({}, Qt::MatchContains), std::back_inserter(rows), &QListWidgetItem::text);
+        std::ranges::transform(probe->bestWordList->findItems({}, Qt::MatchContains), std::back_inserter(rows), &QListWidgetItem::text);
         return rows;
     }
 
     GameFixture game;
     TGlimmerForm* form = game.form;
-    std::vector<QString>* sounds = nullptr;
+    GlimmerFormProbe& probe = *game.probe;
+    std::vector<QString>* sounds = game.sounds;
 };
 
 struct HowToPlayFirst : Game { HowToPlayFirst() : Game(true) {} };
@@ -70,19 +68,19 @@ struct HowToPlayFirst : Game { HowToPlayFirst() : Game(true) {} };
 TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor)
 {
     bool closedDuringLoad = true;
-    QTimer::singleShot(0, form, [&] { closedDuringLoad = !form->words.FileName().empty() || form->close(); });
-    form->StartGame(false);
+    QTimer::singleShot(0, form, [&] { closedDuringLoad = !probe->words().FileName().empty() || form->close(); });
+    probe->StartGame(false);
     EXPECT_FALSE(closedDuringLoad);
     EXPECT_EQ(State(), std::tuple(true, 36, 3u, 0u, 2000, 251));
     // The stored name differs from TestWords.tsd only in case, and still finds it.
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (testWORDS)"));
     const QSize off = form->frameGeometry().size() / 2 - form->minimumSize();  // the minimum is half the size
-    EXPECT_TRUE(form->DictionaryNotice().isEmpty() && std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
+    EXPECT_TRUE(probe->DictionaryNotice().isEmpty() && std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
     std::vector<int> intervals;
     for (int tick = 0; tick < 1000; ++tick) {
-        form->board->Fill(0);  // keep the top free so the round never ends
-        form->EvolveTimerTick();
-        intervals.push_back(form->EvolveTimer->interval());
+        probe->board->Fill(0);  // keep the top free so the round never ends
+        probe->EvolveTimerTick();
+        intervals.push_back(probe->EvolveTimer->interval());
     }
     EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals[99], intervals.back(), std::ranges::min(intervals)),
               std::tuple(1990, 1980, 1212, 99, 99));
@@ -94,40 +92,40 @@ TEST_F(Game, StartsWithFourRowsThreeLivesAndBothTimersAndArrivalsSpeedUpToAFloor
 TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
 {
     SeedGameRandom(5);
-    form->StartGame(false);
-    form->SetScore(120);
-    form->EvolveTimer->setInterval(500);
+    probe->StartGame(false);
+    probe->SetScore(120);
+    probe->SetEvolveInterval(500);
     const auto fillToTheTop = [this](const Tiles& word) {
-        form->board->Fill(0);
+        probe->board->Fill(0);
         game.PlaceAndSelectWord(word);
         for (int c = 0; c < 18; c += 2)
-            form->board->Cell(10, c)->Set("E", 2);
-        form->EvolveTimerTick();
+            probe->board->Cell(10, c)->Set("E", 2);
+        probe->EvolveTimerTick();
     };
     fillToTheTop(cat);
     const QString missed = QStringLiteral("missed: cat (12)");
-    EXPECT_EQ(std::pair(LastSound(), form->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
-    EXPECT_TRUE(!form->EvolveTimer->isActive() && form->TumbleTimer->isActive() && form->TumbleTimer->interval() == 20);
-    for (QPushButton* button : {form->enterButton, form->clearButton, form->pauseButton, form->endGameButton,
-                                form->helpButton, form->playOptionsButton})
+    EXPECT_EQ(std::pair(LastSound(), probe->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
+    EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive() && probe->TumbleTimer->interval() == 20);
+    for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,
+                                probe->helpButton, probe->playOptionsButton})
         EXPECT_FALSE(button->isEnabled()) << qPrintable(button->text());
     const int full = TileCount();
     for (int tick = 0; tick < 24; ++tick)
-        form->TumbleTimerTick();
+        probe->TumbleTimerTick();
     EXPECT_EQ(TileCount(), full);
-    form->TumbleTimerTick();
-    EXPECT_EQ(std::pair(TileCount(), form->wordInProgress->text()), std::pair(full - 2, missed));
-    while (form->clearCountdown != 0)
-        form->TumbleTimerTick();
+    probe->TumbleTimerTick();
+    EXPECT_EQ(std::pair(TileCount(), probe->wordInProgress->text()), std::pair(full - 2, missed));
+    while (probe->clearCountdown() != 0)
+        probe->TumbleTimerTick();
     EXPECT_EQ(State(), std::tuple(true, 36, 2u, 120u, 2000, 251));
-    EXPECT_TRUE(form->pauseButton->isEnabled() && TimersRun() && form->wordInProgress->text().isEmpty());
+    EXPECT_TRUE(probe->pauseButton->isEnabled() && TimersRun() && probe->wordInProgress->text().isEmpty());
 
-    form->SetLives(1);
+    probe->SetLives(1);
     fillToTheTop(quit);
     QString shown;
-    AnswerNextModal([&](QWidget* scores) { shown = form->wordInProgress->text(), FinishDialog(scores, false); });
-    while (form->clearCountdown != 0)
-        form->TumbleTimerTick();
+    AnswerNextModal([&](QWidget* scores) { shown = probe->wordInProgress->text(), FinishDialog(scores, false); });
+    while (probe->clearCountdown() != 0)
+        probe->TumbleTimerTick();
     EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
 }
 
@@ -139,18 +137,18 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
     const QString paused = QStringLiteral("The game is paused.\n\nWould you like to resume the game?");
     using Case = std::tuple<QPushButton*, QMessageBox::StandardButton, QString, bool>;  // no button: close
     for (const auto& [button, answer, text, ends] : {Case{nullptr, QMessageBox::No, quit, false},
-                                                     {form->endGameButton, QMessageBox::No, quit, false},
-                                                     {form->pauseButton, QMessageBox::Yes, paused, false},
-                                                     {form->pauseButton, QMessageBox::No, paused, true},
-                                                     {form->endGameButton, QMessageBox::Yes, quit, true}}) {
+                                                     {probe->endGameButton, QMessageBox::No, quit, false},
+                                                     {probe->pauseButton, QMessageBox::Yes, paused, false},
+                                                     {probe->pauseButton, QMessageBox::No, paused, true},
+                                                     {probe->endGameButton, QMessageBox::Yes, quit, true}}) {
         SCOPED_TRACE(text.toStdString() + (ends ? ": ends" : ": resumes"));
-        if (!form->IsPlaying())
-            form->StartGame(false);
-        form->SetScore(30);
+        if (!probe->IsPlaying())
+            probe->StartGame(false);
+        probe->SetScore(30);
         QString question, scoresTitle;
         AnswerNextModal([&, answer = answer, ends = ends](QWidget* box) {
             question = qobject_cast<QMessageBox*>(box)->text();
-            EXPECT_TRUE(form->boardHidden && !form->EvolveTimer->isActive() && !form->TumbleTimer->isActive());
+            EXPECT_TRUE(probe->boardHidden && !probe->EvolveTimer->isActive() && !probe->TumbleTimer->isActive());
             if (ends)
                 AnswerNextModal([](QWidget* dialog) { FinishDialog(dialog, false); }, &scoresTitle);
             PressMessageButton(box, answer);
@@ -160,7 +158,7 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
         else
             EXPECT_FALSE(form->close());
         EXPECT_EQ(question, text);
-        EXPECT_EQ(std::tuple(form->IsPlaying(), form->boardHidden && !ends, scoresTitle, TileCount() == 0),
+        EXPECT_EQ(std::tuple(probe->IsPlaying(), probe->boardHidden && !ends, scoresTitle, TileCount() == 0),
                   std::tuple(!ends, false, QString::fromLatin1(ends ? "Game Ended" : ""), ends));
     }
 }
@@ -172,19 +170,19 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     EXPECT_FALSE(DictionaryLoading->Progress->isTextVisible());
     bool pressedDuringLoad = false;
     QTimer::singleShot(0, form, [&] {
-        pressedDuringLoad = form->words.FileName().empty() && HowToPlay->isVisible();
+        pressedDuringLoad = probe->words().FileName().empty() && HowToPlay->isVisible();
         HowToPlay->StartButton->click();
     });
-    form->StartButtonClick();
+    probe->StartButtonClick();
     EXPECT_TRUE(pressedDuringLoad);
-    EXPECT_TRUE(form->IsPlaying() && !HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
+    EXPECT_TRUE(probe->IsPlaying() && !HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
 
-    form->EndGame(true);
-    form->StartButtonClick();
-    EXPECT_TRUE(!form->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
+    probe->EndGame(true);
+    probe->StartButtonClick();
+    EXPECT_TRUE(!probe->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
     EXPECT_FALSE(form->close()) << "closing now would leave How To Play to start a hidden game";
     HowToPlay->StartButton->click();
-    EXPECT_TRUE(form->IsPlaying() && form->isEnabled());
+    EXPECT_TRUE(probe->IsPlaying() && form->isEnabled());
 }
 
 // The chain's letters, or the word with its value (spelled as the dictionary writes it), with
@@ -198,11 +196,11 @@ TEST_F(Game, TheWordInProgressAndTheEnteredWordsScoresLivesAndSounds)
     for (const auto& [tiles, shown, sound, enter, clear] :
          {Chain{{"C", "A"}, "CA", "SelectTile", false, true}, {cat, "cat (12)", "SelectWord", true, true},
           {{"D", "O", "N", "T"}, QString::fromUtf8("don\u2019t (24)"), "SelectWord", true, true}, {{}, "", "", false, false}}) {
-        form->ClearWord();
-        form->board->Fill(0);
+        probe->ClearWord();
+        probe->board->Fill(0);
         sounds->clear();
         game.PlaceAndSelectWord(tiles);
-        EXPECT_EQ(std::tuple(form->wordInProgress->text(), LastSound(), form->enterButton->isEnabled(), form->clearButton->isEnabled()),
+        EXPECT_EQ(std::tuple(probe->wordInProgress->text(), LastSound(), probe->enterButton->isEnabled(), probe->clearButton->isEnabled()),
                   std::tuple(shown, sound, enter, clear));
     }
     using Word = std::tuple<Tiles, std::uint32_t, std::uint32_t, std::uint32_t, QString, QString>;
@@ -211,13 +209,13 @@ TEST_F(Game, TheWordInProgressAndTheEnteredWordsScoresLivesAndSounds)
           {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, "NewLife", "quartettes (2304)"},
           {carts, 0, 48, 0, "HighWord", "carts (48)"}, {quit, 48, 84, 0, "LowWord", "quit (36)"},
           {cat, UINT32_MAX - 5, UINT32_MAX, 0, "LowWord", "cat (12)"}}) {
-        form->SetScore(before);
-        const std::uint32_t lives = form->lives;
+        probe->SetScore(before);
+        const std::uint32_t lives = probe->lives();
         Enter({tiles});
-        EXPECT_EQ(std::tuple(form->score, form->valueLabel->text(), form->lives, LastSound(), form->wordInProgress->text()),
+        EXPECT_EQ(std::tuple(probe->score(), probe->valueLabel->text(), probe->lives(), LastSound(), probe->wordInProgress->text()),
                   std::tuple(after, QString::number(after), lives + livesGained, sound, shown));
-        EXPECT_TRUE(!form->enterButton->isEnabled() && !form->clearButton->isEnabled() && form->board->Selection().empty());
-        EXPECT_FALSE(form->board->Cell(0, 0)->IsOccupied());
+        EXPECT_TRUE(!probe->enterButton->isEnabled() && !probe->clearButton->isEnabled() && probe->board->Selection().empty());
+        EXPECT_FALSE(probe->board->Cell(0, 0)->IsOccupied());
     }
 }
 
@@ -225,16 +223,19 @@ TEST_F(Game, TheWordInProgressAndTheEnteredWordsScoresLivesAndSounds)
 TEST_F(Game, BestWordsRankByValueKeepOneRowPerWordAndFitTheList)
 {
     StartStepped();
-    const int frame = form->bestWordList->height() - form->bestWordList->viewport()->height();
-    form->bestWordList->setFixedHeight(3 * 23 + frame);  // three rows
+    const int frame = probe->bestWordList->height() - probe->bestWordList->viewport()->height();
+    probe->bestWordList->setFixedHeight(3 * 23 + frame);  // three rows
     Enter({cat, tree, cat});
     EXPECT_EQ(BestWords(), (QStringList{"tree (16)", "cat (12)"}));
-    EXPECT_EQ(form->bestWordList->currentRow(), 1) << "the word entered again is selected, not added";
+    EXPECT_EQ(probe->bestWordList->currentRow(), 1) << "the word entered again is selected, not added";
     Enter({carts, quit, cat});  // cat falls out, then does not rank in the full list
     EXPECT_EQ(BestWords(), (QStringList{"carts (48)", "quit (36)", "tree (16)"}));
-    EXPECT_TRUE(form->bestWordList->selectedItems().isEmpty());
+    EXPECT_TRUE(probe->bestWordList->selectedItems().isEmpty());
     Enter({trees});
     EXPECT_EQ(BestWords(), (QStringList{"carts (48)", "quit (36)", "trees (32)"}));
-    EXPECT_EQ(form->bestValues, (std::vector<std::uint32_t>{48, 36, 32}));
-    EXPECT_EQ(form->BestWordText(), QStringLiteral("carts (48)"));
+    // The session keeps the words the list has no rows for.
+    std::vector<std::uint32_t> kept;
+    std::ranges::transform(probe->Session().BestWords(), std::back_inserter(kept), &SessionWord::value);
+    EXPECT_EQ(kept, (std::vector<std::uint32_t>{48, 36, 32, 16, 12}));
+    EXPECT_EQ(probe->BestWordText(), QStringLiteral("carts (48)"));
 }

@@ -7,37 +7,37 @@
 #include <QFile>
 #include <QMouseEvent>
 
-bool StartPlay(TGlimmerForm* form)
+bool StartPlay(GlimmerFormProbe& probe)
 {
-    form->StartGame(false);
-    if (!form->IsPlaying() && HowToPlay->isVisible())
+    probe->StartGame(false);
+    if (!probe->IsPlaying() && HowToPlay->isVisible())
         HowToPlay->StartButtonClick();
-    return form->IsPlaying();
+    return probe->IsPlaying();
 }
 
-void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tiles)
+void PlaceAndSelectWord(GlimmerFormProbe& probe, const std::vector<std::string>& tiles)
 {
     int column = 0;
     for (const std::string& letter : tiles) {
-        Chip* chip = form->board->Cell(0, column);
+        Chip* chip = probe->board->Cell(0, column);
         chip->Set(letter, letter == "QU" ? 9u : LetterValue(letter.front()));
-        form->dragTile = chip;
-        form->SelectDragTile(column != 0);
+        probe->dragTile = chip;
+        probe->SelectDragTile(column != 0);
         column += 2;
     }
 }
 
-void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles)
+void PlayToTheEnd(GlimmerFormProbe& probe, const std::vector<std::string>& tiles)
 {
-    PlaceAndSelectWord(form, tiles);
-    form->enterButton->click();
+    PlaceAndSelectWord(probe, tiles);
+    probe->enterButton->click();
     // Each round ends when an arrival finds the row below the top full.
-    for (int round = 0; round < 10 && form->IsPlayPanelShown(); ++round) {
+    for (int round = 0; round < 10 && probe->IsPlayPanelShown(); ++round) {
         for (int c = 0; c < 18; c += 2)
-            form->board->Cell(10, c)->Set("E", 2);
-        form->EvolveTimerTick();
-        while (form->clearCountdown != 0)
-            form->TumbleTimerTick();
+            probe->board->Cell(10, c)->Set("E", 2);
+        probe->EvolveTimerTick();
+        while (probe->clearCountdown() != 0)
+            probe->TumbleTimerTick();
         QCoreApplication::processEvents();
     }
 }
@@ -50,7 +50,7 @@ void SetEventSound(SoundEvent event, const QString& path)
     key->Flush();
 }
 
-GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
+GameFixture::GameFixture(bool howToPlay, const QString& dictionary, std::unique_ptr<SoundOutput> output)
 {
     UserRegistry::SetFilePath(settingsDir.filePath(QStringLiteral("registry.reg")));
     Persist(true).writeString(QStringLiteral("Dictionary"), dictionary);
@@ -61,8 +61,14 @@ GameFixture::GameFixture(bool howToPlay, const QString& dictionary)
         if (file.open(QIODevice::WriteOnly) && file.write(names[event]) > 0)
             SetEventSound(static_cast<SoundEvent>(event), file.fileName());
     }
-    windows = std::make_unique<GameWindows>();
+    if (output == nullptr) {
+        auto recorder = std::make_unique<RecordingOutput>();
+        sounds = &recorder->played;
+        output = std::move(recorder);
+    }
+    windows = std::make_unique<GameWindows>(std::make_unique<Sounder>(std::move(output), [] { return 0u; }));
     form = windows->glimmerForm.get();
+    probe = std::make_unique<GlimmerFormProbe>(*form);
     form->show();
 }
 
@@ -75,18 +81,18 @@ GameFixture::~GameFixture()
 void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)
 {
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        form->dragTile = form->board->Cell(cells[i].first, cells[i].second);
-        form->SelectDragTile(i > 0);
+        probe->dragTile = probe->board->Cell(cells[i].first, cells[i].second);
+        probe->SelectDragTile(i > 0);
     }
 }
 
 std::vector<Chip*> GameFixture::OccupiedCells() const
 {
     std::vector<Chip*> cells;
-    for (int r = 0; r < static_cast<int>(form->board->Rows()); ++r)
-        for (int c = 0; c < static_cast<int>(form->board->Columns()); ++c)
-            if (form->board->Cell(r, c)->IsOccupied())
-                cells.push_back(form->board->Cell(r, c));
+    for (int r = 0; r < static_cast<int>(probe->board->Rows()); ++r)
+        for (int c = 0; c < static_cast<int>(probe->board->Columns()); ++c)
+            if (probe->board->Cell(r, c)->IsOccupied())
+                cells.push_back(probe->board->Cell(r, c));
     return cells;
 }
 
@@ -99,5 +105,5 @@ void GameFixture::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt
 QPoint GameFixture::Centre(const Chip* chip, int dx) const
 {
     const BoardPoint centre = chip->Centre();
-    return form->BoardToClient({centre.x + dx, centre.y});
+    return probe->BoardToClient({centre.x + dx, centre.y});
 }

@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "dialogs/Howto.h"
 #include "glimform/glimform.h"
+#include "GlimmerFormProbe.h"
 #include "platform/SoundOutput.h"
 #include "settings/Sounder.h"
 #include "QtTestSupport.h"
@@ -34,23 +35,24 @@ struct RecordingOutput : SoundOutput {
 // Makes the event play the file at `path` (a sound scheme setting).
 void SetEventSound(SoundEvent event, const QString& path);
 // Starts a game, through How To Play when that window comes up; returns whether play runs.
-bool StartPlay(TGlimmerForm* form);
+bool StartPlay(GlimmerFormProbe& probe);
 // Lays the tiles along the bottom row from the left and chains them as a player would.
-void PlaceAndSelectWord(TGlimmerForm* form, const std::vector<std::string>& tiles);
+void PlaceAndSelectWord(GlimmerFormProbe& probe, const std::vector<std::string>& tiles);
 // Enters the word of `tiles` (with its button, so only a dictionary word counts), then loses
 // rounds until the game ends; the caller answers the high score dialog that follows.
-void PlayToTheEnd(TGlimmerForm* form, const std::vector<std::string>& tiles);
+void PlayToTheEnd(GlimmerFormProbe& probe, const std::vector<std::string>& tiles);
 
 // A fresh settings file, the six windows, and the test dictionary (or the named one) chosen
 // with How To Play on or off. Each sound event plays a file holding its name, so a recording
-// output tells the events apart.
+// output tells the events apart; the game plays into `output`, or records into `sounds`.
 struct GameFixture {
-    explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"));
+    explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"),
+                         std::unique_ptr<SoundOutput> output = nullptr);
     ~GameFixture();
 
     // Chooses the chain of tiles at these cells, clicking the first and dragging over the rest.
     void SelectChain(const std::vector<std::pair<int, int>>& cells);
-    void PlaceAndSelectWord(const std::vector<std::string>& tiles) { ::PlaceAndSelectWord(form, tiles); }
+    void PlaceAndSelectWord(const std::vector<std::string>& tiles) { ::PlaceAndSelectWord(*probe, tiles); }
     std::vector<Chip*> OccupiedCells() const;
 
     // Mouse input sent as the window system would, so the window's own routing is exercised.
@@ -66,5 +68,8 @@ struct GameFixture {
 
     QTemporaryDir settingsDir;
     std::unique_ptr<GameWindows> windows;
+    // What the game asked to play, unless the fixture was given an output.
+    std::vector<QString>* sounds = nullptr;
     TGlimmerForm* form = nullptr;
+    std::unique_ptr<GlimmerFormProbe> probe;
 };

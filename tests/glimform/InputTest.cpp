@@ -16,17 +16,17 @@ class Input : public ::testing::Test {
 protected:
     Input()
     {
-        form->StartGame(false);
-        form->SuspendPlay(false);
-        form->board->Fill(0);
+        probe->StartGame(false);
+        probe->SuspendPlay(false);
+        probe->board->Fill(0);
         for (int column : {0, 2, 4, 6, 8, 14})
-            form->board->Cell(0, column)->Set(std::string(1, "C A R T S     E"[column]), 2);
-        form->FormPaint();
+            probe->board->Cell(0, column)->Set(std::string(1, "C A R T S     E"[column]), 2);
+        probe->FormPaint();
     }
 
     QPoint At(int column, int dx = 0) const { return game.Centre(Cell(column), dx); }
-    Chip* Cell(int column) const { return form->board->Cell(0, column); }
-    std::vector<Chip*> Chain() const { return form->board->Selection(); }
+    Chip* Cell(int column) const { return probe->board->Cell(0, column); }
+    std::vector<Chip*> Chain() const { return probe->board->Selection(); }
     std::vector<Chip*> Cells(std::initializer_list<int> columns) const
     {
         std::vector<Chip*> cells;
@@ -36,6 +36,7 @@ protected:
 
     GameFixture game;
     TGlimmerForm* form = game.form;
+    GlimmerFormProbe& probe = *game.probe;
 };
 
 }  // namespace
@@ -55,12 +56,12 @@ TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
     game.DragTo(At(6, -15));
     game.Release(At(6));
     EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
-    EXPECT_TRUE(form->dragTile == nullptr && form->wordInProgress->text() == QStringLiteral("CART"));
+    EXPECT_TRUE(probe->dragTile == nullptr && probe->wordInProgress->text() == QStringLiteral("CART"));
 
-    form->ClearWord();
+    probe->ClearWord();
     game.Press(At(0));
-    form->FormMouseMove(Qt::NoButton, Qt::NoModifier, At(2).x(), At(2).y());
-    EXPECT_TRUE(form->dragTile == nullptr && Chain().size() == 1);
+    probe->FormMouseMove(Qt::NoButton, Qt::NoModifier, At(2).x(), At(2).y());
+    EXPECT_TRUE(probe->dragTile == nullptr && Chain().size() == 1);
 
     // A double click's first press adds the tile; on a word its second submits the chain, on a
     // non-word it takes the tile off again.
@@ -70,7 +71,7 @@ TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
     game.Click(At(4));
     game.Click(At(6));
     game.DoubleClick(At(8));  // "carts"
-    EXPECT_TRUE(form->score == 32 && Chain().empty() && !Cell(0)->IsOccupied());
+    EXPECT_TRUE(probe->score() == 32 && Chain().empty() && !Cell(0)->IsOccupied());
 }
 
 // Space, the return key and the keypad's Enter submit a word, Esc, Backspace and Delete clear;
@@ -94,14 +95,14 @@ TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
                 {Qt::Key_Delete, Qt::NoModifier, true, false, Cleared}};
     for (const auto& k : keys) {
         SCOPED_TRACE(testing::Message() << k.key << " " << k.modifiers.toInt() << (k.clearing ? " clearing" : ""));
-        form->ClearWord();
+        probe->ClearWord();
         game.PlaceAndSelectWord(k.word ? std::vector<std::string>{"C", "A", "R", "T", "S"} : std::vector<std::string>{"C", "A"});
-        form->clearCountdown = k.clearing ? 5 : 0;
-        const std::uint32_t before = form->score;
+        probe->SetClearCountdown(k.clearing ? 5 : 0);
+        const std::uint32_t before = probe->score();
         QTest::keyClick(form, k.key, k.modifiers);
-        EXPECT_EQ(std::pair(form->score > before, Chain().empty()), std::pair(k.outcome == Submitted, k.outcome != Nothing));
+        EXPECT_EQ(std::pair(probe->score() > before, Chain().empty()), std::pair(k.outcome == Submitted, k.outcome != Nothing));
     }
-    form->clearCountdown = 0;
+    probe->SetClearCountdown(0);
 }
 
 // Between games a left click on the empty window starts a game, one on the buttons' panel (in
@@ -112,27 +113,28 @@ TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
 {
     GameFixture game;
     TGlimmerForm* form = game.form;
+    GlimmerFormProbe& probe = *game.probe;
     form->activateWindow();
     QApplication::processEvents();
-    form->ScoresButton->setFocus();
+    probe->ScoresButton->setFocus();
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
-    EXPECT_EQ(QApplication::focusWidget(), form->ScoresButton);
+    EXPECT_EQ(QApplication::focusWidget(), probe->ScoresButton);
 
-    EXPECT_EQ(form->StartButton->mapTo(form, QPoint()), QPoint(130, 4));
-    const QPoint panelSpace = form->PreplayPanel->geometry().topLeft() + QPoint(1, 1);
-    ASSERT_EQ(form->childAt(panelSpace), form->PreplayPanel);
+    EXPECT_EQ(probe->StartButton->mapTo(form, QPoint()), QPoint(130, 4));
+    const QPoint panelSpace = probe->PreplayPanel->geometry().topLeft() + QPoint(1, 1);
+    ASSERT_EQ(form->childAt(panelSpace), probe->PreplayPanel);
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, panelSpace);
     QTest::mouseClick(form, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_FALSE(form->IsPlayPanelShown());
+    EXPECT_FALSE(probe->IsPlayPanelShown());
     QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_TRUE(form->IsPlaying());
+    EXPECT_TRUE(probe->IsPlaying());
 
     form->activateWindow();
     QApplication::processEvents();
-    form->pauseButton->setFocus();
+    probe->pauseButton->setFocus();
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_EQ(QApplication::focusWidget(), form);
-    form->SuspendPlay(false);
+    probe->SuspendPlay(false);
 }
 
 // The main window saves its place as it moves: a settings file that cannot be written is told
@@ -140,7 +142,7 @@ TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
 TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
 {
     GameFixture game;
-    game.form->StartGame(false);
+    game.probe->StartGame(false);
     const QString settingsFile = UserRegistry::FilePath();
     UserRegistry::SetFilePath(settingsFile + QStringLiteral("/inside.reg"));  // a folder that is a file
     for (int step = 1; step <= 3; ++step)
@@ -152,7 +154,7 @@ TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
     ASSERT_EQ(told.size(), 1) << qPrintable(told.join(u'|'));
     EXPECT_TRUE(told[0].contains(QStringLiteral("GlimmerFormLeft"))) << qPrintable(told[0]);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(game.form->EvolveTimer->isActive() && game.form->TumbleTimer->isActive());
+    EXPECT_TRUE(game.probe->EvolveTimer->isActive() && game.probe->TumbleTimer->isActive());
     UserRegistry::SetFilePath(settingsFile);
 }
 
@@ -161,25 +163,23 @@ TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
 // between games leave the chain alone.
 TEST_F(Input, TypingSpellsAWordThatTheKeysSubmit)
 {
-    auto recorder = std::make_unique<RecordingOutput>();
-    const std::vector<QString>& sounds = recorder->played;
-    form->sounder = std::make_unique<Sounder>(std::move(recorder), [] { return 0u; });
+    const std::vector<QString>& sounds = *game.sounds;
     QTest::keyClicks(form, QStringLiteral("caRt"));
-    EXPECT_TRUE(Chain() == Cells({0, 2, 4, 6}) && form->wordInProgress->text() == QStringLiteral("CART"));
+    EXPECT_TRUE(Chain() == Cells({0, 2, 4, 6}) && probe->wordInProgress->text() == QStringLiteral("CART"));
     QTest::keyClick(form, Qt::Key_X);
     EXPECT_TRUE(Chain().size() == 4 && sounds.back().endsWith(QStringLiteral("/refuse.wav"))) << qPrintable(sounds.back());
     QTest::keyClick(form, Qt::Key_S, Qt::ShiftModifier);
-    EXPECT_EQ(std::pair(form->wordInProgress->text(), sounds.back()), std::pair(QStringLiteral("carts (32)"), QStringLiteral("SelectWord")));
+    EXPECT_EQ(std::pair(probe->wordInProgress->text(), sounds.back()), std::pair(QStringLiteral("carts (32)"), QStringLiteral("SelectWord")));
     QTest::keyClick(form, Qt::Key_Return);
     QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(form->score == 32 && Chain().empty());
+    EXPECT_TRUE(probe->score() == 32 && Chain().empty());
     QTest::keyClick(form, Qt::Key_E);
     EXPECT_EQ(Chain(), Cells({14}));
     QTest::keyClick(form, Qt::Key_Escape);
-    form->SuspendPlay(true);
+    probe->SuspendPlay(true);
     QTest::keyClick(form, Qt::Key_E);
-    form->SetScore(0);
-    form->EndGame(true);
+    probe->SetScore(0);
+    probe->EndGame(true);
     QTest::keyClick(form, Qt::Key_E);
     EXPECT_TRUE(Chain().empty());
 }
@@ -192,29 +192,30 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
 {
     GameFixture game;
     TGlimmerForm* form = game.form;
+    GlimmerFormProbe& probe = *game.probe;
     QWindow elsewhere;
     elsewhere.show();
     const auto activate = [](QWindow* window) {
         window->requestActivate();
         QApplication::processEvents();
     };
-    const auto playing = [form] { return form->EvolveTimer->isActive() && !form->boardHidden; };
+    const auto playing = [&probe] { return probe->EvolveTimer->isActive() && !probe->boardHidden; };
     activate(form->windowHandle());
-    form->StartGame(false);
+    probe->StartGame(false);
     activate(&elsewhere);
     QTest::qWait(300);
     EXPECT_TRUE(playing()) << "off by default";
 
     activate(form->windowHandle());
     AnswerNextModal([](QWidget*) { OptionsForm->PauseInBackground->click(), OptionsForm->OKBtn->click(); });
-    form->OptionsClick();
+    probe->OptionsClick();
     OpenHelpContext(20);
     QTest::qWait(300);
     activate(QApplication::activeWindow()->windowHandle());
     EXPECT_TRUE(NewGameForm->GetPauseInBackground() && playing()) << "help is one of the game's windows";
     activate(&elsewhere);
     QTest::qWait(300);
-    EXPECT_TRUE(!form->EvolveTimer->isActive() && form->boardHidden && QApplication::activeModalWidget() == nullptr);
+    EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->boardHidden && QApplication::activeModalWidget() == nullptr);
     QString question;
     AnswerNextModal([&question](QWidget* box) { question = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Yes); });
     activate(form->windowHandle());
@@ -226,9 +227,9 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     form->setWindowState(Qt::WindowMinimized);
     form->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(playing()) << "restoring resumes play, as after any minimise";
-    form->board->Fill(0);
-    form->clearCountdown = 1;  // the last tick of a round's clearing
-    form->TumbleTimerTick();
-    EXPECT_TRUE(form->lives == 2 && form->boardHidden) << "a round that begins in the background waits";
-    form->SuspendPlay(false);
+    probe->board->Fill(0);
+    probe->SetClearCountdown(1);  // the last tick of a round's clearing
+    probe->TumbleTimerTick();
+    EXPECT_TRUE(probe->lives() == 2 && probe->boardHidden) << "a round that begins in the background waits";
+    probe->SuspendPlay(false);
 }

@@ -34,25 +34,26 @@ class Render : public ::testing::Test {
 protected:
     Render()
     {
-        form->StartGame(false);
-        form->SuspendPlay(false);
-        form->board->Fill(0);
-        form->FormPaint();
+        probe->StartGame(false);
+        probe->SuspendPlay(false);
+        probe->board->Fill(0);
+        probe->FormPaint();
     }
-    QColor At(BoardPoint point) const { return form->boardImage.pixelColor(form->BoardToClient(point)); }
+    QColor At(BoardPoint point) const { return probe->boardImage.pixelColor(probe->BoardToClient(point)); }
     QColor CentreOf(int row, int column, int dx = 0, int dy = 0) const
     {
-        const BoardPoint centre = form->board->Cell(row, column)->Centre();
+        const BoardPoint centre = probe->board->Cell(row, column)->Centre();
         return At({centre.x + dx, centre.y + dy});
     }
     QRect ClientRect(int row, int column) const
     {
-        const BoardRect r = form->board->Cell(row, column)->Rect();
-        return {form->BoardToClient({r.left, r.top}), QSize(r.right - r.left, r.bottom - r.top)};
+        const BoardRect r = probe->board->Cell(row, column)->Rect();
+        return {probe->BoardToClient({r.left, r.top}), QSize(r.right - r.left, r.bottom - r.top)};
     }
 
     GameFixture game;
     TGlimmerForm* form = game.form;
+    GlimmerFormProbe& probe = *game.probe;
 };
 
 }  // namespace
@@ -71,11 +72,11 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
                   {200, 402, frameLight}, {356, 200, frameLight}, {200, 45, frameLight},  {29, 200, frameLight},
                   {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
     for (const auto& p : pixels)
-        EXPECT_EQ(form->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+        EXPECT_EQ(probe->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
     // A face's colour follows its value.
-    form->board->Cell(0, 0)->Set("I", 2);
-    form->board->Cell(0, 4)->Set("I", 9);
-    form->FormPaint();
+    probe->board->Cell(0, 0)->Set("I", 2);
+    probe->board->Cell(0, 4)->Set("I", 9);
+    probe->FormPaint();
     EXPECT_EQ(std::tuple(CentreOf(0, 0, -9, -3), CentreOf(0, 4, -9, -3), CentreOf(0, 2)),
               std::tuple(QColor(255, 255, 223), QColor(255, 255, 0), boardGreen));
     EXPECT_EQ(QColor::fromRgb(TileFaces::FaceColour(1)), QColor(255, 255, 255));
@@ -87,12 +88,12 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
 {
     for (const auto& [letter, value, shown] : {std::tuple("E", 2u, "E"), {"QU", 5u, "Qu"}, {"W", 10u, "W"}}) {
         SCOPED_TRACE(letter);
-        form->board->Fill(0);
-        form->board->Cell(0, 4)->Set(letter, value);
-        form->FormPaint();
+        probe->board->Fill(0);
+        probe->board->Cell(0, 4)->Set(letter, value);
+        probe->FormPaint();
         const QRect cell = ClientRect(0, 4);
         const int size = cell.width() + cell.height();
-        QFont letterFont(form->tileFontName), valueFont(form->tileFontName);
+        QFont letterFont(probe->tileFontName()), valueFont(probe->tileFontName());
         letterFont.setPixelSize(size / 4);
         valueFont.setPixelSize(size / 8);
         valueFont.setBold(true);
@@ -101,14 +102,14 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
         const int valueBottom = cell.bottom() - size / 36 - valueMetrics.descent();
         const int valueTop = valueBottom - valueBox.height() + 1;
 
-        const QRect letterInk = InkBounds(form->boardImage, cell, cell.top(), valueTop - 2);
+        const QRect letterInk = InkBounds(probe->boardImage, cell, cell.top(), valueTop - 2);
         EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(), 2);
         EXPECT_NEAR(letterInk.center().x(), cell.center().x(), 2);
         // The round face's outline keeps clear of the cell's edges.
         for (QPoint edge : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
                             QPoint(cell.center().x(), cell.top()), QPoint(cell.center().x(), cell.bottom())})
-            EXPECT_TRUE(Near(form->boardImage.pixelColor(edge), boardGreen, 40)) << edge.x() << ", " << edge.y();
-        const QRect valueInk = InkBounds(form->boardImage, cell, valueTop - 2, cell.bottom());
+            EXPECT_TRUE(Near(probe->boardImage.pixelColor(edge), boardGreen, 40)) << edge.x() << ", " << edge.y();
+        const QRect valueInk = InkBounds(probe->boardImage, cell, valueTop - 2, cell.bottom());
         if (std::string(shown) != "Qu") {  // Qu's tail reaches down among the value's digits
             EXPECT_NEAR(valueInk.width(), valueBox.width(), 1);
             EXPECT_NEAR(valueInk.center().x(), cell.center().x(), 1);
@@ -123,25 +124,25 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
 TEST_F(Render, TheChainIsRedBetweenItsTilesAndNowhereElse)
 {
     for (int column = 0; column < 18; column += 2)
-        form->board->Cell(0, column)->Set("I", 2), form->board->Cell(1, column + 1)->Set("I", 2);
+        probe->board->Cell(0, column)->Set("I", 2), probe->board->Cell(1, column + 1)->Set("I", 2);
     game.SelectChain({{0, 4}, {0, 6}});
-    form->FormPaint();
-    const BoardPoint a = form->board->Cell(0, 4)->Centre(), b = form->board->Cell(0, 6)->Centre();
+    probe->FormPaint();
+    const BoardPoint a = probe->board->Cell(0, 4)->Centre(), b = probe->board->Cell(0, 6)->Centre();
     EXPECT_EQ(At({(a.x + b.x) / 2, a.y}), chainRed);
     EXPECT_EQ(At({(a.x + b.x) / 2, a.y + 5}), chainRed);
     int strayRed = 0;  // the line is (34 + 34 + 2) / 4 = 17 wide, with round caps
-    for (int y = 0; y < form->boardImage.height(); ++y) {
-        for (int x = 0; x < form->boardImage.width(); ++x) {
-            const BoardPoint p = form->ClientToBoard({x, y});
+    for (int y = 0; y < probe->boardImage.height(); ++y) {
+        for (int x = 0; x < probe->boardImage.width(); ++x) {
+            const BoardPoint p = probe->ClientToBoard({x, y});
             const bool inLine = p.x >= a.x - 9 && p.x <= b.x + 9 && p.y >= a.y - 9 && p.y <= a.y + 9;
-            strayRed += !inLine && Near(form->boardImage.pixelColor(x, y), chainRed, 60) ? 1 : 0;
+            strayRed += !inLine && Near(probe->boardImage.pixelColor(x, y), chainRed, 60) ? 1 : 0;
         }
     }
     EXPECT_EQ(strayRed, 0);
 
-    form->ClearWord();
+    probe->ClearWord();
     game.SelectChain({{0, 4}});
-    form->FormPaint();
+    probe->FormPaint();
     EXPECT_EQ(At({a.x - 5, a.y}), chainRed);
     EXPECT_NE(At({(a.x + b.x) / 2, a.y}), chainRed);
 }
@@ -151,27 +152,27 @@ TEST_F(Render, TheChainIsRedBetweenItsTilesAndNowhereElse)
 TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
 {
     SeedGameRandom(7);
-    form->board->Fill(6);
-    form->FormPaint();
+    probe->board->Fill(6);
+    probe->FormPaint();
     for (int tick = 0; tick < 40; ++tick) {
-        form->EvolveTimerTick();
-        form->TumbleTimerTick();
+        probe->EvolveTimerTick();
+        probe->TumbleTimerTick();
         if (tick == 10)
             game.SelectChain({{1, 1}, {1, 3}, {1, 5}, {1, 7}});
         if (tick == 20) {
             std::vector<Chip*> changed;
-            form->board->RemoveSelected(changed);
-            form->PaintTiles(changed);
+            probe->board->RemoveSelected(changed);
+            probe->PaintTiles(changed);
             game.SelectChain({{0, 2}, {1, 3}, {0, 4}});
         }
     }
-    ASSERT_EQ(form->board->Selection().size(), 3u);
-    const QImage repainted = form->boardImage.copy();
-    form->FormPaint();
-    EXPECT_TRUE(repainted == form->boardImage);
+    ASSERT_EQ(probe->board->Selection().size(), 3u);
+    const QImage repainted = probe->boardImage.copy();
+    probe->FormPaint();
+    EXPECT_TRUE(repainted == probe->boardImage);
     for (Chip* chip : game.OccupiedCells()) {
-        form->PaintTiles({chip});
-        ASSERT_TRUE(repainted == form->boardImage) << "cell " << chip->Row() << ", " << chip->Column();
+        probe->PaintTiles({chip});
+        ASSERT_TRUE(repainted == probe->boardImage) << "cell " << chip->Row() << ", " << chip->Column();
     }
 }
 
@@ -180,12 +181,12 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
 // a frown curves above it.
 TEST_F(Render, TheLivesShowTheirCountAndMood)
 {
-    ASSERT_EQ(form->livesArea->size(), QSize(130, 24));
+    ASSERT_EQ(probe->livesArea->size(), QSize(130, 24));
     for (const auto& [lives, size, colour] : {std::tuple(1u, 24, QColor(255, 128, 0)), {2u, 24, QColor(247, 202, 21)},
                                               {3u, 24, QColor(255, 255, 0)}, {12u, 10, QColor(255, 255, 0)},
                                               {0u, 24, QColor()}}) {
-        form->SetLives(lives);
-        const QImage image = form->livesArea->grab().toImage();
+        probe->SetLives(lives);
+        const QImage image = probe->livesArea->grab().toImage();
         for (int i = 0; i < static_cast<int>(lives); ++i)
             EXPECT_TRUE(Near(image.pixelColor(i * size + size / 2, (24 - size) / 2 + size * 45 / 100), colour, 40))
                 << lives << " lives, face " << i;

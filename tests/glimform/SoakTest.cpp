@@ -28,7 +28,6 @@ class SoakRun {
 public:
     explicit SoakRun(std::uint32_t seed) : random(seed)
     {
-        form->sounder = std::make_unique<Sounder>(std::make_unique<SilentOutput>(), [] { return 0u; });
         SeedGameRandom(seed);
         QObject::connect(&answerer, &QTimer::timeout, [this] { Answer(QApplication::activeModalWidget()); });
         answerer.start(0);
@@ -45,22 +44,23 @@ public:
             Step(CurrentPhase() == Playing ? Quit : Tick);
     }
 
-    GameFixture game;
+    GameFixture game{false, QStringLiteral("TestWords"), std::make_unique<SilentOutput>()};
     TGlimmerForm* form = game.form;
+    GlimmerFormProbe& probe = *game.probe;
     std::uint64_t ticks = 0, steps = 0, gamesEnded = 0, words = 0, roundsLost = 0;
     std::uint64_t answers[2] = {};  // No or Cancel, Yes or OK
 
 private:
     Phase CurrentPhase() const
     {
-        return !form->IsPlayPanelShown() ? BetweenGames : form->clearCountdown == 0 ? Playing : Clearing;
+        return !probe->IsPlayPanelShown() ? BetweenGames : probe->clearCountdown() == 0 ? Playing : Clearing;
     }
     bool Chance(double p) { return std::bernoulli_distribution(p)(random); }
     int Below(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(random)); }
     Chip* AnyCell()
     {
-        const int r = Below(form->board->Rows());
-        return form->board->Cell(r, 2 * Below(form->board->Columns() / 2) + r % 2);
+        const int r = Below(probe->board->Rows());
+        return probe->board->Cell(r, 2 * Below(probe->board->Columns() / 2) + r % 2);
     }
     // What a player can press: a button on screen (a disabled one ignores the press).
     static void Press(QPushButton* button) { button->isVisible() ? button->click() : void(); }
@@ -68,29 +68,29 @@ private:
     void Step(Action action)
     {
         SCOPED_TRACE(testing::Message() << "step " << ++steps << ", tick " << ticks << ", action " << action);
-        const std::uint32_t gameBefore = form->gamesStarted, countdownBefore = form->clearCountdown;
-        const bool shownBefore = form->IsPlayPanelShown();
+        const std::uint32_t gameBefore = probe->gamesStarted(), countdownBefore = probe->clearCountdown();
+        const bool shownBefore = probe->IsPlayPanelShown();
         Perform(action);
         if (steps % 64 == 0)
             QApplication::processEvents();
-        if (countdownBefore == 1 && form->clearCountdown == 0)
+        if (countdownBefore == 1 && probe->clearCountdown() == 0)
             ++roundsLost, ++gameRoundsLost;
-        gamesEnded += shownBefore && (form->gamesStarted != gameBefore || !form->IsPlayPanelShown());
-        if (form->gamesStarted != gameBefore)
+        gamesEnded += shownBefore && (probe->gamesStarted() != gameBefore || !probe->IsPlayPanelShown());
+        if (probe->gamesStarted() != gameBefore)
             gameScore = 0, gameRoundsLost = 0;
         Check();
     }
 
     void Perform(Action action)
     {
-        const double e = form->EvolveTimer->interval(), t = form->TumbleTimer->interval();
+        const double e = probe->EvolveTimer->interval(), t = probe->TumbleTimer->interval();
         switch (action) {
         case Tick:
             ++ticks;
-            if (form->EvolveTimer->isActive() && (!form->TumbleTimer->isActive() || Chance(t / (e + t))))
-                form->EvolveTimerTick();
-            else if (form->TumbleTimer->isActive())
-                form->TumbleTimerTick();
+            if (probe->EvolveTimer->isActive() && (!probe->TumbleTimer->isActive() || Chance(t / (e + t))))
+                probe->EvolveTimerTick();
+            else if (probe->TumbleTimer->isActive())
+                probe->TumbleTimerTick();
             break;
         case Click: game.Click(game.Centre(AnyCell(), Below(30) - 15)); break;
         case Word: EnterDictionaryWord(); break;
@@ -101,11 +101,11 @@ private:
             game.Release(game.Centre(AnyCell()));
             QTest::keyClick(form, Chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
             break;
-        case Clear: Chance(0.5) ? QTest::keyClick(form, Qt::Key_Escape) : Press(form->clearButton); break;
-        case Pause: Press(form->pauseButton); break;
-        case Quit: Chance(0.5) ? Press(form->endGameButton) : void(form->close()); break;
+        case Clear: Chance(0.5) ? QTest::keyClick(form, Qt::Key_Escape) : Press(probe->clearButton); break;
+        case Pause: Press(probe->pauseButton); break;
+        case Quit: Chance(0.5) ? Press(probe->endGameButton) : void(form->close()); break;
         case Minimise: MinimiseAndRestore(); break;
-        case Start: Press(form->StartButton); break;
+        case Start: Press(probe->StartButton); break;
         }
     }
 
@@ -115,38 +115,38 @@ private:
         const std::vector<std::string>& word = dictionaryWords[Below(dictionaryWords.size())];
         std::vector<Chip*> path{AnyCell()};
         for (int attempt = 0; attempt < 40 && path.size() < word.size(); ++attempt) {
-            Chip* next = form->board->Cell(path.back()->Row() + Below(3) - 1, path.back()->Column() + Below(5) - 2);
+            Chip* next = probe->board->Cell(path.back()->Row() + Below(3) - 1, path.back()->Column() + Below(5) - 2);
             if (Board::IsAdjacent(path.back(), next) && std::ranges::find(path, next) == path.end())
                 path.push_back(next);
         }
         if (path.size() < word.size())
             return;
-        form->ClearWord();  // replacing a tile unflags it: the chain goes first
+        probe->ClearWord();  // replacing a tile unflags it: the chain goes first
         for (std::size_t i = 0; i < word.size(); ++i)
             path[i]->Set(word[i], LetterValue(word[i].front()));
-        form->PaintTiles(path);
+        probe->PaintTiles(path);
         game.Press(game.Centre(path.front()));
         for (std::size_t i = 1; i < path.size(); ++i)
             game.DragTo(game.Centre(path[i]));
         game.Release(game.Centre(path.back()));
-        ASSERT_TRUE(form->board->Selection() == path && form->enterButton->isEnabled()) << "the drag chains the word";
-        const std::uint64_t total = std::uint64_t{form->score} + form->board->SelectionValue();
+        ASSERT_TRUE(probe->board->Selection() == path && probe->enterButton->isEnabled()) << "the drag chains the word";
+        const std::uint64_t total = std::uint64_t{probe->score()} + probe->board->SelectionValue();
         if (Chance(0.25))
             game.Click(game.Centre(path.back())), game.DoubleClick(game.Centre(path.back()));
         else
-            Chance(0.5) ? Press(form->enterButton) : QTest::keyClick(form, Qt::Key_Space);
+            Chance(0.5) ? Press(probe->enterButton) : QTest::keyClick(form, Qt::Key_Space);
         ++words;
-        EXPECT_EQ(form->score, static_cast<std::uint32_t>(std::min<std::uint64_t>(total, UINT32_MAX)));
+        EXPECT_EQ(probe->score(), static_cast<std::uint32_t>(std::min<std::uint64_t>(total, UINT32_MAX)));
         EXPECT_TRUE(std::ranges::none_of(path, &Chip::IsOccupied)) << "an entered word leaves its cells empty";
     }
 
     // Minimising stops play and hides the board; restoring returns exactly to the state before.
     void MinimiseAndRestore()
     {
-        const auto state = [this] { return std::tuple(form->EvolveTimer->isActive(), form->TumbleTimer->isActive(), form->boardHidden); };
+        const auto state = [this] { return std::tuple(probe->EvolveTimer->isActive(), probe->TumbleTimer->isActive(), probe->boardHidden); };
         const auto before = state();
         form->setWindowState(Qt::WindowMinimized);
-        EXPECT_EQ(state(), std::tuple(false, false, form->IsPlayPanelShown()));
+        EXPECT_EQ(state(), std::tuple(false, false, probe->IsPlayPanelShown()));
         form->setWindowState(Qt::WindowNoState);
         EXPECT_EQ(state(), before);
     }
@@ -157,9 +157,9 @@ private:
             return;
         const bool yes = !ending && Chance(0.6);
         ++answers[yes];
-        if (modal != NewGameForm && form->IsPlayPanelShown()) {
+        if (modal != NewGameForm && probe->IsPlayPanelShown()) {
             // Play stays stopped and hidden behind a question, also across a minimise.
-            EXPECT_TRUE(form->boardHidden && !form->EvolveTimer->isActive() && !form->TumbleTimer->isActive());
+            EXPECT_TRUE(probe->boardHidden && !probe->EvolveTimer->isActive() && !probe->TumbleTimer->isActive());
             if (Chance(0.1))
                 MinimiseAndRestore();
         }
@@ -170,15 +170,15 @@ private:
         } else {
             ASSERT_EQ(modal, NewGameForm) << qPrintable(modal->windowTitle());
             const QString title = NewGameForm->windowTitle();
-            EXPECT_TRUE(title == QStringLiteral("Scores") || ((title == QStringLiteral("Game Over")) == (form->lives == 0) &&
-                                                              form->score > 0)) << "only a scoring game is offered";
+            EXPECT_TRUE(title == QStringLiteral("Scores") || ((title == QStringLiteral("Game Over")) == (probe->lives() == 0) &&
+                                                              probe->score() > 0)) << "only a scoring game is offered";
             (yes ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
         }
     }
 
     void Check()
     {
-        Board& board = *form->board;
+        Board& board = *probe->board;
         std::vector<Chip*> flagged, chain = board.Selection();
         for (int r = 0; r < static_cast<int>(board.Rows()); ++r) {
             for (int c = 0; c < static_cast<int>(board.Columns()); ++c) {
@@ -198,25 +198,25 @@ private:
         std::ranges::sort(chain);
         ASSERT_TRUE(chain == flagged) << "the chain holds exactly the flagged tiles, each once";
 
-        EXPECT_EQ(form->valueLabel->text(), QString::number(form->score));
-        const bool evolve = form->EvolveTimer->isActive(), tumble = form->TumbleTimer->isActive();
+        EXPECT_EQ(probe->valueLabel->text(), QString::number(probe->score()));
+        const bool evolve = probe->EvolveTimer->isActive(), tumble = probe->TumbleTimer->isActive();
         const Phase phase = CurrentPhase();
-        ASSERT_TRUE(phase != BetweenGames || (!evolve && !tumble && form->clearCountdown == 0)) << "nothing runs";
-        if (form->gamesStarted == 0)
+        ASSERT_TRUE(phase != BetweenGames || (!evolve && !tumble && probe->clearCountdown() == 0)) << "nothing runs";
+        if (probe->gamesStarted() == 0)
             return;
-        ASSERT_GE(form->score, gameScore) << "the score only grows within a game";
-        gameScore = form->score;
+        ASSERT_GE(probe->score(), gameScore) << "the score only grows within a game";
+        gameScore = probe->score();
         // A life per multiple of 2000 reached, less the rounds lost.
-        ASSERT_EQ(form->lives + gameRoundsLost, form->startLives + form->score / form->pointsPerLife);
+        ASSERT_EQ(probe->lives() + gameRoundsLost, probe->Session().Rules().startLives + probe->score() / probe->Session().Rules().pointsPerLife);
         if (phase == Playing) {
             const std::string letters = board.WordInProgress();
-            ASSERT_EQ(std::tuple(evolve, tumble, form->boardHidden, form->TumbleTimer->interval(), form->enterButton->isEnabledTo(form),
-                                 form->clearButton->isEnabledTo(form)),
-                      std::tuple(true, true, false, 251, !form->words.Lookup(letters).empty(), !letters.empty())) << letters;
-            ASSERT_TRUE(form->EvolveTimer->interval() >= 99 && form->EvolveTimer->interval() <= 2000);
+            ASSERT_EQ(std::tuple(evolve, tumble, probe->boardHidden, probe->TumbleTimer->interval(), probe->enterButton->isEnabledTo(form),
+                                 probe->clearButton->isEnabledTo(form)),
+                      std::tuple(true, true, false, 251, !probe->words().Lookup(letters).empty(), !letters.empty())) << letters;
+            ASSERT_TRUE(probe->EvolveTimer->interval() >= 99 && probe->EvolveTimer->interval() <= 2000);
         } else if (phase == Clearing) {
-            ASSERT_TRUE(!evolve && tumble && form->TumbleTimer->interval() == 20 && form->clearCountdown <= 25 &&
-                        !form->pauseButton->isEnabled()) << "only the clearing runs";
+            ASSERT_TRUE(!evolve && tumble && probe->TumbleTimer->interval() == 20 && probe->clearCountdown() <= 25 &&
+                        !probe->pauseButton->isEnabled()) << "only the clearing runs";
         }
     }
 
@@ -236,7 +236,7 @@ TEST(Soak, AHundredThousandTicksOfRandomPlayKeepTheBoardAndTheGameSound)
     SoakRun run(ok ? seed : 20240611);
     run.Run();
     ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << (ok ? seed : 20240611);
-    EXPECT_EQ(run.gamesEnded, run.form->gamesStarted) << "every game ended";
+    EXPECT_EQ(run.gamesEnded, run.probe->gamesStarted()) << "every game ended";
     EXPECT_GE(run.gamesEnded, 10u);
     EXPECT_GT(run.words * run.roundsLost * run.answers[0] * run.answers[1], 0u) << "every path was taken";
 }

@@ -23,31 +23,28 @@ class TraceRun {
 public:
     TraceRun() : script(2026)
     {
-        auto recorder = std::make_unique<RecordingOutput>();
-        sounds = &recorder->played;
-        form->sounder = std::make_unique<Sounder>(std::move(recorder), [] { return 0u; });
         SeedGameRandom(77);
     }
 
     // Two games: the first played to Game Over, the second quit after a while.
     QString Run()
     {
-        Do("start", [this] { form->StartButton->click(); });
+        Do("start", [this] { probe->StartButton->click(); });
         bool answering = false;
-        while (form->IsPlayPanelShown() && !::testing::Test::HasFailure()) {
-            if (form->clearCountdown == 1 && form->lives == 1 && !std::exchange(answering, true))
+        while (probe->IsPlayPanelShown() && !::testing::Test::HasFailure()) {
+            if (probe->clearCountdown() == 1 && probe->lives() == 1 && !std::exchange(answering, true))
                 AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
             Step();
         }
-        Do("start", [this] { form->StartButton->click(); });
-        for (int n = 0; n < 600 && form->IsPlayPanelShown(); ++n)
+        Do("start", [this] { probe->StartButton->click(); });
+        for (int n = 0; n < 600 && probe->IsPlayPanelShown(); ++n)
             Step();
         Do("quit", [this] {
             AnswerNextModal([this](QWidget* box) {
                 AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
                 PressMessageButton(box, QMessageBox::Yes);
             });
-            form->endGameButton->click();
+            probe->endGameButton->click();
         });
         return trace;
     }
@@ -56,19 +53,19 @@ private:
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(script); }
     Chip* AnyCell()
     {
-        const int r = Below(static_cast<int>(form->board->Rows()));
-        return form->board->Cell(r, 2 * Below(static_cast<int>(form->board->Columns()) / 2) + r % 2);
+        const int r = Below(static_cast<int>(probe->board->Rows()));
+        return probe->board->Cell(r, 2 * Below(static_cast<int>(probe->board->Columns()) / 2) + r % 2);
     }
 
     void Step()
     {
-        if (form->clearCountdown != 0)
-            return Do("tumble", [this] { form->TumbleTimerTick(); });
+        if (probe->clearCountdown() != 0)
+            return Do("tumble", [this] { probe->TumbleTimerTick(); });
         const int roll = Below(1000);
         if (roll < 120)
-            return Do("evolve", [this] { form->EvolveTimerTick(); });
+            return Do("evolve", [this] { probe->EvolveTimerTick(); });
         if (roll < 900)
-            return Do("tumble", [this] { form->TumbleTimerTick(); });
+            return Do("tumble", [this] { probe->TumbleTimerTick(); });
         if (roll < 915)
             return Do("word", [this] { PlantAndEnter(); });
         if (roll < 960) {
@@ -81,7 +78,7 @@ private:
             return Do("escape", [this] { QTest::keyClick(form, Qt::Key_Escape); });
         Do("pause", [this] {
             AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
-            form->pauseButton->click();
+            probe->pauseButton->click();
         });
     }
 
@@ -93,7 +90,7 @@ private:
         QTest::keyClick(form, Qt::Key_Escape);
         std::vector<Chip*> tiles;
         for (std::size_t i = 0; i < word.size(); ++i) {
-            Chip* chip = form->board->Cell(0, static_cast<std::int32_t>(2 * i));
+            Chip* chip = probe->board->Cell(0, static_cast<std::int32_t>(2 * i));
             chip->Set(word[i], word[i] == "QU" ? 9u : LetterValue(word[i].front()));
             tiles.push_back(chip);
         }
@@ -114,34 +111,34 @@ private:
 
     void Write(const std::string& name)
     {
-        const char* phase = !form->IsPlayPanelShown() ? "between" : form->clearCountdown == 0 ? "playing" : "clearing";
+        const char* phase = !probe->IsPlayPanelShown() ? "between" : probe->clearCountdown() == 0 ? "playing" : "clearing";
         QString line = QStringLiteral("%1 %2 score=%3 lives=%4 %5 evolve=%6 tumble=%7 countdown=%8 ")
                            .arg(++steps)
                            .arg(QString::fromStdString(name))
-                           .arg(form->score)
-                           .arg(form->lives)
+                           .arg(probe->score())
+                           .arg(probe->lives())
                            .arg(QLatin1String(phase))
-                           .arg(form->EvolveTimer->interval())
-                           .arg(form->TumbleTimer->interval())
-                           .arg(form->clearCountdown);
+                           .arg(probe->EvolveTimer->interval())
+                           .arg(probe->TumbleTimer->interval())
+                           .arg(probe->clearCountdown());
         // The tiles, bottom row first: a letter per tile (QU as Q), small when selected, "." when
         // empty. A falling step writes just their hash; the word and best words only change.
         QString tiles;
-        for (std::int32_t r = 0; r < static_cast<std::int32_t>(form->board->Rows()); ++r) {
-            for (std::int32_t c = r % 2; c < static_cast<std::int32_t>(form->board->Columns()); c += 2) {
-                const Chip* chip = form->board->Cell(r, c);
+        for (std::int32_t r = 0; r < static_cast<std::int32_t>(probe->board->Rows()); ++r) {
+            for (std::int32_t c = r % 2; c < static_cast<std::int32_t>(probe->board->Columns()); c += 2) {
+                const Chip* chip = probe->board->Cell(r, c);
                 const char letter = chip->IsOccupied() ? chip->Letter().front() : '.';
                 tiles += QLatin1Char(chip->IsSelected() ? static_cast<char>(letter - 'A' + 'a') : letter);
             }
-            tiles += QLatin1Char(r + 1 < static_cast<std::int32_t>(form->board->Rows()) ? '/' : ' ');
+            tiles += QLatin1Char(r + 1 < static_cast<std::int32_t>(probe->board->Rows()) ? '/' : ' ');
         }
         line += name == "tumble" ? QStringLiteral("#%1 ").arg(QLatin1String(QCryptographicHash::hash(tiles.toLatin1(), QCryptographicHash::Md5).toHex().left(12))) : tiles;
         QString shown = QStringLiteral("word=\"%1\" enter=%2 clear=%3 best=[")
-                            .arg(form->wordInProgress->text())
-                            .arg(form->enterButton->isEnabled())
-                            .arg(form->clearButton->isEnabled());
-        for (int row = 0; row < form->bestWordList->count(); ++row)
-            shown += (row > 0 ? QStringLiteral(", ") : QString()) + form->bestWordList->item(row)->text();
+                            .arg(probe->wordInProgress->text())
+                            .arg(probe->enterButton->isEnabled())
+                            .arg(probe->clearButton->isEnabled());
+        for (int row = 0; row < probe->bestWordList->count(); ++row)
+            shown += (row > 0 ? QStringLiteral(", ") : QString()) + probe->bestWordList->item(row)->text();
         line += std::exchange(lastShown, shown) == shown ? QStringLiteral("same") : shown + QLatin1Char(']');
         line += QStringLiteral(" sounds=[");
         for (std::size_t i = 0; i < sounds->size(); ++i)
@@ -151,7 +148,8 @@ private:
 
     GameFixture game;
     TGlimmerForm* form = game.form;
-    std::vector<QString>* sounds = nullptr;
+    GlimmerFormProbe& probe = *game.probe;
+    std::vector<QString>* sounds = game.sounds;
     std::mt19937 script;
     int steps = 0;
     QString trace;

@@ -40,17 +40,18 @@ TEST(BadSettings, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveT
     UserRegistry::SetFilePath(file.fileName());
     ModalRecorder recorder;
     {
-        GameWindows windows;
+        GameWindows windows(std::make_unique<Sounder>());
         TGlimmerForm* form = windows.glimmerForm.get();
+        GlimmerFormProbe probe(*form);
         form->show();
         // A sound scheme value of the wrong type names no file: that event is silent, unreported
         // like every other scheme failure.
-        EXPECT_TRUE(form->sounder->Path(SelectWord).isEmpty());
-        EXPECT_FALSE(form->sounder->Path(SelectTile).isEmpty());
-        form->preplayOptionsButtonClick();  // reads its own placement as it opens
-        ASSERT_TRUE(StartPlay(form));
-        PlayToTheEnd(form, {"C", "A", "T"});
-        EXPECT_TRUE(!form->IsPlayPanelShown() && form->score > 0) << "the default dictionary took the word";
+        EXPECT_TRUE(probe->sounder().Path(SelectWord).isEmpty());
+        EXPECT_FALSE(probe->sounder().Path(SelectTile).isEmpty());
+        probe->preplayOptionsButtonClick();  // reads its own placement as it opens
+        ASSERT_TRUE(StartPlay(probe));
+        PlayToTheEnd(probe, {"C", "A", "T"});
+        EXPECT_TRUE(!probe->IsPlayPanelShown() && probe->score() > 0) << "the default dictionary took the word";
         EXPECT_EQ(windows.newGameForm->GetDictionary(), QStringLiteral("English"));
     }
     for (const QString& name : wrongValueNames)

@@ -23,13 +23,14 @@ TEST(BadSoundFile, NothingIsDecodedAndAGameGoesOn)
         SetEventSound(SelectWord, path);
         ModalRecorder recorder;
         game.windows.reset();
-        game.windows = std::make_unique<GameWindows>();
+        game.windows = std::make_unique<GameWindows>(std::make_unique<Sounder>());
         TGlimmerForm* form = game.windows->glimmerForm.get();
+        GlimmerFormProbe probe(*form);
         form->show();
-        EXPECT_EQ(form->sounder->Path(SelectWord), path);
-        ASSERT_TRUE(StartPlay(form));
-        PlayToTheEnd(form, {"C", "A", "T"});
-        EXPECT_GT(form->score, 0u) << "the word was entered with its sound";
+        EXPECT_EQ(probe->sounder().Path(SelectWord), path);
+        ASSERT_TRUE(StartPlay(probe));
+        PlayToTheEnd(probe, {"C", "A", "T"});
+        EXPECT_GT(probe->score(), 0u) << "the word was entered with its sound";
         EXPECT_EQ(recorder.dialogTitles, QStringList{QStringLiteral("Game Over")});
         EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
     }

@@ -16,22 +16,23 @@ TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
     UserRegistry::SetFilePath(folder.filePath(QStringLiteral("registry.reg")));
     {
         ModalRecorder recorder;
-        GameWindows windows;
+        GameWindows windows(std::make_unique<Sounder>());
         TGlimmerForm* form = windows.glimmerForm.get();
+        GlimmerFormProbe probe(*form);
         form->show();
-        form->preplayOptionsButtonClick();
-        form->aboutButtonClick();
+        probe->preplayOptionsButtonClick();
+        probe->aboutButtonClick();
         EXPECT_EQ(recorder.dialogTitles.size(), 2) << "the options dialog and the about box opened and closed";
         EXPECT_EQ(windows.optionsForm->findChild<QComboBox*>()->count(), 0);
-        form->helpButtonClick();
+        probe->helpButtonClick();
         EXPECT_TRUE(windows.helpService->Window() != nullptr && windows.helpService->Window()->isVisible());
         // A first run shows How To Play before the game; its Start begins play without words.
-        ASSERT_TRUE(StartPlay(form));
-        EXPECT_TRUE(form->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")) &&
-                    form->dictionaryNoticeLabel->isVisibleTo(form)) << qPrintable(form->DictionaryNotice());
-        PlayToTheEnd(form, {"C", "A", "T"});
-        EXPECT_TRUE(!form->IsPlayPanelShown() && form->score == 0) << "the game runs to its end without a word";
-        form->ExitButtonClick();
+        ASSERT_TRUE(StartPlay(probe));
+        EXPECT_TRUE(probe->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")) &&
+                    probe->dictionaryNoticeLabel->isVisibleTo(form)) << qPrintable(probe->DictionaryNotice());
+        PlayToTheEnd(probe, {"C", "A", "T"});
+        EXPECT_TRUE(!probe->IsPlayPanelShown() && probe->score() == 0) << "the game runs to its end without a word";
+        probe->ExitButtonClick();
         EXPECT_FALSE(form->isVisible()) << "quitting closes the main window";
         EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
     }

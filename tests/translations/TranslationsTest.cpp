@@ -99,7 +99,7 @@ TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
     ASSERT_EQ(TestLanguage(), language);
     ASSERT_TRUE(expected.count(language)) << qPrintable(language);
     GameFixture game;
-    EXPECT_EQ(game.form->Label1->text(), expected.at(language).first);
+    EXPECT_EQ(game.probe->Label1->text(), expected.at(language).first);
     QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), expected.at(language).second);
 
@@ -132,18 +132,18 @@ TEST(PlayerLanguage, EveryCaptionFitsItsControl)
                 cut << window->objectName() + u'/' + control->metaObject()->className() + u' ' + control->property("text").toString();
     };
     check(game.form);
-    ASSERT_TRUE(StartPlay(game.form));
+    ASSERT_TRUE(StartPlay(*game.probe));
     for (QWidget* window : std::initializer_list<QWidget*>{game.form, NewGameForm, OptionsForm, HowToPlay, DictionaryLoading,
                                                            NewGameForm->hallOfFame.get(), &sounds, &about})
         check(window);
     EXPECT_TRUE(cut.isEmpty()) << qPrintable(cut.join(u'\n'));
     // A caption too long for its box is no false alarm: the check sees it, and the fitting shrinks it
     // to three quarters of its size at most.
-    game.form->Label1->setText(QStringLiteral("Wortschatz, Wortschatz, Wortschatz:"));
-    EXPECT_FALSE(CaptionFits(*game.form->Label1));
+    game.probe->Label1->setText(QStringLiteral("Wortschatz, Wortschatz, Wortschatz:"));
+    EXPECT_FALSE(CaptionFits(*game.probe->Label1));
     FitCaptions(*game.form);
-    EXPECT_EQ(game.form->Label1->font().pixelSize(), 12);
-    EXPECT_EQ(game.form->Label3->font().pixelSize(), language == u"de" ? 15 : 16);
+    EXPECT_EQ(game.probe->Label1->font().pixelSize(), 12);
+    EXPECT_EQ(game.probe->Label3->font().pixelSize(), language == u"de" ? 15 : 16);
 }
 
 }  // namespace

@@ -1,0 +1,213 @@
+#include "board/GameSession.h"
+
+#include "board/Board.h"
+#include "board/GameRandom.h"
+#include "board/WordFinder.h"
+
+#include <algorithm>
+#include <climits>
+
+GameSession::GameSession(const GameRules& rules_, GameRandom& random_, const SessionWords& words_)
+    : rules(rules_), random(random_), words(words_),
+      board(std::make_unique<Board>(rules_.boardRows, rules_.tilesPerRow, random_))
+{
+    state.evolveInterval = rules.startEvolveInterval;
+}
+
+GameSession::~GameSession() = default;
+
+std::uint32_t GameSession::TumbleInterval() const
+{
+    return state.clearCountdown != 0 ? rules.clearingInterval : rules.tumbleInterval;
+}
+
+GameSession::ChainWord GameSession::WordInProgress() const
+{
+    ChainWord word;
+    word.letters = board->WordInProgress();
+    word.spelling = words.Spelling(word.letters);
+    word.value = board->SelectionValue();
+    return word;
+}
+
+void GameSession::ShowTitle()
+{
+    board->FillWithTitle();
+}
+
+void GameSession::Start()
+{
+    state.lives = rules.startLives;
+    state.score = 0;
+    ++state.gamesStarted;
+    bestWords.clear();
+    newestBestWord = -1;
+    missedWord = {};
+    StartRound();
+}
+
+void GameSession::StartRound()
+{
+    // Score, lives and best words carry over from the round before.
+    board->Fill(rules.startRows);
+    state.phase = SessionPhase::Playing;
+    state.clearCountdown = 0;
+    state.evolveInterval = rules.startEvolveInterval;
+}
+
+void GameSession::End(bool emptyBoard)
+{
+    if (emptyBoard) {
+        board->Fill(0);
+    }
+    state.phase = SessionPhase::BetweenGames;
+    state.clearCountdown = 0;
+}
+
+StepResult GameSession::Evolve(std::vector<Chip*>& changed)
+{
+    if (state.phase != SessionPhase::Playing) {
+        return {};
+    }
+    const std::size_t before = changed.size();
+    const bool topReached = board->Evolve(changed);
+    // More than the new tile: it landed on the chain and cut it.
+    const StepResult cut{StepOutcome::Nothing, changed.size() - before > 1};
+    if (topReached) {
+        FindMissedWord();
+        state.phase = SessionPhase::Clearing;
+        state.clearCountdown = rules.clearingStart;
+        return {StepOutcome::RoundEnded, cut.chainChanged};
+    }
+    const std::uint32_t interval = state.evolveInterval;
+    state.evolveInterval = interval - static_cast<std::uint32_t>((std::uint64_t{interval} * rules.evolveSpeedUp + 500) / 1000);
+    return cut;
+}
+
+StepResult GameSession::Tumble(std::vector<Chip*>& changed)
+{
+    if (state.phase == SessionPhase::BetweenGames) {
+        return {};
+    }
+    if (state.clearCountdown >= 2) {
+        --state.clearCountdown;
+        return {};
+    }
+    if (state.clearCountdown == 0) {
+        board->Tumble(changed);
+        return {};
+    }
+
+    // The last clearing tick: the chain goes, then two tiles a tick until the board is empty.
+    const std::size_t before = changed.size();
+    board->ClearSelection(changed);
+    const bool chainChanged = changed.size() != before;
+    for (int pick = 0; pick < 2; ++pick) {
+        std::vector<Chip*> occupied;
+        for (std::int32_t r = 0; r < static_cast<std::int32_t>(board->Rows()); ++r) {
+            for (std::int32_t c = 0; c < static_cast<std::int32_t>(board->Columns()); ++c) {
+                Chip* chip = board->Cell(r, c);
+                if (chip->IsOccupied()) {
+                    occupied.push_back(chip);
+                }
+            }
+        }
+        if (occupied.empty()) {
+            state.clearCountdown = 0;
+            break;
+        }
+        Chip* chip = occupied[random.Below(static_cast<std::uint32_t>(occupied.size()))];
+        chip->Set({}, 0);
+        changed.push_back(chip);
+    }
+    if (state.clearCountdown != 0) {
+        return {StepOutcome::Clearing, chainChanged};
+    }
+    state.lives = state.lives > 0 ? state.lives - 1 : 0;
+    if (state.lives == 0) {
+        End(false);
+        return {StepOutcome::GameOver, chainChanged};
+    }
+    StartRound();
+    return {StepOutcome::RoundStarted, chainChanged};
+}
+
+StepResult GameSession::Chosen(const std::string& letters) const
+{
+    return {words.IsWord(letters) ? StepOutcome::WordSelected : StepOutcome::TileSelected, false};
+}
+
+StepResult GameSession::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& changed)
+{
+    if (state.phase != SessionPhase::Playing || tile == nullptr) {
+        return {};
+    }
+    const std::size_t before = changed.size();
+    const std::string letters = board->Select(tile, keepClicked, changed);
+    return changed.size() == before ? StepResult{} : Chosen(letters);
+}
+
+StepResult GameSession::Type(char letter, std::vector<Chip*>& changed)
+{
+    if (state.phase != SessionPhase::Playing) {
+        return {};
+    }
+    if (!typedWord.Type(*board, letter, changed)) {
+        return {StepOutcome::Refused, false};
+    }
+    return Chosen(board->WordInProgress());
+}
+
+StepResult GameSession::Enter(std::vector<Chip*>& changed)
+{
+    const ChainWord word = WordInProgress();
+    if (state.phase != SessionPhase::Playing || word.spelling.empty()) {
+        return {};
+    }
+    const std::uint32_t old = state.score;
+    // Kept within 32 bits: a huge word tops the score out instead of wrapping it to a small one.
+    state.score = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{old} + word.value, UINT32_MAX));
+    board->RemoveSelected(changed);
+    const std::uint32_t newLives = state.score / rules.pointsPerLife - old / rules.pointsPerLife;
+    state.lives = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{state.lives} + newLives, UINT32_MAX));
+    RankBestWord({word.spelling, word.value});
+    const std::uint32_t scored = state.score - old;
+    return {newLives != 0 ? StepOutcome::NewLife
+            : scored >= rules.highWordValue ? StepOutcome::HighWord
+                                            : StepOutcome::LowWord,
+            false};
+}
+
+StepResult GameSession::Clear(std::vector<Chip*>& changed)
+{
+    const std::size_t before = changed.size();
+    board->ClearSelection(changed);
+    return {StepOutcome::Nothing, changed.size() != before};
+}
+
+void GameSession::RankBestWord(const SessionWord& word)
+{
+    // Below every word worth more; a word entered again moves up to the first of its value.
+    std::size_t i = 0;
+    while (i < bestWords.size() && bestWords[i].value > word.value) {
+        ++i;
+    }
+    const auto same = std::find(bestWords.begin() + static_cast<std::ptrdiff_t>(i), bestWords.end(), word);
+    if (same != bestWords.end()) {
+        std::rotate(bestWords.begin() + static_cast<std::ptrdiff_t>(i), same, same + 1);
+    } else {
+        bestWords.insert(bestWords.begin() + static_cast<std::ptrdiff_t>(i), word);
+    }
+    newestBestWord = static_cast<int>(i);
+    if (bestWords.size() > maxBestWords) {
+        bestWords.pop_back();
+        newestBestWord = i < maxBestWords ? newestBestWord : -1;
+    }
+}
+
+void GameSession::FindMissedWord()
+{
+    const FoundWord found = FindBestWord(*board, {[this](std::string_view letters) { return words.MayStart(letters); },
+                                                  [this](std::string_view letters) { return words.IsWord(letters); }});
+    missedWord = found.letters.empty() ? SessionWord{} : SessionWord{words.Spelling(found.letters), found.value};
+}

@@ -1,0 +1,178 @@
+#include "glimform/BoardPainter.h"
+
+#include "board/Board.h"
+#include "glimform/Colours.h"
+#include "settings/Utils.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QPoint Offset(const BoardRect& rect, const BoardRect& from)
+{
+    return {rect.left - from.left, rect.top - from.top};
+}
+
+// Tile letters show their first letter as a capital and the rest small, so QU reads "Qu".
+QString LetterText(const std::string& letter)
+{
+    QString text = QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size()));
+    return text.left(1) + text.mid(1).toLower();
+}
+
+int DevicePixels(int logical, qreal ratio)
+{
+    return static_cast<int>(std::lround(logical * ratio));
+}
+
+}  // namespace
+
+BoardPainter::BoardPainter(QColor ink_)
+    : ink(ink_),
+      tileFontName(FontExists(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("Arial"))
+{
+}
+
+void BoardPainter::PaintBoardBackground(QPainter& canvas, int strips, int stripWidth, QPoint topLeft, int height) const
+{
+    if (strips <= 0 || stripWidth <= 0 || height <= 0) {
+        return;
+    }
+    // One fill of the whole span gives the same pixels as the strips side by side.
+    canvas.fillRect(QRect(topLeft.x(), topLeft.y(), strips * stripWidth, height), BgrColour(boardColour));
+}
+
+void BoardPainter::PaintFrame(QPainter& canvas, const QRect& inside) const
+{
+    for (int ring = 1; ring <= 6; ++ring) {
+        const bool sunken = ring <= 3;
+        const QColor topLeftColour = BgrColour(sunken ? frameShadowColour : frameLightColour);
+        const QColor bottomRightColour = BgrColour(sunken ? frameLightColour : frameShadowColour);
+        const QRect r = inside.adjusted(-ring, -ring, ring, ring);
+        canvas.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeftColour);
+        canvas.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeftColour);
+        canvas.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRightColour);
+        canvas.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRightColour);
+    }
+}
+
+const QImage& BoardPainter::TileFace(const Chip& tile, const BoardRect& rect, qreal ratio)
+{
+    const QSize pixels(DevicePixels(rect.right - rect.left, ratio), DevicePixels(rect.bottom - rect.top, ratio));
+    QImage& face = faceCache.Face(tile.Value(), pixels, boardColour);
+    face.setDevicePixelRatio(ratio);
+    return face;
+}
+
+void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
+                                const std::vector<Chip*>& chain, QPoint origin)
+{
+    const qreal ratio = canvas.device() != nullptr ? canvas.device()->devicePixelRatioF() : 1.0;
+    const QColor chainColour = BgrColour(selectionColour);
+    QImage work;
+
+    for (const Chip* cell : cells) {
+        if (cell == nullptr) {
+            continue;
+        }
+        const BoardRect rect = cell->Rect();
+        const int w = rect.right - rect.left;
+        const int h = rect.bottom - rect.top;
+        if (w <= 0 || h <= 0) {
+            continue;
+        }
+        const int margin = (w + h) / 36;
+        const QSize pixels(DevicePixels(w, ratio), DevicePixels(h, ratio));
+        if (work.size() != pixels) {
+            work = QImage(pixels, QImage::Format_RGB32);
+            work.setDevicePixelRatio(ratio);
+        }
+        work.fill(BgrColour(boardColour));
+        QPainter painter(&work);
+
+        // The cell's own face and the four diagonal neighbours that reach into it, lower rows
+        // first. The same order in every cell makes a cell drawn alone match the whole board.
+        const int row = cell->Row();
+        const int column = cell->Column();
+        bool chained = cell->IsOccupied() && cell->IsSelected();
+        const auto drawFace = [&](const Chip* tile) {
+            const BoardRect tileRect = tile->Rect();
+            painter.drawImage(Offset(tileRect, rect), TileFace(*tile, tileRect, ratio));
+        };
+        for (int dr = -1; dr <= 1; ++dr) {
+            for (int dc = (dr == 0 ? 0 : -1); dc <= (dr == 0 ? 0 : 1); dc += 2) {
+                const Chip* tile = board.Cell(row + dr, column + dc);
+                if (tile == nullptr || !tile->IsOccupied()) {
+                    continue;
+                }
+                drawFace(tile);
+                chained = chained || tile->IsSelected();
+            }
+        }
+
+        if (chained && !chain.empty()) {
+            const BoardRect first = chain.front()->Rect();
+            const int t = (first.right - first.left + first.bottom - first.top + 2) / 4;
+            const auto local = [&](const Chip* tile) {
+                const BoardPoint centre = tile->Centre();
+                return QPoint(centre.x - rect.left, centre.y - rect.top);
+            };
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setBrush(chainColour);
+            if (chain.size() == 1) {
+                painter.setPen(QPen(chainColour, 1));
+                const QPoint centre = local(chain.front());
+                painter.drawEllipse(QRect(centre.x() - t / 2, centre.y() - t / 2, t, t));
+            } else {
+                painter.setPen(QPen(chainColour, t, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                std::vector<QPoint> points;
+                points.reserve(chain.size());
+                for (const Chip* tile : chain) {
+                    points.push_back(local(tile));
+                }
+                painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+            }
+            painter.setRenderHint(QPainter::Antialiasing, false);
+        }
+
+        painter.setPen(ink);
+        QFont valueFont(tileFontName);
+        valueFont.setPixelSize(std::max(1, (w + h) / 8));
+        valueFont.setBold(true);
+        const auto drawValue = [&](const Chip* tile) {
+            const BoardRect tileRect = tile->Rect();
+            const QString text = QString::number(tile->Value());
+            const QFontMetrics metrics = painter.fontMetrics();
+            const int x = tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 -
+                          metrics.horizontalAdvance(text) / 2;
+            const int y = tileRect.top - rect.top + (tileRect.bottom - tileRect.top) - metrics.height() - margin;
+            painter.drawText(x, y + metrics.ascent(), text);
+        };
+        if (cell->IsOccupied()) {
+            QFont letterFont(tileFontName);
+            letterFont.setPixelSize(std::max(1, (w + h) / 4));
+            painter.setFont(letterFont);
+            const QString text = LetterText(cell->Letter());
+            const QFontMetrics metrics = painter.fontMetrics();
+            const int x = (w - metrics.horizontalAdvance(text) + 1) / 2;
+            const int y = (h - metrics.height() + 1) / 2;
+            painter.drawText(x, y + metrics.ascent(), text);
+            painter.setFont(valueFont);
+            drawValue(cell);
+        }
+        // The bottoms of the tiles of the row above, with their values, reach into this cell.
+        painter.setFont(valueFont);
+        for (int dc = -1; dc <= 1; dc += 2) {
+            const Chip* above = board.Cell(row + 1, column + dc);
+            if (above != nullptr && above->IsOccupied()) {
+                drawValue(above);
+            }
+        }
+        painter.end();
+        canvas.drawImage(QPoint(origin.x() + rect.left, origin.y() + rect.top), work);
+    }
+}
+

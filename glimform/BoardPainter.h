@@ -1,0 +1,53 @@
+#pragma once
+
+#include "glimform/TileFaces.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class Board;
+class Chip;
+class QPainter;
+class QRect;
+struct BoardRect;
+
+// Draws boards in the game's look: the green background, the bevelled frame, the round tiles
+// with letter and value, and the chain's red line. It knows no window; callers give it the
+// board position of their canvas. Keeps the tile faces of the last tile size drawn.
+class BoardPainter {
+public:
+    // Colours in 0x00BBGGRR form.
+    static constexpr std::uint32_t backgroundColour = 0xF0CAA6;
+    static constexpr std::uint32_t boardColour = 0x569C56;
+    static constexpr std::uint32_t selectionColour = 0x4040FF;
+    static constexpr std::uint32_t frameShadowColour = 0xBD9773;
+    static constexpr std::uint32_t frameLightColour = 0xFFFDD9;
+
+    // Letters and values in `ink`, in Verdana where the system has it, else Arial.
+    explicit BoardPainter(QColor ink);
+
+    const QString& TileFontName() const { return tileFontName; }
+    // Fills `strips` vertical strips, each stripWidth wide and `height` high, from topLeft, with
+    // the board colour.
+    void PaintBoardBackground(QPainter& canvas, int strips, int stripWidth, QPoint topLeft, int height) const;
+    // Two bevels of three rings around `inside`: sunken just outside it, raised around that.
+    void PaintFrame(QPainter& canvas, const QRect& inside) const;
+    // Draws the given cells of `board` (occupied ones as faces with letter and value; the
+    // chain's red line through the centres in chain order), with board coordinate (0,0) at
+    // `origin`. Each cell is drawn whole, with what its neighbours reach into it, so a cell
+    // drawn alone matches the whole board.
+    void PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
+                      const std::vector<Chip*>& chain, QPoint origin);
+
+private:
+    // The cached face of the tile's value at its rectangle's size, in device pixels for `ratio`.
+    const QImage& TileFace(const Chip& tile, const BoardRect& rect, qreal ratio);
+
+    QColor ink;
+    QString tileFontName;
+    TileFaces faceCache;
+};
