@@ -12,8 +12,9 @@ class HelpService;
 class Sounder;
 class WindowTitles;
 
-// The game's six windows, created in this order and destroyed in reverse; each sets its
-// global object while it lives.
+// The game's six windows: the main window at once, the dialogs when their global objects are
+// first used. They are destroyed in the reverse of the order new game, options, dictionary
+// loading, about, How To Play, each saving its placement; a dialog never used is never created.
 struct GameWindows {
     // The game plays its sounds through `sounder`.
     explicit GameWindows(std::unique_ptr<Sounder> sounder);

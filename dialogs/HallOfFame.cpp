@@ -137,11 +137,13 @@ THallOfFame::THallOfFame(QWidget* parent)
 
     auto* wordGroup = new QGroupBox(tr("Best Word"), this);
     BestWordLabel = new QLabel(wordGroup);
+    BestWordLabel->setObjectName(QStringLiteral("BestWordLabel"));
     QFont large = text;
     large.setPixelSize(24);
     large.setBold(true);
     BestWordLabel->setFont(large);
     BestWordOwnerLabel = new QLabel(wordGroup);
+    BestWordOwnerLabel->setObjectName(QStringLiteral("BestWordOwnerLabel"));
     for (QLabel* label : {BestWordLabel, BestWordOwnerLabel}) {
         label->setTextFormat(Qt::PlainText);
         // A long stored text is cut rather than widening the window.
@@ -152,6 +154,7 @@ THallOfFame::THallOfFame(QWidget* parent)
     wordLayout->addWidget(BestWordOwnerLabel);
 
     TablesView = new QTreeWidget(this);
+    TablesView->setObjectName(QStringLiteral("TablesView"));
     TablesView->setToolTip(tr("The three highest scores of each dictionary played on this computer"));
     TablesView->setHeaderLabels({tr("Score"), tr("Player"), tr("Best Word")});
     TablesView->setRootIsDecorated(false);
@@ -165,8 +168,10 @@ THallOfFame::THallOfFame(QWidget* parent)
     TablesView->setColumnWidth(1, 170);
 
     HelpButton = new QPushButton(tr("&Help"), this);
+    HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setToolTip(tr("View the help information about this window"));
     CloseButton = new QPushButton(tr("&Close"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setToolTip(tr("Close this window"));
     CloseButton->setDefault(true);
     auto* buttons = new QHBoxLayout;

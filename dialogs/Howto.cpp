@@ -5,10 +5,10 @@
 #include "dialogs/help.h"
 #include "dialogs/newgame.h"
 #include "glimform/BoardPainter.h"
-#include "glimform/glimform.h"
 #include "platform/HelpContext.h"
 #include "settings/FitCaptions.h"
 #include "settings/Persist.h"
+#include "settings/PlayerOptions.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,7 +20,7 @@
 #include <array>
 #include <string_view>
 
-THowToPlay* HowToPlay = nullptr;
+LazyWindow<THowToPlay> HowToPlay;
 
 namespace {
 
@@ -66,8 +66,8 @@ void ExampleBox::paintEvent(QPaintEvent*)
     emit painting(painter);
 }
 
-THowToPlay::THowToPlay(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options(options),
       // The example's letters are fixed: nothing is ever drawn from its generator.
       exampleRandom(std::make_unique<GameRandom>()),
       example(std::make_unique<Board>(exampleRows, exampleTiles, *exampleRandom)),
@@ -95,19 +95,23 @@ THowToPlay::THowToPlay(QWidget* parent)
                  "But you earn a new life for every 2000 points scored."),
               QRect(8, 198, 420, 65), panel);
     ExampleArea = new ExampleBox(panel);
+    ExampleArea->setObjectName(QStringLiteral("ExampleArea"));
     ExampleArea->setGeometry(8, 8, 185, 185);
     ExampleArea->setToolTip(tr("This is just an example. Click on Start Game to play."));
     HowToPlay = new QCheckBox(tr("Show How To &Play before each game"), panel);
+    HowToPlay->setObjectName(QStringLiteral("HowToPlay"));
     HowToPlay->setGeometry(8, 265, 416, 20);
     HowToPlay->setFont(ArialFont(18));
     HowToPlay->setToolTip(tr("If this is checked, the How To Play information is shown before each game starts"));
 
     StartButton = new QPushButton(tr("&Start Game"), this);
+    StartButton->setObjectName(QStringLiteral("StartButton"));
     StartButton->setGeometry(19, 303, 150, 32);
     StartButton->setFont(ArialFont(18));
     StartButton->setToolTip(tr("Start playing the game"));
     StartButton->setDefault(true);
     HelpButton = new QPushButton(tr("&More Tips"), this);
+    HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(280, 304, 150, 32);
     HelpButton->setFont(ArialFont(18));
     HelpButton->setToolTip(tr("View the Strategy and Tips help information"));
@@ -156,8 +160,8 @@ void THowToPlay::StartButtonClick()
     // Disabled while the dictionary loads after Start was pressed once.
     if (!isEnabled())
         return;
-    NewGameForm->SetHowToPlay(HowToPlay->isChecked());
-    GlimmerForm->HowToPlayStarted();
+    options.SetHowToPlay(HowToPlay->isChecked());
+    emit started();
 }
 
 void THowToPlay::HelpButtonClick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/LazyWindow.h"
+
 #include "board/Board.h"
 
 #include <QDialog>
@@ -10,6 +12,7 @@
 
 class BoardPainter;
 class GameRandom;
+class PlayerOptions;
 class QCheckBox;
 class QPushButton;
 
@@ -28,17 +31,18 @@ protected:
 };
 
 // Shown before a game while the How To Play option is on; its Start button hands control back
-// to the main window, also while the dictionary is still loading behind it. It teaches the rules
-// with an example board on which the word GLIMPSE is selected.
+// to the main window (`started`), also while the dictionary is still loading behind it. It
+// teaches the rules with an example board on which the word GLIMPSE is selected.
 class THowToPlay : public QDialog {
     Q_OBJECT
 
 public:
-    explicit THowToPlay(QWidget* parent = nullptr);
+    // `options` receives the check box's state at Start and must outlive the dialog.
+    explicit THowToPlay(PlayerOptions& options, QWidget* parent = nullptr);
     // Stores the window's position.
     ~THowToPlay() override;
 
-    // Hands the check box to the How To Play setting and lets the main window start the game.
+    // Hands the check box to the How To Play setting and emits `started`.
     void StartButtonClick();
     void HelpButtonClick();
     // Draws the example board at the largest tile size that fits the paint box.
@@ -55,6 +59,10 @@ public:
     QPushButton* HelpButton;
     ExampleBox* ExampleArea;
 
+signals:
+    // Start was pressed: the game may begin.
+    void started();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Closing the window counts as its Start, so the game never waits for a window that is gone.
@@ -63,9 +71,11 @@ protected:
     void reject() override { StartButtonClick(); }
 
 private:
+    PlayerOptions& options;
     std::unique_ptr<GameRandom> exampleRandom;
     std::unique_ptr<Board> example;
     std::unique_ptr<BoardPainter> painter;
 };
 
-extern THowToPlay* HowToPlay;
+// Created on first use by the program's windows (app/GameWindows).
+extern LazyWindow<THowToPlay> HowToPlay;

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-TAboutBox* AboutBox = nullptr;
+LazyWindow<TAboutBox> AboutBox;
 
 namespace {
 
@@ -125,12 +125,14 @@ TAboutBox::TAboutBox(const QString& supportMailAddress, const QString& homePageA
     auto* mailLabel = new QLabel(tr("&Email support:"), panel);
     mailLabel->setGeometry(8, 139, 84, 14);
     MailSupportLink = new LinkField(supportMailAddress, panel);
+    MailSupportLink->setObjectName(QStringLiteral("MailSupportLink"));
     MailSupportLink->setGeometry(92, 139, 258, 14);
     MailSupportLink->setToolTip(tr("Send an email to Glimmerquake support"));
     mailLabel->setBuddy(MailSupportLink);
     auto* homeLabel = new QLabel(tr("Home &page:"), panel);
     homeLabel->setGeometry(8, 158, 84, 14);
     HomePageLink = new LinkField(homePageAddress, panel);
+    HomePageLink->setObjectName(QStringLiteral("HomePageLink"));
     HomePageLink->setGeometry(92, 158, 258, 20);
     HomePageLink->setToolTip(tr("View the Glimmerquake web page"));
     homeLabel->setBuddy(HomePageLink);
@@ -145,6 +147,7 @@ TAboutBox::TAboutBox(const QString& supportMailAddress, const QString& homePageA
     }
 
     OKButton = new QPushButton(tr("&OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(142, 194, 88, 26);
     QFont buttonFont(QStringLiteral("Arial"));
     buttonFont.setPixelSize(15);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/LazyWindow.h"
+
 #include <QDialog>
 #include <QLineEdit>
 
@@ -48,4 +50,5 @@ protected:
     void reject() override { accept(); }
 };
 
-extern TAboutBox* AboutBox;
+// Created on first use by the program's windows (app/GameWindows).
+extern LazyWindow<TAboutBox> AboutBox;

@@ -74,11 +74,15 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(560, 480);
 
     Browser = new TopicBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
     // Our own topics only; a web link goes to the desktop's browser.
     Browser->setOpenExternalLinks(true);
     ContentsButton = new QPushButton(tr("&Contents"), this);
+    ContentsButton->setObjectName(QStringLiteral("ContentsButton"));
     BackButton = new QPushButton(tr("&Back"), this);
+    BackButton->setObjectName(QStringLiteral("BackButton"));
     CloseButton = new QPushButton(tr("Close"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
     BackButton->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;

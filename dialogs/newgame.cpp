@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-TNewGameForm* NewGameForm = nullptr;
+LazyWindow<TNewGameForm> NewGameForm;
 
 namespace {
 
@@ -46,14 +46,20 @@ TNewGameForm::TNewGameForm(QWidget* parent)
 
     // Created in tab order: the buttons on the right, then the group with its list and buttons.
     OKButton = MakeButton(tr("&Start"), tr("Start a new game"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     CancelButton = MakeButton(tr("&Close"), tr("Close this window"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
     helpButton = MakeButton(tr("&Help"), tr("View the help information about this dialog"), this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     OptionsButton = MakeButton(tr("&Options..."), tr("Change options such as your nickname"), this);
+    OptionsButton->setObjectName(QStringLiteral("OptionsButton"));
     //: The title of the high score table; %1 is the dictionary's name.
     groupCaption = tr("%1 High Scores");
     HighScoresGroup = new QGroupBox(groupCaption.arg(QString()), this);
+    HighScoresGroup->setObjectName(QStringLiteral("HighScoresGroup"));
     HighScoreTable = new QTreeWidget(HighScoresGroup);
+    HighScoreTable->setObjectName(QStringLiteral("HighScoreTable"));
     HighScoreTable->setToolTip(tr("The highest scores achieved on this computer"));
     HighScoreTable->setHeaderLabels({tr("Score"), tr("Player"), tr("Best Word")});
     HighScoreTable->setRootIsDecorated(false);
@@ -74,9 +80,11 @@ TNewGameForm::TNewGameForm(QWidget* parent)
         HighScoreTable->setColumnWidth(column, designedWidths[column]);
     hallOfFameButton = MakeButton(tr("Hall of &Fame..."),
                                   tr("View the best scores and the best word of every dictionary"), HighScoresGroup);
+    hallOfFameButton->setObjectName(QStringLiteral("hallOfFameButton"));
     hallOfFame = std::make_unique<THallOfFame>(this);
     mailHighScoreButton =
         MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
+    mailHighScoreButton->setObjectName(QStringLiteral("mailHighScoreButton"));
     mailHighScoreButton->setEnabled(false);
 
     formAnchors.Place(HighScoresGroup, QRect(8, 6, 381, 327), Anchors::All);
@@ -146,25 +154,17 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
 {
     if (OptionsForm->isVisible())
         return;
-    QString nickname = options.GetNickname();
-    QString dictionary = options.GetDictionary();
-    bool howToPlay = options.GetHowToPlay();
-    bool pauseInBackground = options.GetPauseInBackground();
-    bool endRound = options.GetEndRoundSounds();
-    bool enterWord = options.GetEnterWordSounds();
-    bool selectTile = options.GetSelectTileSounds();
-    if (OptionsForm->Execute(allowDictionaryChange, howToPlay, pauseInBackground, endRound, enterWord, selectTile,
-                             dictionary, nickname) != QDialog::Accepted)
+    const std::optional<PlayerOptions> chosen = OptionsForm->Execute(options, allowDictionaryChange);
+    if (!chosen)
         return;
-    options.SetHowToPlay(howToPlay);
-    options.SetPauseInBackground(pauseInBackground);
-    options.SetEndRoundSounds(endRound);
-    options.SetEnterWordSounds(enterWord);
-    options.SetSelectTileSounds(selectTile);
-
-    const QString oldNickname = options.GetNickname();
-    options.SetNickname(nickname);
-    if (options.GetNickname() != oldNickname && allowDictionaryChange) {
+    // A new nickname renames the row of the last result in the table shown now; only then does
+    // the dictionary change.
+    const QString dictionary = chosen->GetDictionary();
+    const bool renamed = chosen->GetNickname() != options.GetNickname();
+    const QString shown = options.GetDictionary();
+    options = *chosen;
+    options.SetDictionary(shown);
+    if (renamed && allowDictionaryChange) {
         if (NewEntryIndex >= 0 && NewEntryIndex < scores.Count()) {
             SetEntry(true, NewEntryIndex);
             SelectNewEntry();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/LazyWindow.h"
+
 #include "dialogs/ScoreTable.h"
 #include "glimform/Anchors.h"
 #include "settings/PlayerOptions.h"
@@ -44,6 +46,8 @@ public:
     bool GetHowToPlay() const { return options.GetHowToPlay(); }
     bool GetPauseInBackground() const { return options.GetPauseInBackground(); }
     void SetHowToPlay(bool value) { options.SetHowToPlay(value); }
+    // The player's options, for the windows that change them; saved with SaveSettings.
+    PlayerOptions& Options() { return options; }
 
     // Loads the current dictionary's table into the list (save false) or stores the list.
     void TransferScores(bool save);
@@ -92,4 +96,5 @@ private:
     Anchors groupAnchors;
 };
 
-extern TNewGameForm* NewGameForm;
+// Created on first use by the program's windows (app/GameWindows).
+extern LazyWindow<TNewGameForm> NewGameForm;

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TOptionsForm* OptionsForm = nullptr;
+LazyWindow<TOptionsForm> OptionsForm;
 
 namespace {
 
@@ -49,34 +49,46 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     auto* panel = Placed(new QWidget(this), QRect(9, 9, 385, 332));
     auto* nicknameLabel = Placed(new QLabel(tr("&Nickname:"), panel), QRect(9, 13, 84, 21));
     NicknameField = Placed(new QLineEdit(panel), QRect(101, 9, 266, 29), tr("The name used in the High Score table"));
+    NicknameField->setObjectName(QStringLiteral("NicknameField"));
     NicknameField->setMaxLength(100);
     nicknameLabel->setBuddy(NicknameField);
     auto* dictionaryLabel = Placed(new QLabel(tr("&Dictionary:"), panel), QRect(9, 56, 85, 21));
     DictionaryList =
         Placed(new QComboBox(panel), QRect(101, 53, 266, 29), tr("The dictionary used to validate words"));
+    DictionaryList->setObjectName(QStringLiteral("DictionaryList"));
     dictionaryLabel->setBuddy(DictionaryList);
     HowToPlay = Placed(new QCheckBox(tr("Show How To &Play before each game"), panel), QRect(9, 94, 360, 20),
                        tr("If this is checked, the How To Play information is shown before each game starts"));
+    HowToPlay->setObjectName(QStringLiteral("HowToPlay"));
     PauseInBackground = Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel),
                                QRect(9, 122, 376, 20),
                                tr("If this is checked, the game pauses while you work in another window"));
+    PauseInBackground->setObjectName(QStringLiteral("PauseInBackground"));
     SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 156, 358, 169));
+    SoundGroup->setObjectName(QStringLiteral("SoundGroup"));
     SelectTileSounds = Placed(new QCheckBox(tr("Play a sound when a &tile is selected"), SoundGroup),
                               QRect(9, 27, 345, 20), tr("Clicking on a tile makes a sound if this box is checked"));
+    SelectTileSounds->setObjectName(QStringLiteral("SelectTileSounds"));
     EnterWordSounds = Placed(new QCheckBox(tr("Play a sound when a &word is entered"), SoundGroup),
                              QRect(9, 62, 345, 19), tr("Entering a word makes a sound if this box is checked"));
+    EnterWordSounds->setObjectName(QStringLiteral("EnterWordSounds"));
     EndRoundSounds =
         Placed(new QCheckBox(tr("Play a sound when the &board fills up"), SoundGroup), QRect(10, 97, 345, 19),
                tr("A sound is made when the board fills up if this box is checked"));
+    EndRoundSounds->setObjectName(QStringLiteral("EndRoundSounds"));
     SoundsButton = Placed(new QPushButton(tr("&Sounds..."), SoundGroup), QRect(9, 127, 110, 32),
                           tr("Change the sounds for Glimmerquake events"));
+    SoundsButton->setObjectName(QStringLiteral("SoundsButton"));
     OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 348, 109, 32),
                    tr("Accept the changes and close the dialog"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
     CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 348, 109, 32),
                        tr("Discard any changes and close the dialog"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 348, 110, 32),
                         tr("View the help information about this dialog"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
 
     connect(NicknameField, &QLineEdit::textChanged, this, &TOptionsForm::NicknameFieldChange);
     connect(SoundsButton, &QPushButton::clicked, this, &TOptionsForm::SoundsButtonClick);
@@ -94,16 +106,15 @@ TOptionsForm::~TOptionsForm()
     Persist(true).windowPlacement(this, nullptr);
 }
 
-int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& pauseInBackground, bool& endRoundSounds,
-                          bool& enterWordSounds, bool& selectTileSounds, QString& dictionary, QString& nickname)
+std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current, bool allowDictionaryChange)
 {
-    NicknameField->setText(nickname);
+    NicknameField->setText(current.GetNickname());
     NicknameFieldChange();
-    HowToPlay->setChecked(howToPlay);
-    PauseInBackground->setChecked(pauseInBackground);
-    EndRoundSounds->setChecked(endRoundSounds);
-    EnterWordSounds->setChecked(enterWordSounds);
-    SelectTileSounds->setChecked(selectTileSounds);
+    HowToPlay->setChecked(current.GetHowToPlay());
+    PauseInBackground->setChecked(current.GetPauseInBackground());
+    EndRoundSounds->setChecked(current.GetEndRoundSounds());
+    EnterWordSounds->setChecked(current.GetEnterWordSounds());
+    SelectTileSounds->setChecked(current.GetSelectTileSounds());
 
     // Scanned afresh each time, so files added while the game runs appear.
     const QString folder = QCoreApplication::applicationDirPath();
@@ -111,25 +122,25 @@ int TOptionsForm::Execute(bool allowDictionaryChange, bool& howToPlay, bool& pau
     DictionaryList->addItems(DictionaryNames(folder));
     // The entry of the file the game loads for the stored name; the match keeps the 4 letters of
     // ".tsd", in whatever case the file has them.
-    const QString file = FileNameIgnoringCase(folder, dictionary + QStringLiteral(".tsd")).chopped(4);
-    const int current = DictionaryList->findText(file, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    DictionaryList->setCurrentIndex(current >= 0 ? current : (DictionaryList->count() > 0 ? 0 : -1));
+    const QString file = FileNameIgnoringCase(folder, current.GetDictionary() + QStringLiteral(".tsd")).chopped(4);
+    const int index = DictionaryList->findText(file, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    DictionaryList->setCurrentIndex(index >= 0 ? index : (DictionaryList->count() > 0 ? 0 : -1));
     DictionaryList->setEnabled(allowDictionaryChange);
     NicknameField->setFocus();
     NicknameField->selectAll();
 
-    const int result = exec();
-    if (result == QDialog::Accepted) {
-        nickname = NicknameField->text();
-        howToPlay = HowToPlay->isChecked();
-        pauseInBackground = PauseInBackground->isChecked();
-        endRoundSounds = EndRoundSounds->isChecked();
-        enterWordSounds = EnterWordSounds->isChecked();
-        selectTileSounds = SelectTileSounds->isChecked();
-        if (allowDictionaryChange && DictionaryList->currentIndex() >= 0)
-            dictionary = DictionaryList->currentText();
-    }
-    return result;
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    PlayerOptions chosen = current;
+    chosen.SetNickname(NicknameField->text());
+    chosen.SetHowToPlay(HowToPlay->isChecked());
+    chosen.SetPauseInBackground(PauseInBackground->isChecked());
+    chosen.SetEndRoundSounds(EndRoundSounds->isChecked());
+    chosen.SetEnterWordSounds(EnterWordSounds->isChecked());
+    chosen.SetSelectTileSounds(SelectTileSounds->isChecked());
+    if (allowDictionaryChange && DictionaryList->currentIndex() >= 0)
+        chosen.SetDictionary(DictionaryList->currentText());
+    return chosen;
 }
 
 QStringList TOptionsForm::DictionaryNames(const QString& directory)

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "settings/LazyWindow.h"
+
+#include "settings/PlayerOptions.h"
+
 #include <QDialog>
 #include <QString>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -19,11 +25,10 @@ public:
     // Stores the dialog's position.
     ~TOptionsForm() override;
 
-    // Shows the values and runs the dialog; on OK writes them back. The dictionary comes back
-    // only when it may change and one is selected. Returns QDialog::Accepted or Rejected.
-    int Execute(bool allowDictionaryChange, bool& howToPlay, bool& pauseInBackground, bool& endRoundSounds,
-                bool& enterWordSounds,
-                bool& selectTileSounds, QString& dictionary, QString& nickname);
+    // Shows the options and runs the dialog. On OK returns them as the player left them, with
+    // the selected dictionary only when it may change and one is selected (else the current
+    // one); on Cancel returns nothing.
+    std::optional<PlayerOptions> Execute(const PlayerOptions& current, bool allowDictionaryChange);
 
     // Lists the valid dictionaries in `directory` by name without ".tsd", sorted ignoring case.
     static QStringList DictionaryNames(const QString& directory);
@@ -47,4 +52,5 @@ public:
     QPushButton* helpButton;
 };
 
-extern TOptionsForm* OptionsForm;
+// Created on first use by the program's windows (app/GameWindows).
+extern LazyWindow<TOptionsForm> OptionsForm;

@@ -51,6 +51,7 @@ TSoundsForm::TSoundsForm(QWidget* parent) : QDialog(parent)
 
     auto* intro = new QLabel(tr("Choose the sound that each game event plays."), this);
     EventList = new QTreeWidget(this);
+    EventList->setObjectName(QStringLiteral("EventList"));
     EventList->setHeaderLabels({tr("Event"), tr("Sound")});
     EventList->setRootIsDecorated(false);
     EventList->setUniformRowHeights(true);
@@ -60,20 +61,27 @@ TSoundsForm::TSoundsForm(QWidget* parent) : QDialog(parent)
     for (int event = 0; event < SoundEventCount; ++event)
         EventList->addTopLevelItem(new QTreeWidgetItem({EventTitle(event), QString()}));
     FileLabel = new QLabel(this);
+    FileLabel->setObjectName(QStringLiteral("FileLabel"));
     FileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FileLabel->setWordWrap(true);
 
     PlayButton = new QPushButton(tr("&Play"), this);
+    PlayButton->setObjectName(QStringLiteral("PlayButton"));
     PlayButton->setToolTip(tr("Play the sound of the selected event"));
     ChooseButton = new QPushButton(tr("&Choose..."), this);
+    ChooseButton->setObjectName(QStringLiteral("ChooseButton"));
     ChooseButton->setToolTip(tr("Choose a WAV file for the selected event"));
     NoSoundButton = new QPushButton(tr("&No Sound"), this);
+    NoSoundButton->setObjectName(QStringLiteral("NoSoundButton"));
     NoSoundButton->setToolTip(tr("Make the selected event silent"));
     DefaultButton = new QPushButton(tr("&Default"), this);
+    DefaultButton->setObjectName(QStringLiteral("DefaultButton"));
     DefaultButton->setToolTip(tr("Go back to the game's own sound for the selected event"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     OKButton = buttons->button(QDialogButtonBox::Ok);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
     CancelButton = buttons->button(QDialogButtonBox::Cancel);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     auto* eventButtons = new QHBoxLayout;
     for (QPushButton* button : {PlayButton, ChooseButton, NoSoundButton, DefaultButton})

@@ -51,17 +51,19 @@ private:
     LoadProgress* progress;
 };
 
+// The buckets get their room at the first load: a table that never loads costs the program
+// nothing at start-up.
 Words::Words() : buckets(bucketCount)
 {
-    for (std::string& bucket : buckets)
-        bucket.reserve(bucketReserve);
 }
 
 void Words::Load(const std::string& path, LoadProgress* progress)
 {
     loadedCount = 0;
-    for (std::string& bucket : buckets)
+    for (std::string& bucket : buckets) {
         bucket.clear();
+        bucket.reserve(bucketReserve);
+    }
     prefixes.Clear();
     {
         TSDictionaryList list(path, false);

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <climits>
 
-TDictionaryLoading* DictionaryLoading = nullptr;
+LazyWindow<TDictionaryLoading> DictionaryLoading;
 
 namespace {
 
@@ -31,6 +31,7 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     setModal(false);
 
     Label1 = new QLabel(tr("Please wait while the dictionary is loaded."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(17);
     Label1->setFont(font);
@@ -38,6 +39,7 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     Label1->setGeometry(10, 10, 415, 19);
 
     Progress = new QProgressBar(this);
+    Progress->setObjectName(QStringLiteral("Progress"));
     Progress->setGeometry(10, 39, 415, 31);
     Progress->setRange(0, 100);
     Progress->setValue(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/LazyWindow.h"
+
 #include "dictionary/LoadProgress.h"
 
 #include <QDialog>
@@ -29,4 +31,5 @@ protected:
     void reject() override {}
 };
 
-extern TDictionaryLoading* DictionaryLoading;
+// Created on first use by the program's windows (app/GameWindows).
+extern LazyWindow<TDictionaryLoading> DictionaryLoading;

@@ -1,14 +1,18 @@
-// Start-up time and resident memory of the game, each from a fresh process of startup_probe on
-// the offscreen platform, with the user folders in a temporary folder so the real user's
-// settings are untouched.
+// Start-up time and resident memory of the game beside a bare Qt Widgets window, each from a
+// fresh process on the offscreen platform, with the user folders in a temporary folder so the
+// real user's settings are untouched.
 //
 // StartupToFirstIdle: wall time from just before the process is started to the probe's "shown"
-// line arriving, i.e. loading the program and Qt with its plugins, creating the six windows and
-// the application object, and the first idle with the main window shown and painted. The process
-// exit afterwards is not timed. One run per repetition; the median over the repetitions is the
-// figure, its spread the standard deviation and the min and max.
+// line arriving, i.e. loading the program and Qt with its plugins, creating the windows and the
+// application object, and the first idle with the main window shown and painted; and the peak
+// resident memory (VmHWM) at that moment. The process exit afterwards is not timed. Each
+// repetition starts bare_probe (twenty ordinary controls) and then startup_probe (the game), so
+// that a busy machine slows both alike. The benchmark's time is the game's; the counters are the
+// bare window's time (bare_ms), both peaks (game_HWM_MB, bare_HWM_MB) and the game's share of
+// each (time_ratio, memory_ratio). The median over the repetitions is the figure, its spread the
+// standard deviation and the min and max.
 //
-// GameMemory: VmRSS and VmHWM of the probe once English.tsd has loaded and a game is under way
+// GameMemory: VmRSS and VmHWM of the game once English.tsd has loaded and a game is under way
 // (counters in MB of 1024 kB); its time is start to that report.
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,6 +23,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,7 +59,7 @@ QProcessEnvironment ProbeEnvironment()
 
 // Runs the probe once, timing from just before its start to its first line; fails the
 // benchmark with the probe's own words when it does not answer or ends badly.
-std::optional<ProbeResult> RunProbe(benchmark::State& state, const QStringList& arguments)
+std::optional<ProbeResult> RunProbe(benchmark::State& state, const QString& program, const QStringList& arguments)
 {
     if (!UserFolder().isValid()) {
         state.SkipWithError("no temporary folder for the user settings");
@@ -66,9 +71,9 @@ std::optional<ProbeResult> RunProbe(benchmark::State& state, const QStringList& 
 
     QElapsedTimer clock;
     clock.start();
-    probe.start(QStringLiteral(GLIM_STARTUP_PROBE), arguments);
+    probe.start(program, arguments);
     if (!probe.waitForStarted(probeTimeoutMs)) {
-        state.SkipWithError(("cannot start " GLIM_STARTUP_PROBE ": " + probe.errorString().toLocal8Bit()).constData());
+        state.SkipWithError(("cannot start " + program.toLocal8Bit() + ": " + probe.errorString().toLocal8Bit()).constData());
         return std::nullopt;
     }
     while (!probe.canReadLine() && probe.state() != QProcess::NotRunning && clock.elapsed() < probeTimeoutMs)
@@ -80,12 +85,12 @@ std::optional<ProbeResult> RunProbe(benchmark::State& state, const QStringList& 
     if (!probe.waitForFinished(result.line.isEmpty() ? 0 : probeTimeoutMs)) {
         probe.kill();
         probe.waitForFinished();
-        state.SkipWithError(("startup_probe hung and was stopped; it said: " + result.line).constData());
+        state.SkipWithError((program.toLocal8Bit() + " hung and was stopped; it said: " + result.line).constData());
         return std::nullopt;
     }
     if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0 || result.line.isEmpty() ||
         result.line.startsWith("error")) {
-        QByteArray reason = "startup_probe failed";
+        QByteArray reason = program.toLocal8Bit() + " failed";
         if (probe.error() != QProcess::UnknownError)
             reason += " (" + probe.errorString().toLocal8Bit() + ")";
         reason += ", exit " + QByteArray::number(probe.exitCode()) + ": " + result.line;
@@ -111,23 +116,40 @@ double Field(const QByteArray& line, const QByteArray& name)
     return -1;
 }
 
+// One start of the probe to its "shown" line; its time and its peak memory in kB.
+std::optional<std::pair<double, double>> TimeToShown(benchmark::State& state, const QString& program)
+{
+    const std::optional<ProbeResult> run = RunProbe(state, program, {});
+    if (!run)
+        return std::nullopt;
+    const double hwm = Field(run->line, "VmHWM");
+    if (!run->line.startsWith("shown ") || hwm < 0) {
+        state.SkipWithError(("unexpected line from " + program.toLocal8Bit() + ": " + run->line).constData());
+        return std::nullopt;
+    }
+    return std::pair(run->seconds, hwm);
+}
+
 void StartupToFirstIdle(benchmark::State& state)
 {
-    // The first start after a build reads everything from disk; the figure is for a warm start.
-    static const bool warmedUp = RunProbe(state, {}).has_value();
+    const QString game = QStringLiteral(GLIM_STARTUP_PROBE), bare = QStringLiteral(GLIM_BARE_PROBE);
+    // The first start after a build reads everything from disk; the figures are for warm starts.
+    static const bool warmedUp = TimeToShown(state, bare) && TimeToShown(state, game);
     if (!warmedUp) {
-        state.SkipWithError("the warm-up start of startup_probe failed");
+        state.SkipWithError("the warm-up starts of the probes failed");
         return;
     }
     for (auto _ : state) {
-        const std::optional<ProbeResult> run = RunProbe(state, {});
-        if (!run)
+        const auto bareRun = TimeToShown(state, bare);
+        const auto gameRun = bareRun ? TimeToShown(state, game) : std::nullopt;
+        if (!gameRun)
             return;
-        if (run->line != "shown") {
-            state.SkipWithError(("unexpected startup_probe line: " + run->line).constData());
-            return;
-        }
-        state.SetIterationTime(run->seconds);
+        state.SetIterationTime(gameRun->first);
+        state.counters["bare_ms"] = bareRun->first * 1000;
+        state.counters["time_ratio"] = gameRun->first / bareRun->first;
+        state.counters["game_HWM_MB"] = gameRun->second / 1024;
+        state.counters["bare_HWM_MB"] = bareRun->second / 1024;
+        state.counters["memory_ratio"] = gameRun->second / bareRun->second;
     }
 }
 
@@ -146,7 +168,7 @@ BENCHMARK(StartupToFirstIdle)
 void GameMemory(benchmark::State& state)
 {
     for (auto _ : state) {
-        const std::optional<ProbeResult> run = RunProbe(state, {QStringLiteral("--game")});
+        const std::optional<ProbeResult> run = RunProbe(state, QStringLiteral(GLIM_STARTUP_PROBE), {QStringLiteral("--game")});
         if (!run)
             return;
         const double rss = Field(run->line, "VmRSS");

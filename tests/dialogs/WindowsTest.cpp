@@ -24,12 +24,12 @@
 
 namespace {
 
-struct Options {
-    bool howToPlay = true, endRound = true, enterWord = true, selectTile = true;
-    QString dictionary, nickname = QStringLiteral("Anonymous");
-    bool pause = false;
-    friend bool operator==(const Options&, const Options&) = default;
-};
+// How To Play, the three sounds, dictionary, nickname and pause.
+auto Fields(const PlayerOptions& o)
+{
+    return std::tuple(o.GetHowToPlay(), o.GetEndRoundSounds(), o.GetEnterWordSounds(), o.GetSelectTileSounds(),
+                      o.GetDictionary(), o.GetNickname(), o.GetPauseInBackground());
+}
 
 // Only valid dictionaries are listed, and a stored name in other case selects its file; during a
 // game the list is fixed and the stored name kept, even one without a file. An empty nickname
@@ -40,7 +40,10 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
     const std::tuple<bool, bool, const char*, const char*> cases[] = {
         {true, true, "my.words", "My.Words"}, {true, false, "my.words", "my.words"}, {false, true, "Gone", "Gone"}};
     for (const auto& [allow, ok, stored, taken] : cases) {
-        Options o{true, true, true, true, stored};
+        PlayerOptions current;
+        current.SetHowToPlay(true);
+        current.SetDictionary(QString::fromLatin1(stored));
+        current.SetNickname(QStringLiteral("Anonymous"));
         QStringList seen;
         AnswerNextModal([&seen, key = ok ? Qt::Key_Return : Qt::Key_Escape](QWidget*) {
             for (int i = 0; i < OptionsForm->DictionaryList->count(); ++i)
@@ -54,10 +57,12 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
             OptionsForm->EnterWordSounds->click();
             QTest::keyClick(OptionsForm->NicknameField, key);
         });
-        EXPECT_EQ(OptionsForm->Execute(allow, o.howToPlay, o.pause, o.endRound, o.enterWord, o.selectTile, o.dictionary, o.nickname),
-                  ok ? QDialog::Accepted : QDialog::Rejected);
+        const std::optional<PlayerOptions> chosen = OptionsForm->Execute(current, allow);
+        EXPECT_EQ(chosen.has_value(), ok);
         EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
-        EXPECT_TRUE(o == (Options{!ok, true, !ok, true, taken, ok ? "Zed" : "Anonymous", ok})) << stored << ok;
+        EXPECT_EQ(Fields(chosen.value_or(current)),
+                  std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken), QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok))
+            << stored << ok;
     }
 }
 

@@ -23,7 +23,7 @@ TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
         probe->preplayOptionsButtonClick();
         probe->aboutButtonClick();
         EXPECT_EQ(recorder.dialogTitles.size(), 2) << "the options dialog and the about box opened and closed";
-        EXPECT_EQ(windows.optionsForm->findChild<QComboBox*>()->count(), 0);
+        EXPECT_EQ(windows.optionsForm->findChild<QComboBox*>(QStringLiteral("DictionaryList"))->count(), 0);
         probe->helpButtonClick();
         EXPECT_TRUE(windows.helpService->Window() != nullptr && windows.helpService->Window()->isVisible());
         // A first run shows How To Play before the game; its Start begins play without words.
