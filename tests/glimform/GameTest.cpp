@@ -178,37 +178,6 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     EXPECT_TRUE(probe->IsPlaying() && form->isEnabled());
 }
 
-// The chain's letters, or the word with its value (spelled as the dictionary writes it), with
-// its sound and Enter and Clear switched. Entered, a word shows its score and its sound, and
-// stays shown with its cells empty.
-TEST_F(Game, TheWordInProgressAndTheEnteredWordsScoresLivesAndSounds)
-{
-    StartStepped();
-    using Chain = std::tuple<Tiles, QString, QString, bool, bool>;
-    for (const auto& [tiles, shown, sound, enter, clear] :
-         {Chain{{"C", "A"}, "CA", "SelectTile", false, true}, {cat, "cat (12)", "SelectWord", true, true},
-          {{"D", "O", "N", "T"}, QString::fromUtf8("don\u2019t (24)"), "SelectWord", true, true}, {{}, "", "", false, false}}) {
-        probe->ClearWord();
-        probe->board->Fill(0);
-        sounds->clear();
-        game.PlaceAndSelectWord(tiles);
-        EXPECT_EQ(std::tuple(probe->wordInProgress->text(), LastSound(), probe->enterButton->isEnabled(), probe->clearButton->isEnabled()),
-                  std::tuple(shown, sound, enter, clear));
-    }
-    using Word = std::tuple<Tiles, std::uint32_t, std::uint32_t, std::uint32_t, QString, QString>;
-    for (const auto& [tiles, before, after, livesGained, sound, shown] :
-         {Word{{"E", "V", "E"}, 1990, 2010, 1, "NewLife", "eve (20)"},
-          {carts, 0, 48, 0, "HighWord", "carts (48)"}, {quit, 48, 84, 0, "LowWord", "quit (36)"}}) {
-        probe->SetScore(before);
-        const std::uint32_t lives = probe->lives();
-        Enter({tiles});
-        EXPECT_EQ(std::tuple(probe->score(), probe->valueLabel->text(), probe->lives(), LastSound(), probe->wordInProgress->text()),
-                  std::tuple(after, QString::number(after), lives + livesGained, sound, shown));
-        EXPECT_TRUE(!probe->enterButton->isEnabled() && !probe->clearButton->isEnabled() && probe->board->Selection().empty());
-        EXPECT_FALSE(probe->board->Cell(0, 0)->IsOccupied());
-    }
-}
-
 // The list shows the best words that fit, with the word entered last selected while it shows.
 TEST_F(Game, TheBestWordsListShowsWhatFitsAndSelectsTheNewestWord)
 {

@@ -39,7 +39,6 @@ public:
     bool IsPlayPanelShown() const { return form.IsPlayPanelShown(); }
     QPoint BoardToClient(BoardPoint point) const { return form.BoardToClient(point); }
     BoardPoint ClientToBoard(QPoint point) const { return form.ClientToBoard(point); }
-    QString BestWordText() const { return form.BestWordText(); }
     QString DictionaryNotice() const { return form.dictionaryNoticeLabel->text(); }
 
     // The session, and counters set as a saved game would restore them.
