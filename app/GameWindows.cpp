@@ -6,8 +6,8 @@
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
 #include "dictionary/dictload.h"
-#include "glimform/glimform.h"
 #include "glimform/WordDefinitions.h"
+#include "glimform/glimform.h"
 #include "platform/WindowTitles.h"
 #include "settings/Sounder.h"
 
@@ -55,8 +55,7 @@ GameWindows::GameWindows(std::unique_ptr<Sounder> sounder)
         return form;
     });
     OptionsForm.SetMaker([] { return Keep(current->optionsForm, std::make_unique<TOptionsForm>()); });
-    DictionaryLoading.SetMaker(
-        [] { return Keep(current->dictionaryLoading, std::make_unique<TDictionaryLoading>()); });
+    DictionaryLoading.SetMaker([] { return Keep(current->dictionaryLoading, std::make_unique<TDictionaryLoading>()); });
     AboutBox.SetMaker([] { return Keep(current->aboutBox, std::make_unique<TAboutBox>()); });
     HowToPlay.SetMaker([] {
         // The options it changes are held by the new game dialog, which outlives it.

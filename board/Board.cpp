@@ -215,8 +215,7 @@ bool Board::IsAdjacent(const Chip* a, const Chip* b)
     }
     const std::int32_t dRow = b->Row() - a->Row();
     const std::int32_t dCol = b->Column() - a->Column();
-    return (dRow == 0 && (dCol == 2 || dCol == -2)) ||
-           ((dRow == 1 || dRow == -1) && (dCol == 1 || dCol == -1));
+    return (dRow == 0 && (dCol == 2 || dCol == -2)) || ((dRow == 1 || dRow == -1) && (dCol == 1 || dCol == -1));
 }
 
 void Board::CutSelection(std::size_t p, std::vector<Chip*>& changed)

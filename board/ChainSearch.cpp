@@ -30,7 +30,9 @@ std::size_t Takes(const Chip& tile, std::string_view typed, std::size_t at)
 class Search {
 public:
     Search(Board& board, std::string_view typed)
-        : board(board), typed(typed), used(std::size_t{board.Rows()} * board.Columns(), false),
+        : board(board),
+          typed(typed),
+          used(std::size_t{board.Rows()} * board.Columns(), false),
           tilesFrom(typed.size() + 1, 0)
     {
         // At least one tile for every letter but a U that a QU tile may take with its Q.
@@ -175,7 +177,7 @@ bool EnoughTiles(const Board& board, std::string_view typed)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<Chip*> FindChain(Board& board, std::string_view typed, const std::vector<Chip*>& current)
 {

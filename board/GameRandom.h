@@ -28,6 +28,15 @@ private:
 // time, tests with fixed values.
 GameRandom& ProcessRandom();
 
-inline void SeedGameRandom(std::uint32_t seed) { ProcessRandom().Seed(seed); }
-inline std::uint32_t RandomDraw() { return ProcessRandom().Draw(); }
-inline std::uint32_t RandomBelow(std::uint32_t n) { return ProcessRandom().Below(n); }
+inline void SeedGameRandom(std::uint32_t seed)
+{
+    ProcessRandom().Seed(seed);
+}
+inline std::uint32_t RandomDraw()
+{
+    return ProcessRandom().Draw();
+}
+inline std::uint32_t RandomBelow(std::uint32_t n)
+{
+    return ProcessRandom().Below(n);
+}

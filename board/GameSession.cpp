@@ -8,7 +8,9 @@
 #include <climits>
 
 GameSession::GameSession(const GameRules& rules_, GameRandom& random_, const SessionWords& words_)
-    : rules(rules_), random(random_), words(words_),
+    : rules(rules_),
+      random(random_),
+      words(words_),
       board(std::make_unique<Board>(rules_.boardRows, rules_.tilesPerRow, random_))
 {
     state.evolveInterval = rules.startEvolveInterval;
@@ -80,7 +82,8 @@ StepResult GameSession::Evolve(std::vector<Chip*>& changed)
         return {StepOutcome::RoundEnded, cut.chainChanged};
     }
     const std::uint32_t interval = state.evolveInterval;
-    state.evolveInterval = interval - static_cast<std::uint32_t>((std::uint64_t{interval} * rules.evolveSpeedUp + 500) / 1000);
+    state.evolveInterval =
+        interval - static_cast<std::uint32_t>((std::uint64_t{interval} * rules.evolveSpeedUp + 500) / 1000);
     return cut;
 }
 
@@ -169,10 +172,11 @@ StepResult GameSession::Enter(std::vector<Chip*>& changed)
     state.score = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{old} + word.value, UINT32_MAX));
     board->RemoveSelected(changed);
     const std::uint32_t newLives = state.score / rules.pointsPerLife - old / rules.pointsPerLife;
-    state.lives = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{state.lives} + newLives, UINT32_MAX));
+    state.lives =
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{state.lives} + newLives, UINT32_MAX));
     RankBestWord({word.spelling, word.value});
     const std::uint32_t scored = state.score - old;
-    return {newLives != 0 ? StepOutcome::NewLife
+    return {newLives != 0                   ? StepOutcome::NewLife
             : scored >= rules.highWordValue ? StepOutcome::HighWord
                                             : StepOutcome::LowWord,
             false};

@@ -21,8 +21,7 @@ std::array<std::uint32_t, 26> ComputeValues()
 
 char DrawLetter(GameRandom& random)
 {
-    static const std::uint32_t total =
-        std::accumulate(LetterWeights.begin(), LetterWeights.end(), std::uint32_t{0});
+    static const std::uint32_t total = std::accumulate(LetterWeights.begin(), LetterWeights.end(), std::uint32_t{0});
     const std::uint32_t r = total == 0 ? 0 : random.Draw() % total;
     // Walk from Z down to A: the walk order decides which letter a given draw yields.
     std::uint32_t running = total;

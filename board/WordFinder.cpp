@@ -69,7 +69,7 @@ private:
     FoundWord best;
 };
 
-} // namespace
+}  // namespace
 
 FoundWord FindBestWord(Board& board, const WordQuestions& ask)
 {

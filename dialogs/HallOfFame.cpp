@@ -1,8 +1,8 @@
 #include "dialogs/HallOfFame.h"
 
+#include "board/PickLetter.h"
 #include "dialogs/help.h"
 #include "dictionary/Cp1252.h"
-#include "board/PickLetter.h"
 #include "platform/HelpContext.h"
 #include "settings/Persist.h"
 #include "settings/WindowState.h"
@@ -36,7 +36,9 @@ bool IsScore(const QString& text)
 // -1 for any other suffix.
 int RowIndexOf(const QString& suffix)
 {
-    return suffix.size() == 1 && suffix.front() >= u'1' && suffix.front() <= u'9' ? (suffix.front().unicode() - u'0') * 10 : -1;
+    return suffix.size() == 1 && suffix.front() >= u'1' && suffix.front() <= u'9'
+               ? (suffix.front().unicode() - u'0') * 10
+               : -1;
 }
 
 QStringList ProgramDictionaries()
@@ -48,14 +50,15 @@ QStringList ProgramDictionaries()
     return names;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<FameTable> LoadFameTables(const Persist& store, const QStringList& programDictionaries)
 {
     QStringList candidates;
     for (const QString& name : store.stringValueNames()) {
         QString row;
-        if (name.size() > 1 && name.endsWith(u'0') && store.readString(name, row) && IsScore(ScoreTable::Parse(row).score))
+        if (name.size() > 1 && name.endsWith(u'0') && store.readString(name, row) &&
+            IsScore(ScoreTable::Parse(row).score))
             candidates += name.chopped(1);
     }
     // Shorter names first, so a table is read before the names its rows may be mistaken for.
@@ -64,13 +67,17 @@ std::vector<FameTable> LoadFameTables(const Persist& store, const QStringList& p
     });
     std::vector<FameTable> tables;
     for (const QString& name : candidates) {
-        const auto same = [&name](const FameTable& other) { return name.compare(other.dictionary, Qt::CaseInsensitive) == 0; };
+        const auto same = [&name](const FameTable& other) {
+            return name.compare(other.dictionary, Qt::CaseInsensitive) == 0;
+        };
         const auto rowOf = [&name](const FameTable& shorter) {
             const int index = RowIndexOf(name.mid(shorter.dictionary.size()));
-            return name.startsWith(shorter.dictionary, Qt::CaseInsensitive) && index >= 0 && index < shorter.table.Count();
+            return name.startsWith(shorter.dictionary, Qt::CaseInsensitive) && index >= 0 &&
+                   index < shorter.table.Count();
         };
         if (std::any_of(tables.begin(), tables.end(), same) ||
-            (std::any_of(tables.begin(), tables.end(), rowOf) && !programDictionaries.contains(name, Qt::CaseInsensitive)))
+            (std::any_of(tables.begin(), tables.end(), rowOf) &&
+             !programDictionaries.contains(name, Qt::CaseInsensitive)))
             continue;
         tables.push_back({name, {}});
         tables.back().table.Load(store, name);
@@ -240,6 +247,7 @@ void THallOfFame::Load()
         return;
     }
     BestWordLabel->setText(StoredWordSpelling(bestRow->bestWord));
-    BestWordOwnerLabel->setText(
-        tr("worth %1 points, found by %2 in the %3 dictionary").arg(bestValue).arg(bestRow->player, bestTable->dictionary));
+    BestWordOwnerLabel->setText(tr("worth %1 points, found by %2 in the %3 dictionary")
+                                    .arg(bestValue)
+                                    .arg(bestRow->player, bestTable->dictionary));
 }

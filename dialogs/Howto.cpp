@@ -58,7 +58,7 @@ QLabel* RuleLabel(const QString& text, QRect rect, QWidget* parent)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 void ExampleBox::paintEvent(QPaintEvent*)
 {
@@ -67,7 +67,8 @@ void ExampleBox::paintEvent(QPaintEvent*)
 }
 
 THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options(options),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      options(options),
       // The example's letters are fixed: nothing is ever drawn from its generator.
       exampleRandom(std::make_unique<GameRandom>()),
       example(std::make_unique<Board>(exampleRows, exampleTiles, *exampleRandom)),

@@ -16,7 +16,7 @@ QString WithoutTabs(QString text)
     return text.replace(u'\t', u' ');
 }
 
-} // namespace
+}  // namespace
 
 void ScoreTable::Load(const Persist& store, const QString& dictionary)
 {
@@ -58,8 +58,7 @@ bool ScoreTable::MakeRoom(int position, int capacity)
     return qualifies;
 }
 
-void ScoreTable::SetEntry(bool replace, int index, std::uint32_t score, const QString& player,
-                          const QString& bestWord)
+void ScoreTable::SetEntry(bool replace, int index, std::uint32_t score, const QString& player, const QString& bestWord)
 {
     const ScoreRow row{QString::number(score), WithoutTabs(player), WithoutTabs(bestWord), true};
     if (index < 0 || index > Count() || (replace && index == Count()))

@@ -2,8 +2,8 @@
 
 #include "AboutAddresses.h"
 #include "dialogs/help.h"
-#include "settings/Persist.h"
 #include "settings/FitCaptions.h"
+#include "settings/Persist.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -53,7 +53,7 @@ QPixmap ProgramPicture()
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 LinkField::LinkField(const QString& address, QWidget* parent) : QLineEdit(address, parent)
 {
@@ -81,9 +81,8 @@ void OpenMailLink(QObject* sender)
     const auto* field = qobject_cast<const QLineEdit*>(sender);
     if (field == nullptr || field->text().isEmpty())
         return;
-    QDesktopServices::openUrl(
-        QUrl(QStringLiteral("mailto:") + field->text() + QStringLiteral("?subject=") +
-             TAboutBox::tr("Glimmerquake Support Request")));
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + field->text() + QStringLiteral("?subject=") +
+                                   TAboutBox::tr("Glimmerquake Support Request")));
 }
 
 void OpenLink(QObject* sender)

@@ -46,15 +46,24 @@ protected:
 QString TopicFile(int context)
 {
     switch (context) {
-    case 10: return QStringLiteral("newgame.html");
-    case 20: return QStringLiteral("mainwindow.html");
-    case 30: return QStringLiteral("options.html");
-    case 40: return QStringLiteral("pause.html");
-    case 50: return QStringLiteral("quit.html");
-    case 70: return QStringLiteral("about.html");
-    case 120: return QStringLiteral("howtoplay.html");
-    case 130: return QStringLiteral("halloffame.html");
-    default: return QStringLiteral("index.html");
+    case 10:
+        return QStringLiteral("newgame.html");
+    case 20:
+        return QStringLiteral("mainwindow.html");
+    case 30:
+        return QStringLiteral("options.html");
+    case 40:
+        return QStringLiteral("pause.html");
+    case 50:
+        return QStringLiteral("quit.html");
+    case 70:
+        return QStringLiteral("about.html");
+    case 120:
+        return QStringLiteral("howtoplay.html");
+    case 130:
+        return QStringLiteral("halloffame.html");
+    default:
+        return QStringLiteral("index.html");
     }
 }
 

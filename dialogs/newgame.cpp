@@ -4,9 +4,9 @@
 #include "dialogs/help.h"
 #include "dialogs/options.h"
 #include "platform/HelpContext.h"
+#include "settings/FitCaptions.h"
 #include "settings/Persist.h"
 #include "settings/WindowState.h"
-#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -30,11 +30,12 @@ QPushButton* MakeButton(const QString& caption, const QString& hint, QWidget* pa
     return button;
 }
 
-} // namespace
+}  // namespace
 
 TNewGameForm::TNewGameForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      formAnchors(QSize(499, 340)), groupAnchors(QSize(381, 327))
+      formAnchors(QSize(499, 340)),
+      groupAnchors(QSize(381, 327))
 {
     setObjectName(QStringLiteral("NewGameForm"));
     setWindowTitle(tr("Scores"));
@@ -124,9 +125,15 @@ TNewGameForm::~TNewGameForm()
 int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord)
 {
     switch (kind) {
-    case ScoresKind::ViewScores: setWindowTitle(tr("Scores")); break;
-    case ScoresKind::GameEnded: setWindowTitle(tr("Game Ended")); break;
-    case ScoresKind::GameOver: setWindowTitle(tr("Game Over")); break;
+    case ScoresKind::ViewScores:
+        setWindowTitle(tr("Scores"));
+        break;
+    case ScoresKind::GameEnded:
+        setWindowTitle(tr("Game Ended"));
+        break;
+    case ScoresKind::GameOver:
+        setWindowTitle(tr("Game Over"));
+        break;
     }
     NewEntryIndex = -1;
     lastScore = score;

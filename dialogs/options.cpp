@@ -4,9 +4,9 @@
 #include "dialogs/sounds.h"
 #include "dictionary/TSDictionaryList.h"
 #include "platform/HelpContext.h"
+#include "settings/FitCaptions.h"
 #include "settings/Persist.h"
 #include "settings/Utils.h"
-#include "settings/FitCaptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,9 +31,10 @@ Widget* Placed(Widget* widget, QRect rect, const QString& hint = QString())
     return widget;
 }
 
-} // namespace
+}  // namespace
 
-TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TOptionsForm::TOptionsForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(tr("Options"));
@@ -53,16 +54,15 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::C
     NicknameField->setMaxLength(100);
     nicknameLabel->setBuddy(NicknameField);
     auto* dictionaryLabel = Placed(new QLabel(tr("&Dictionary:"), panel), QRect(9, 56, 85, 21));
-    DictionaryList =
-        Placed(new QComboBox(panel), QRect(101, 53, 266, 29), tr("The dictionary used to validate words"));
+    DictionaryList = Placed(new QComboBox(panel), QRect(101, 53, 266, 29), tr("The dictionary used to validate words"));
     DictionaryList->setObjectName(QStringLiteral("DictionaryList"));
     dictionaryLabel->setBuddy(DictionaryList);
     HowToPlay = Placed(new QCheckBox(tr("Show How To &Play before each game"), panel), QRect(9, 94, 360, 20),
                        tr("If this is checked, the How To Play information is shown before each game starts"));
     HowToPlay->setObjectName(QStringLiteral("HowToPlay"));
-    PauseInBackground = Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel),
-                               QRect(9, 122, 376, 20),
-                               tr("If this is checked, the game pauses while you work in another window"));
+    PauseInBackground =
+        Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel), QRect(9, 122, 376, 20),
+               tr("If this is checked, the game pauses while you work in another window"));
     PauseInBackground->setObjectName(QStringLiteral("PauseInBackground"));
     SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 156, 358, 169));
     SoundGroup->setObjectName(QStringLiteral("SoundGroup"));

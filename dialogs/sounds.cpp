@@ -23,8 +23,8 @@ namespace {
 
 QString SchemeValue(int event, const char* subkey, bool& found)
 {
-    const auto key = RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
-                                       QString::fromLatin1(subkey));
+    const auto key =
+        RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + QString::fromLatin1(subkey));
     found = key && key->Type(QString()) == RegistryValueType::String;
     return found ? key->String(QString()) : QString();
 }
@@ -41,7 +41,7 @@ QString EventTitle(int event)
     return TSoundsForm::tr(eventTitles[static_cast<std::size_t>(event)]);
 }
 
-} // namespace
+}  // namespace
 
 TSoundsForm::TSoundsForm(QWidget* parent) : QDialog(parent)
 {

@@ -32,13 +32,13 @@ bool DecodingTables::Build(const std::array<SymbolRecord, 256>& records)
                         return false;
                     branch = nextFree++;
                 } else if (branch < root) {
-                    return false; // passes through another symbol's leaf
+                    return false;  // passes through another symbol's leaf
                 }
                 node = branch;
             }
             auto& leaf = pairs[static_cast<std::size_t>(node)][record.code & 1u];
             if (leaf != unset)
-                return false; // the leaf is taken, or the code is a prefix of another
+                return false;  // the leaf is taken, or the code is a prefix of another
             leaf = s;
             pairs[static_cast<std::size_t>(s)][0] = record.codeLength;
         }

@@ -42,8 +42,7 @@ public:
         out = static_cast<T>(value);
         return true;
     }
-    bool Table(std::array<std::uint32_t, TSDictionaryList::Dictionary::maxSlots>& table,
-               std::size_t count)
+    bool Table(std::array<std::uint32_t, TSDictionaryList::Dictionary::maxSlots>& table, std::size_t count)
     {
         for (std::size_t i = 0; i < count; ++i)
             if (!Number(table[i]))
@@ -55,14 +54,13 @@ private:
     std::istream& in;
 };
 
-void SetDescription(std::array<char, TSDictionaryList::Dictionary::descriptionSize>& field,
-                    const char* text)
+void SetDescription(std::array<char, TSDictionaryList::Dictionary::descriptionSize>& field, const char* text)
 {
     field.fill(0);
     std::memcpy(field.data(), text, std::strlen(text));
 }
 
-} // namespace
+}  // namespace
 
 TSDictionaryList::Dictionary::Dictionary()
 {
@@ -127,8 +125,7 @@ bool TSDictionaryList::Dictionary::ReadHeader(std::istream& in, std::uint64_t fi
 {
     LittleEndianReader read(in);
     char magic[4];
-    if (!read.Bytes(magic, 4) || std::memcmp(magic, "TSD", 3) != 0
-        || (magic[3] != '0' && magic[3] != '1'))
+    if (!read.Bytes(magic, 4) || std::memcmp(magic, "TSD", 3) != 0 || (magic[3] != '0' && magic[3] != '1'))
         return false;
     version = magic[3] - '0';
     if (!read.Number(lengthSlots) || lengthSlots > maxSlots)
@@ -137,8 +134,8 @@ bool TSDictionaryList::Dictionary::ReadHeader(std::istream& in, std::uint64_t fi
         for (auto& field : reservedHeader)
             if (!read.Number(field))
                 return false;
-        if (!read.Table(reservedTable1, lengthSlots) || !read.Table(reservedTable2, lengthSlots)
-            || !read.Table(reservedTable3, lengthSlots))
+        if (!read.Table(reservedTable1, lengthSlots) || !read.Table(reservedTable2, lengthSlots) ||
+            !read.Table(reservedTable3, lengthSlots))
             return false;
     }
     if (!read.Table(sectionOffset, lengthSlots) || !read.Table(wordCount, lengthSlots))
@@ -155,8 +152,8 @@ bool TSDictionaryList::Dictionary::ReadHeader(std::istream& in, std::uint64_t fi
         return false;
     std::array<SymbolRecord, 256> records;
     for (auto& record : records)
-        if (!read.Number(record.letter) || !read.Number(record.codeLength)
-            || !read.Number(record.letterIndex) || !read.Number(record.code))
+        if (!read.Number(record.letter) || !read.Number(record.codeLength) || !read.Number(record.letterIndex) ||
+            !read.Number(record.code))
             return false;
     if (!tables.Build(records))
         return false;

@@ -4,8 +4,8 @@
 #include "dictionary/TSDictionaryList.h"
 
 #include <array>
-#include <iosfwd>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>

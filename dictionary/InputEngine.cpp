@@ -2,11 +2,11 @@
 
 #include "dictionary/Dictionary.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
-#include <unistd.h>
 
 InputEngine* InputEngine::oldest = nullptr;
 InputEngine* InputEngine::newest = nullptr;
@@ -19,7 +19,7 @@ constexpr std::int32_t newlineSymbol = 10;
 // The last text byte is never written, so the text area always ends with a zero.
 constexpr std::size_t textLimit = InputEngine::Record::textBytes - 1;
 
-} // namespace
+}  // namespace
 
 std::string_view InputEngine::Record::Text() const
 {
@@ -61,8 +61,8 @@ bool InputEngine::TakeOldestHandle()
         // An unknown position resumes at the largest offset, which reads nothing and so ends
         // that engine's section rather than replaying it.
         engine->resumeOffset = (position < 0 || position > std::numeric_limits<std::uint32_t>::max())
-            ? std::numeric_limits<std::uint32_t>::max()
-            : static_cast<std::uint32_t>(position);
+                                   ? std::numeric_limits<std::uint32_t>::max()
+                                   : static_cast<std::uint32_t>(position);
         engine->CloseHandle();
         return true;
     }
@@ -113,8 +113,8 @@ bool InputEngine::Fill()
 std::uint32_t InputEngine::WordAt(std::size_t at) const
 {
     const unsigned char* p = buffer.data() + at * 4;
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8
-        | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
 bool InputEngine::SeekLength(std::uint32_t newLength)

@@ -24,11 +24,9 @@ std::uint32_t HashOf(std::string_view letters)
     return hash;
 }
 
-} // namespace
+}  // namespace
 
-PrefixFilter::PrefixFilter() : bits((std::size_t{1} << bitsLog2) / 64, 0)
-{
-}
+PrefixFilter::PrefixFilter() : bits((std::size_t{1} << bitsLog2) / 64, 0) {}
 
 void PrefixFilter::Clear()
 {

@@ -19,11 +19,11 @@ std::vector<std::unique_ptr<TSDictionaryList::Dictionary>>& Cache()
 bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-} // namespace
+}  // namespace
 
 TSDictionaryList::Dictionary* TSDictionaryList::Acquire(const std::string& name, bool loadAll)
 {
@@ -60,8 +60,8 @@ TSDictionaryList::~TSDictionaryList()
     for (Dictionary* dictionary : dictionaries) {
         if (--dictionary->refCount != 0)
             continue;
-        const auto found = std::find_if(cache.begin(), cache.end(),
-                                        [&](const auto& held) { return held.get() == dictionary; });
+        const auto found =
+            std::find_if(cache.begin(), cache.end(), [&](const auto& held) { return held.get() == dictionary; });
         if (found != cache.end())
             cache.erase(found);
     }

@@ -89,7 +89,8 @@ private:
         std::string text(static_cast<std::size_t>(count), '\0');
         if (file.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) < 0)
             return {};
-        text.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.sgetn(text.data(), static_cast<std::streamsize>(text.size())), 0)));
+        text.resize(static_cast<std::size_t>(
+            std::max<std::streamsize>(file.sgetn(text.data(), static_cast<std::streamsize>(text.size())), 0)));
         return text;
     }
 
@@ -141,14 +142,14 @@ struct SuffixRule {
 };
 
 // WordNet's rules for detaching inflectional endings, by part of speech.
-constexpr SuffixRule nounRules[] = {{"s", ""},     {"ses", "s"},   {"xes", "x"}, {"zes", "z"},
+constexpr SuffixRule nounRules[] = {{"s", ""},      {"ses", "s"},   {"xes", "x"},   {"zes", "z"},
                                     {"ches", "ch"}, {"shes", "sh"}, {"men", "man"}, {"ies", "y"}};
-constexpr SuffixRule verbRules[] = {{"s", ""},  {"ies", "y"}, {"es", "e"},  {"es", ""},
+constexpr SuffixRule verbRules[] = {{"s", ""},   {"ies", "y"}, {"es", "e"},  {"es", ""},
                                     {"ed", "e"}, {"ed", ""},   {"ing", "e"}, {"ing", ""}};
 constexpr SuffixRule adjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
 struct PartOfSpeech {
-    std::string_view file; // the files' name part: index.noun, data.noun, noun.exc
+    std::string_view file;  // the files' name part: index.noun, data.noun, noun.exc
     std::string_view name;
     const SuffixRule* rules;
     std::size_t ruleCount;
@@ -161,7 +162,7 @@ constexpr std::array<PartOfSpeech, 4> partsOfSpeech{{
     {"adv", "adverb", nullptr, 0},
 }};
 
-} // namespace
+}  // namespace
 
 struct WordNet::Files {
     struct Part {
@@ -203,8 +204,9 @@ std::vector<WordMeaning> WordNet::Define(std::string_view word)
         std::vector<std::string> candidates{key};
         if (const std::optional<std::string> line = part.exceptions.Find(key)) {
             const std::vector<std::string_view> fields = Fields(*line);
-            candidates.insert(candidates.end(), fields.begin() + 1,
-                              fields.begin() + static_cast<std::ptrdiff_t>(std::min(fields.size(), maxExceptionBases + 1)));
+            candidates.insert(
+                candidates.end(), fields.begin() + 1,
+                fields.begin() + static_cast<std::ptrdiff_t>(std::min(fields.size(), maxExceptionBases + 1)));
         }
         const PartOfSpeech& pos = partsOfSpeech[p];
         for (const SuffixRule& rule : std::span(pos.rules, pos.ruleCount)) {

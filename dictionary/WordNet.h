@@ -11,8 +11,8 @@ inline constexpr const char* wordNetFolder = "/usr/share/wordnet";
 // One entry of WordNet for a word: a base form in one part of speech and its senses, most
 // frequent first. Each gloss is WordNet's text: the definition, then any examples after "; ".
 struct WordMeaning {
-    std::string lemma;        // spaces where WordNet has underscores
-    std::string partOfSpeech; // "noun", "verb", "adjective" or "adverb"
+    std::string lemma;  // spaces where WordNet has underscores
+    std::string partOfSpeech;  // "noun", "verb", "adjective" or "adverb"
     std::vector<std::string> glosses;
 
     friend bool operator==(const WordMeaning&, const WordMeaning&) = default;
@@ -46,7 +46,7 @@ private:
 
 // How much of the meanings a text shows.
 enum class DefinitionDetail {
-    Brief, // a few lines: two senses of up to three meanings, definitions without examples
+    Brief,  // a few lines: two senses of up to three meanings, definitions without examples
     Full,  // every sense with its examples
 };
 

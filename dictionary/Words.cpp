@@ -24,7 +24,7 @@ std::size_t BucketOf(std::string_view text)
     return WordHash(text) % Words::bucketCount;
 }
 
-} // namespace
+}  // namespace
 
 // Appends each kept word to its bucket and reports progress every progressStep words.
 class WordTableSink final : public StoredWordSink {
@@ -53,9 +53,7 @@ private:
 
 // The buckets get their room at the first load: a table that never loads costs the program
 // nothing at start-up.
-Words::Words() : buckets(bucketCount)
-{
-}
+Words::Words() : buckets(bucketCount) {}
 
 void Words::Load(const std::string& path, LoadProgress* progress)
 {

@@ -146,8 +146,8 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
             const BoardRect tileRect = tile->Rect();
             const QString text = QString::number(tile->Value());
             const QFontMetrics metrics = painter.fontMetrics();
-            const int x = tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 -
-                          metrics.horizontalAdvance(text) / 2;
+            const int x =
+                tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 - metrics.horizontalAdvance(text) / 2;
             const int y = tileRect.top - rect.top + (tileRect.bottom - tileRect.top) - metrics.height() - margin;
             painter.drawText(x, y + metrics.ascent(), text);
         };
@@ -175,4 +175,3 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
         canvas.drawImage(QPoint(origin.x() + rect.left, origin.y() + rect.top), work);
     }
 }
-

@@ -33,7 +33,7 @@ QString ToHtml(const QString& text)
     return html + QStringLiteral("</qt>");
 }
 
-} // namespace
+}  // namespace
 
 WordDefinitions::WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder)
     : owner(owner), dictionary(std::move(dictionary)), wordNet(std::make_unique<WordNet>(std::move(folder)))
@@ -49,8 +49,9 @@ void WordDefinitions::Watch(QAbstractItemView& view, int column, bool windowOnDo
     viewport->installEventFilter(this);
     connect(viewport, &QObject::destroyed, this, [this](QObject* gone) { columns.erase(gone); });
     if (windowOnDoubleClick) {
-        connect(&view, &QAbstractItemView::doubleClicked, this,
-                [this, column](const QModelIndex& index) { ShowWindow(index.siblingAtColumn(column).data().toString()); });
+        connect(&view, &QAbstractItemView::doubleClicked, this, [this, column](const QModelIndex& index) {
+            ShowWindow(index.siblingAtColumn(column).data().toString());
+        });
     }
 }
 

@@ -120,11 +120,12 @@ void TGlimmerForm::LoadDictionary(const QString& path)
     const QString file = QFileInfo(path).fileName();
     QString notice;
     if (check.FailedName()) {
-        notice = QFileInfo::exists(path)
-                     ? tr("The dictionary \"%1\" is not a valid dictionary file, so no word can be "
-                          "accepted. Choose another dictionary in Options.").arg(file)
-                     : tr("The dictionary \"%1\" was not found, so no word can be accepted. "
-                          "Choose another dictionary in Options.").arg(file);
+        notice = QFileInfo::exists(path) ? tr("The dictionary \"%1\" is not a valid dictionary file, so no word can be "
+                                              "accepted. Choose another dictionary in Options.")
+                                               .arg(file)
+                                         : tr("The dictionary \"%1\" was not found, so no word can be accepted. "
+                                              "Choose another dictionary in Options.")
+                                               .arg(file);
     }
     dictionaryNoticeLabel->setText(notice);
     dictionaryNoticeLabel->setVisible(!notice.isEmpty());
@@ -256,8 +257,8 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
     SuspendPlay(true);
     const QString question = pause ? tr("The game is paused.\n\nWould you like to resume the game?")
                                    : tr("Are you sure you want to quit this game?");
-    const int answer = CenteredMessageDialog(this, question, QMessageBox::Question,
-                                             QMessageBox::Yes | QMessageBox::No, pause ? 40 : 50);
+    const int answer = CenteredMessageDialog(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                                             pause ? 40 : 50);
     if ((pause && answer == QMessageBox::Yes) || (!pause && answer == QMessageBox::No)) {
         ResumePlay();
         return;

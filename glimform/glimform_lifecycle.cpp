@@ -3,19 +3,19 @@
 
 #include "board/GameRandom.h"
 #include "board/GameSession.h"
+#include "dialogs/Howto.h"
+#include "dialogs/newgame.h"
+#include "dictionary/WordNet.h"
 #include "dictionary/WordsForSession.h"
 #include "glimform/BackgroundPause.h"
 #include "glimform/BoardPainter.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
 #include "glimform/WordDefinitions.h"
-#include "dictionary/WordNet.h"
+#include "settings/FitCaptions.h"
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
-#include "dialogs/Howto.h"
-#include "dialogs/newgame.h"
-#include "settings/FitCaptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,11 +64,15 @@ QLabel* MakeInfoText(QWidget* parent, const QString& text, int fontHeight, const
 }  // namespace
 
 TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
-    : QWidget(parent), sessionWords(std::make_unique<WordsForSession>(words)),
-      session(std::make_unique<GameSession>(GameRules{}, ProcessRandom(), *sessionWords)), sounder(std::move(sounder_)),
+    : QWidget(parent),
+      sessionWords(std::make_unique<WordsForSession>(words)),
+      session(std::make_unique<GameSession>(GameRules{}, ProcessRandom(), *sessionWords)),
+      sounder(std::move(sounder_)),
       // Tiles keep their ink while the window is disabled behind a dialog.
       painter(std::make_unique<BoardPainter>(palette().color(QPalette::Active, QPalette::WindowText))),
-      formAnchors(designedClient), preplayAnchors({448, 36}), playAnchors({448, 36})
+      formAnchors(designedClient),
+      preplayAnchors({448, 36}),
+      playAnchors({448, 36})
 {
     setObjectName(QStringLiteral("GlimmerForm"));
     BuildLayout();
@@ -97,8 +101,8 @@ void TGlimmerForm::BuildLayout()
     Label1->setFont(ArialFont(16));
     // The captions' boxes reach to their neighbours, so that longer translations fit.
     formAnchors.Place(Label1, {4, 11, 52, 18}, Anchors::Left | Anchors::Top);
-    valueLabel = MakeInfoText(this, QStringLiteral("0"), 16,
-                              tr("The total score for all the words entered in the game"));
+    valueLabel =
+        MakeInfoText(this, QStringLiteral("0"), 16, tr("The total score for all the words entered in the game"));
     valueLabel->setObjectName(QStringLiteral("valueLabel"));
     formAnchors.Place(valueLabel, {57, 9, 67, 22}, Anchors::Left | Anchors::Top);
 
@@ -109,8 +113,8 @@ void TGlimmerForm::BuildLayout()
     StartButton = MakeButton(PreplayPanel, tr("&Start"), 16, tr("Start a new game"));
     StartButton->setObjectName(QStringLiteral("StartButton"));
     preplayAnchors.Place(StartButton, {4, 4, 84, 28}, topRight);
-    preplayOptionsButton = MakeButton(PreplayPanel, tr("&Options..."), 16,
-                                      tr("Change options such as the sounds played"));
+    preplayOptionsButton =
+        MakeButton(PreplayPanel, tr("&Options..."), 16, tr("Change options such as the sounds played"));
     preplayOptionsButton->setObjectName(QStringLiteral("preplayOptionsButton"));
     preplayAnchors.Place(preplayOptionsButton, {94, 4, 84, 28}, topRight);
     // The caption marks both S and R; S belongs to Start, so R is the accelerator.
@@ -136,16 +140,13 @@ void TGlimmerForm::BuildLayout()
     livesArea->setObjectName(QStringLiteral("livesArea"));
     livesArea->setToolTip(tr("The number of lives remaining"));
     playAnchors.Place(livesArea, {52, 7, 130, 24}, Anchors::Left | Anchors::Top | Anchors::Right);
-    playOptionsButton = MakeButton(PlayPanel, tr("&Options..."), 16,
-                                   tr("Change options such as the sounds played"));
+    playOptionsButton = MakeButton(PlayPanel, tr("&Options..."), 16, tr("Change options such as the sounds played"));
     playOptionsButton->setObjectName(QStringLiteral("playOptionsButton"));
     playAnchors.Place(playOptionsButton, {183, 4, 84, 28}, topRight);
-    endGameButton = MakeButton(PlayPanel, tr("&Quit"), 16,
-                               tr("End the current game and view the High Scores"));
+    endGameButton = MakeButton(PlayPanel, tr("&Quit"), 16, tr("End the current game and view the High Scores"));
     endGameButton->setObjectName(QStringLiteral("endGameButton"));
     playAnchors.Place(endGameButton, {272, 4, 84, 28}, topRight);
-    pauseButton = MakeButton(PlayPanel, tr("&Pause"), 16,
-                             tr("Suspend the current game so it can be resumed later"));
+    pauseButton = MakeButton(PlayPanel, tr("&Pause"), 16, tr("Suspend the current game so it can be resumed later"));
     pauseButton->setObjectName(QStringLiteral("pauseButton"));
     playAnchors.Place(pauseButton, {361, 4, 84, 28}, topRight);
     PlayPanel->hide();
@@ -169,8 +170,7 @@ void TGlimmerForm::BuildLayout()
     formAnchors.Place(bestWordList, {390, 56, 181, 199}, Anchors::Top | Anchors::Right | Anchors::Bottom);
 
     const int bottomRight = Anchors::Right | Anchors::Bottom;
-    helpButton = MakeButton(this, tr("&Help"), 24,
-                            tr("View the help information about this dialog"));
+    helpButton = MakeButton(this, tr("&Help"), 24, tr("View the help information about this dialog"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
     formAnchors.Place(helpButton, {390, 260, 181, 36}, bottomRight);
     clearButton = MakeButton(this, tr("&Clear"), 24, tr("Deselect all the selected tiles"));
@@ -181,8 +181,7 @@ void TGlimmerForm::BuildLayout()
     enterButton->setObjectName(QStringLiteral("enterButton"));
     formAnchors.Place(enterButton, {390, 345, 181, 36}, bottomRight);
     enterButton->setEnabled(false);
-    wordInProgress = MakeInfoText(this, QString(), 20,
-                                  tr("The word formed by the selected tiles (with its score)"));
+    wordInProgress = MakeInfoText(this, QString(), 20, tr("The word formed by the selected tiles (with its score)"));
     wordInProgress->setObjectName(QStringLiteral("wordInProgress"));
     formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
 
@@ -352,8 +351,9 @@ void TGlimmerForm::FormApplicationEventsMinimize()
         return;
     }
     // Play stopped because the game went to the background counts as running: restoring resumes it.
-    minimised = backgroundPause->Cancel() ? SuspendedPlay{true, true, true, false}
-                                          : SuspendedPlay{true, EvolveTimer->isActive(), TumbleTimer->isActive(), boardHidden};
+    minimised = backgroundPause->Cancel()
+                    ? SuspendedPlay{true, true, true, false}
+                    : SuspendedPlay{true, EvolveTimer->isActive(), TumbleTimer->isActive(), boardHidden};
     SuspendPlay(true);
 }
 

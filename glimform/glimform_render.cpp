@@ -8,8 +8,8 @@
 #include "glimform/LivesArea.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -163,8 +163,8 @@ void TGlimmerForm::livesAreaPaint(QPainter& painter)
     if (lives == 0) {
         return;
     }
-    const int size = static_cast<int>(std::min(static_cast<std::uint32_t>(client.width()) / lives,
-                                               static_cast<std::uint32_t>(client.height())));
+    const int size = static_cast<int>(
+        std::min(static_cast<std::uint32_t>(client.width()) / lives, static_cast<std::uint32_t>(client.height())));
     if (4 * size <= 8) {
         return;
     }

@@ -60,18 +60,19 @@ void TGlimmerForm::ShowSelection(const StepResult& result, const std::vector<Chi
 void TGlimmerForm::ShowMissedWord()
 {
     const SessionWord& missed = session->MissedWord();
-    missedWord = missed.spelling.empty() ? QString()
-                                         //: The best word the board held when the round ended, and its value.
-                                         : tr("missed: %1 (%2)")
-                                               .arg(QString::fromStdString(Cp1252ToUtf8(missed.spelling)))
-                                               .arg(missed.value);
+    missedWord =
+        missed.spelling.empty()
+            ? QString()
+            //: The best word the board held when the round ended, and its value.
+            : tr("missed: %1 (%2)").arg(QString::fromStdString(Cp1252ToUtf8(missed.spelling))).arg(missed.value);
     // A long word would run out of the box: the line shrinks to fit instead.
     const QFontMetrics metrics(wordInProgress->font());
     const int room = wordInProgress->contentsRect().width() - metrics.horizontalAdvance(QLatin1Char('x'));
     const int width = metrics.horizontalAdvance(missedWord);
     if (room > 0 && width > room) {
         const int pixels = std::max(8, wordInProgress->font().pixelSize() * room / width);
-        missedWord = QStringLiteral("<span style=\"font-size:%1px\">%2</span>").arg(pixels).arg(missedWord.toHtmlEscaped());
+        missedWord =
+            QStringLiteral("<span style=\"font-size:%1px\">%2</span>").arg(pixels).arg(missedWord.toHtmlEscaped());
     }
     wordInProgress->setText(missedWord);
 }
@@ -130,7 +131,8 @@ void TGlimmerForm::ShowBestWords()
         delete bestWordList->takeItem(bestWordList->count() - 1);
     }
     for (int row = 0; row < rows; ++row) {
-        const QString text = WordLine(best[static_cast<std::size_t>(row)].spelling, best[static_cast<std::size_t>(row)].value);
+        const QString text =
+            WordLine(best[static_cast<std::size_t>(row)].spelling, best[static_cast<std::size_t>(row)].value);
         if (row < bestWordList->count()) {
             bestWordList->item(row)->setText(text);
             continue;

@@ -10,7 +10,7 @@ std::function<void(int)>& Handler()
     return handler;
 }
 
-} // namespace
+}  // namespace
 
 void OpenHelpContext(int context)
 {

@@ -10,8 +10,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -49,7 +49,7 @@ void Forget(pa_operation* operation)
         pa_operation_unref(operation);
 }
 
-} // namespace
+}  // namespace
 
 struct PulseSoundOutput::Impl {
     pa_threaded_mainloop* loop = nullptr;
@@ -65,7 +65,7 @@ struct PulseSoundOutput::Impl {
     std::size_t silentBytes = 0;
 
     struct Cached {
-        QByteArray image; // our shared copy keeps the key's bytes, and so their address, alive
+        QByteArray image;  // our shared copy keeps the key's bytes, and so their address, alive
         std::shared_ptr<const SoundClip> clip;
         std::uint64_t lastUse = 0;
     };
@@ -143,10 +143,12 @@ struct PulseSoundOutput::Impl {
             }
             std::memset(bytes + filled, 0, size - filled);
             silentBytes = current ? 0 : silentBytes + (size - filled);
-            const std::int64_t lead = atReadIndex ? static_cast<std::int64_t>(leadAfterCut * BytesPerSecond() / 1000000) /
-                                                        static_cast<std::int64_t>(frameBytes) * static_cast<std::int64_t>(frameBytes)
-                                                  : 0;
-            pa_stream_write(stream, data, size, nullptr, lead, atReadIndex ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
+            const std::int64_t lead =
+                atReadIndex ? static_cast<std::int64_t>(leadAfterCut * BytesPerSecond() / 1000000) /
+                                  static_cast<std::int64_t>(frameBytes) * static_cast<std::int64_t>(frameBytes)
+                            : 0;
+            pa_stream_write(stream, data, size, nullptr, lead,
+                            atReadIndex ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
             atReadIndex = false;
             wanted -= size;
             if (silentBytes >= restAfterSilence * BytesPerSecond()) {
@@ -255,8 +257,7 @@ PulseSoundOutput::PulseSoundOutput() : impl(std::make_unique<Impl>())
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "com.quirkwell.glimmerquake");
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "com.quirkwell.glimmerquake");
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    impl->context =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(impl->loop), "Glimmerquake", properties);
+    impl->context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(impl->loop), "Glimmerquake", properties);
     pa_proplist_free(properties);
     if (impl->context == nullptr)
         return;

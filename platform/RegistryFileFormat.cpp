@@ -35,12 +35,23 @@ QString Quote(const QString& text)
     out += u'"';
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        default: out += c;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            out += c;
         }
     }
     out += u'"';
@@ -67,12 +78,23 @@ bool Unquote(const QString& line, qsizetype& pos, QString& out)
         if (++i >= line.size())
             return false;
         switch (line[i].unicode()) {
-        case u'\\': out += u'\\'; break;
-        case u'"': out += u'"'; break;
-        case u'n': out += u'\n'; break;
-        case u'r': out += u'\r'; break;
-        case u't': out += u'\t'; break;
-        default: return false;
+        case u'\\':
+            out += u'\\';
+            break;
+        case u'"':
+            out += u'"';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        default:
+            return false;
         }
     }
     return false;
@@ -131,7 +153,7 @@ QString SectionLine(const QString& group)
     return QStringLiteral("[\\") + parts.join(u'\\') + u']';
 }
 
-} // namespace
+}  // namespace
 
 QString EncodeRegistryName(const QString& name)
 {
@@ -229,8 +251,7 @@ bool WriteRegistryFile(QIODevice& device, const QSettings::SettingsMap& map)
             sections[group] += nameText + u'=' + Quote(value.toString());
         } else if (value.typeId() == QMetaType::Int) {
             const quint32 number = static_cast<quint32>(value.toInt());
-            sections[group] += nameText + u'=' + dwordPrefix
-                + QString::number(number, 16).rightJustified(8, u'0');
+            sections[group] += nameText + u'=' + dwordPrefix + QString::number(number, 16).rightJustified(8, u'0');
         }
     }
     QString text = fileHeader + u'\n';

@@ -55,7 +55,7 @@ sf_count_t Write(const void*, sf_count_t, void*)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& bytes, double maxSeconds)
 {

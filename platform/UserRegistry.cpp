@@ -67,7 +67,7 @@ void RemoveAbandonedLock(const QString& settingsPath)
         QFile::remove(lockPath);
 }
 
-} // namespace
+}  // namespace
 
 void UserRegistry::SetFilePath(const QString& path)
 {
@@ -78,8 +78,8 @@ QString UserRegistry::FilePath()
 {
     if (!OverridePath().isEmpty())
         return OverridePath();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/glimmerquake/user-registry.reg");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/glimmerquake/user-registry.reg");
 }
 
 RegistryKey::RegistryKey(std::unique_ptr<QSettings> settings, QString path)
@@ -149,9 +149,12 @@ RegistryValueType RegistryKey::Type(const QString& name) const
 {
     const QVariant value = settings->value(Resolve(name));
     switch (value.typeId()) {
-    case QMetaType::QString: return RegistryValueType::String;
-    case QMetaType::Int: return RegistryValueType::Integer;
-    default: return RegistryValueType::Absent;
+    case QMetaType::QString:
+        return RegistryValueType::String;
+    case QMetaType::Int:
+        return RegistryValueType::Integer;
+    default:
+        return RegistryValueType::Absent;
     }
 }
 

@@ -14,13 +14,14 @@ namespace {
 
 void ReportWrongType(const QString& name, RegistryValueType found)
 {
-    ReportSettingsError(
-        (found == RegistryValueType::String
-             ? QCoreApplication::translate("Settings", "The setting \"%1\" holds text of the wrong kind, so it was "
-                                                       "ignored and its default is used.")
-             : QCoreApplication::translate("Settings", "The setting \"%1\" holds a number of the wrong kind, so it "
-                                                       "was ignored and its default is used."))
-            .arg(name));
+    ReportSettingsError((found == RegistryValueType::String
+                             ? QCoreApplication::translate("Settings",
+                                                           "The setting \"%1\" holds text of the wrong kind, so it was "
+                                                           "ignored and its default is used.")
+                             : QCoreApplication::translate("Settings",
+                                                           "The setting \"%1\" holds a number of the wrong kind, so it "
+                                                           "was ignored and its default is used."))
+                            .arg(name));
 }
 
 // Set on a window once it has been on screen.
@@ -43,7 +44,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 std::int64_t ParseLeadingNumber(const QString& text)
 {
@@ -82,8 +83,9 @@ Persist::~Persist()
     if (!key || written.isEmpty())
         return;
     if (!key->Flush())
-        ReportRefusedSave(QCoreApplication::translate("Settings", "The settings could not be saved to \"%1\"; "
-                                                                "these values are lost: %2.")
+        ReportRefusedSave(QCoreApplication::translate("Settings",
+                                                      "The settings could not be saved to \"%1\"; "
+                                                      "these values are lost: %2.")
                               .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))),
                           UserRegistry::FilePath());
 }

@@ -18,7 +18,7 @@ void ToStandardError(const QString& message)
     std::cerr << "Glimmerquake: " << message.toStdString() << std::endl;
 }
 
-} // namespace
+}  // namespace
 
 void ReportSettingsError(const QString& message)
 {

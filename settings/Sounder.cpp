@@ -37,7 +37,7 @@ QString EventKey(int event)
     return QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event);
 }
 
-} // namespace
+}  // namespace
 
 QString SoundEventKeyName(int event)
 {
@@ -49,9 +49,7 @@ QString SoundEventDefaultFile(int event)
     return IsEvent(event) ? QString::fromLatin1(eventEntries[event].defaultFile) : QString();
 }
 
-Sounder::Sounder() : Sounder(std::make_unique<PulseSoundOutput>(), GetTickCount)
-{
-}
+Sounder::Sounder() : Sounder(std::make_unique<PulseSoundOutput>(), GetTickCount) {}
 
 Sounder::Sounder(std::unique_ptr<SoundOutput> output, TickSource tickCount)
     : output(std::move(output)), tickCount(std::move(tickCount))

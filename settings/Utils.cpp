@@ -2,12 +2,12 @@
 
 #include "platform/HelpContext.h"
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
+#include <QPushButton>
 #include <QShowEvent>
 
 #include <vector>
@@ -17,11 +17,16 @@ namespace {
 QString KindTitle(QMessageBox::Icon kind)
 {
     switch (kind) {
-    case QMessageBox::Information: return QCoreApplication::translate("MessageBox", "Information");
-    case QMessageBox::Warning: return QCoreApplication::translate("MessageBox", "Warning");
-    case QMessageBox::Critical: return QCoreApplication::translate("MessageBox", "Error");
-    case QMessageBox::Question: return QCoreApplication::translate("MessageBox", "Confirm");
-    default: return QStringLiteral("Glimmerquake");
+    case QMessageBox::Information:
+        return QCoreApplication::translate("MessageBox", "Information");
+    case QMessageBox::Warning:
+        return QCoreApplication::translate("MessageBox", "Warning");
+    case QMessageBox::Critical:
+        return QCoreApplication::translate("MessageBox", "Error");
+    case QMessageBox::Question:
+        return QCoreApplication::translate("MessageBox", "Confirm");
+    default:
+        return QStringLiteral("Glimmerquake");
     }
 }
 
@@ -43,7 +48,7 @@ private:
     QWidget* owner;
 };
 
-} // namespace
+}  // namespace
 
 QString PathInDirectory(const QString& directory, const QString& name)
 {

@@ -28,7 +28,8 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
 void PressMessageButton(QWidget* box, int standardButton)
 {
     auto* messageBox = qobject_cast<QMessageBox*>(box);
-    QAbstractButton* button = messageBox != nullptr ? messageBox->button(QMessageBox::StandardButton(standardButton)) : nullptr;
+    QAbstractButton* button =
+        messageBox != nullptr ? messageBox->button(QMessageBox::StandardButton(standardButton)) : nullptr;
     ASSERT_NE(button, nullptr) << "no such button in " << qPrintable(box->windowTitle());
     button->click();
 }

@@ -16,4 +16,7 @@ void PressMessageButton(QWidget* box, int standardButton);
 void FinishDialog(QWidget* dialog, bool accepted);
 
 // Test failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

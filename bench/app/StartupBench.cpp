@@ -73,7 +73,8 @@ std::optional<ProbeResult> RunProbe(benchmark::State& state, const QString& prog
     clock.start();
     probe.start(program, arguments);
     if (!probe.waitForStarted(probeTimeoutMs)) {
-        state.SkipWithError(("cannot start " + program.toLocal8Bit() + ": " + probe.errorString().toLocal8Bit()).constData());
+        state.SkipWithError(
+            ("cannot start " + program.toLocal8Bit() + ": " + probe.errorString().toLocal8Bit()).constData());
         return std::nullopt;
     }
     while (!probe.canReadLine() && probe.state() != QProcess::NotRunning && clock.elapsed() < probeTimeoutMs)
@@ -153,8 +154,14 @@ void StartupToFirstIdle(benchmark::State& state)
     }
 }
 
-double Min(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
-double Max(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+double Min(const std::vector<double>& v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+double Max(const std::vector<double>& v)
+{
+    return *std::max_element(v.begin(), v.end());
+}
 
 BENCHMARK(StartupToFirstIdle)
     ->Unit(benchmark::kMillisecond)
@@ -168,7 +175,8 @@ BENCHMARK(StartupToFirstIdle)
 void GameMemory(benchmark::State& state)
 {
     for (auto _ : state) {
-        const std::optional<ProbeResult> run = RunProbe(state, QStringLiteral(GLIM_STARTUP_PROBE), {QStringLiteral("--game")});
+        const std::optional<ProbeResult> run =
+            RunProbe(state, QStringLiteral(GLIM_STARTUP_PROBE), {QStringLiteral("--game")});
         if (!run)
             return;
         const double rss = Field(run->line, "VmRSS");

@@ -11,11 +11,11 @@
 // Anything else that stops the probe prints "error <reason>" and exits with 1.
 //
 // It has to live beside English.tsd and the default sounds, as the game does.
+#include "ProbeReport.h"
 #include "app/GameWindows.h"
 #include "dialogs/Howto.h"
 #include "glimform/glimform.h"
 #include "settings/Sounder.h"
-#include "ProbeReport.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,7 +39,8 @@ void CheckGame()
         return;
     }
     // The notice along the bottom says when the chosen dictionary gave no words.
-    if (const auto* notice = GlimmerForm->findChild<QLabel*>(QStringLiteral("dictionaryNoticeLabel")); notice->isVisible()) {
+    if (const auto* notice = GlimmerForm->findChild<QLabel*>(QStringLiteral("dictionaryNoticeLabel"));
+        notice->isVisible()) {
         Report("error " + notice->text().toUtf8(), 1);
         return;
     }

@@ -34,7 +34,7 @@ std::vector<Chip*> LayWordOnFullBoard(Board& board)
     return chain;
 }
 
-} // namespace
+}  // namespace
 
 // The whole 20-letter word typed at once: the search looks through the board from scratch.
 static void ChainForTwentyLettersOnFullBoard(benchmark::State& state)

@@ -35,7 +35,7 @@ public:
     std::vector<std::string> keys;
 };
 
-} // namespace
+}  // namespace
 
 // The search at the end of a round: the best word on a full board of random tiles, asked of
 // the English dictionary the way the game asks it.
@@ -46,8 +46,9 @@ static void BestWordOnFullBoard(benchmark::State& state)
     Words words;
     words.Load(GLIM_BENCH_DICTIONARY);
     const PrefixFilter& prefixes = words.Prefixes();
-    const WordQuestions ask{[&](std::string_view letters) { return prefixes.MayStart(letters); },
-                            [&](std::string_view letters) { return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty(); }};
+    const WordQuestions ask{
+        [&](std::string_view letters) { return prefixes.MayStart(letters); },
+        [&](std::string_view letters) { return prefixes.MayBeWord(letters) && !words.Lookup(letters).empty(); }};
     Board board(12, 9, ProcessRandom());
     std::uint32_t seed = 1;
     FoundWord found;
@@ -97,7 +98,8 @@ static void MemoryOfLoadedTable(benchmark::State& state)
         const std::size_t tableBytes = HeapInUse() - start - filterBytes;
         state.counters["table KiB"] = static_cast<double>(tableBytes) / 1024;
         state.counters["filter KiB"] = static_cast<double>(filterBytes) / 1024;
-        state.counters["filter %"] = 100.0 * static_cast<double>(filterBytes) / static_cast<double>(tableBytes - filterBytes);
+        state.counters["filter %"] =
+            100.0 * static_cast<double>(filterBytes) / static_cast<double>(tableBytes - filterBytes);
     }
 }
 BENCHMARK(MemoryOfLoadedTable)->Iterations(1)->Unit(benchmark::kMillisecond);

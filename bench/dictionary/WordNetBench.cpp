@@ -21,8 +21,8 @@ bool WordNetPresent(benchmark::State& state)
 
 // Words as the game shows them: base forms, inflections found through the rules or the
 // exception lists, and words WordNet lacks.
-const std::vector<std::string> words = {"tiles", "tumbled", "quartz", "leaves", "geese", "running",
-                                        "better", "zebras", "jinxed", "xyzzy", "qwerty", "abandon"};
+const std::vector<std::string> words = {"tiles",  "tumbled", "quartz", "leaves", "geese",  "running",
+                                        "better", "zebras",  "jinxed", "xyzzy",  "qwerty", "abandon"};
 
 void WordNetCreate(benchmark::State& state)
 {
@@ -69,4 +69,4 @@ void WordNetBriefText(benchmark::State& state)
 }
 BENCHMARK(WordNetBriefText);
 
-} // namespace
+}  // namespace

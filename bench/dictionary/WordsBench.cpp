@@ -21,10 +21,10 @@ bool DictionaryPresent(benchmark::State& state)
 }
 
 // The keys of a loaded dictionary are not kept apart, so hits are keys of common words.
-const std::vector<std::string> hits = {"CAT", "TREE", "WORDY", "HOUSE", "DONT", "ELEPHANT", "GARDEN",
-                                       "QUESTION", "ABANDON", "ZEBRA", "INTERNATIONAL", "BE"};
-const std::vector<std::string> misses = {"QXZ", "TREEE", "WORDX", "HOUSX", "AAAAAA", "ELEPHANTS Z",
-                                         "GRDN", "QUESTIONX", "ZZZZZZZZZZ", "XQ", "BCDFG", "EEEE"};
+const std::vector<std::string> hits = {"CAT",    "TREE",     "WORDY",   "HOUSE", "DONT",          "ELEPHANT",
+                                       "GARDEN", "QUESTION", "ABANDON", "ZEBRA", "INTERNATIONAL", "BE"};
+const std::vector<std::string> misses = {"QXZ",  "TREEE",     "WORDX",      "HOUSX", "AAAAAA", "ELEPHANTS Z",
+                                         "GRDN", "QUESTIONX", "ZZZZZZZZZZ", "XQ",    "BCDFG",  "EEEE"};
 
 // A plain list of exactly the words the dictionary stores, one spelling per line, written once.
 class StoredWordFile final : public StoredWordSink {
@@ -73,7 +73,7 @@ void LoadPlainListIntoHashSet(benchmark::State& state, const std::string& path)
     state.counters["words"] = static_cast<double>(size);
 }
 
-} // namespace
+}  // namespace
 
 static void LoadEnglishDictionary(benchmark::State& state)
 {

@@ -13,17 +13,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <fcntl.h>
 #include <mutex>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -194,7 +194,6 @@ std::size_t MonitorRecorder::SampleAt(Clock::time_point time) const
     return static_cast<std::size_t>(std::chrono::duration<double>(time - start).count() * PrivateSoundServer::rate);
 }
 
-
 void PlayRequestToSink(benchmark::State& state, const char* sound)
 {
     if (const std::string why = PrivateSoundServer::Unavailable(); !why.empty()) {
@@ -228,9 +227,12 @@ void PlayRequestToSink(benchmark::State& state, const char* sound)
 
     std::vector<double> delays;
     for (const Clock::time_point when : asked) {
-        const long at = FindClip(recorder.Samples(), *clip, recorder.SampleAt(when - 5ms), recorder.SampleAt(when + 300ms));
+        const long at =
+            FindClip(recorder.Samples(), *clip, recorder.SampleAt(when - 5ms), recorder.SampleAt(when + 300ms));
         if (at >= 0)
-            delays.push_back(std::chrono::duration<double, std::milli>(recorder.TimeOf(static_cast<std::size_t>(at)) - when).count());
+            delays.push_back(
+                std::chrono::duration<double, std::milli>(recorder.TimeOf(static_cast<std::size_t>(at)) - when)
+                    .count());
     }
     std::sort(delays.begin(), delays.end());
     state.counters["heard"] = static_cast<double>(delays.size());
@@ -259,7 +261,7 @@ void NoServer(benchmark::State& state)
     unsetenv("PULSE_SERVER");
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK_CAPTURE(PlayRequestToSink, select, "select.wav")->Iterations(40)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PlayRequestToSink, newlife_cut_short, "newlife.wav")->Iterations(40)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,8 @@
 // with a chain that clicks, clears and arrivals change, and the best word a board holds.
 
 #include "board/Board.h"
-#include "board/GameRandom.h"
 #include "board/ChainSearch.h"
+#include "board/GameRandom.h"
 #include "board/TypedWord.h"
 #include "board/WordFinder.h"
 
@@ -33,7 +33,7 @@ void Lay(Board& board, const Tiles& tiles)
         board.Cell(row, column)->Set(letter, 2);
 }
 
-} // namespace
+}  // namespace
 
 TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
 {
@@ -53,14 +53,28 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
         {"a U after QU needs a tile of its own", quit, {}, "QUUIT", {}},
         {"no tile twice", {{0, 0, "E"}, {0, 2, "Y"}}, {}, "EYE", {}},
         {"a letter twice on two tiles", {{0, 0, "E"}, {0, 2, "Y"}, {1, 1, "E"}}, {}, "EYE", {{0, 0}, {0, 2}, {1, 1}}},
-        {"back from a dead end", {{0, 0, "C"}, {0, 2, "A"}, {1, 1, "A"}, {2, 2, "T"}}, {}, "CAT", {{0, 0}, {1, 1}, {2, 2}}},
+        {"back from a dead end",
+         {{0, 0, "C"}, {0, 2, "A"}, {1, 1, "A"}, {2, 2, "T"}},
+         {},
+         "CAT",
+         {{0, 0}, {1, 1}, {2, 2}}},
         {"tiles that do not touch", {{0, 0, "A"}, {0, 4, "T"}, {2, 2, "A"}}, {}, "AT", {}},
         {"fewest rows before the lowest first tile", twoCats, {}, "CAT", {{1, 7}, {0, 6}, {0, 8}}},
-        {"equally low: the first tile further left", {{0, 4, "A"}, {0, 6, "T"}, {0, 0, "A"}, {0, 2, "T"}}, {}, "AT", {{0, 0}, {0, 2}}},
+        {"equally low: the first tile further left",
+         {{0, 4, "A"}, {0, 6, "T"}, {0, 0, "A"}, {0, 2, "T"}},
+         {},
+         "AT",
+         {{0, 0}, {0, 2}}},
         {"the current chain stays", twoAts, {{3, 3}}, "AT", {{3, 3}, {3, 5}}},
-        {"the current chain goes when it cannot spell the word", {{0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}}, {{3, 3}}, "AT", {{0, 0}, {0, 2}}},
+        {"the current chain goes when it cannot spell the word",
+         {{0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}},
+         {{3, 3}},
+         "AT",
+         {{0, 0}, {0, 2}}},
         {"the longest start of the current chain that leads on stays",
-         {{1, 1, "C"}, {2, 2, "A"}, {0, 2, "A"}, {0, 4, "T"}, {0, 10, "C"}, {0, 12, "A"}, {0, 14, "T"}}, {{1, 1}, {2, 2}}, "CAT",
+         {{1, 1, "C"}, {2, 2, "A"}, {0, 2, "A"}, {0, 4, "T"}, {0, 10, "C"}, {0, 12, "A"}, {0, 14, "T"}},
+         {{1, 1}, {2, 2}},
+         "CAT",
          {{1, 1}, {0, 2}, {0, 4}}},
         {"nothing typed", quit, {{0, 0}}, "", {}},
     };
@@ -90,10 +104,10 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
     EXPECT_TRUE(type("QUI") && board.WordInProgress() == "QUI");
     EXPECT_FALSE(type("X"));
     EXPECT_TRUE(changed.empty());
-    board.Select(board.Cell(2, 2), false, changed); // a click takes the I off
+    board.Select(board.Cell(2, 2), false, changed);  // a click takes the I off
     EXPECT_TRUE(type("I") && board.WordInProgress() == "QUI");
     board.ClearSelection(changed);
-    board.Select(board.Cell(2, 0), false, changed); // a clicked QU counts as "QU"
+    board.Select(board.Cell(2, 0), false, changed);  // a clicked QU counts as "QU"
     EXPECT_FALSE(type("U"));
 
     board.ClearSelection(changed);
@@ -109,8 +123,11 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
 TEST(WordFinder, FindsTheHighestValuedWordOnTheBoard)
 {
     const std::vector<std::string> dictionary = {"AT", "TAX", "QUIT", "TOT", "A"};
-    const WordQuestions ask{[&](std::string_view start) { return std::ranges::any_of(dictionary, [&](auto& w) { return w.starts_with(start); }); },
-                            [&](std::string_view letters) { return std::ranges::find(dictionary, letters) != dictionary.end(); }};
+    const WordQuestions ask{
+        [&](std::string_view start) {
+            return std::ranges::any_of(dictionary, [&](auto& w) { return w.starts_with(start); });
+        },
+        [&](std::string_view letters) { return std::ranges::find(dictionary, letters) != dictionary.end(); }};
     Board board(12, 9, ProcessRandom());
     Lay(board, {{0, 0, "T"}, {0, 2, "A"}, {1, 7, "I"}, {2, 8, "T"}});
     board.Cell(1, 3)->Set("X", 8);

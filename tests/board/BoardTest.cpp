@@ -28,7 +28,7 @@ int CountTiles(const Board& board)
     return count;
 }
 
-} // namespace
+}  // namespace
 
 // Hits fall inside the inscribed circle of an occupied tile, and a miss leaves closeness alone;
 // the six neighbours of a tile are two in its row and two in each row beside it.
@@ -39,16 +39,34 @@ TEST(Board, GeometryHitsAndNeighbours)
     Chip* corner = Put(board, 0, 0);
     EXPECT_EQ(board.ChipAt({20, -20}, closeness), nullptr) << "nothing is hit before a layout";
     board.SetTileGeometry(40, 40, 34);
-    for (const auto& [x, y, hit, near] : {std::tuple{20, -20, true, 20}, {20, -1, true, 1}, {1, -1, false, 1}, {20, -40, false, 1},
-                                          {40, -20, false, 1}, {-5, -20, false, 1}, {20, 10, false, 1}, {60, -20, false, 1}}) {
+    for (const auto& [x, y, hit, near] : {std::tuple{20, -20, true, 20},
+                                          {20, -1, true, 1},
+                                          {1, -1, false, 1},
+                                          {20, -40, false, 1},
+                                          {40, -20, false, 1},
+                                          {-5, -20, false, 1},
+                                          {20, 10, false, 1},
+                                          {60, -20, false, 1}}) {
         EXPECT_EQ(board.ChipAt({x, y}, closeness), hit ? corner : nullptr) << x << "," << y;
         EXPECT_EQ(closeness, near);
     }
     board.SetTileGeometry(41, 41, 34);
     EXPECT_EQ(corner->Centre(), (BoardPoint{21, -20})) << "odd spans round up";
-    for (const auto& [row, column, adjacent] : {std::tuple{2, 6, true}, {2, 2, true}, {1, 3, true}, {1, 5, true}, {3, 3, true},
-                                                {3, 5, true}, {2, 4, false}, {2, 8, false}, {0, 4, false}, {4, 4, false},
-                                                {3, 4, false}, {1, 1, false}, {3, 7, false}, {-1, 0, false}, {0, 18, false}}) {
+    for (const auto& [row, column, adjacent] : {std::tuple{2, 6, true},
+                                                {2, 2, true},
+                                                {1, 3, true},
+                                                {1, 5, true},
+                                                {3, 3, true},
+                                                {3, 5, true},
+                                                {2, 4, false},
+                                                {2, 8, false},
+                                                {0, 4, false},
+                                                {4, 4, false},
+                                                {3, 4, false},
+                                                {1, 1, false},
+                                                {3, 7, false},
+                                                {-1, 0, false},
+                                                {0, 18, false}}) {
         EXPECT_EQ(Board::IsAdjacent(board.Cell(2, 4), board.Cell(row, column)), adjacent) << row << "," << column;
         EXPECT_EQ(Board::IsAdjacent(board.Cell(row, column), board.Cell(2, 4)), adjacent) << "symmetric";
     }
@@ -64,7 +82,8 @@ TEST(Board, FillTitleAndArrivals)
     board.Fill(4);
     EXPECT_TRUE(board.Selection().empty());
     for (int cell = 0; cell < 12 * 18; ++cell)
-        EXPECT_EQ(board.Cell(cell / 18, cell % 18)->IsOccupied(), cell < 4 * 18 && (cell / 18 + cell % 18) % 2 == 0) << cell;
+        EXPECT_EQ(board.Cell(cell / 18, cell % 18)->IsOccupied(), cell < 4 * 18 && (cell / 18 + cell % 18) % 2 == 0)
+            << cell;
 
     // The title runs serpentine from the top left; its Q stays a single letter worth 9.
     board.FillWithTitle();
@@ -72,7 +91,10 @@ TEST(Board, FillTitleAndArrivals)
     for (const auto& [r, first, step] : {std::tuple{11, 1, 2}, {10, 16, -2}, {0, 0, 2}})
         for (int i = 0; i < 9; ++i)
             rows += board.Cell(r, first + step * i)->Letter();
-    EXPECT_EQ(rows, "GLIMMERQU" "AKEGLIMME" "EKAUQREMM");
+    EXPECT_EQ(rows,
+              "GLIMMERQU"
+              "AKEGLIMME"
+              "EKAUQREMM");
     EXPECT_EQ(board.Cell(11, 15)->Value() * 1000 + CountTiles(board), 9108u);
 
     // A new tile lands in an odd column of row 11, stuck when no cell below it is free.
@@ -85,7 +107,7 @@ TEST(Board, FillTitleAndArrivals)
         EXPECT_TRUE(board.Evolve(changed)) << "the title board is full";
     }
     // An arrival over a chain tile cuts the chain there, repainting it, the new end and the arrival.
-    Board narrow(12, 1, ProcessRandom()); // its one top cell (11, 1) rests on (10, 0) alone
+    Board narrow(12, 1, ProcessRandom());  // its one top cell (11, 1) rests on (10, 0) alone
     const Changed chain = {Put(narrow, 9, 1, "A"), Put(narrow, 10, 0, "B"), Put(narrow, 11, 1, "C")};
     for (Chip* tile : chain)
         narrow.Select(tile, false, changed);
@@ -100,14 +122,19 @@ TEST(Board, FillTitleAndArrivals)
 // its value and the tiles left.
 TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
 {
-    const struct { char click; bool keep; const char* result; } cases[] = {
-        {'A', false, "C|ATC|C|3|6"}, {'A', true, "CA|TA|CA|6|6"}, {'C', false, "|CAT||0|6"}, {'X', true, "CX|TACX|CX|24|6"},
-        {'Q', false, "CATQU|TQ|CATQ|108|6"}, {'Z', false, "Z|TACZ|Z|6|6"}, {'0', false, "|CAT||0|6"}, {'-', false, "|CAT||0|3"},
+    const struct {
+        char click;
+        bool keep;
+        const char* result;
+    } cases[] = {
+        {'A', false, "C|ATC|C|3|6"},    {'A', true, "CA|TA|CA|6|6"},         {'C', false, "|CAT||0|6"},
+        {'X', true, "CX|TACX|CX|24|6"}, {'Q', false, "CATQU|TQ|CATQ|108|6"}, {'Z', false, "Z|TACZ|Z|6|6"},
+        {'0', false, "|CAT||0|6"},      {'-', false, "|CAT||0|3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.click);
         Board board(12, 9, ProcessRandom());
-        const Changed tiles = {Put(board, 1, 1, "C", 3), Put(board, 1, 3, "A", 2), Put(board, 1, 5, "T", 2),
+        const Changed tiles = {Put(board, 1, 1, "C", 3), Put(board, 1, 3, "A", 2),  Put(board, 1, 5, "T", 2),
                                Put(board, 0, 0, "X", 8), Put(board, 2, 6, "QU", 9), Put(board, 0, 16, "Z", 6)};
         const auto names = [&tiles](const Changed& list) {
             std::string text;
@@ -124,15 +151,18 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
         else
             board.Select(tiles[std::string("CATXQZ").find(c.click)], c.keep, changed);
         EXPECT_EQ(board.WordInProgress() + "|" + names(changed) + "|" + names(board.Selection()) + "|" +
-                      std::to_string(board.SelectionValue()) + "|" + std::to_string(CountTiles(board)), c.result);
-        EXPECT_EQ(std::count_if(tiles.begin(), tiles.end(), [](const Chip* t) { return t->IsSelected(); }), std::ssize(board.Selection()))
+                      std::to_string(board.SelectionValue()) + "|" + std::to_string(CountTiles(board)),
+                  c.result);
+        EXPECT_EQ(std::count_if(tiles.begin(), tiles.end(), [](const Chip* t) { return t->IsSelected(); }),
+                  std::ssize(board.Selection()))
             << "the chain lists exactly the marked tiles";
     }
     // Eleven QU tiles: 9^11 exceeds 2^32, and the value stays at the cap rather than wrapping.
     Board board(12, 9, ProcessRandom());
     Changed changed;
     for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(), 2 * i + 2u);
+        EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(),
+                  2 * i + 2u);
     EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
 }
 
@@ -171,7 +201,8 @@ TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
         }
         for (int cell = 18; cell < 12 * 18; ++cell)
             for (const int side : {-1, 1}) {
-                const Chip *tile = board.Cell(cell / 18, cell % 18), *under = board.Cell(cell / 18 - 1, cell % 18 + side);
+                const Chip *tile = board.Cell(cell / 18, cell % 18),
+                           *under = board.Cell(cell / 18 - 1, cell % 18 + side);
                 EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && under && !under->IsOccupied()) << cell;
             }
     }

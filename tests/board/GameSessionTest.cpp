@@ -19,9 +19,8 @@ using Tiles = std::vector<std::string>;
 // An in-memory dictionary: capital letters to the word as it is spelled.
 struct ListWords : SessionWords {
     std::map<std::string, std::string, std::less<>> words{
-        {"CAT", "cat"},     {"TREE", "tree"},   {"TREES", "trees"}, {"CARTS", "carts"},
-        {"QUIT", "quit"},   {"EVE", "eve"},     {"DONT", "don't"},  {"QUARTETTES", "quartettes"},
-        {"POLISH", "polish"}};
+        {"CAT", "cat"}, {"TREE", "tree"},  {"TREES", "trees"},           {"CARTS", "carts"},  {"QUIT", "quit"},
+        {"EVE", "eve"}, {"DONT", "don't"}, {"QUARTETTES", "quartettes"}, {"POLISH", "polish"}};
     std::string Spelling(std::string_view letters) const override
     {
         const auto found = words.find(letters);
@@ -87,8 +86,8 @@ protected:
 // every 251 ms. A new game starts afresh.
 TEST_F(Session, StartsWithFourRowsThreeLivesAndArrivalsSpeedUpToAFloor)
 {
-    EXPECT_EQ(std::tuple(session.Phase(), Tiles(), session.State().lives, session.State().score, session.EvolveInterval(),
-                         session.TumbleInterval(), session.State().gamesStarted),
+    EXPECT_EQ(std::tuple(session.Phase(), Tiles(), session.State().lives, session.State().score,
+                         session.EvolveInterval(), session.TumbleInterval(), session.State().gamesStarted),
               std::tuple(SessionPhase::Playing, 36, 3u, 0u, 2000u, 251u, 1u));
     std::vector<std::uint32_t> intervals;
     for (int tick = 0; tick < 1000; ++tick) {
@@ -96,11 +95,13 @@ TEST_F(Session, StartsWithFourRowsThreeLivesAndArrivalsSpeedUpToAFloor)
         session.Evolve(changed);
         intervals.push_back(session.EvolveInterval());
     }
-    EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals[99], intervals.back()), std::tuple(1990u, 1980u, 1212u, 99u));
+    EXPECT_EQ(std::tuple(intervals[0], intervals[1], intervals[99], intervals.back()),
+              std::tuple(1990u, 1980u, 1212u, 99u));
     Chain({"C", "A", "T"});
     session.Enter(changed);
     session.Start();
-    EXPECT_EQ(std::tuple(session.EvolveInterval(), session.State().score, session.BestWords().size(), session.State().gamesStarted),
+    EXPECT_EQ(std::tuple(session.EvolveInterval(), session.State().score, session.BestWords().size(),
+                         session.State().gamesStarted),
               std::tuple(2000u, 0u, 0u, 2u));
 }
 
@@ -114,17 +115,20 @@ TEST_F(Session, ReachingTheTopClearsTheBoardAndCostsALife)
     const StepResult ended = EndRound();
     EXPECT_EQ(std::tuple(ended.outcome, session.Phase(), session.TumbleInterval(), session.MissedWord()),
               std::tuple(StepOutcome::RoundEnded, SessionPhase::Clearing, 20u, SessionWord{"cat", 12}));
-    EXPECT_EQ(session.Select(board().Cell(1, 1), false, changed).outcome, StepOutcome::Nothing) << "no play while clearing";
+    EXPECT_EQ(session.Select(board().Cell(1, 1), false, changed).outcome, StepOutcome::Nothing)
+        << "no play while clearing";
     const int full = Tiles();
     for (int tick = 0; tick < 24; ++tick)
         EXPECT_EQ(session.Tumble(changed).outcome, StepOutcome::Nothing);
     changed.clear();
     const StepResult first = session.Tumble(changed);
-    EXPECT_EQ(std::tuple(first.outcome, first.chainChanged, Tiles()), std::tuple(StepOutcome::Clearing, true, full - 2));
+    EXPECT_EQ(std::tuple(first.outcome, first.chainChanged, Tiles()),
+              std::tuple(StepOutcome::Clearing, true, full - 2));
     StepResult last;
     while (session.State().clearCountdown != 0)
         last = session.Tumble(changed);
-    EXPECT_EQ(std::tuple(last.outcome, Tiles(), session.State().lives, session.State().score, session.EvolveInterval(), session.TumbleInterval()),
+    EXPECT_EQ(std::tuple(last.outcome, Tiles(), session.State().lives, session.State().score, session.EvolveInterval(),
+                         session.TumbleInterval()),
               std::tuple(StepOutcome::RoundStarted, 36, 2u, 120u, 2000u, 251u));
 
     Set(&SessionState::lives, 1);
@@ -145,7 +149,8 @@ TEST_F(Session, EnteredWordsScoreGiveLivesAndRank)
     for (const auto& [tiles, before, after, livesGained, outcome] :
          {Word{{"E", "V", "E"}, 1990, 2010, 1, StepOutcome::NewLife},
           {{"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, 1900, 4204, 2, StepOutcome::NewLife},
-          {{"C", "A", "R", "T", "S"}, 0, 48, 0, StepOutcome::HighWord}, {{"QU", "I", "T"}, 48, 84, 0, StepOutcome::LowWord},
+          {{"C", "A", "R", "T", "S"}, 0, 48, 0, StepOutcome::HighWord},
+          {{"QU", "I", "T"}, 48, 84, 0, StepOutcome::LowWord},
           {{"C", "A", "T"}, UINT32_MAX - 5, UINT32_MAX, 0, StepOutcome::LowWord},
           {{"C", "A", "R"}, 100, 100, 0, StepOutcome::Nothing}}) {
         SCOPED_TRACE(tiles.size());

@@ -40,19 +40,21 @@ QString ShowScores(std::uint32_t score, ScoresKind kind = ScoresKind::GameOver, 
 {
     QString title, selected;
     int rows = 0;
-    AnswerNextModal([&selected, &rows, start](QWidget*) {
-        QTreeWidget* list = NewGameForm->HighScoreTable;
-        const auto hidden = [list](QTreeWidgetItem* item) {
-            const QRect row = list->visualItemRect(item);
-            return row.top() < 0 || row.bottom() >= list->viewport()->height();
-        };
-        for (QTreeWidgetItem* item : list->selectedItems())
-            selected += " " + item->text(0) + (hidden(item) ? " hidden" : "");
-        rows = list->topLevelItemCount();
-        if (rows > 0 && hidden(list->topLevelItem(rows - 1)))
-            selected += " above the end";
-        (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
-    }, &title);
+    AnswerNextModal(
+        [&selected, &rows, start](QWidget*) {
+            QTreeWidget* list = NewGameForm->HighScoreTable;
+            const auto hidden = [list](QTreeWidgetItem* item) {
+                const QRect row = list->visualItemRect(item);
+                return row.top() < 0 || row.bottom() >= list->viewport()->height();
+            };
+            for (QTreeWidgetItem* item : list->selectedItems())
+                selected += " " + item->text(0) + (hidden(item) ? " hidden" : "");
+            rows = list->topLevelItemCount();
+            if (rows > 0 && hidden(list->topLevelItem(rows - 1)))
+                selected += " above the end";
+            (start ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
+        },
+        &title);
     const int result = NewGameForm->ShowScores(kind, score, QStringLiteral("WORDY"));
     return QStringLiteral("%1%2 (%3 rows) -> %4").arg(title, selected).arg(rows).arg(result);
 }
@@ -62,7 +64,7 @@ void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QS
 {
     AnswerNextModal([nickname, dictionary](QWidget*) {
         OptionsForm->NicknameField->setText(nickname);
-        OptionsForm->DictionaryList->setCurrentText(dictionary); // no name keeps the current one
+        OptionsForm->DictionaryList->setCurrentText(dictionary);  // no name keeps the current one
         OptionsForm->OKBtn->click();
     });
     NewGameForm->ShowOptions(allowDictionaryChange);
@@ -75,11 +77,15 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
 {
     GameFixture game;
     const QString texts[] = {"lots\tX\tY", "12", "9\tA\tB\tC", "7\tA\t", "", "3\tc\td"};
-    const ScoreRow rows[] = {{"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "A", "", true}};
+    const ScoreRow rows[] = {
+        {"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "A", "", true}};
     for (int i = 0; i < 6; ++i)
         Persist(true).writeString(QStringLiteral("W%1").arg(i), texts[i]);
     ScoreTable table;
-    const auto save = [&table] { Persist store(true); table.Save(store, QStringLiteral("W")); };
+    const auto save = [&table] {
+        Persist store(true);
+        table.Save(store, QStringLiteral("W"));
+    };
     table.Load(Persist(false), QStringLiteral("W"));
     ASSERT_TRUE(std::equal(table.Rows().begin(), table.Rows().end(), std::begin(rows), std::end(rows)) &&
                 table.RankOf(1) == 0);
@@ -126,7 +132,8 @@ TEST(NewGameForm, AResultEntersAboveEqualScoresSelectedStoredAndInView)
     const char* stored[] = {"900\tP0\tW0", "500\tAnonymous\tWORDY", "500\tP1\tW1", ""};
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(Stored(words + QString::number(row)), QString::fromLatin1(stored[row])) << row;
-    for (const auto& [kind, title] : {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
+    for (const auto& [kind, title] :
+         {std::pair{ScoresKind::ViewScores, "Scores"}, {ScoresKind::GameEnded, "Game Ended"}})
         EXPECT_EQ(ShowScores(0, kind, false), title + QStringLiteral(" (3 rows) -> 0"));
     EXPECT_FALSE(NewGameForm->mailHighScoreButton->isEnabled());
 }
@@ -162,10 +169,15 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
 {
     GameFixture game;
     StoreRows(QStringLiteral("Words"), std::vector<int>(11, 10));
-    const char* rows[][2] = {{"English0", "300\tAnn\tjazz (9)"}, {"English1", "oops\tBad\tquiz (1)"},
-                             {"English2", "700\tBo\tquartz (324)"}, {"English3", "500\tCy\tÉtoile's"},
-                             {"English4", "500\tDi"}, {"English5", "12"}, {"TestWords0", "40\tEd\tqueue"},
-                             {"TestWords1", ""}, {"TestWords2", "900\tFay\tzzzz"}};
+    const char* rows[][2] = {{"English0", "300\tAnn\tjazz (9)"},
+                             {"English1", "oops\tBad\tquiz (1)"},
+                             {"English2", "700\tBo\tquartz (324)"},
+                             {"English3", "500\tCy\tÉtoile's"},
+                             {"English4", "500\tDi"},
+                             {"English5", "12"},
+                             {"TestWords0", "40\tEd\tqueue"},
+                             {"TestWords1", ""},
+                             {"TestWords2", "900\tFay\tzzzz"}};
     for (const auto& [name, row] : rows)
         Persist(true).writeString(name, QString::fromUtf8(row));
     Persist(true).writeInteger(QStringLiteral("Width0"), 5);
@@ -173,21 +185,26 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     QString title, shown;
-    AnswerNextModal([&shown](QWidget*) {
-        THallOfFame* fame = NewGameForm->hallOfFame.get();
-        shown = fame->BestWordLabel->text() + " " + fame->BestWordOwnerLabel->text();
-        for (int i = 0; i < fame->TablesView->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* section = fame->TablesView->topLevelItem(i);
-            shown += " | " + section->text(0);
-            for (int row = 0; row < section->childCount(); ++row)
-                shown += ", " + section->child(row)->text(0) + " " + section->child(row)->text(1) + " " + section->child(row)->text(2);
-        }
-        fame->CloseButton->click();
-    }, &title);
+    AnswerNextModal(
+        [&shown](QWidget*) {
+            THallOfFame* fame = NewGameForm->hallOfFame.get();
+            shown = fame->BestWordLabel->text() + " " + fame->BestWordOwnerLabel->text();
+            for (int i = 0; i < fame->TablesView->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* section = fame->TablesView->topLevelItem(i);
+                shown += " | " + section->text(0);
+                for (int row = 0; row < section->childCount(); ++row)
+                    shown += ", " + section->child(row)->text(0) + " " + section->child(row)->text(1) + " " +
+                             section->child(row)->text(2);
+            }
+            fame->CloseButton->click();
+        },
+        &title);
     NewGameForm->hallOfFameButton->click();
-    EXPECT_EQ(title + ": " + shown, QString::fromUtf8("Hall of Fame: jazz worth 504 points, found by Ann in the English dictionary | English, "
-                                                      "700 Bo quartz (324), 500 Cy Étoile's, 500 Di  | TestWords, "
-                                                      "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2"));
+    EXPECT_EQ(
+        title + ": " + shown,
+        QString::fromUtf8("Hall of Fame: jazz worth 504 points, found by Ann in the English dictionary | English, "
+                          "700 Bo quartz (324), 500 Cy Étoile's, 500 Di  | TestWords, "
+                          "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2"));
     file.seek(0);
     EXPECT_EQ(file.readAll(), before);
     QStringList names;
@@ -201,12 +218,18 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
 // spell is worth 0, and a huge product stops at the 32-bit limit.
 TEST(HallOfFame, AStoredBestWordIsValuedByItsTiles)
 {
-    const std::pair<const char*, std::uint32_t> words[] = {
-        {"quartz (324)", 9 * 2 * 2 * 2 * 6}, {"QUEUE", 9 * 2 * 2 * 2}, {"qat (1)", 9 * 2 * 2},
-        {"Étoile's (9)", 128}, {"smørrebrød", 3456}, {"", 0}, {"w0rd", 0},
-        {"æble", 0}, {"日", 0}, {"qqqqqqqqqqq", 4294967295u}};
+    const std::pair<const char*, std::uint32_t> words[] = {{"quartz (324)", 9 * 2 * 2 * 2 * 6},
+                                                           {"QUEUE", 9 * 2 * 2 * 2},
+                                                           {"qat (1)", 9 * 2 * 2},
+                                                           {"Étoile's (9)", 128},
+                                                           {"smørrebrød", 3456},
+                                                           {"", 0},
+                                                           {"w0rd", 0},
+                                                           {"æble", 0},
+                                                           {"日", 0},
+                                                           {"qqqqqqqqqqq", 4294967295u}};
     for (const auto& [word, value] : words)
         EXPECT_EQ(StoredWordValue(QString::fromUtf8(word)), value) << word;
 }
 
-} // namespace
+}  // namespace

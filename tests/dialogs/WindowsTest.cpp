@@ -10,6 +10,7 @@
 #include "platform/UserRegistry.h"
 #include "settings/Utils.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -20,7 +21,6 @@
 #include <QTreeWidget>
 #include <QUrlQuery>
 #include <QWindow>
-#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
@@ -48,8 +48,9 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
         AnswerNextModal([&seen, key = ok ? Qt::Key_Return : Qt::Key_Escape](QWidget*) {
             for (int i = 0; i < OptionsForm->DictionaryList->count(); ++i)
                 seen << OptionsForm->DictionaryList->itemText(i);
-            seen << OptionsForm->DictionaryList->currentText() + (OptionsForm->DictionaryList->isEnabled() ? "" : " fixed");
-            QTest::keyClick(OptionsForm->NicknameField, Qt::Key_Delete); // the whole name is selected
+            seen << OptionsForm->DictionaryList->currentText() +
+                        (OptionsForm->DictionaryList->isEnabled() ? "" : " fixed");
+            QTest::keyClick(OptionsForm->NicknameField, Qt::Key_Delete);  // the whole name is selected
             seen << (OptionsForm->OKBtn->isEnabled() ? "OK enabled" : "");
             QTest::keyClicks(OptionsForm->NicknameField, QStringLiteral("Zed"));
             OptionsForm->HowToPlay->click();
@@ -60,8 +61,8 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
         const std::optional<PlayerOptions> chosen = OptionsForm->Execute(current, allow);
         EXPECT_EQ(chosen.has_value(), ok);
         EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
-        EXPECT_EQ(Fields(chosen.value_or(current)),
-                  std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken), QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok))
+        EXPECT_EQ(Fields(chosen.value_or(current)), std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
+                                                               QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok))
             << stored << ok;
     }
 }
@@ -73,7 +74,8 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
 {
     GameFixture game;
     const auto CurrentValue = [](int event) {
-        const auto key = RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + "\\.current");
+        const auto key =
+            RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + "\\.current");
         return key ? key->String(QString()) : QStringLiteral("<absent>");
     };
     const QString lowWord = CurrentValue(LowWord), highWord = AppFilePath(QStringLiteral("highword.wav"));
@@ -101,8 +103,10 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
         const QString picked = ok ? newLife : lowWord;
         EXPECT_EQ(seen, (QStringList{QFileInfo(picked).fileName() + ", File: " + picked, "(no sound), No sound",
                                      "highword.wav, File: " + highWord}));
-        EXPECT_EQ(CurrentValue(LowWord) + CurrentValue(SelectTile) + CurrentValue(HighWord),
-                  ok ? newLife + highWord : lowWord + game.settingsDir.filePath("SelectTile.wav") + game.settingsDir.filePath("HighWord.wav"));
+        EXPECT_EQ(
+            CurrentValue(LowWord) + CurrentValue(SelectTile) + CurrentValue(HighWord),
+            ok ? newLife + highWord
+               : lowWord + game.settingsDir.filePath("SelectTile.wav") + game.settingsDir.filePath("HighWord.wav"));
     }
 }
 
@@ -131,8 +135,16 @@ class UrlRecorder : public QObject {
     Q_OBJECT
 
 public:
-    UrlRecorder() { for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, this, "open"); }
-    ~UrlRecorder() override { for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme); }
+    UrlRecorder()
+    {
+        for (const QString& scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlRecorder() override
+    {
+        for (const QString& scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
     Q_INVOKABLE void open(const QUrl& url)
     {
         opened << url.toString(QUrl::RemoveQuery) << QUrlQuery(url).toString(QUrl::FullyDecoded);
@@ -149,7 +161,8 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
     GameFixture game;
     TSoundsForm sounds;
     TAboutBox box(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/")), bare{{}, {}};
-    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, NewGameForm->hallOfFame.get(), &sounds, &bare, &box}) {
+    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay,
+                                                           NewGameForm->hallOfFame.get(), &sounds, &bare, &box}) {
         dialog->show();
         ExpectNoControlHidesAnother(dialog);
     }
@@ -183,15 +196,19 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     const auto help = [&game] { return game.windows->helpService->Window(); };
     const std::tuple<int, const char*, QWidget*, QPushButton*> topics[] = {
         {10, "High Scores and Starting a Game", NewGameForm, NewGameForm->helpButton},
-        {20, "The Game Window", game.form, nullptr}, {30, "Options", OptionsForm, OptionsForm->helpButton},
-        {40, "Pausing a Game", nullptr, nullptr}, {50, "Ending a Game", nullptr, nullptr},
-        {70, "About Glimmerquake", AboutBox, nullptr}, {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
+        {20, "The Game Window", game.form, nullptr},
+        {30, "Options", OptionsForm, OptionsForm->helpButton},
+        {40, "Pausing a Game", nullptr, nullptr},
+        {50, "Ending a Game", nullptr, nullptr},
+        {70, "About Glimmerquake", AboutBox, nullptr},
+        {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
         {130, "Hall of Fame", NewGameForm->hallOfFame.get(), NewGameForm->hallOfFame->HelpButton},
         {99, "Glimmerquake Help", nullptr, nullptr}};
     for (const auto& [context, title, window, button] : topics) {
-        const std::function<void()> ways[] = {[&] { OpenHelpContext(context); },
-                                              [&] { window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context); },
-                                              [&] { button ? button->click() : OpenHelpContext(context); }};
+        const std::function<void()> ways[] = {
+            [&] { OpenHelpContext(context); },
+            [&] { window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context); },
+            [&] { button ? button->click() : OpenHelpContext(context); }};
         for (const auto& ask : ways) {
             if (help() != nullptr)
                 help()->close();
@@ -242,8 +259,9 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
 {
     GameFixture game(true);
     const std::vector<Chip*> cells = HowToPlay->ExampleCells(), chain = HowToPlay->ExampleChain();
-    std::string word = std::to_string(cells.size()) + " tiles, " +
-                       std::to_string(std::count_if(cells.begin(), cells.end(), [](const Chip* c) { return c->IsSelected(); }));
+    std::string word =
+        std::to_string(cells.size()) + " tiles, " +
+        std::to_string(std::count_if(cells.begin(), cells.end(), [](const Chip* c) { return c->IsSelected(); }));
     for (const Chip* chip : chain)
         word += (chip == chain.front() ? " marked: " : "") + chip->Letter() + std::to_string(chip->Value());
     ASSERT_EQ(word, "20 tiles, 7 marked: G3L2I2M3P3S2E2");
@@ -252,7 +270,8 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
     const QImage picture = HowToPlay->ExampleArea->grab().toImage();
     // Tiles 40 pixels wide: the board is 4 * 34 + 40 = 176 pixels tall and the line is drawn over it.
     const auto redBetween = [&](const Chip* a, const Chip* b) {
-        const QColor c = picture.pixelColor((a->Centre().x + b->Centre().x) / 2, (a->Centre().y + b->Centre().y) / 2 + 176);
+        const QColor c =
+            picture.pixelColor((a->Centre().x + b->Centre().x) / 2, (a->Centre().y + b->Centre().y) / 2 + 176);
         return std::abs(c.red() - 0xFF) < 40 && std::abs(c.green() - 0x40) < 40 && std::abs(c.blue() - 0x40) < 40;
     };
     for (std::size_t i = 0; i + 1 < chain.size(); ++i)
@@ -271,6 +290,6 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
               std::tuple(false, false, true));
 }
 
-} // namespace
+}  // namespace
 
 #include "WindowsTest.moc"

@@ -20,13 +20,15 @@ TEST(TsdFormat, FieldsAndTheSectionSitWhereTheFormatPutsThem)
 {
     CodeTable codes{};
     codes[0] = {2, 0}, codes['A'] = {2, 1}, codes['B'] = {1, 1};
-    for (const auto& [version, offsets, symbols, sectionAt, section] : {std::tuple{0, 6, 114, 2164u, 0x06}, {1, 54, 1082, 3132u, 0x26}}) {
+    for (const auto& [version, offsets, symbols, sectionAt, section] :
+         {std::tuple{0, 6, 114, 2164u, 0x06}, {1, 54, 1082, 3132u, 0x26}}) {
         SCOPED_TRACE(version);
         TsdWriter writer(version);
         ASSERT_TRUE(writer.Add("AB", true));
         const Bytes bytes = writer.Bytes(codes);
         EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), std::string(version ? "TSD1" : "TSD0") + '\3' + '\0');
-        EXPECT_EQ(U32At(bytes, offsets + 4) + U32At(bytes, offsets + 8), 2 * sectionAt) << "empty slot 1 shares slot 2's offset";
+        EXPECT_EQ(U32At(bytes, offsets + 4) + U32At(bytes, offsets + 8), 2 * sectionAt)
+            << "empty slot 1 shares slot 2's offset";
         EXPECT_EQ(U32At(bytes, offsets + 20), 1u) << "one word of two letters";
         EXPECT_EQ(U32At(bytes, symbols + 8 * 'B'), 0x00010142u) << "letter B, 1 bit, letter index 1";
         EXPECT_EQ(U32At(bytes, symbols + 8 * 'B' + 4), 1u) << "code 1";
@@ -50,8 +52,18 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
                 key += c.capital;
         return key;
     };
-    std::vector<std::string> words = {"caf\xE9", "Don't", "ice cream", "Polish", "polish", "co-op", "\xF1" "and\xFA",
-                                      "\x8Akoda", "\xC5ngstr\xF6m", "x", std::string(31, 'q')};
+    std::vector<std::string> words = {"caf\xE9",
+                                      "Don't",
+                                      "ice cream",
+                                      "Polish",
+                                      "polish",
+                                      "co-op",
+                                      "\xF1"
+                                      "and\xFA",
+                                      "\x8Akoda",
+                                      "\xC5ngstr\xF6m",
+                                      "x",
+                                      std::string(31, 'q')};
     std::mt19937 random(5);
     const std::string pool = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ\xE0\xE9\xF1\xFC\xC7\x9A'-";
     while (words.size() < 3000) {
@@ -61,7 +73,8 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
         words.push_back(word);
     }
     std::map<std::size_t, std::vector<std::string>> byLength;
-    std::map<std::string, std::string> firstByKey = {{"CAFEX", ""}, {"CAF", ""}, {"cafe", ""}, {"", ""}, {"X", ""}, {"ICECREAM", ""}};
+    std::map<std::string, std::string> firstByKey = {{"CAFEX", ""}, {"CAF", ""}, {"cafe", ""},
+                                                     {"", ""},      {"X", ""},   {"ICECREAM", ""}};
     for (const std::string& word : words)
         byLength[keyOf(word).size()].push_back(word), firstByKey.emplace(keyOf(word), word);
     for (int version : {0, 1}) {
@@ -105,10 +118,11 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
 TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
 {
     const std::size_t symbols = SymbolsAt(0, 7), a = symbols + 8 * 'a', c = symbols + 8 * 'c';
-    const auto copyCode = [&](Bytes& x, int extraBits) { // c gets a's code, one bit longer or shorter
+    const auto copyCode = [&](Bytes& x, int extraBits) {  // c gets a's code, one bit longer or shorter
         x[c + 1] = static_cast<std::uint8_t>(x[a + 1] + extraBits);
         for (int i = 0; i < 4; ++i)
-            x[c + 4 + i] = static_cast<std::uint8_t>((extraBits > 0 ? U32At(x, a + 4) << 1 : U32At(x, a + 4) >> -extraBits) >> 8 * i);
+            x[c + 4 + i] = static_cast<std::uint8_t>(
+                (extraBits > 0 ? U32At(x, a + 4) << 1 : U32At(x, a + 4) >> -extraBits) >> 8 * i);
     };
     CodeTable sixBits{};
     for (const unsigned char s : {'\0', 'a', 'b', 'c', 'd', 'e', 'f', 't'})
@@ -122,7 +136,13 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         };
     };
     const std::string invalid = "-- INVALID DICTIONARY FILE --";
-    const struct { const char* what; std::function<void(Bytes&)> spoil; bool valid; std::string description; std::size_t records = 0; } cases[] = {
+    const struct {
+        const char* what;
+        std::function<void(Bytes&)> spoil;
+        bool valid;
+        std::string description;
+        std::size_t records = 0;
+    } cases[] = {
         {"as written", [](Bytes&) {}, true, "test", 200},
         {"3 bytes", [](Bytes& x) { x.resize(3); }, false, invalid},
         {"TSD2", [](Bytes& x) { x[3] = '2'; }, false, invalid},
@@ -136,7 +156,8 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         {"two symbols with one code", [&](Bytes& x) { copyCode(x, 0); }, false, "test"},
         {"a code through another's leaf", [&](Bytes& x) { copyCode(x, 1); }, false, "test"},
         {"a code that is a prefix of another", [&](Bytes& x) { copyCode(x, -1); }, false, "test"},
-        {"description without a terminator", [](Bytes& x) { std::fill_n(x.begin() + 62, 80, 'x'); }, true, std::string(80, 'x'), 200},
+        {"description without a terminator", [](Bytes& x) { std::fill_n(x.begin() + 62, 80, 'x'); }, true,
+         std::string(80, 'x'), 200},
         {"TSD1 cut in a record's flag bit", cut(1, 97), true, "test", 20},
         {"TSD1 cut in a record", cut(1, 98), true, "test", 21},
         {"TSD0 cut in a record", cut(0, 98), true, "test", 21},
@@ -188,9 +209,14 @@ TEST(Cp1252, EveryByteRoundTripsAndOnlyWellFormedUtf8OfItsCharactersConverts)
     for (int byte = 1; byte < 256; ++byte)
         all.push_back(static_cast<char>(byte));
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    for (const auto& [cp1252, utf8] : {std::pair{"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"}, {"\x80", "\xE2\x82\xAC"}, {"Don\x92t", "Don\xE2\x80\x99t"},
-                                       {"\x9C", "\xC5\x93"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}})
+    for (const auto& [cp1252, utf8] : {std::pair{"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+                                       {"\x80", "\xE2\x82\xAC"},
+                                       {"Don\x92t", "Don\xE2\x80\x99t"},
+                                       {"\x9C", "\xC5\x93"},
+                                       {"\x81", "\xC2\x81"},
+                                       {"\x9F", "\xC5\xB8"}})
         EXPECT_EQ(Cp1252ToUtf8(cp1252) + "|" + Utf8ToCp1252(utf8).value_or("none"), std::string(utf8) + "|" + cp1252);
-    for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF", "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
+    for (const char* text : {"\xC3", "\xE2\x82", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xFF",
+                             "\xC5\x81" /* Ł */, "\xE2\x82\xAD" /* ₭ */})
         EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
 }

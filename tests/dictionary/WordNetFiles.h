@@ -3,11 +3,11 @@
 // A small WordNet in a temporary folder: data lines at their true byte offsets, the index lines
 // that point at them and an exception list. A test may overwrite any file with a damaged one.
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 struct SmallWordNet {
@@ -15,7 +15,8 @@ struct SmallWordNet {
 
     SmallWordNet()
     {
-        Part("noun", {{"goose", {"a web-footed bird"}}, {"ice_cream", {"a frozen dessert"}},
+        Part("noun", {{"goose", {"a web-footed bird"}},
+                      {"ice_cream", {"a frozen dessert"}},
                       {"tile", {"a flat slab; \"roof tiles\"", "a piece in a game", "a hat"}}});
         Part("verb", {{"tile", {"cover with tiles"}}, {"tumble", {"fall down; \"he tumbled\""}}});
         Write("noun.exc", "geese goose\n");
@@ -29,7 +30,8 @@ struct SmallWordNet {
         for (const auto& [lemma, glosses] : lemmas) {
             std::string offsets;
             for (const std::string& gloss : glosses) {
-                const std::string offset = std::string(8 - std::to_string(data.size()).size(), '0') + std::to_string(data.size());
+                const std::string offset =
+                    std::string(8 - std::to_string(data.size()).size(), '0') + std::to_string(data.size());
                 offsets += " " + offset;
                 data += offset + (" 05 " + part.substr(0, 1) + " 01 " + lemma + " 0 000 | " + gloss + "  \n");
             }
@@ -39,7 +41,10 @@ struct SmallWordNet {
         Write("data." + part, data);
         Write("index." + part, index);
     }
-    void Write(const std::string& name, const std::string& text) const { std::ofstream(folder + "/" + name, std::ios::binary) << text; }
+    void Write(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(folder + "/" + name, std::ios::binary) << text;
+    }
     std::string Read(const std::string& name) const
     {
         std::ifstream in(folder + "/" + name, std::ios::binary);

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sys/stat.h>
+#include <functional>
 
 namespace {
 
@@ -27,16 +27,26 @@ std::vector<std::string> Summary(const std::vector<WordMeaning>& meanings)
 const std::string tileNoun = "tile (noun): a flat slab; \"roof tiles\" | a piece in a game | a hat";
 const std::string tileVerb = "tile (verb): cover with tiles";
 
-} // namespace
+}  // namespace
 
 TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
 {
     SmallWordNet files;
     WordNet wordNet(files.folder);
-    const struct { std::string word; std::vector<std::string> meanings; } cases[] = {
-        {"tile", {tileNoun, tileVerb}}, {"Tiles", {tileNoun, tileVerb}}, {"GEESE", {"goose (noun): a web-footed bird"}},
-        {"tumbled", {"tumble (verb): fall down; \"he tumbled\""}}, {"tumbling", {"tumble (verb): fall down; \"he tumbled\""}},
-        {"ice cream", {"ice cream (noun): a frozen dessert"}}, {"goosees", {}}, {"zebra", {}}, {"", {}}, {std::string(300, 't'), {}},
+    const struct {
+        std::string word;
+        std::vector<std::string> meanings;
+    } cases[] = {
+        {"tile", {tileNoun, tileVerb}},
+        {"Tiles", {tileNoun, tileVerb}},
+        {"GEESE", {"goose (noun): a web-footed bird"}},
+        {"tumbled", {"tumble (verb): fall down; \"he tumbled\""}},
+        {"tumbling", {"tumble (verb): fall down; \"he tumbled\""}},
+        {"ice cream", {"ice cream (noun): a frozen dessert"}},
+        {"goosees", {}},
+        {"zebra", {}},
+        {"", {}},
+        {std::string(300, 't'), {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Summary(wordNet.Define(c.word)), c.meanings) << c.word;
@@ -59,26 +69,51 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
 {
     using Damage = std::function<void(SmallWordNet&)>;
     const auto replace = [](const std::string& file, const std::string& from, const std::string& to) {
-        return [=](SmallWordNet& f) { std::string text = f.Read(file); f.Write(file, text.replace(text.find(from), from.size(), to)); };
+        return [=](SmallWordNet& f) {
+            std::string text = f.Read(file);
+            f.Write(file, text.replace(text.find(from), from.size(), to));
+        };
     };
     const auto offsetOf = [](SmallWordNet& f, const std::string& gloss) {
         const std::string data = f.Read("data.noun");
         return data.substr(data.rfind('\n', data.find(gloss)) + 1, 8);
     };
-    const struct { std::string name; Damage damage; std::vector<std::string> meanings; } cases[] = {
+    const struct {
+        std::string name;
+        Damage damage;
+        std::vector<std::string> meanings;
+    } cases[] = {
         {"no folder", [](SmallWordNet& f) { std::filesystem::remove_all(f.folder); }, {}},
         {"no verb data", [](SmallWordNet& f) { std::filesystem::remove(f.folder + "/data.verb"); }, {tileNoun}},
-        {"offsets past the end or into a line", [&](SmallWordNet& f) {
+        {"offsets past the end or into a line",
+         [&](SmallWordNet& f) {
              const std::string second = offsetOf(f, "a piece"), third = offsetOf(f, "a hat");
              replace("index.noun", second + " " + third, "99999999 " + std::to_string(std::stoi(third) + 3))(f);
-         }, {"tile (noun): a flat slab; \"roof tiles\"", tileVerb}},
+         },
+         {"tile (noun): a flat slab; \"roof tiles\"", tileVerb}},
         {"counts that disagree", replace("index.noun", "tile n 3", "tile n 4"), {tileVerb}},
         {"counts that wrap around", replace("index.noun", "tile n 3 1", "tile n 5 18446744073709551615"), {tileVerb}},
-        {"a pipe for an index", [](SmallWordNet& f) { std::filesystem::remove(f.folder + "/index.noun"), ::mkfifo((f.folder + "/index.noun").c_str(), 0600); }, {tileVerb}},
-        {"an index without line ends", [](SmallWordNet& f) { f.Write("index.noun", std::string(100000, '\0') + "tile n"); }, {tileVerb}},
-        {"an index out of order", [](SmallWordNet& f) { f.Write("index.noun", "zz n\ntile n 0 0 0 0\naa n\n"); }, {tileVerb}},
-        {"data cut short", [&](SmallWordNet& f) { f.Write("data.noun", f.Read("data.noun").substr(0, std::stoul(offsetOf(f, "a flat")) + 20)); }, {tileVerb}},
-        {"a line too long", [](SmallWordNet& f) { f.Part("noun", {{"tile", {std::string(40000, 'x'), "a hat"}}}); }, {"tile (noun): a hat", tileVerb}},
+        {"a pipe for an index",
+         [](SmallWordNet& f) {
+             std::filesystem::remove(f.folder + "/index.noun"), ::mkfifo((f.folder + "/index.noun").c_str(), 0600);
+         },
+         {tileVerb}},
+        {"an index without line ends",
+         [](SmallWordNet& f) { f.Write("index.noun", std::string(100000, '\0') + "tile n"); },
+         {tileVerb}},
+        {"an index out of order",
+         [](SmallWordNet& f) { f.Write("index.noun", "zz n\ntile n 0 0 0 0\naa n\n"); },
+         {tileVerb}},
+        {"data cut short",
+         [&](SmallWordNet& f) {
+             f.Write("data.noun", f.Read("data.noun").substr(0, std::stoul(offsetOf(f, "a flat")) + 20));
+         },
+         {tileVerb}},
+        {"a line too long",
+         [](SmallWordNet& f) {
+             f.Part("noun", {{"tile", {std::string(40000, 'x'), "a hat"}}});
+         },
+         {"tile (noun): a hat", tileVerb}},
     };
     for (const auto& c : cases) {
         SmallWordNet files;

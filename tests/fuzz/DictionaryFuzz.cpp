@@ -5,14 +5,16 @@
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/Words.h"
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = (std::filesystem::temp_directory_path() / ("glim-fuzz-" + std::to_string(::getpid()) + ".tsd")).string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    static const std::string path =
+        (std::filesystem::temp_directory_path() / ("glim-fuzz-" + std::to_string(::getpid()) + ".tsd")).string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     {
         TSDictionaryList full(path, true);
         if (full.IsValid(0)) {

@@ -10,10 +10,11 @@
 int main(int argc, char** argv)
 {
     if (argc != 2)
-        return 2; // usage: dictionary_fuzz_seeds FOLDER
+        return 2;  // usage: dictionary_fuzz_seeds FOLDER
     std::filesystem::create_directories(argv[1]);
     const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     };
     for (int version : {0, 1}) {
         TsdWriter writer(version);

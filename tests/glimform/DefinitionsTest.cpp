@@ -1,8 +1,8 @@
 // Definitions in word lists: a row's tool tip and the window of every sense, for the English
 // dictionaries only; other rows and dictionaries keep the list's own tool tip.
 
-#include "GameTestSupport.h"
 #include "../dictionary/WordNetFiles.h"
+#include "GameTestSupport.h"
 #include "glimform/WordDefinitions.h"
 
 #include <QHelpEvent>
@@ -15,7 +15,8 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     const SmallWordNet files;
     QWidget owner;
     QString dictionary = QStringLiteral("british");
-    WordDefinitions definitions(owner, [&] { return dictionary; }, files.folder);
+    WordDefinitions definitions(
+        owner, [&] { return dictionary; }, files.folder);
     auto* list = new QListWidget(&owner);
     list->setToolTip(QStringLiteral("the list"));
     list->addItems({QStringLiteral("tiles (24)"), QStringLiteral("zebra (30)")});
@@ -27,8 +28,9 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
         QApplication::sendEvent(list->viewport(), &help);
         return QToolTip::text();
     };
-    EXPECT_EQ(tipAt(0), "<qt><b>tile (noun)</b><br>&nbsp;&nbsp;1. a flat slab<br>&nbsp;&nbsp;2. a piece in a game<br>"
-                        "<b>tile (verb)</b><br>&nbsp;&nbsp;1. cover with tiles</qt>");
+    EXPECT_EQ(tipAt(0),
+              "<qt><b>tile (noun)</b><br>&nbsp;&nbsp;1. a flat slab<br>&nbsp;&nbsp;2. a piece in a game<br>"
+              "<b>tile (verb)</b><br>&nbsp;&nbsp;1. cover with tiles</qt>");
     EXPECT_EQ(tipAt(1), "the list");
     dictionary = QStringLiteral("French");
     EXPECT_EQ(tipAt(0), "the list");
@@ -40,6 +42,7 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     EXPECT_EQ(definitions.Window()->windowTitle(), "Definitions: tiles");
     const QTextBrowser* browser = definitions.Window()->findChild<QTextBrowser*>();
     const QString text = browser->toPlainText();
-    EXPECT_TRUE(definitions.Window()->isVisible() && text.contains("3. a hat") && text.contains("1. cover with tiles")) << text.toStdString();
+    EXPECT_TRUE(definitions.Window()->isVisible() && text.contains("3. a hat") && text.contains("1. cover with tiles"))
+        << text.toStdString();
     EXPECT_GT(browser->width(), definitions.Window()->width() * 3 / 4);
 }

@@ -19,9 +19,7 @@ const Tiles carts{"C", "A", "R", "T", "S"}, quit{"QU", "I", "T"};
 // A game on the test words, named in other case, with its sounds recorded.
 class Game : public ::testing::Test {
 protected:
-    explicit Game(bool howToPlay = false) : game(howToPlay, QStringLiteral("testWORDS"))
-    {
-    }
+    explicit Game(bool howToPlay = false) : game(howToPlay, QStringLiteral("testWORDS")) {}
     // A game that moves on only as the test steps it.
     void StartStepped()
     {
@@ -32,8 +30,8 @@ protected:
     // Play running, tiles, lives, score, arrival and fall intervals.
     auto State() const
     {
-        return std::tuple(probe->IsPlaying(), TileCount(), probe->lives(), probe->score(), probe->EvolveTimer->interval(),
-                          probe->TumbleTimer->interval());
+        return std::tuple(probe->IsPlaying(), TileCount(), probe->lives(), probe->score(),
+                          probe->EvolveTimer->interval(), probe->TumbleTimer->interval());
     }
     bool TimersRun() const { return probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive(); }
     // Enters each word in turn, spelled along the bottom row of an empty board.
@@ -50,7 +48,8 @@ protected:
     QStringList BestWords() const
     {
         QStringList rows;
-        std::ranges::transform(probe->bestWordList->findItems({}, Qt::MatchContains), std::back_inserter(rows), &QListWidgetItem::text);
+        std::ranges::transform(probe->bestWordList->findItems({}, Qt::MatchContains), std::back_inserter(rows),
+                               &QListWidgetItem::text);
         return rows;
     }
 
@@ -60,7 +59,9 @@ protected:
     std::vector<QString>* sounds = game.sounds;
 };
 
-struct HowToPlayFirst : Game { HowToPlayFirst() : Game(true) {} };
+struct HowToPlayFirst : Game {
+    HowToPlayFirst() : Game(true) {}
+};
 
 }  // namespace
 
@@ -101,7 +102,8 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     fillToTheTop(cat);
     const QString missed = QStringLiteral("missed: cat (12)");
     EXPECT_EQ(std::pair(LastSound(), probe->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
-    EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive() && probe->TumbleTimer->interval() == 20);
+    EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive() &&
+                probe->TumbleTimer->interval() == 20);
     for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,
                                 probe->helpButton, probe->playOptionsButton})
         EXPECT_FALSE(button->isEnabled()) << qPrintable(button->text());
@@ -198,7 +200,8 @@ TEST_F(Game, ResizingDuringPlayKeepsEveryBestWord)
 {
     StartStepped();
     Enter({cat, tree, carts, quit, trees, {"D", "O", "N", "T"}});
-    const QStringList all{"carts (48)", "quit (36)", "trees (32)", QString::fromUtf8("don\u2019t (24)"), "tree (16)", "cat (12)"};
+    const QStringList all{"carts (48)", "quit (36)", "trees (32)", QString::fromUtf8("don\u2019t (24)"),
+                          "tree (16)",  "cat (12)"};
     EXPECT_EQ(BestWords(), all);
     const QSize size = form->size();
     form->resize(form->minimumSize());

@@ -2,14 +2,14 @@
 
 // What the suites that play the game share: the windows, a fresh settings file, ways to lay
 // and chain tiles and to play a game to its end, and the headers such tests need.
+#include "GlimmerFormProbe.h"
+#include "QtTestSupport.h"
 #include "app/GameWindows.h"
 #include "board/Board.h"
 #include "dialogs/Howto.h"
 #include "glimform/glimform.h"
-#include "GlimmerFormProbe.h"
 #include "platform/SoundOutput.h"
 #include "settings/Sounder.h"
-#include "QtTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -62,7 +62,10 @@ struct GameFixture {
     void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
     void Click(QPoint at) { Press(at), Release(at); }
     // The press before a double click selects as a click does; the release after it ends it.
-    void DoubleClick(QPoint at) { Click(at), Mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton), Release(at); }
+    void DoubleClick(QPoint at)
+    {
+        Click(at), Mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton), Release(at);
+    }
     // The window point dx to the right of the tile's centre.
     QPoint Centre(const Chip* chip, int dx = 0) const;
 

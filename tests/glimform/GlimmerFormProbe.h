@@ -27,7 +27,10 @@ public:
     void ClearWord() { form.ClearWord(); }
     void FormPaint() { form.FormPaint(); }
     void PaintTiles(const std::vector<Chip*>& tiles) { form.PaintTiles(tiles); }
-    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) { form.FormMouseMove(buttons, shift, x, y); }
+    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y)
+    {
+        form.FormMouseMove(buttons, shift, x, y);
+    }
     void StartButtonClick() { form.StartButtonClick(); }
     void pauseButtonClick() { form.pauseButtonClick(); }
     void helpButtonClick() { form.helpButtonClick(); }

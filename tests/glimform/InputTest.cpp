@@ -96,11 +96,13 @@ TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
     for (const auto& k : keys) {
         SCOPED_TRACE(testing::Message() << k.key << " " << k.modifiers.toInt() << (k.clearing ? " clearing" : ""));
         probe->ClearWord();
-        game.PlaceAndSelectWord(k.word ? std::vector<std::string>{"C", "A", "R", "T", "S"} : std::vector<std::string>{"C", "A"});
+        game.PlaceAndSelectWord(k.word ? std::vector<std::string>{"C", "A", "R", "T", "S"}
+                                       : std::vector<std::string>{"C", "A"});
         probe->SetClearCountdown(k.clearing ? 5 : 0);
         const std::uint32_t before = probe->score();
         QTest::keyClick(form, k.key, k.modifiers);
-        EXPECT_EQ(std::pair(probe->score() > before, Chain().empty()), std::pair(k.outcome == Submitted, k.outcome != Nothing));
+        EXPECT_EQ(std::pair(probe->score() > before, Chain().empty()),
+                  std::pair(k.outcome == Submitted, k.outcome != Nothing));
     }
     probe->SetClearCountdown(0);
 }
@@ -167,9 +169,11 @@ TEST_F(Input, TypingSpellsAWordThatTheKeysSubmit)
     QTest::keyClicks(form, QStringLiteral("caRt"));
     EXPECT_TRUE(Chain() == Cells({0, 2, 4, 6}) && probe->wordInProgress->text() == QStringLiteral("CART"));
     QTest::keyClick(form, Qt::Key_X);
-    EXPECT_TRUE(Chain().size() == 4 && sounds.back().endsWith(QStringLiteral("/refuse.wav"))) << qPrintable(sounds.back());
+    EXPECT_TRUE(Chain().size() == 4 && sounds.back().endsWith(QStringLiteral("/refuse.wav")))
+        << qPrintable(sounds.back());
     QTest::keyClick(form, Qt::Key_S, Qt::ShiftModifier);
-    EXPECT_EQ(std::pair(probe->wordInProgress->text(), sounds.back()), std::pair(QStringLiteral("carts (32)"), QStringLiteral("SelectWord")));
+    EXPECT_EQ(std::pair(probe->wordInProgress->text(), sounds.back()),
+              std::pair(QStringLiteral("carts (32)"), QStringLiteral("SelectWord")));
     QTest::keyClick(form, Qt::Key_Return);
     QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
     EXPECT_TRUE(probe->score() == 32 && Chain().empty());
@@ -217,7 +221,9 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     QTest::qWait(300);
     EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->boardHidden && QApplication::activeModalWidget() == nullptr);
     QString question;
-    AnswerNextModal([&question](QWidget* box) { question = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Yes); });
+    AnswerNextModal([&question](QWidget* box) {
+        question = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Yes);
+    });
     activate(form->windowHandle());
     QApplication::processEvents();
     EXPECT_TRUE(question.startsWith(QStringLiteral("The game is paused.")) && playing()) << qPrintable(question);

@@ -14,7 +14,8 @@ const QColor chainRed(255, 64, 64), windowColour(166, 202, 240);
 
 bool Near(QColor a, QColor b, int tolerance)
 {
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= tolerance;
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <=
+           tolerance;
 }
 
 // The dark pixels of text in the rows from top to bottom of a tile, inside its round outline.
@@ -68,8 +69,8 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     const struct {
         int x, y;
         QColor colour;
-    } pixels[] = {{34, 50, boardGreen},   {355, 401, boardGreen}, {200, 48, frameShadow}, {32, 200, frameShadow},
-                  {200, 402, frameLight}, {356, 200, frameLight}, {200, 45, frameLight},  {29, 200, frameLight},
+    } pixels[] = {{34, 50, boardGreen},    {355, 401, boardGreen},  {200, 48, frameShadow}, {32, 200, frameShadow},
+                  {200, 402, frameLight},  {356, 200, frameLight},  {200, 45, frameLight},  {29, 200, frameLight},
                   {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
     for (const auto& p : pixels)
         EXPECT_EQ(probe->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
@@ -103,7 +104,8 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
         const int valueTop = valueBottom - valueBox.height() + 1;
 
         const QRect letterInk = InkBounds(probe->boardImage, cell, cell.top(), valueTop - 2);
-        EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(), 2);
+        EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(),
+                    2);
         EXPECT_NEAR(letterInk.center().x(), cell.center().x(), 2);
         // The round face's outline keeps clear of the cell's edges.
         for (QPoint edge : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
@@ -182,8 +184,10 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
 TEST_F(Render, TheLivesShowTheirCountAndMood)
 {
     ASSERT_EQ(probe->livesArea->size(), QSize(130, 24));
-    for (const auto& [lives, size, colour] : {std::tuple(1u, 24, QColor(255, 128, 0)), {2u, 24, QColor(247, 202, 21)},
-                                              {3u, 24, QColor(255, 255, 0)}, {12u, 10, QColor(255, 255, 0)},
+    for (const auto& [lives, size, colour] : {std::tuple(1u, 24, QColor(255, 128, 0)),
+                                              {2u, 24, QColor(247, 202, 21)},
+                                              {3u, 24, QColor(255, 255, 0)},
+                                              {12u, 10, QColor(255, 255, 0)},
                                               {0u, 24, QColor()}}) {
         probe->SetLives(lives);
         const QImage image = probe->livesArea->grab().toImage();

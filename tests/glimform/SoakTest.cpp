@@ -17,9 +17,14 @@ struct SilentOutput : SoundOutput {
     void PlayFile(const QString&) override {}
 };
 
-const std::vector<std::vector<std::string>> dictionaryWords = {
-    {"C", "A", "T"}, {"C", "A", "R", "T", "S"}, {"QU", "I", "T"}, {"E", "V", "E"}, {"T", "R", "E", "E", "S"},
-    {"QU", "A", "R", "T", "E", "T", "T", "E", "S"}, {"P", "O", "L", "I", "S", "H"}, {"D", "O", "N", "T"}};
+const std::vector<std::vector<std::string>> dictionaryWords = {{"C", "A", "T"},
+                                                               {"C", "A", "R", "T", "S"},
+                                                               {"QU", "I", "T"},
+                                                               {"E", "V", "E"},
+                                                               {"T", "R", "E", "E", "S"},
+                                                               {"QU", "A", "R", "T", "E", "T", "T", "E", "S"},
+                                                               {"P", "O", "L", "I", "S", "H"},
+                                                               {"D", "O", "N", "T"}};
 
 enum Phase { Playing, Clearing, BetweenGames };
 enum Action { Tick, Click, Word, Chain, Clear, Pause, Quit, Minimise, Start };
@@ -92,8 +97,12 @@ private:
             else if (probe->TumbleTimer->isActive())
                 probe->TumbleTimerTick();
             break;
-        case Click: game.Click(game.Centre(AnyCell(), Below(30) - 15)); break;
-        case Word: EnterDictionaryWord(); break;
+        case Click:
+            game.Click(game.Centre(AnyCell(), Below(30) - 15));
+            break;
+        case Word:
+            EnterDictionaryWord();
+            break;
         case Chain:
             game.Press(game.Centre(AnyCell()));
             for (int n = Below(6); n > 0; --n)
@@ -101,11 +110,21 @@ private:
             game.Release(game.Centre(AnyCell()));
             QTest::keyClick(form, Chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
             break;
-        case Clear: Chance(0.5) ? QTest::keyClick(form, Qt::Key_Escape) : Press(probe->clearButton); break;
-        case Pause: Press(probe->pauseButton); break;
-        case Quit: Chance(0.5) ? Press(probe->endGameButton) : void(form->close()); break;
-        case Minimise: MinimiseAndRestore(); break;
-        case Start: Press(probe->StartButton); break;
+        case Clear:
+            Chance(0.5) ? QTest::keyClick(form, Qt::Key_Escape) : Press(probe->clearButton);
+            break;
+        case Pause:
+            Press(probe->pauseButton);
+            break;
+        case Quit:
+            Chance(0.5) ? Press(probe->endGameButton) : void(form->close());
+            break;
+        case Minimise:
+            MinimiseAndRestore();
+            break;
+        case Start:
+            Press(probe->StartButton);
+            break;
         }
     }
 
@@ -143,7 +162,9 @@ private:
     // Minimising stops play and hides the board; restoring returns exactly to the state before.
     void MinimiseAndRestore()
     {
-        const auto state = [this] { return std::tuple(probe->EvolveTimer->isActive(), probe->TumbleTimer->isActive(), probe->boardHidden); };
+        const auto state = [this] {
+            return std::tuple(probe->EvolveTimer->isActive(), probe->TumbleTimer->isActive(), probe->boardHidden);
+        };
         const auto before = state();
         form->setWindowState(Qt::WindowMinimized);
         EXPECT_EQ(state(), std::tuple(false, false, probe->IsPlayPanelShown()));
@@ -170,8 +191,9 @@ private:
         } else {
             ASSERT_EQ(modal, NewGameForm) << qPrintable(modal->windowTitle());
             const QString title = NewGameForm->windowTitle();
-            EXPECT_TRUE(title == QStringLiteral("Scores") || ((title == QStringLiteral("Game Over")) == (probe->lives() == 0) &&
-                                                              probe->score() > 0)) << "only a scoring game is offered";
+            EXPECT_TRUE(title == QStringLiteral("Scores") ||
+                        ((title == QStringLiteral("Game Over")) == (probe->lives() == 0) && probe->score() > 0))
+                << "only a scoring game is offered";
             (yes ? NewGameForm->OKButton : NewGameForm->CancelButton)->click();
         }
     }
@@ -186,9 +208,11 @@ private:
                 const std::string& letter = chip->Letter();
                 const bool tileShape = (letter.size() == 1 && letter[0] >= 'A' && letter[0] <= 'Z') || letter == "QU";
                 ASSERT_TRUE(chip->Row() == r && chip->Column() == c &&
-                            (chip->IsOccupied() ? (r + c) % 2 == 0 && tileShape && chip->Value() == LetterValue(letter[0])
-                                                : !chip->IsSelected()))
-                    << "tile " << letter << " worth " << chip->Value() << (chip->IsSelected() ? ", flagged," : "") << " at " << r << ", " << c;
+                            (chip->IsOccupied()
+                                 ? (r + c) % 2 == 0 && tileShape && chip->Value() == LetterValue(letter[0])
+                                 : !chip->IsSelected()))
+                    << "tile " << letter << " worth " << chip->Value() << (chip->IsSelected() ? ", flagged," : "")
+                    << " at " << r << ", " << c;
                 if (chip->IsSelected())
                     flagged.push_back(chip);
             }
@@ -207,16 +231,19 @@ private:
         ASSERT_GE(probe->score(), gameScore) << "the score only grows within a game";
         gameScore = probe->score();
         // A life per multiple of 2000 reached, less the rounds lost.
-        ASSERT_EQ(probe->lives() + gameRoundsLost, probe->Session().Rules().startLives + probe->score() / probe->Session().Rules().pointsPerLife);
+        ASSERT_EQ(probe->lives() + gameRoundsLost,
+                  probe->Session().Rules().startLives + probe->score() / probe->Session().Rules().pointsPerLife);
         if (phase == Playing) {
             const std::string letters = board.WordInProgress();
-            ASSERT_EQ(std::tuple(evolve, tumble, probe->boardHidden, probe->TumbleTimer->interval(), probe->enterButton->isEnabledTo(form),
-                                 probe->clearButton->isEnabledTo(form)),
-                      std::tuple(true, true, false, 251, !probe->words().Lookup(letters).empty(), !letters.empty())) << letters;
+            ASSERT_EQ(std::tuple(evolve, tumble, probe->boardHidden, probe->TumbleTimer->interval(),
+                                 probe->enterButton->isEnabledTo(form), probe->clearButton->isEnabledTo(form)),
+                      std::tuple(true, true, false, 251, !probe->words().Lookup(letters).empty(), !letters.empty()))
+                << letters;
             ASSERT_TRUE(probe->EvolveTimer->interval() >= 99 && probe->EvolveTimer->interval() <= 2000);
         } else if (phase == Clearing) {
             ASSERT_TRUE(!evolve && tumble && probe->TumbleTimer->interval() == 20 && probe->clearCountdown() <= 25 &&
-                        !probe->pauseButton->isEnabled()) << "only the clearing runs";
+                        !probe->pauseButton->isEnabled())
+                << "only the clearing runs";
         }
     }
 

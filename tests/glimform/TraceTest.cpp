@@ -16,15 +16,12 @@
 namespace {
 
 const std::vector<std::vector<std::string>> plantedWords = {
-    {"C", "A", "T"}, {"C", "A", "R", "T", "S"}, {"QU", "I", "T"}, {"E", "V", "E"}, {"T", "R", "E", "E", "S"},
-    {"P", "O", "L", "I", "S", "H"}, {"D", "O", "N", "T"}};
+    {"C", "A", "T"},           {"C", "A", "R", "T", "S"},      {"QU", "I", "T"},    {"E", "V", "E"},
+    {"T", "R", "E", "E", "S"}, {"P", "O", "L", "I", "S", "H"}, {"D", "O", "N", "T"}};
 
 class TraceRun {
 public:
-    TraceRun() : script(2026)
-    {
-        SeedGameRandom(77);
-    }
+    TraceRun() : script(2026) { SeedGameRandom(77); }
 
     // Two games: the first played to Game Over, the second quit after a while.
     QString Run()
@@ -70,7 +67,8 @@ private:
             return Do("word", [this] { PlantAndEnter(); });
         if (roll < 960) {
             const char letter = static_cast<char>('A' + Below(26));
-            return Do(std::string("type ") + letter, [this, letter] { QTest::keyClick(form, Qt::Key(Qt::Key_A + (letter - 'A'))); });
+            return Do(std::string("type ") + letter,
+                      [this, letter] { QTest::keyClick(form, Qt::Key(Qt::Key_A + (letter - 'A'))); });
         }
         if (roll < 980)
             return Do("click", [this] { game.Click(game.Centre(AnyCell(), Below(20) - 10)); });
@@ -86,7 +84,8 @@ private:
     // presses Return.
     void PlantAndEnter()
     {
-        const std::vector<std::string>& word = plantedWords[static_cast<std::size_t>(Below(static_cast<int>(plantedWords.size())))];
+        const std::vector<std::string>& word =
+            plantedWords[static_cast<std::size_t>(Below(static_cast<int>(plantedWords.size())))];
         QTest::keyClick(form, Qt::Key_Escape);
         std::vector<Chip*> tiles;
         for (std::size_t i = 0; i < word.size(); ++i) {
@@ -111,7 +110,9 @@ private:
 
     void Write(const std::string& name)
     {
-        const char* phase = !probe->IsPlayPanelShown() ? "between" : probe->clearCountdown() == 0 ? "playing" : "clearing";
+        const char* phase = !probe->IsPlayPanelShown()     ? "between"
+                            : probe->clearCountdown() == 0 ? "playing"
+                                                           : "clearing";
         QString line = QStringLiteral("%1 %2 score=%3 lives=%4 %5 evolve=%6 tumble=%7 countdown=%8 ")
                            .arg(++steps)
                            .arg(QString::fromStdString(name))
@@ -132,7 +133,10 @@ private:
             }
             tiles += QLatin1Char(r + 1 < static_cast<std::int32_t>(probe->board->Rows()) ? '/' : ' ');
         }
-        line += name == "tumble" ? QStringLiteral("#%1 ").arg(QLatin1String(QCryptographicHash::hash(tiles.toLatin1(), QCryptographicHash::Md5).toHex().left(12))) : tiles;
+        line += name == "tumble"
+                    ? QStringLiteral("#%1 ").arg(QLatin1String(
+                          QCryptographicHash::hash(tiles.toLatin1(), QCryptographicHash::Md5).toHex().left(12)))
+                    : tiles;
         QString shown = QStringLiteral("word=\"%1\" enter=%2 clear=%3 best=[")
                             .arg(probe->wordInProgress->text())
                             .arg(probe->enterButton->isEnabled())
@@ -164,7 +168,8 @@ TEST(SeededGame, PlaysExactlyAsRecorded)
     // GLIM_RECORD_TRACE=<file> writes a new recording, for a change that means to alter play.
     if (const QString record = qEnvironmentVariable("GLIM_RECORD_TRACE"); !record.isEmpty()) {
         QFile out(record);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Text) && out.write(trace.toUtf8()) == trace.toUtf8().size());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Text) &&
+                    out.write(trace.toUtf8()) == trace.toUtf8().size());
     }
     QFile recorded(QStringLiteral(GLIM_TRACE_FILE));
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly | QIODevice::Text)) << GLIM_TRACE_FILE;

@@ -8,7 +8,9 @@
 
 std::string PrivateSoundServer::Unavailable()
 {
-    return std::system("command -v pulseaudio parec >/dev/null") == 0 ? "" : "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
+    return std::system("command -v pulseaudio parec >/dev/null") == 0
+               ? ""
+               : "pulseaudio or parec is not installed (Debian packages pulseaudio and pulseaudio-utils)";
 }
 
 PrivateSoundServer::PrivateSoundServer()
@@ -19,9 +21,11 @@ PrivateSoundServer::PrivateSoundServer()
         setenv(variable, pattern, 1);
     setenv("PULSE_SERVER", ("unix:" + folder + "/native").c_str(), 1);
     // Daemonised, the server returns once it is ready; --kill finds it through its runtime folder.
-    const std::string start = "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + Log() +
-                              " -L 'module-null-sink sink_name=glimtest rate=44100 channels=1'"
-                              " -L 'module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native'";
+    const std::string start =
+        "pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disable-shm=yes --log-target=file:" + Log() +
+        " -L 'module-null-sink sink_name=glimtest rate=44100 channels=1'"
+        " -L 'module-native-protocol-unix auth-anonymous=1 socket=" +
+        folder + "/native'";
     running = !folder.empty() && std::system(start.c_str()) == 0;
 }
 
@@ -38,10 +42,12 @@ bool PrivateSoundServer::StartRecording()
 {
     // parec in the background, noting how to stop it; then at most five seconds for 0.1 s of samples.
     const std::string path = folder + "/recording.raw";
-    const std::string record = "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1 "
-                               "--latency-msec=5 >" + path + " 2>>" + Log() + " & echo \"kill $!\" >" + folder +
-                               "/stop-recording; for i in $(seq 500); do [ $(stat -c %s " + path + ") -gt " +
-                               std::to_string(rate / 5) + " ] && exit 0; sleep 0.01; done; exit 1";
+    const std::string record =
+        "parec --raw --device=glimtest.monitor --format=s16ne --rate=44100 --channels=1 "
+        "--latency-msec=5 >" +
+        path + " 2>>" + Log() + " & echo \"kill $!\" >" + folder +
+        "/stop-recording; for i in $(seq 500); do [ $(stat -c %s " + path + ") -gt " + std::to_string(rate / 5) +
+        " ] && exit 0; sleep 0.01; done; exit 1";
     return std::system(record.c_str()) == 0;
 }
 
@@ -62,7 +68,8 @@ long FindClip(const std::vector<std::int16_t>& recording, const SoundClip& clip,
     std::size_t first = length;
     while (first < clip.samples.size() && std::abs(clip.samples[first - length]) <= 500)
         ++first;
-    for (std::size_t at = from; first + length <= clip.samples.size() && at <= to && at + length <= recording.size(); ++at) {
+    for (std::size_t at = from; first + length <= clip.samples.size() && at <= to && at + length <= recording.size();
+         ++at) {
         std::size_t difference = 0;
         for (std::size_t k = 0; k < length && difference <= 2 * length; ++k)
             difference += static_cast<std::size_t>(std::abs(recording[at + k] - clip.samples[first + k]));

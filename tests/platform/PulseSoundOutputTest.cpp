@@ -19,7 +19,10 @@ using namespace std::chrono_literals;
 TEST(PulseSoundOutput, TheDefaultSoundsAreHeardAndANewSoundCutsTheOnePlaying)
 {
     const auto path = [](const char* name) { return QStringLiteral(GLIM_BIN_DIR "/") + QString::fromLatin1(name); };
-    const auto image = [&path](const char* name) { QFile file(path(name)); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); };
+    const auto image = [&path](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     for (const char* name : {"select.wav", "word.wav", "newlife.wav", "endRound.wav", "highword.wav", "lowword.wav"}) {
         const auto clip = DecodeSoundClip(image(name));
         ASSERT_TRUE(clip && clip->rate == PrivateSoundServer::rate && clip->channels == 1) << name;

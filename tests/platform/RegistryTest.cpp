@@ -24,7 +24,7 @@ void PutFile(const QString& path, const QByteArray& bytes)
     file.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime);
 }
 
-} // namespace
+}  // namespace
 
 // A hand-edited file that a crash cut off mid-line: good lines give their values with their types,
 // bad ones none, and reading neither fails nor rewrites the file. A save then goes through the
@@ -37,12 +37,20 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
     const QString path = folder.filePath(QStringLiteral("user.reg"));
     const QString gameKey = QStringLiteral("\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0");
     UserRegistry::SetFilePath(path);
-    const std::pair<const char*, QVariant> lines[] = {  // no value: a bad line
+    const std::pair<const char*, QVariant> lines[] = {
+        // no value: a bad line
         {"\"Nickname\"=\"Ann \\\"the\\\" \\\\ great\\t\"", QStringLiteral("Ann \"the\" \\ great\t")},
-        {"\"HowToPlay\"=dword:00000001", 1}, {"\"Width\"=dword:0000009a", 154}, {"\"Minus\"=dword:FFFFFFFF", -1},
-        {"@=\"the default\"", QStringLiteral("the default")}, {"\"Broken=\"no closing quote", {}},
-        {"\"\"=\"empty name\"", {}}, {"\"Escape\"=\"\\q\"", {}}, {"\"Tail\"=\"x\" y", {}},
-        {"\"Long\"=dword:123456789", {}}, {"\"Bin\"=hex:01,02", {}}, {"\"Cut\"=\"Fr", {}}};
+        {"\"HowToPlay\"=dword:00000001", 1},
+        {"\"Width\"=dword:0000009a", 154},
+        {"\"Minus\"=dword:FFFFFFFF", -1},
+        {"@=\"the default\"", QStringLiteral("the default")},
+        {"\"Broken=\"no closing quote", {}},
+        {"\"\"=\"empty name\"", {}},
+        {"\"Escape\"=\"\\q\"", {}},
+        {"\"Tail\"=\"x\" y", {}},
+        {"\"Long\"=dword:123456789", {}},
+        {"\"Bin\"=hex:01,02", {}},
+        {"\"Cut\"=\"Fr", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)
         text += QByteArray(line) + "\r\n";
@@ -52,8 +60,11 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
     ASSERT_NE(key, nullptr);
     for (const auto& [line, value] : lines) {
         const QString name = line[0] == '@' ? QString() : QString::fromUtf8(line).section(u'"', 1, 1);
-        EXPECT_EQ(!value.isValid() ? value : value.typeId() == QMetaType::Int ? QVariant(key->Integer(name)) : QVariant(key->String(name)),
-                  value) << line;
+        EXPECT_EQ(!value.isValid()                   ? value
+                  : value.typeId() == QMetaType::Int ? QVariant(key->Integer(name))
+                                                     : QVariant(key->String(name)),
+                  value)
+            << line;
     }
     EXPECT_TRUE(key->Integer(QStringLiteral("NICKNAME")) == 0 && key->String(QStringLiteral("width")).isNull());
     EXPECT_EQ(Bytes(path), text);

@@ -9,15 +9,14 @@
 
 #include <QFile>
 
-
 namespace {
 
 // Each named value has the wrong type where the game reads it. A placement is dropped as a whole
 // at its first unusable value, so each window gets one bad value at a place the game reads.
-const QStringList wrongValueNames{
-    "Nickname", "Dictionary", "SelectTileSounds", "EnterWordSounds", "EndRoundSounds", "HowToPlay",
-    "GlimmerFormWidth", "GlimmerFormMaximized", "NewGameFormLeft", "OptionsFormTop",
-    "ScoresColumnWidth0", "ScoresColumnWidth1", "ScoresColumnWidth2", "English0"};
+const QStringList wrongValueNames{"Nickname",           "Dictionary",     "SelectTileSounds",   "EnterWordSounds",
+                                  "EndRoundSounds",     "HowToPlay",      "GlimmerFormWidth",   "GlimmerFormMaximized",
+                                  "NewGameFormLeft",    "OptionsFormTop", "ScoresColumnWidth0", "ScoresColumnWidth1",
+                                  "ScoresColumnWidth2", "English0"};
 const QByteArray wrongTypesFile(
     "[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"
     "\"Nickname\"=dword:00000007\n\"Dictionary\"=dword:00000001\n\"SelectTileSounds\"=\"yes\"\n"

@@ -18,7 +18,7 @@ TEST(BadSoundFile, NothingIsDecodedAndAGameGoesOn)
         const QString path = game.settingsDir.filePath(bad);
         QFile file(path);
         ASSERT_TRUE(bad == QStringLiteral("folder.wav") ? QDir(game.settingsDir.path()).mkpath(bad)
-                                                          : file.open(QIODevice::WriteOnly) && file.write("text") == 4);
+                                                        : file.open(QIODevice::WriteOnly) && file.write("text") == 4);
         file.close();
         SetEventSound(SelectWord, path);
         ModalRecorder recorder;

@@ -12,7 +12,7 @@ struct ModalRecorder {
     // How many message boxes named the setting (in double quotes).
     int ReportsNaming(const QString& name) const { return messages.filter(u'"' + name + u'"').size(); }
 
-    QStringList messages;      // texts of the message boxes, in order
+    QStringList messages;  // texts of the message boxes, in order
     QStringList dialogTitles;  // titles of the other dialogs, in order
     QTimer poll;
 };

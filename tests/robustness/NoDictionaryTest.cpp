@@ -29,7 +29,8 @@ TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
         // A first run shows How To Play before the game; its Start begins play without words.
         ASSERT_TRUE(StartPlay(probe));
         EXPECT_TRUE(probe->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")) &&
-                    probe->dictionaryNoticeLabel->isVisibleTo(form)) << qPrintable(probe->DictionaryNotice());
+                    probe->dictionaryNoticeLabel->isVisibleTo(form))
+            << qPrintable(probe->DictionaryNotice());
         PlayToTheEnd(probe, {"C", "A", "T"});
         EXPECT_TRUE(!probe->IsPlayPanelShown() && probe->score() == 0) << "the game runs to its end without a word";
         probe->ExitButtonClick();

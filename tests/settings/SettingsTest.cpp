@@ -59,17 +59,19 @@ QString SetCurrent(int event, const QString& path, const QByteArray& bytes = {})
     return path;
 }
 
-} // namespace
+}  // namespace
 
 // A value comes back only through the reader of its type, a number as true when not 0. A read of
 // the wrong type keeps the caller's default and is reported once naming the value (on standard
 // error here, without windows): a damaged file never ends the game.
 TEST_F(Settings, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
 {
-    const Values values = {{"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
+    const Values values = {
+        {"Nickname", QStringLiteral("Ada")}, {"ScoresColumnWidth0", -5}, {"HowToPlay", 0}, {"SelectTileSounds", -7}};
     Store(values);
     QFile file(registryPath);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("\n[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) &&
+                file.readAll().contains("\n[\\Software\\Quirkwell\\Glimmerquake Evaluation 1.0]\n"));
     const Persist store(false);
     for (const auto& [name, stored] : values) {
         SCOPED_TRACE(name);
@@ -78,8 +80,12 @@ TEST_F(Settings, ValuesComeBackOnlyAsTheirOwnTypeAndAWrongTypeIsReportedOnce)
         int number = 12345;
         bool flag = isText || stored.toInt() == 0;
         const CaptureStandardError captured;
-        const QVariantList read = {store.readString(QString::fromLatin1(name), text), store.readInteger(QString::fromLatin1(name), number),
-                                   store.readBool(QString::fromLatin1(name), flag), text, number, flag};
+        const QVariantList read = {store.readString(QString::fromLatin1(name), text),
+                                   store.readInteger(QString::fromLatin1(name), number),
+                                   store.readBool(QString::fromLatin1(name), flag),
+                                   text,
+                                   number,
+                                   flag};
         EXPECT_EQ(read, QVariantList({isText, !isText, !isText, isText ? stored : QStringLiteral("default"),
                                       isText ? 12345 : stored, isText || stored.toInt() != 0}));
         const std::string errors = captured.text.str();
@@ -97,30 +103,40 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypesAndTheDi
     const PlayerOptions first;
     EXPECT_FALSE(QFile::exists(registryPath));
     EXPECT_EQ(first.GetNickname() + u' ' + first.GetDictionary(), QStringLiteral("Anonymous English"));
-    EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() && first.GetHowToPlay() &&
-                !first.GetPauseInBackground());
-    const Values stored = {{"Nickname", QStringLiteral("a\tb")}, {"Dictionary", QStringLiteral("French")}, {"SelectTileSounds", 0},
-                           {"EnterWordSounds", 0}, {"EndRoundSounds", 0}, {"HowToPlay", 0}, {"PauseInBackground", 1}};
+    EXPECT_TRUE(first.GetSelectTileSounds() && first.GetEnterWordSounds() && first.GetEndRoundSounds() &&
+                first.GetHowToPlay() && !first.GetPauseInBackground());
+    const Values stored = {{"Nickname", QStringLiteral("a\tb")},
+                           {"Dictionary", QStringLiteral("French")},
+                           {"SelectTileSounds", 0},
+                           {"EnterWordSounds", 0},
+                           {"EndRoundSounds", 0},
+                           {"HowToPlay", 0},
+                           {"PauseInBackground", 1}};
     Store(stored);
     const PlayerOptions options;
     EXPECT_EQ(options.GetNickname() + u' ' + options.GetDictionary(), QStringLiteral("a b French"));
-    EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() || options.GetHowToPlay() ||
-                 !options.GetPauseInBackground());
+    EXPECT_FALSE(options.GetSelectTileSounds() || options.GetEnterWordSounds() || options.GetEndRoundSounds() ||
+                 options.GetHowToPlay() || !options.GetPauseInBackground());
     ASSERT_TRUE(QFile::remove(registryPath));
     options.SaveSettings();
     const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
     for (const auto& [name, value] : stored) {
         const bool isText = value.typeId() == QMetaType::QString;
-        EXPECT_EQ(isText ? QVariant(key->String(QString::fromLatin1(name))) : QVariant(key->Integer(QString::fromLatin1(name))),
-                  isText ? QVariant(value.toString().replace(u'\t', u' ')) : value) << name;
+        EXPECT_EQ(isText ? QVariant(key->String(QString::fromLatin1(name)))
+                         : QVariant(key->Integer(QString::fromLatin1(name))),
+                  isText ? QVariant(value.toString().replace(u'\t', u' ')) : value)
+            << name;
     }
     // The dictionary named in the settings is found beside the program whatever its letter case,
     // the exact name first, then the first by name.
     for (const char* name : {"Words.tsd", "words.tsd", "Other.TSD"})
         QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
-    for (const auto& [name, expected] : {std::pair{"words.tsd", "words.tsd"}, {"WORDS.TSD", "Words.tsd"},
-                                         {"other.tsd", "Other.TSD"}, {"none.tsd", "none.tsd"}})
-        EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected)) << name;
+    for (const auto& [name, expected] : {std::pair{"words.tsd", "words.tsd"},
+                                         {"WORDS.TSD", "Words.tsd"},
+                                         {"other.tsd", "Other.TSD"},
+                                         {"none.tsd", "none.tsd"}})
+        EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected))
+            << name;
 }
 
 // Placement is stored only for a window that has been on screen, so one that never opened keeps
@@ -152,13 +168,21 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
         state = other;
         placements(true);
         const std::pair<const char*, const char*> stored[] = {
-            {"GlimmerFormLeft", "19"},    {"GlimmerFormTop", "20"}, {"GlimmerFormWidth", "300"},
-            {"GlimmerFormHeight", "209"}, {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
-            {"AboutBoxLeft", "39"},       {"AboutBoxTop", "44"},    {"AboutBoxWidth", "<absent>"}};
+            {"GlimmerFormLeft", "19"},
+            {"GlimmerFormTop", "20"},
+            {"GlimmerFormWidth", "300"},
+            {"GlimmerFormHeight", "209"},
+            {"GlimmerFormMaximized", other == WindowState::Maximized ? "1" : "0"},
+            {"AboutBoxLeft", "39"},
+            {"AboutBoxTop", "44"},
+            {"AboutBoxWidth", "<absent>"}};
         const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
         for (const auto& [name, value] : stored)
-            EXPECT_EQ(key->Type(QString::fromLatin1(name)) == RegistryValueType::String ? key->String(QString::fromLatin1(name))
-                                                                                        : QStringLiteral("<absent>"), value) << name;
+            EXPECT_EQ(key->Type(QString::fromLatin1(name)) == RegistryValueType::String
+                          ? key->String(QString::fromLatin1(name))
+                          : QStringLiteral("<absent>"),
+                      value)
+                << name;
     }
     QWidget restored;
     restored.setObjectName(QStringLiteral("GlimmerForm"));
@@ -183,17 +207,22 @@ TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
         const QString expected = AppFilePath(SoundEventDefaultFile(event));
         EXPECT_EQ(sounder->Path(static_cast<SoundEvent>(event)), expected);
         for (const char* subkey : {"\\.current", "\\.default"})
-            EXPECT_EQ(RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + QString::fromLatin1(subkey))
-                          ->String({}), expected) << event << subkey;
+            EXPECT_EQ(RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
+                                        QString::fromLatin1(subkey))
+                          ->String({}),
+                      expected)
+                << event << subkey;
     }
     const QByteArray limit(0x100000, 'x');
     SetCurrent(SelectTile, folder.filePath(QStringLiteral("small.wav")), "small");
     SetCurrent(SelectWord, folder.filePath(QStringLiteral("limit.wav")), limit);
-    const QStringList played = {QStringLiteral("memory:small"), QStringLiteral("memory:") + QString::fromLatin1(limit),
-                                SetCurrent(NewLife, folder.filePath(QStringLiteral("large.wav")), QByteArray(0x100001, 'y')),
-                                SetCurrent(EndRound, folder.filePath(QStringLiteral("empty.wav")), ""),
-                                SetCurrent(HighWord, QStringLiteral("highword.wav")),
-                                SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")))};
+    const QStringList played = {
+        QStringLiteral("memory:small"),
+        QStringLiteral("memory:") + QString::fromLatin1(limit),
+        SetCurrent(NewLife, folder.filePath(QStringLiteral("large.wav")), QByteArray(0x100001, 'y')),
+        SetCurrent(EndRound, folder.filePath(QStringLiteral("empty.wav")), ""),
+        SetCurrent(HighWord, QStringLiteral("highword.wav")),
+        SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")))};
     now = 0xFFFFFFFFu;
     sounder->play(SelectTile);
     sounder->play(SelectWord);

@@ -36,7 +36,8 @@ std::vector<QStringList> ReadTs(const QString& path)
         else if (xml.name() == u"source")
             messages.push_back({context, xml.readElementText()});
         else if (xml.name() == u"translation" && !messages.empty())
-            messages.back() << (xml.attributes().hasAttribute(QStringLiteral("type")) ? QString() : xml.readElementText());
+            messages.back() << (xml.attributes().hasAttribute(QStringLiteral("type")) ? QString()
+                                                                                      : xml.readElementText());
     }
     return messages;
 }
@@ -112,7 +113,8 @@ TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
     EXPECT_NE(help->windowTitle(), QStringLiteral("Glimmerquake Help - Scoring"));
     EXPECT_EQ(THelpWindow::LocalTopic("tips.html", {"xx", language, "de"}), "qrc:/help/" + language + "/tips.html");
     for (const QStringList& languages : {QStringList{"xx"}, QStringList{"en", language}, QStringList{}})
-        EXPECT_EQ(THelpWindow::LocalTopic("tips.html", languages), "qrc:/help/tips.html") << qPrintable(languages.join(u','));
+        EXPECT_EQ(THelpWindow::LocalTopic("tips.html", languages), "qrc:/help/tips.html")
+            << qPrintable(languages.join(u','));
     EXPECT_EQ(THelpWindow::LocalTopic("nosuch.html", {language}), "qrc:/help/nosuch.html");
 }
 
@@ -129,12 +131,14 @@ TEST(PlayerLanguage, EveryCaptionFitsItsControl)
         window->show();
         for (QWidget* control : window->findChildren<QWidget*>())
             if (control->isVisibleTo(window) && !control->isWindow() && !CaptionFits(*control))
-                cut << window->objectName() + u'/' + control->metaObject()->className() + u' ' + control->property("text").toString();
+                cut << window->objectName() + u'/' + control->metaObject()->className() + u' ' +
+                           control->property("text").toString();
     };
     check(game.form);
     ASSERT_TRUE(StartPlay(*game.probe));
-    for (QWidget* window : std::initializer_list<QWidget*>{game.form, NewGameForm, OptionsForm, HowToPlay, DictionaryLoading,
-                                                           NewGameForm->hallOfFame.get(), &sounds, &about})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{game.form, NewGameForm, OptionsForm, HowToPlay, DictionaryLoading,
+                                         NewGameForm->hallOfFame.get(), &sounds, &about})
         check(window);
     EXPECT_TRUE(cut.isEmpty()) << qPrintable(cut.join(u'\n'));
     // A caption too long for its box is no false alarm: the check sees it, and the fitting shrinks it

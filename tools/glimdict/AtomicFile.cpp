@@ -1,10 +1,10 @@
 #include "tools/glimdict/AtomicFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,7 +22,7 @@ bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // POSIX calls rather than a stream: the temporary file must be created exclusively (never
 // clobbering another writer's), and its data flushed to disk before the rename makes it visible.

@@ -1,6 +1,6 @@
+#include "dictionary/Cp1252.h"
 #include "tools/glimdict/AtomicFile.h"
 #include "tools/glimdict/Commands.h"
-#include "dictionary/Cp1252.h"
 #include "tools/glimdict/TsdWriter.h"
 #include "tools/glimdict/WordListReader.h"
 
@@ -69,8 +69,8 @@ std::optional<int> ParseArguments(int argc, char** argv, BuildArguments& args)
 
 std::string Summary(const BuildArguments& args, const WordListReader& list, std::size_t bytes)
 {
-    std::string text = args.output + ": " + std::to_string(list.Words().size()) + " words written (TSD"
-                       + std::to_string(args.version) + "), " + std::to_string(list.SkippedTotal()) + " skipped";
+    std::string text = args.output + ": " + std::to_string(list.Words().size()) + " words written (TSD" +
+                       std::to_string(args.version) + "), " + std::to_string(list.SkippedTotal()) + " skipped";
     std::string reasons;
     for (std::size_t r = 1; r < skipReasonCount; ++r) {
         const auto reason = static_cast<SkipReason>(r);
@@ -83,7 +83,7 @@ std::string Summary(const BuildArguments& args, const WordListReader& list, std:
     return text + ", " + std::to_string(bytes) + " bytes";
 }
 
-} // namespace
+}  // namespace
 
 int RunBuild(int argc, char** argv)
 {
@@ -92,8 +92,8 @@ int RunBuild(int argc, char** argv)
         return *status;
 
     TsdWriter writer(args.version);
-    const std::string descriptionUtf8 = args.description.value_or(
-        "Words from " + std::filesystem::path(args.wordList).filename().string());
+    const std::string descriptionUtf8 =
+        args.description.value_or("Words from " + std::filesystem::path(args.wordList).filename().string());
     const auto description = Utf8ToCp1252(descriptionUtf8);
     if (!description)
         return UsageError("the description cannot be written in Windows-1252");

@@ -17,7 +17,7 @@ Cp1252Char Letter(char capital, bool upper)
     return {capital != 0 ? CharKind::Letter : CharKind::LetterNoCapital, capital, upper};
 }
 
-} // namespace
+}  // namespace
 
 Cp1252Char ClassifyCp1252(unsigned char byte)
 {
@@ -26,20 +26,33 @@ Cp1252Char ClassifyCp1252(unsigned char byte)
     if (byte >= 'a' && byte <= 'z')
         return Letter(static_cast<char>(byte - 'a' + 'A'), false);
     switch (byte) {
-    case '\'': case '-': case ' ':
+    case '\'':
+    case '-':
+    case ' ':
     case 0x92:  // right single quotation mark, the typographic apostrophe
         return {CharKind::Separator, 0, false};
-    case 0x8A: return Letter('S', true);   // Š
-    case 0x9A: return Letter('S', false);  // š
-    case 0x8E: return Letter('Z', true);   // Ž
-    case 0x9E: return Letter('Z', false);  // ž
-    case 0x9F: return Letter('Y', true);   // Ÿ
-    case 0x8C: return Letter(0, true);     // Œ
-    case 0x9C: return Letter(0, false);    // œ
-    case 0x83: return Letter(0, false);    // ƒ
-    case 0xDF: return Letter(0, false);    // ß
-    case 0xFF: return Letter('Y', false);  // ÿ
-    default: break;
+    case 0x8A:
+        return Letter('S', true);  // Š
+    case 0x9A:
+        return Letter('S', false);  // š
+    case 0x8E:
+        return Letter('Z', true);  // Ž
+    case 0x9E:
+        return Letter('Z', false);  // ž
+    case 0x9F:
+        return Letter('Y', true);  // Ÿ
+    case 0x8C:
+        return Letter(0, true);  // Œ
+    case 0x9C:
+        return Letter(0, false);  // œ
+    case 0x83:
+        return Letter(0, false);  // ƒ
+    case 0xDF:
+        return Letter(0, false);  // ß
+    case 0xFF:
+        return Letter('Y', false);  // ÿ
+    default:
+        break;
     }
     if (byte >= 0xC0) {
         const bool upper = byte < 0xE0;

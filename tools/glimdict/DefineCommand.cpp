@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* usage = "usage: glimdict define [--brief] [--wordnet FOLDER] WORD...\n";
 
-} // namespace
+}  // namespace
 
 int RunDefine(int argc, char** argv)
 {
@@ -26,8 +26,10 @@ int RunDefine(int argc, char** argv)
         } else if (option == "--wordnet" && first + 1 < argc) {
             folder = argv[++first];
         } else {
-            std::cerr << "glimdict: " << (option == "--wordnet" ? "--wordnet needs a folder" : "unknown option " + std::string(option))
-                      << "\n" << usage;
+            std::cerr << "glimdict: "
+                      << (option == "--wordnet" ? "--wordnet needs a folder" : "unknown option " + std::string(option))
+                      << "\n"
+                      << usage;
             return 2;
         }
     }

@@ -49,9 +49,7 @@ std::array<unsigned, 256> LimitedLengths(const SymbolCounts& counts, unsigned ma
     if (maxLength < 32 && n > (std::size_t{1} << maxLength))
         throw std::invalid_argument("too many symbols for the code length limit");
 
-    const auto lighter = [&items](std::size_t a, std::size_t b) {
-        return items[a].weight < items[b].weight;
-    };
+    const auto lighter = [&items](std::size_t a, std::size_t b) { return items[a].weight < items[b].weight; };
     std::stable_sort(leaves.begin(), leaves.end(), lighter);
 
     std::vector<std::size_t> list = leaves;
@@ -63,8 +61,7 @@ std::array<unsigned, 256> LimitedLengths(const SymbolCounts& counts, unsigned ma
         }
         std::vector<std::size_t> merged;
         merged.reserve(leaves.size() + packages.size());
-        std::merge(leaves.begin(), leaves.end(), packages.begin(), packages.end(),
-                   std::back_inserter(merged), lighter);
+        std::merge(leaves.begin(), leaves.end(), packages.begin(), packages.end(), std::back_inserter(merged), lighter);
         list = std::move(merged);
     }
     for (std::size_t i = 0; i < 2 * n - 2; ++i)
@@ -72,7 +69,7 @@ std::array<unsigned, 256> LimitedLengths(const SymbolCounts& counts, unsigned ma
     return lengths;
 }
 
-} // namespace
+}  // namespace
 
 CodeTable BuildLimitedHuffmanCode(const SymbolCounts& counts, unsigned maxLength)
 {

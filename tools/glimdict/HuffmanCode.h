@@ -6,7 +6,7 @@
 // A prefix code over the 256 byte values, as a dictionary's symbol table stores it.
 struct SymbolCode {
     std::uint8_t length = 0;  // bits; 0 for a symbol without a code
-    std::uint32_t code = 0;   // in the low `length` bits, first bit of the code the highest
+    std::uint32_t code = 0;  // in the low `length` bits, first bit of the code the highest
 };
 using CodeTable = std::array<SymbolCode, 256>;
 using SymbolCounts = std::array<std::uint64_t, 256>;

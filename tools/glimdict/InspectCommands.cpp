@@ -1,8 +1,8 @@
 // glimdict info, words and lookup: they read dictionaries through the game's own reader, so what
 // they print is what the game sees.
 
-#include "tools/glimdict/Commands.h"
 #include "dictionary/Cp1252.h"
+#include "tools/glimdict/Commands.h"
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/StoredWords.h"
@@ -44,7 +44,7 @@ private:
     std::string line;
 };
 
-} // namespace
+}  // namespace
 
 int RunInfo(int argc, char** argv)
 {

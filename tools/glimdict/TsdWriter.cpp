@@ -60,7 +60,7 @@ int LetterIndexOf(unsigned char symbol)
     return c.kind == CharKind::Letter ? c.capital - 'A' : -1;
 }
 
-} // namespace
+}  // namespace
 
 TsdWriter::TsdWriter(int version) : version(version)
 {

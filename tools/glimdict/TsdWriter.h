@@ -13,8 +13,8 @@
 // the capitals of its tiles. Words are grouped by letter count and keep their order within a group.
 class TsdWriter {
 public:
-    static constexpr std::size_t maxLetters = 31;    // the highest slot a 32-slot file holds
-    static constexpr std::size_t maxTextBytes = 898; // what a reader's record area holds
+    static constexpr std::size_t maxLetters = 31;  // the highest slot a 32-slot file holds
+    static constexpr std::size_t maxTextBytes = 898;  // what a reader's record area holds
     static constexpr unsigned maxCodeLength = 32;
 
     // version 0 writes "TSD0", 1 writes "TSD1".

@@ -11,21 +11,31 @@ bool IsApostrophe(unsigned char byte)
     return byte == '\'' || byte == 0x92;
 }
 
-} // namespace
+}  // namespace
 
 const char* SkipReasonText(SkipReason reason)
 {
     switch (reason) {
-    case SkipReason::None: return "kept";
-    case SkipReason::NotEncodable: return "not Windows-1252";
-    case SkipReason::NoSingleCapital: return "letters without a single capital";
-    case SkipReason::OtherCharacter: return "other characters";
-    case SkipReason::Space: return "with a space";
-    case SkipReason::TooShort: return "too short";
-    case SkipReason::TooLong: return "too long";
-    case SkipReason::ProperNoun: return "proper nouns";
-    case SkipReason::Possessive: return "possessives";
-    case SkipReason::Duplicate: return "duplicates";
+    case SkipReason::None:
+        return "kept";
+    case SkipReason::NotEncodable:
+        return "not Windows-1252";
+    case SkipReason::NoSingleCapital:
+        return "letters without a single capital";
+    case SkipReason::OtherCharacter:
+        return "other characters";
+    case SkipReason::Space:
+        return "with a space";
+    case SkipReason::TooShort:
+        return "too short";
+    case SkipReason::TooLong:
+        return "too long";
+    case SkipReason::ProperNoun:
+        return "proper nouns";
+    case SkipReason::Possessive:
+        return "possessives";
+    case SkipReason::Duplicate:
+        return "duplicates";
     }
     return "?";
 }
@@ -71,8 +81,8 @@ WordVerdict ClassifyWord(std::string_view utf8Word, const FilterOptions& options
         verdict.reason = SkipReason::TooLong;
     else if (firstLetterUpper && !options.keepProperNouns)
         verdict.reason = SkipReason::ProperNoun;
-    else if (!options.keepPossessives && text.size() >= 2 && (text.back() == 's' || text.back() == 'S')
-             && IsApostrophe(static_cast<unsigned char>(text[text.size() - 2])))
+    else if (!options.keepPossessives && text.size() >= 2 && (text.back() == 's' || text.back() == 'S') &&
+             IsApostrophe(static_cast<unsigned char>(text[text.size() - 2])))
         verdict.reason = SkipReason::Possessive;
     else
         verdict.text = text;

@@ -6,16 +6,16 @@
 
 // Why a line of a word list does not become a dictionary word.
 enum class SkipReason {
-    None,             // kept
-    NotEncodable,     // malformed UTF-8, or a character Windows-1252 cannot hold
+    None,  // kept
+    NotEncodable,  // malformed UTF-8, or a character Windows-1252 cannot hold
     NoSingleCapital,  // a letter such as æ, œ or ß that no one capital stands for
-    OtherCharacter,   // a digit, punctuation or symbol: only letters, apostrophes and hyphens
-    Space,            // the game never loads words with a space
-    TooShort,         // fewer than 2 letters
-    TooLong,          // more than 31 letters, or too much text for one record
-    ProperNoun,       // begins with a capital letter
-    Possessive,       // ends in 's
-    Duplicate,        // the same spelling came earlier in the list
+    OtherCharacter,  // a digit, punctuation or symbol: only letters, apostrophes and hyphens
+    Space,  // the game never loads words with a space
+    TooShort,  // fewer than 2 letters
+    TooLong,  // more than 31 letters, or too much text for one record
+    ProperNoun,  // begins with a capital letter
+    Possessive,  // ends in 's
+    Duplicate,  // the same spelling came earlier in the list
 };
 constexpr std::size_t skipReasonCount = 10;
 

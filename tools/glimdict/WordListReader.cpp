@@ -18,7 +18,7 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-} // namespace
+}  // namespace
 
 void WordListReader::AddLine(std::string_view line)
 {

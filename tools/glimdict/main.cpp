@@ -16,7 +16,7 @@ constexpr const char* usage =
     "        what each word means, as the game shows it (--brief: its tool tip) from WordNet's files\n"
     "        (by default in /usr/share/wordnet); exit 1 if one has no definition\n";
 
-} // namespace
+}  // namespace
 
 // Exit status: 0 success, 1 a failure of the command (or a word not found by lookup), 2 a usage error.
 int main(int argc, char** argv)

@@ -7,7 +7,7 @@
 
 struct DefaultSound {
     std::string fileName;
-    Samples samples; // finished: peak below full scale, silent at both ends
+    Samples samples;  // finished: peak below full scale, silent at both ends
 };
 
 // The six sounds of the game's events and the refusal of a typed letter, each under its file name.

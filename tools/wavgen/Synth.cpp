@@ -16,7 +16,7 @@ double Ramp(double x)
     return 0.5 - 0.5 * std::cos(std::numbers::pi * x);
 }
 
-} // namespace
+}  // namespace
 
 void AddNote(Samples& samples, const Note& note)
 {

@@ -9,19 +9,19 @@
 inline constexpr int SampleRate = 44100;
 
 struct Partial {
-    double ratio;     // of the note's frequency
-    double amplitude; // relative to the note's amplitude
+    double ratio;  // of the note's frequency
+    double amplitude;  // relative to the note's amplitude
 };
 
 struct Note {
-    double start = 0;        // seconds
-    double length = 0.1;     // seconds, release included
+    double start = 0;  // seconds
+    double length = 0.1;  // seconds, release included
     double frequency = 440;  // Hz at the start
-    double endFrequency = 0; // Hz at the end for a glide, 0 for a steady pitch
+    double endFrequency = 0;  // Hz at the end for a glide, 0 for a steady pitch
     double amplitude = 1;
-    double attack = 0.005;   // seconds of rise from silence
-    double decay = 0.1;      // seconds for the level to fall to 1/e after the attack
-    double release = 0.02;   // seconds of fade to silence at the end
+    double attack = 0.005;  // seconds of rise from silence
+    double decay = 0.1;  // seconds for the level to fall to 1/e after the attack
+    double release = 0.02;  // seconds of fade to silence at the end
     std::vector<Partial> partials{{1.0, 1.0}};
 };
 

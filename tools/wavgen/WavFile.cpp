@@ -18,7 +18,7 @@ void Put32(std::string& out, std::uint32_t value)
     Put16(out, value >> 16);
 }
 
-} // namespace
+}  // namespace
 
 bool WriteWavFile(const std::string& path, const std::vector<std::int16_t>& samples)
 {
@@ -31,7 +31,7 @@ bool WriteWavFile(const std::string& path, const std::vector<std::int16_t>& samp
     Put32(bytes, 36 + dataBytes);
     bytes += "WAVEfmt ";
     Put32(bytes, 16);
-    Put16(bytes, 1); // PCM
+    Put16(bytes, 1);  // PCM
     Put16(bytes, channels);
     Put32(bytes, SampleRate);
     Put32(bytes, SampleRate * channels * bytesPerSample);

@@ -6,9 +6,9 @@
 #include "tools/glimdict/HuffmanCode.h"
 #include "tools/glimdict/WordFilter.h"
 
+#include <sys/wait.h>
 #include <iterator>
 #include <set>
-#include <sys/wait.h>
 
 namespace {
 
@@ -20,10 +20,13 @@ void ExpectCompletePrefixCode(const CodeTable& table, unsigned limit)
     for (std::size_t a = 0; a < 256; ++a) {
         kraft += table[a].length ? std::uint64_t{1} << (32 - table[a].length) : 0;
         for (std::size_t b = 0; b < 256 && table[a].length; ++b)
-            EXPECT_FALSE(b != a && table[b].length >= table[a].length && table[b].code >> (table[b].length - table[a].length) == table[a].code) << a << " is a prefix of " << b;
+            EXPECT_FALSE(b != a && table[b].length >= table[a].length &&
+                         table[b].code >> (table[b].length - table[a].length) == table[a].code)
+                << a << " is a prefix of " << b;
     }
     EXPECT_EQ(kraft, std::uint64_t{1} << 32);
-    EXPECT_LE(std::max_element(table.begin(), table.end(), [](auto x, auto y) { return x.length < y.length; })->length, limit);
+    EXPECT_LE(std::max_element(table.begin(), table.end(), [](auto x, auto y) { return x.length < y.length; })->length,
+              limit);
 }
 
 std::string ReadAll(const std::string& path)
@@ -32,7 +35,7 @@ std::string ReadAll(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-} // namespace
+}  // namespace
 
 // Frequent symbols get shorter codes; Fibonacci counts, which make a
 // plain Huffman tree as deep as it has symbols, still fit the limit, or are refused below it.
@@ -41,7 +44,8 @@ TEST(HuffmanCode, FrequentSymbolsGetShorterCodesWithinTheLimit)
     SymbolCounts counts{};
     counts['A'] = counts['B'] = 1, counts['C'] = 2, counts['D'] = 4;
     const CodeTable table = BuildLimitedHuffmanCode(counts, 32);
-    EXPECT_EQ(std::vector<int>({table['A'].length, table['B'].length, table['C'].length, table['D'].length, table['E'].length}),
+    EXPECT_EQ(std::vector<int>(
+                  {table['A'].length, table['B'].length, table['C'].length, table['D'].length, table['E'].length}),
               std::vector<int>({3, 3, 2, 1, 0}));
     ExpectCompletePrefixCode(table, 32);
     SymbolCounts fibonacci{};
@@ -57,18 +61,38 @@ TEST(HuffmanCode, FrequentSymbolsGetShorterCodesWithinTheLimit)
 TEST(WordFilter, EachWordIsJudgedByItsCharactersLengthAndForm)
 {
     using R = SkipReason;
-    const struct { std::string word; R byDefault, keepingAll; std::string stored = {}; } cases[] = {
-        {"café", R::None, R::None, "caf\xE9"}, {"ñandú", R::None, R::None, "\xF1" "and\xFA"}, {"don't", R::None, R::None, "don't"},
-        {"à-côté", R::None, R::None, "\xE0-c\xF4t\xE9"}, {"ÿes", R::None, R::None, "\xFF" "es"}, {"Àla", R::ProperNoun, R::None, "\xC0la"},
-        {"Škoda", R::ProperNoun, R::None, "\x8Akoda"}, {"'Tis", R::ProperNoun, R::None, "'Tis"}, {"cat’s", R::Possessive, R::None, "cat\x92s"},
-        {"Aaron's", R::ProperNoun, R::None, "Aaron's"}, {"encyclopædia", R::NoSingleCapital, R::NoSingleCapital},
-        {"Straße", R::NoSingleCapital, R::NoSingleCapital}, {"a×b", R::OtherCharacter, R::OtherCharacter},
-        {"€uro", R::OtherCharacter, R::OtherCharacter}, {"ab\xFF", R::NotEncodable, R::NotEncodable}, {"x-", R::TooShort, R::TooShort},
-        {std::string(31, 'z'), R::None, R::None, std::string(31, 'z')}, {"a" + std::string(897, '-') + "b", R::TooLong, R::TooLong},
+    const struct {
+        std::string word;
+        R byDefault, keepingAll;
+        std::string stored = {};
+    } cases[] = {
+        {"café", R::None, R::None, "caf\xE9"},
+        {"ñandú", R::None, R::None,
+         "\xF1"
+         "and\xFA"},
+        {"don't", R::None, R::None, "don't"},
+        {"à-côté", R::None, R::None, "\xE0-c\xF4t\xE9"},
+        {"ÿes", R::None, R::None,
+         "\xFF"
+         "es"},
+        {"Àla", R::ProperNoun, R::None, "\xC0la"},
+        {"Škoda", R::ProperNoun, R::None, "\x8Akoda"},
+        {"'Tis", R::ProperNoun, R::None, "'Tis"},
+        {"cat’s", R::Possessive, R::None, "cat\x92s"},
+        {"Aaron's", R::ProperNoun, R::None, "Aaron's"},
+        {"encyclopædia", R::NoSingleCapital, R::NoSingleCapital},
+        {"Straße", R::NoSingleCapital, R::NoSingleCapital},
+        {"a×b", R::OtherCharacter, R::OtherCharacter},
+        {"€uro", R::OtherCharacter, R::OtherCharacter},
+        {"ab\xFF", R::NotEncodable, R::NotEncodable},
+        {"x-", R::TooShort, R::TooShort},
+        {std::string(31, 'z'), R::None, R::None, std::string(31, 'z')},
+        {"a" + std::string(897, '-') + "b", R::TooLong, R::TooLong},
     };
     for (const auto& c : cases) {
         const auto kept = ClassifyWord(c.word, {true, true});
-        EXPECT_EQ(std::tuple(ClassifyWord(c.word, {}).reason, kept.reason, kept.text), std::tuple(c.byDefault, c.keepingAll, c.stored))
+        EXPECT_EQ(std::tuple(ClassifyWord(c.word, {}).reason, kept.reason, kept.text),
+                  std::tuple(c.byDefault, c.keepingAll, c.stored))
             << c.word;
     }
 }
@@ -82,35 +106,58 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     TempFolder folder;
     const SmallWordNet wordNet;
     const std::string define = "define --wordnet " + wordNet.folder;
-    std::ofstream(folder.File("words.txt")) << "\xEF\xBB\xBF" "cat\r\n  café \n\nCafé\ncat's\ndon't\nice cream\ncat\nà-côté\na\n3D\n"
-                                               "encyclopædia\n日本\n" << std::string(32, 'z') << "\n";
+    std::ofstream(folder.File("words.txt")) << "\xEF\xBB\xBF"
+                                               "cat\r\n  café \n\nCafé\ncat's\ndon't\nice cream\ncat\nà-côté\na\n3D\n"
+                                               "encyclopædia\n日本\n"
+                                            << std::string(32, 'z') << "\n";
     std::ofstream(folder.File("names.txt")) << "Paris\nice cream\n";
     std::ofstream(folder.File("blank.txt")) << "\n  \n";
     std::filesystem::create_directory(folder.path / "taken");
-    const struct { std::string arguments; int status; std::string out, err = {}; } calls[] = {
-        {"build --description 'Small list' words.txt d.tsd", 0, "d.tsd: 4 words written (TSD1), 9 skipped (1 not Windows-1252, "
+    const struct {
+        std::string arguments;
+        int status;
+        std::string out, err = {};
+    } calls[] = {
+        {"build --description 'Small list' words.txt d.tsd", 0,
+         "d.tsd: 4 words written (TSD1), 9 skipped (1 not Windows-1252, "
          "1 letters without a single capital, 1 other characters, 1 with a space, 1 too short, 1 too long, 1 proper nouns, "
          "1 possessives, 1 duplicates), "},
-        {"build blank.txt d.tsd", 1, "", "blank.txt holds no words"}, {"build names.txt d.tsd", 1, "", "none of the 2 words of names.txt can be stored"},
-        {"info d.tsd", 0, "d.tsd: valid\nversion: 1\nslots: 6\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
-                          "words: 4\ndescription: Small list\n"},
-        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdon't\nACOTE\tà-côté\n"}, {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
-        {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0, "all.tsd: 6 words written (TSD0), 7 skipped"},
-        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndon't\nà-côté\n"}, {"lookup all.tsd CAFE CATS", 0, "café\ncat's\n"},
-        {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"}, {"build taken x.tsd", 1, "", "taken: is a directory"},
-        {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"}, {"build words.txt taken", 1, "", "cannot write taken"},
-        {"build --format 2 words.txt x.tsd", 2, "", "--format must be 0 or 1"}, {"build --fast words.txt x.tsd", 2, "", "unknown option --fast"},
-        {"build words.txt", 2, "", "expected a word list and an output file"}, {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
-        {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"}, {"lookup d.tsd", 2, "", "usage: glimdict lookup"},
-        {define + " tiles geese", 0, "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
+        {"build blank.txt d.tsd", 1, "", "blank.txt holds no words"},
+        {"build names.txt d.tsd", 1, "", "none of the 2 words of names.txt can be stored"},
+        {"info d.tsd", 0,
+         "d.tsd: valid\nversion: 1\nslots: 6\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
+         "words: 4\ndescription: Small list\n"},
+        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdon't\nACOTE\tà-côté\n"},
+        {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
+        {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0,
+         "all.tsd: 6 words written (TSD0), 7 skipped"},
+        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndon't\nà-côté\n"},
+        {"lookup all.tsd CAFE CATS", 0, "café\ncat's\n"},
+        {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
+        {"build taken x.tsd", 1, "", "taken: is a directory"},
+        {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
+        {"build words.txt taken", 1, "", "cannot write taken"},
+        {"build --format 2 words.txt x.tsd", 2, "", "--format must be 0 or 1"},
+        {"build --fast words.txt x.tsd", 2, "", "unknown option --fast"},
+        {"build words.txt", 2, "", "expected a word list and an output file"},
+        {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
+        {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"},
+        {"lookup d.tsd", 2, "", "usage: glimdict lookup"},
+        {define + " tiles geese", 0,
+         "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
          "  1. cover with tiles\n\ngeese\ngoose (noun)\n  1. a web-footed bird\n"},
-        {define + " --brief zebra tiles", 1, "tiles\ntile (noun)\n  1. a flat slab\n  2. a piece in a game\ntile", "no definition of zebra"},
-        {"define --wordnet", 2, "", "usage: glimdict define"}, {"define", 2, "", "usage: glimdict define"},
-        {"compress d.tsd", 2, "", "unknown command \"compress\""}, {"", 2, "", "usage: glimdict COMMAND"}, {"--help", 0, "usage: glimdict COMMAND"},
+        {define + " --brief zebra tiles", 1, "tiles\ntile (noun)\n  1. a flat slab\n  2. a piece in a game\ntile",
+         "no definition of zebra"},
+        {"define --wordnet", 2, "", "usage: glimdict define"},
+        {"define", 2, "", "usage: glimdict define"},
+        {"compress d.tsd", 2, "", "unknown command \"compress\""},
+        {"", 2, "", "usage: glimdict COMMAND"},
+        {"--help", 0, "usage: glimdict COMMAND"},
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(call.arguments);
-        const int raw = std::system(("cd '" + folder.path.string() + "' && '" GLIMDICT_EXE "' " + call.arguments + " >out 2>err").c_str());
+        const int raw = std::system(
+            ("cd '" + folder.path.string() + "' && '" GLIMDICT_EXE "' " + call.arguments + " >out 2>err").c_str());
         const std::string out = ReadAll(folder.File("out")), err = ReadAll(folder.File("err"));
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, call.status);
         EXPECT_NE(out.find(call.out), std::string::npos) << out;
@@ -119,5 +166,6 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path))
         left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"all.tsd", "blank.txt", "d.tsd", "err", "names.txt", "out", "taken", "words.txt"}));
+    EXPECT_EQ(left, (std::set<std::string>{"all.tsd", "blank.txt", "d.tsd", "err", "names.txt", "out", "taken",
+                                           "words.txt"}));
 }
