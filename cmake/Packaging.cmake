@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` adds around the program's folder, and the Debian package made by CPack.
 # The units install their own outputs (program, glimdict, dictionaries, sounds) into
 # GLIM_INSTALL_DIR; the program finds them beside its real path, so links to it work.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller: starting, pausing, ending games, the two timers and the round end.
 #include "glimform/glimform.h"
 

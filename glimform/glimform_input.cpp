@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer and keyboard input of the main window: building the chain by clicks, drags and typed
 // letters, submitting and clearing it by keys and double clicks, and starting a game between games.
 #include "glimform/glimform.h"

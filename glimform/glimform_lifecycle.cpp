@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction, layout, placement, application events and closing of the main window.
 #include "glimform/glimform.h"
 

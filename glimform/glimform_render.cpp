@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the board, its tiles and the chain, and of the lives.
 #include "glimform/glimform.h"
 

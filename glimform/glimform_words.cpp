@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word entry: the word in progress, entering words for points and lives, the best words.
 #include "glimform/glimform.h"
 

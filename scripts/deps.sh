@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the play and test scripts: installs the Debian packages the project needs,
 # only those that are missing, with sudo when not root.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: a bare Qt Widgets window with twenty ordinary controls
 // (nine buttons, ten labels and a list), shown at the first idle as the game shows its main
 // window, and measured the same way.

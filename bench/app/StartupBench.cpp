@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and resident memory of the game beside a bare Qt Widgets window, each from a
 // fresh process on the offscreen platform, with the user folders in a temporary folder so the
 // real user's settings are untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start-up as app/main.cpp does it, plus a report on stdout once the program has gone
 // idle with its main window shown, so that the start-up benchmark can time a real process start.
 // The game's handler for exceptions that escape an event handler is left out: it costs nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Definitions from WordNet: creating the reader opens nothing, so it adds nothing to start-up; the
 // first lookup opens the files; a lookup once they are open stays well under a millisecond.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/StoredWords.h"
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/Words.h"

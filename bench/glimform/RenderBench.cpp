@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing costs of the main window at its design size on the offscreen platform.
 #include "GlimmerFormProbe.h"
 #include "board/GameRandom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long after a play request the sound's first sample reaches the sink of a private
 // PulseAudio server, for the short select sound asked for every 120 ms (each one replacing the
 // last) and for the long new-life sound cut short after 120 ms; and what the output costs with no

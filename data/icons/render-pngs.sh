@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG sizes of the icon from glimmerquake.svg; run after changing the SVG and commit
 # the results, so building the game needs no SVG renderer (rsvg-convert is in librsvg2-bin).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches over a board: which chain a typed word selects, how the typed word keeps in step
 // with a chain that clicks, clears and arrivals change, and the best word a board holds.
 

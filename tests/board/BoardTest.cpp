@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's rules: its hexagonal grid and geometry, filling and arrivals, the chain of selected
 // tiles, falling, and the letters new tiles draw.
 

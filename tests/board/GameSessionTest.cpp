@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a game, stepped without a window or a clock: start, arrivals and their speed-up,
 // the round end with its clearing and lost life, entered words with score, lives, sounds and best
 // words, the chain's outcomes, and a seeded session that replays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HallOfFame.h"
 #include "dialogs/about.h"
 #include "dialogs/help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary reader against files of the shipped writer: the bytes the format fixes, words
 // in and the same words out, broken or cut files read safely; the list of dictionaries and
 // its shared cache; the Windows-1252 conversion of dictionary text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dictionary files for tests: made by the shipped writer, patched at the offsets the format fixes

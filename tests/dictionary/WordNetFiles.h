@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A small WordNet in a temporary folder: data lines at their true byte offsets, the index lines

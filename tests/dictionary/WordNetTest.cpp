@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WordNet reader: a word and its base forms found by part of speech, and damaged files, which
 // yield what is intact and never more. glimdict's tests check the texts the game shows.
 

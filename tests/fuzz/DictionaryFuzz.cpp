@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a dictionary file: opened in both modes, checked, loaded into the word
 // table and looked up. Whatever the bytes, nothing may read or write outside its buffers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a few small valid dictionaries with the shipped writer into the folder given as the only
 // argument: both versions with the writer's code and with codes as long as the format allows
 // (from doubling counts), and an empty one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Definitions in word lists: a row's tool tip and the window of every sense, for the English
 // dictionaries only; other rows and dictionaries keep the list's own tool tip.
 

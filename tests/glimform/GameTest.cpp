@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game from start to end: timers, rounds, lives, questions, words, scores and the best words.
 #include "GameTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the suites that play the game share: the windows, a fresh settings file, ways to lay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tests' view of the main window's private parts: its steps and handlers, widgets, timers

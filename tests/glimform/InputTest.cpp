@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse and the keys on the board, the main window's activation and its refused saves.
 #include "GameTestSupport.h"
 

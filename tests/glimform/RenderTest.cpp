@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's picture checked against what the rules say it shows: layout, frame, faces,
 // letters, values, the chain, the lives; and repaints of changed cells against a full paint.
 #include "GameTestSupport.h"

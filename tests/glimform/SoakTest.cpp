@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded workout of whole games: timer ticks mixed with clicks, drags, words, questions,
 // minimising and restarts, with the board's and the game's rules checked after
 // every step. (Memory that leaks shows in the sanitizer run's leak check.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded game driven through the window as a player would (ticks, clicks, typed letters,
 // entered words, a pause, a quit), written down step by step: score, lives, phase, the tiles,
 // both intervals, the word shown, the best words and the sounds. It must come out exactly as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by CPack: its control fields, exactly the expected files, lintian's
 # verdict, and the game running from the package's files unpacked into a throw-away root.
 set -euo pipefail

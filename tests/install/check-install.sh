@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a throw-away prefix: the program's folder, the links, the desktop files,
 # the manual pages, and the installed game running from its link. A prefix other than /usr links
 # the game into bin (only /usr puts it in games, as the Debian package checks).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the install checks: failing with a message, and starting an installed program.
 
 fail() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file with values of the wrong type (damaged lines are the settings format's own
 // tests): the game must start, report each value it cannot use once, play, and keep the rest.
 #include "GameTestSupport.h"

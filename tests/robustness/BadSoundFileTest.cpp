@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound files that are no WAV: nothing is decoded, and a game with one of them as its word sound
 // plays to its end without a message.
 #include "GameTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save of the high score table killed at any moment must leave the file holding the table from
 // before or the table being saved, never a mix, and must not stop the next save.
 #include "ScoreTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's folder holds no dictionary at all (this suite runs from a folder of its own):
 // with the settings of a first run the game says so and everything that needs no words works.
 #include "GameTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the test high score tables through the game's settings code into the settings file named
 // on the command line. Without a table number it saves the two tables in turn until it is killed,
 // and after the first save writes one line to standard output, so the test knows saving is under

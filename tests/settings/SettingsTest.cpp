@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
 #include "settings/Persist.h"

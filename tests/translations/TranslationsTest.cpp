@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in other languages: every translation complete and faithful to its source, the game and
 // its help in the desktop's language, and no caption cut off by its control.
 #include "GameTestSupport.h"

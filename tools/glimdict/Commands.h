@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sub-commands of glimdict. Each takes the arguments that follow the sub-command's name and

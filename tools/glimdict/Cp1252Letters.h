@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the dictionary sees each byte of Windows-1252 text: letters count towards a word's key as one

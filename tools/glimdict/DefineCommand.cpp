@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimdict define: the definitions the game shows for words, through the game's own WordNet reader.
 
 #include "tools/glimdict/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimdict info, words and lookup: they read dictionaries through the game's own reader, so what
 // they print is what the game sees.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/glimdict/TsdWriter.h"
 
 #include "tools/glimdict/Cp1252Letters.h"

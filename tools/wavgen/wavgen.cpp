@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wavgen <directory>: writes the game's default sounds into the directory.
 
 #include "tools/wavgen/DefaultSounds.h"

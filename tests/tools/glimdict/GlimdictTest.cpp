@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimdict: its prefix code, which words it keeps and accepts, and the tool run as a user runs it.
 
 #include "TsdFiles.h"
