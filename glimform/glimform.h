@@ -185,6 +185,8 @@ private:
     bool firstIdleSeen = false;
     bool boardHidden = false;
     bool loadingDictionary = false;
+    // How To Play's Start came while the dictionary was still loading.
+    bool startedDuringLoad = false;
     QString captionTemplate;
     // The line ShowMissedWord showed, until the next round.
     QString missedWord;

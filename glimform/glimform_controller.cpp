@@ -71,10 +71,11 @@ unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
         repaint();
         HowToPlay->show();
         setEnabled(false);
+        startedDuringLoad = false;
         if (QString::fromStdString(words.FileName()) != path) {
             LoadDictionary(path);
         }
-        if (HowToPlay->isEnabled()) {
+        if (!startedDuringLoad) {
             return 1;
         }
         // Start was pressed while the dictionary loaded: the game begins now.
@@ -105,7 +106,8 @@ void TGlimmerForm::HowToPlayStarted()
         return;
     }
     // The load started before the How To Play window is still running; PrepareDictionary
-    // starts the game when it returns.
+    // starts the game when it returns. Until then How To Play cannot be started again.
+    startedDuringLoad = true;
     ShowDictionaryLoading();
     HowToPlay->setEnabled(false);
 }
