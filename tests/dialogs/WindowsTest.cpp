@@ -5,6 +5,7 @@
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
 #include "dialogs/sounds.h"
+#include "dictionary/dictload.h"
 
 #include "GameTestSupport.h"
 #include "platform/HelpContext.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -294,3 +296,45 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
 }  // namespace
 
 #include "WindowsTest.moc"
+
+// Every named control of every window sits where the design puts it, at its size, in its font:
+// the layout at the design size, written down in designed-layout.txt.
+TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
+{
+    GameFixture game;
+    TSoundsForm sounds;
+    const std::initializer_list<QWidget*> windows{
+        game.form, NewGameForm, OptionsForm, HowToPlay, AboutBox, DictionaryLoading, NewGameForm->hallOfFame.get(),
+        &sounds};
+    QString layout;
+    for (QWidget* window : windows) {
+        window->show();
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->window() != window || control->objectName().isEmpty() ||
+                control->objectName().startsWith(QStringLiteral("qt_")))
+                continue;
+            const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
+            layout += QStringLiteral("%1/%2 %3,%4 %5x%6 %7 %8px%9\n")
+                          .arg(window->objectName(), control->objectName())
+                          .arg(at.x())
+                          .arg(at.y())
+                          .arg(at.width())
+                          .arg(at.height())
+                          .arg(control->font().family())
+                          .arg(control->font().pixelSize())
+                          .arg(control->font().bold() ? QStringLiteral(" bold") : QString());
+        }
+        window->hide();
+    }
+    QFile designed(QStringLiteral(GLIM_LAYOUT_FILE));
+    if (const QString record = qEnvironmentVariable("GLIM_RECORD_LAYOUT"); !record.isEmpty()) {
+        QFile out(record);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(layout.toUtf8()) > 0);
+    }
+    ASSERT_TRUE(designed.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList expected = QString::fromUtf8(designed.readAll()).split(u'\n');
+    const QStringList actual = layout.split(u'\n');
+    EXPECT_EQ(actual.size(), expected.size());
+    for (qsizetype i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        EXPECT_EQ(actual[i], expected[i]);
+}
