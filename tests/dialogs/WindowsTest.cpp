@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTextBrowser>
@@ -309,12 +310,13 @@ TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
     QString layout;
     for (QWidget* window : windows) {
         window->show();
+        layout += QStringLiteral("%1 %2x%3\n").arg(window->objectName()).arg(window->width()).arg(window->height());
         for (const QWidget* control : window->findChildren<QWidget*>()) {
             if (control->window() != window || control->objectName().isEmpty() ||
                 control->objectName().startsWith(QStringLiteral("qt_")))
                 continue;
             const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
-            layout += QStringLiteral("%1/%2 %3,%4 %5x%6 %7 %8px%9\n")
+            layout += QStringLiteral("%1/%2 %3,%4 %5x%6 %7 %8px%9%10")
                           .arg(window->objectName(), control->objectName())
                           .arg(at.x())
                           .arg(at.y())
@@ -322,7 +324,12 @@ TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
                           .arg(at.height())
                           .arg(control->font().family())
                           .arg(control->font().pixelSize())
-                          .arg(control->font().bold() ? QStringLiteral(" bold") : QString());
+                          .arg(control->font().bold() ? QStringLiteral(" bold") : QString())
+                          .arg(control->isVisibleTo(window) ? QString() : QStringLiteral(" hidden"));
+            if (const auto* table = qobject_cast<const QTreeView*>(control))
+                for (int column = 0; column < table->header()->count(); ++column)
+                    layout += QStringLiteral(" %1").arg(table->columnWidth(column));
+            layout += u'\n';
         }
         window->hide();
     }

@@ -3,6 +3,7 @@
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"
+#include "dialogs/help.h"
 #include "dictionary/dictload.h"
 
 #include <QListWidget>
@@ -216,4 +217,52 @@ TEST_F(Game, ResizingDuringPlayKeepsEveryBestWord)
     });
     probe->EndGame(true);
     EXPECT_EQ(bestWord, QStringLiteral("carts (48)"));
+}
+
+// Every button of the main window does its part when clicked: between games Options, Scores and
+// About open their dialogs and Start plays; during play Options opens its dialog, Quit and Pause
+// ask, Help shows its topic and pauses, Clear clears the chain, Enter scores the word; Exit closes.
+TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
+{
+    const auto click = [this](const char* button) {
+        form->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    };
+    const auto opens = [&click](const char* button, const char* expected) {
+        // Shared: a click that opens nothing leaves the answer waiting for a later window.
+        const auto shown = std::make_shared<QString>();
+        AnswerNextModal([shown](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                *shown = box->text().section(u'\n', 0, 0);
+                PressMessageButton(box, shown->contains(QStringLiteral("paused")) ? QMessageBox::Yes : QMessageBox::No);
+            } else {
+                *shown = modal->objectName();
+                FinishDialog(modal, false);
+            }
+        });
+        click(button);
+        EXPECT_EQ(*shown, QString::fromLatin1(expected)) << button;
+    };
+    for (const auto& [button, dialog] : {std::pair{"preplayOptionsButton", "OptionsForm"},
+                                         {"ScoresButton", "NewGameForm"},
+                                         {"aboutButton", "AboutBox"}})
+        opens(button, dialog);
+    click("StartButton");
+    ASSERT_TRUE(probe->IsPlaying());
+    for (const auto& [button, dialog] : {std::pair{"playOptionsButton", "OptionsForm"},
+                                         {"endGameButton", "Are you sure you want to quit this game?"},
+                                         {"pauseButton", "The game is paused."},
+                                         {"helpButton", "The game is paused."}})
+        opens(button, dialog);
+    EXPECT_TRUE(game.windows->helpService->Window() != nullptr && game.windows->helpService->Window()->isVisible());
+    ASSERT_TRUE(probe->IsPlaying());
+    game.PlaceAndSelectWord(cat);
+    click("clearButton");
+    EXPECT_TRUE(probe->board->Selection().empty());
+    game.PlaceAndSelectWord(cat);
+    click("enterButton");
+    EXPECT_EQ(probe->score(), 12u);
+    AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
+    probe->EndGame(true);
+    click("ExitButton");
+    EXPECT_FALSE(form->isVisible());
 }
