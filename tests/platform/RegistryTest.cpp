@@ -73,6 +73,10 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
     key->SetString(awkward, QStringLiteral("1\n2\r\t\"x\"\\"));
     key->SetString(QStringLiteral("nickname"), QStringLiteral("Zoë"));
     RegistryKey::Create(gameKey + QStringLiteral("\\Sub%7e"))->SetInteger(QStringLiteral("Column"), -70);
+    // The key's own values by type: neither its default value nor a subkey's values.
+    QStringList names = key->ValueNames(RegistryValueType::String) + key->ValueNames(RegistryValueType::Integer);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"HowToPlay", "Minus", "Nickname", "Width", awkward}));
     QThread::msleep(20);
     PutFile(path, Bytes(path) + "\n[" + gameKey.toUtf8() + "]\n\"ENDROUNDSOUNDS\"=dword:00000000\n");
     PutFile(path + QStringLiteral(".lock"), {});
