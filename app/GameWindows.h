@@ -17,7 +17,7 @@ class WindowTitles;
 // first used. They are destroyed in the reverse of the order new game, options, dictionary
 // loading, about, How To Play, each saving its placement; a dialog never used is never created.
 struct GameWindows {
-    // The game plays its sounds through `sounder`, or through the desktop's audio when it is null.
+    // The game plays its sounds through `sounder`.
     explicit GameWindows(std::unique_ptr<Sounder> sounder);
     ~GameWindows();
     GameWindows(const GameWindows&) = delete;

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         icon.addFile(sizes.next());
     QApplication::setWindowIcon(icon);
 
-    GameWindows windows(nullptr);
+    GameWindows windows(std::make_unique<Sounder>());
     // The main window appears once the program has gone idle, fully laid out.
     QTimer::singleShot(0, GlimmerForm, &TGlimmerForm::FormOnIdle);
     return QApplication::exec();

@@ -41,8 +41,7 @@ class TGlimmerForm : public QWidget {
     Q_OBJECT
 
 public:
-    // Plays the game's sounds through `sounder`; without one, through the desktop's audio from
-    // the first game on, so that starting the program waits for no sound server.
+    // Plays the game's sounds through `sounder`.
     explicit TGlimmerForm(std::unique_ptr<Sounder> sounder, QWidget* parent = nullptr);
     ~TGlimmerForm() override;
 
@@ -112,8 +111,6 @@ private:
     void SettleRound(StepOutcome outcome);
     void StartRound();
     void PlaySound(SoundEvent event, bool allowed);
-    // The sound player, created with the desktop's audio on first use when none was given.
-    Sounder& Sounds();
     // The dictionary file the Dictionary option names, beside the program; a file whose name
     // differs from the option only in letter case counts as that file.
     QString DictionaryPath() const;

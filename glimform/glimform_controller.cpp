@@ -43,8 +43,6 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     if (PrepareDictionary(fromHowToPlay) < 2) {
         return;
     }
-    // The sound server connects while the game starts, in time for the first sound.
-    Sounds();
     PreplayPanel->hide();
     PlayPanel->show();
     session->Start();
@@ -292,16 +290,8 @@ void TGlimmerForm::EndGame(bool userEnded)
 void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
 {
     if (allowed) {
-        Sounds().play(event);
+        sounder->play(event);
     }
-}
-
-Sounder& TGlimmerForm::Sounds()
-{
-    if (sounder == nullptr) {
-        sounder = std::make_unique<Sounder>();
-    }
-    return *sounder;
 }
 
 void TGlimmerForm::StartButtonClick()

@@ -46,7 +46,7 @@ void TGlimmerForm::ShowSelection(const StepResult& result, const std::vector<Chi
     const bool allowed = NewGameForm->GetSelectTileSounds();
     if (result.outcome == StepOutcome::Refused) {
         if (allowed) {
-            Sounds().playRefusal();
+            sounder->playRefusal();
         }
         return;
     }

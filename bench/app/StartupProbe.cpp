@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Glimmerquake"));
     const bool playGame = QCoreApplication::arguments().contains(QStringLiteral("--game"));
 
-    GameWindows windows(nullptr);
+    GameWindows windows(std::make_unique<Sounder>());
     QTimer::singleShot(0, GlimmerForm, &TGlimmerForm::FormOnIdle);
     if (playGame)
         ReportWhenShown(MainWindowShown, [] { QTimer::singleShot(0, GlimmerForm, StartGame); });
