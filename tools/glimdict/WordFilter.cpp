@@ -33,8 +33,12 @@ const char* SkipReasonText(SkipReason reason)
         return "too long";
     case SkipReason::ProperNoun:
         return "proper nouns";
-    case SkipReason::Possessive:
-        return "possessives";
+    case SkipReason::InnerCapital:
+        return "with capitals inside";
+    case SkipReason::Apostrophe:
+        return "with an apostrophe";
+    case SkipReason::Fragment:
+        return "ending in an apostrophe";
     case SkipReason::Duplicate:
         return "duplicates";
     }
@@ -52,8 +56,7 @@ WordVerdict ClassifyWord(std::string_view utf8Word, const FilterOptions& options
     const std::string& text = *encoded;
 
     std::size_t letters = 0;
-    bool firstLetterUpper = false;
-    bool space = false;
+    bool firstLetterUpper = false, innerCapital = false, space = false, apostrophe = false;
     for (char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
         const Cp1252Char c = ClassifyCp1252(byte);
@@ -66,10 +69,11 @@ WordVerdict ClassifyWord(std::string_view utf8Word, const FilterOptions& options
             return verdict;
         case CharKind::Separator:
             space = space || byte == ' ';
+            apostrophe = apostrophe || IsApostrophe(byte);
             break;
         case CharKind::Letter:
-            if (letters == 0)
-                firstLetterUpper = c.upper;
+            (letters == 0 ? firstLetterUpper : innerCapital) |= c.upper;
+            verdict.key += c.capital;
             ++letters;
             break;
         }
@@ -80,12 +84,17 @@ WordVerdict ClassifyWord(std::string_view utf8Word, const FilterOptions& options
         verdict.reason = SkipReason::TooShort;
     else if (letters > TsdWriter::maxLetters || text.size() > TsdWriter::maxTextBytes)
         verdict.reason = SkipReason::TooLong;
+    else if (IsApostrophe(static_cast<unsigned char>(text.back())))
+        verdict.reason = SkipReason::Fragment;
     else if (firstLetterUpper && !options.keepProperNouns)
         verdict.reason = SkipReason::ProperNoun;
-    else if (!options.keepPossessives && text.size() >= 2 && (text.back() == 's' || text.back() == 'S') &&
-             IsApostrophe(static_cast<unsigned char>(text[text.size() - 2])))
-        verdict.reason = SkipReason::Possessive;
+    else if (innerCapital && !options.keepProperNouns)
+        verdict.reason = SkipReason::InnerCapital;
+    else if (apostrophe && !options.keepPossessives)
+        verdict.reason = SkipReason::Apostrophe;
     else
-        verdict.text = text;
+        verdict.text = text, verdict.plain = !firstLetterUpper && !innerCapital && text.size() == letters;
+    if (verdict.reason != SkipReason::None)
+        verdict.key.clear();
     return verdict;
 }

@@ -15,22 +15,26 @@ enum class SkipReason {
     TooShort,  // fewer than 2 letters
     TooLong,  // more than 31 letters, or too much text for one record
     ProperNoun,  // begins with a capital letter
-    Possessive,  // ends in 's
-    Duplicate,  // the same spelling came earlier in the list
+    InnerCapital,  // a capital after the first letter, as in a trademark or unit (iPad, kHz)
+    Apostrophe,  // a possessive or contraction (cat's, she'll)
+    Fragment,  // ends in an apostrophe (aujourd'): never a word of its own
+    Duplicate,  // an earlier word, or a plainer one, has the same letters
 };
-constexpr std::size_t skipReasonCount = 10;
+constexpr std::size_t skipReasonCount = 12;
 
 // Short plural phrase for the build summary ("proper nouns").
 const char* SkipReasonText(SkipReason reason);
 
 struct FilterOptions {
-    bool keepProperNouns = false;
-    bool keepPossessives = false;
+    bool keepProperNouns = false;  // also keeps capitals inside a word
+    bool keepPossessives = false;  // keeps every word with an apostrophe that does not end in one
 };
 
 struct WordVerdict {
     SkipReason reason = SkipReason::None;
     std::string text;  // the word in Windows-1252 when it is kept
+    std::string key;  // its letters as the tiles spell them (A to Z), when it is kept
+    bool plain = false;  // lower-case letters only: the spelling a shared key prefers
 };
 
 // Judges one word (UTF-8, without line end) on its own; duplicates are the list's business.

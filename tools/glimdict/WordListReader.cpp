@@ -34,13 +34,19 @@ void WordListReader::AddLine(std::string_view line)
         return;
     ++lines;
     WordVerdict verdict = ClassifyWord(line, options);
-    if (verdict.reason == SkipReason::None && !seen.insert(verdict.text).second)
-        verdict.reason = SkipReason::Duplicate;
     if (verdict.reason != SkipReason::None) {
         ++skipped[static_cast<std::size_t>(verdict.reason)];
         return;
     }
-    words.push_back(std::move(verdict.text));
+    const auto [entry, isNew] = byKey.try_emplace(verdict.key, words.size(), verdict.plain);
+    if (isNew) {
+        words.push_back(std::move(verdict.text));
+        return;
+    }
+    ++skipped[static_cast<std::size_t>(SkipReason::Duplicate)];
+    auto& [index, plain] = entry->second;
+    if (verdict.plain && !plain)
+        words[index] = std::move(verdict.text), plain = true;
 }
 
 bool WordListReader::Read(std::istream& in)

@@ -71,7 +71,9 @@ TEST(WordFilter, EachWordIsJudgedByItsCharactersLengthAndForm)
         {"ñandú", R::None, R::None,
          "\xF1"
          "and\xFA"},
-        {"don't", R::None, R::None, "don't"},
+        {"don't", R::Apostrophe, R::None, "don't"},
+        {"aujourd'", R::Fragment, R::Fragment},
+        {"iPad", R::InnerCapital, R::None, "iPad"},
         {"à-côté", R::None, R::None, "\xE0-c\xF4t\xE9"},
         {"ÿes", R::None, R::None,
          "\xFF"
@@ -79,7 +81,7 @@ TEST(WordFilter, EachWordIsJudgedByItsCharactersLengthAndForm)
         {"Àla", R::ProperNoun, R::None, "\xC0la"},
         {"Škoda", R::ProperNoun, R::None, "\x8Akoda"},
         {"'Tis", R::ProperNoun, R::None, "'Tis"},
-        {"cat’s", R::Possessive, R::None, "cat\x92s"},
+        {"cat’s", R::Apostrophe, R::None, "cat\x92s"},
         {"Aaron's", R::ProperNoun, R::None, "Aaron's"},
         {"encyclopædia", R::NoSingleCapital, R::NoSingleCapital},
         {"Straße", R::NoSingleCapital, R::NoSingleCapital},
@@ -108,7 +110,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     const SmallWordNet wordNet;
     const std::string define = "define --wordnet " + wordNet.folder;
     std::ofstream(folder.File("words.txt")) << "\xEF\xBB\xBF"
-                                               "cat\r\n  café \n\nCafé\ncat's\ndon't\nice cream\ncat\nà-côté\na\n3D\n"
+                                               "cat\r\n  café \n\nCafé\ncat's\ndon't\niPad\naujourd'\ndont\nice cream\ncat\nà-côté\na\n3D\n"
                                                "encyclopædia\n日本\n"
                                             << std::string(32, 'z') << "\n";
     std::ofstream(folder.File("names.txt")) << "Paris\nice cream\n";
@@ -120,20 +122,20 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         std::string out, err = {};
     } calls[] = {
         {"build --description 'Small list' words.txt d.tsd", 0,
-         "d.tsd: 4 words written (TSD1), 9 skipped (1 not Windows-1252, "
+         "d.tsd: 4 words written (TSD1), 12 skipped (1 not Windows-1252, "
          "1 letters without a single capital, 1 other characters, 1 with a space, 1 too short, 1 too long, 1 proper nouns, "
-         "1 possessives, 1 duplicates), "},
+         "1 with capitals inside, 2 with an apostrophe, 1 ending in an apostrophe, 1 duplicates), "},
         {"build blank.txt d.tsd", 1, "", "blank.txt holds no words"},
         {"build names.txt d.tsd", 1, "", "none of the 2 words of names.txt can be stored"},
         {"info d.tsd", 0,
          "d.tsd: valid\nversion: 1\nslots: 6\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
          "words: 4\ndescription: Small list\n"},
-        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdon't\nACOTE\tà-côté\n"},
+        {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdont\nACOTE\tà-côté\n"},
         {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
         {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0,
-         "all.tsd: 6 words written (TSD0), 7 skipped"},
-        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndon't\nà-côté\n"},
-        {"lookup all.tsd CAFE CATS", 0, "café\ncat's\n"},
+         "all.tsd: 6 words written (TSD0), 10 skipped"},
+        {"lookup d.tsd CAFE DONT ACOTE", 0, "café\ndont\nà-côté\n"},
+        {"lookup all.tsd CAFE CATS DONT IPAD", 0, "café\ncat's\ndont\niPad\n"},
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
         {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
