@@ -120,12 +120,19 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     // Scanned afresh each time, so files added while the game runs appear.
     const QString folder = QCoreApplication::applicationDirPath();
     DictionaryList->clear();
-    DictionaryList->addItems(DictionaryNames(folder));
+    for (const QString& name : DictionaryNames(folder))
+        DictionaryList->addItem(name, name);
     // The entry of the file the game loads for the stored name; the match keeps the 4 letters of
-    // ".tsd", in whatever case the file has them.
+    // ".tsd", in whatever case the file has them. A stored name with no usable file still shows,
+    // as itself, so a neighbour is never taken for it.
     const QString file = FileNameIgnoringCase(folder, current.GetDictionary() + QStringLiteral(".tsd")).chopped(4);
-    const int index = DictionaryList->findText(file, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    DictionaryList->setCurrentIndex(index >= 0 ? index : (DictionaryList->count() > 0 ? 0 : -1));
+    int index = DictionaryList->findData(file, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0 && !current.GetDictionary().isEmpty()) {
+        index = 0;
+        DictionaryList->insertItem(index, tr("%1 (missing or damaged)").arg(current.GetDictionary()),
+                                   current.GetDictionary());
+    }
+    DictionaryList->setCurrentIndex(index);
     DictionaryList->setEnabled(allowDictionaryChange);
     NicknameField->setFocus();
     NicknameField->selectAll();
@@ -140,7 +147,7 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     chosen.SetEnterWordSounds(EnterWordSounds->isChecked());
     chosen.SetSelectTileSounds(SelectTileSounds->isChecked());
     if (allowDictionaryChange && DictionaryList->currentIndex() >= 0)
-        chosen.SetDictionary(DictionaryList->currentText());
+        chosen.SetDictionary(DictionaryList->currentData().toString());
     return chosen;
 }
 

@@ -5,8 +5,17 @@
 
 #include <array>
 
-void ForEachStoredWord(const TSDictionaryList& list, std::size_t index, StoredWordSink& sink)
+std::uint64_t AnnouncedWordCount(const TSDictionaryList& list, std::size_t index)
 {
+    std::uint64_t total = 0;
+    for (std::uint32_t length = firstStoredLength; length <= lastStoredLength; ++length)
+        total += list.WordCount(index, length);
+    return total;
+}
+
+std::uint64_t ForEachStoredWord(const TSDictionaryList& list, std::size_t index, StoredWordSink& sink)
+{
+    std::uint64_t records = 0;
     InputEngine engine(list, index);
     std::array<char, lastStoredLength> key{};
     for (std::uint32_t length = firstStoredLength; length <= lastStoredLength; ++length) {
@@ -16,6 +25,7 @@ void ForEachStoredWord(const TSDictionaryList& list, std::size_t index, StoredWo
             const InputEngine::Record& record = engine.Next();
             if (record.AtEnd())
                 break;
+            ++records;
             const std::string_view text = record.Text();
             if (engine.LetterCount() != length || text.find(' ') != std::string_view::npos)
                 continue;
@@ -24,4 +34,5 @@ void ForEachStoredWord(const TSDictionaryList& list, std::size_t index, StoredWo
             sink.Store(std::string_view(key.data(), length), text);
         }
     }
+    return records;
 }

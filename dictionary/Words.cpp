@@ -5,6 +5,9 @@
 #include "dictionary/StoredWords.h"
 #include "dictionary/TSDictionaryList.h"
 
+#include <algorithm>
+#include <cstdint>
+
 std::uint32_t WordHash(std::string_view text)
 {
     std::uint32_t hash = 0;
@@ -59,6 +62,8 @@ Words::Words() : buckets(bucketCount) {}
 void Words::Load(const std::string& path, LoadProgress* progress)
 {
     loadedCount = 0;
+    damaged = false;
+    announcedCount = 0;
     for (std::string& bucket : buckets) {
         bucket.clear();
         bucket.reserve(bucketReserve);
@@ -67,15 +72,13 @@ void Words::Load(const std::string& path, LoadProgress* progress)
     {
         TSDictionaryList list(path, false);
         if (!list.FailedName() && list.Size() >= 1) {
-            std::uint32_t total = 0;
-            for (std::uint32_t length = firstStoredLength; length <= lastStoredLength; ++length)
-                total += list.WordCount(0, length);
+            announcedCount = AnnouncedWordCount(list, 0);
             if (progress) {
-                progress->SetRange(total);
+                progress->SetRange(static_cast<std::uint32_t>(std::min<std::uint64_t>(announcedCount, UINT32_MAX)));
                 progress->LetMessagesRun();
             }
             WordTableSink sink(*this, progress);
-            ForEachStoredWord(list, 0, sink);
+            damaged = ForEachStoredWord(list, 0, sink) < announcedCount;
         }
     }
     fileName = path;

@@ -32,6 +32,11 @@ public:
     std::string Lookup(std::string_view letters) const;
     const std::string& FileName() const { return fileName; }
     std::uint32_t LoadedCount() const { return loadedCount; }
+    // Whether the file's sections held fewer words than its header announces (a cut or damaged
+    // file): the table then holds only the words before the damage.
+    bool Damaged() const { return damaged; }
+    // The words of 2 to 31 letters the file's header announces.
+    std::uint64_t AnnouncedCount() const { return announcedCount; }
     // Every key loaded and every start of one, for searching the board for words.
     const PrefixFilter& Prefixes() const { return prefixes; }
 
@@ -41,5 +46,7 @@ private:
     std::vector<std::string> buckets;
     PrefixFilter prefixes;
     std::uint32_t loadedCount = 0;
+    bool damaged = false;
+    std::uint64_t announcedCount = 0;
     std::string fileName;
 };

@@ -43,6 +43,16 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     if (PrepareDictionary(fromHowToPlay) < 2) {
         return;
     }
+    if (words.LoadedCount() == 0) {
+        // A game that can never accept a word is no game: the player chooses another dictionary.
+        CenteredMessageDialog(this,
+                              tr("No word can be accepted: the dictionary \"%1\" is missing or damaged. Choose "
+                                 "another dictionary in Options, then start the game.")
+                                  .arg(NewGameForm->GetDictionary()),
+                              QMessageBox::Warning, QMessageBox::Ok, 30);
+        NewGameForm->ShowOptions(true);
+        return;
+    }
     PreplayPanel->hide();
     PlayPanel->show();
     session->Start();
@@ -129,6 +139,12 @@ void TGlimmerForm::LoadDictionary(const QString& path)
                                          : tr("The dictionary \"%1\" was not found, so no word can be accepted. "
                                               "Choose another dictionary in Options.")
                                                .arg(file);
+    } else if (words.Damaged()) {
+        notice = tr("The dictionary \"%1\" is damaged: only %L2 of its %L3 words could be read, so many words are "
+                    "refused. Choose another dictionary in Options, or install the game again.")
+                     .arg(file)
+                     .arg(words.LoadedCount())
+                     .arg(static_cast<qulonglong>(words.AnnouncedCount()));
     }
     dictionaryNoticeLabel->setText(notice);
     dictionaryNoticeLabel->setVisible(!notice.isEmpty());

@@ -4,7 +4,7 @@
 <context>
     <name>GameApplication</name>
     <message>
-        <location filename="../app/main.cpp" line="+28"/>
+        <location filename="../app/main.cpp" line="+31"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -12,22 +12,22 @@
 <context>
     <name>MessageBox</name>
     <message>
-        <location filename="../settings/Utils.cpp" line="+20"/>
+        <location filename="../settings/Utils.cpp" line="+22"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Confirm</source>
         <translation>Bestätigung</translation>
     </message>
@@ -35,7 +35,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
         <source>Anonymous</source>
         <translation>Anonym</translation>
     </message>
@@ -48,12 +48,12 @@
         <translation>Die Einstellung „%1“ enthält Text vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Die Einstellung „%1“ enthält eine Zahl vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden; diese Werte gehen verloren: %2.</translation>
     </message>
@@ -87,7 +87,7 @@
         <translation>&amp;E-Mail-Support:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Send an email to Glimmerquake support</source>
         <translation>Eine E-Mail an den Glimmerquake-Support schreiben</translation>
     </message>
@@ -97,7 +97,7 @@
         <translation>Home&amp;page:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>View the Glimmerquake web page</source>
         <translation>Die Webseite von Glimmerquake besuchen</translation>
     </message>
@@ -110,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+29"/>
+        <location filename="../dictionary/dictload.cpp" line="+30"/>
         <source>Dictionary Loading</source>
         <translation>Wörterbuch wird geladen</translation>
     </message>
@@ -123,17 +123,27 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+137"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
+        <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Das Wörterbuch „%1“ ist keine gültige Wörterbuchdatei, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The dictionary &quot;%1&quot; was not found, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Das Wörterbuch „%1“ wurde nicht gefunden, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+4"/>
+        <source>The dictionary &quot;%1&quot; is damaged: only %L2 of its %L3 words could be read, so many words are refused. Choose another dictionary in Options, or install the game again.</source>
+        <translation>Die Wortliste „%1“ ist beschädigt: Nur %L2 ihrer %L3 Wörter konnten gelesen werden, daher werden viele Wörter abgelehnt. Wählen Sie unter Optionen eine andere Wortliste oder installieren Sie das Spiel neu.</translation>
+    </message>
+    <message>
+        <location line="+134"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -147,17 +157,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The total score for all the words entered in the game</source>
         <translation>Die Punkte aller Wörter, die du in diesem Spiel eingegeben hast</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -167,19 +177,19 @@ Möchtest du weiterspielen?</translation>
         <translation>Ein neues Spiel beginnen</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
+        <location line="+4"/>
+        <location line="+26"/>
         <source>&amp;Options...</source>
         <translation>&amp;Optionen...</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+20"/>
+        <location line="-26"/>
+        <location line="+26"/>
         <source>Change options such as the sounds played</source>
         <translation>Optionen wie die Klänge ändern</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-22"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Rekorde...</translation>
     </message>
@@ -189,7 +199,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Bestenliste anzeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
@@ -199,7 +209,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Informationen über Glimmerquake anzeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>E&amp;xit</source>
         <translation>Been&amp;den</translation>
     </message>
@@ -209,12 +219,12 @@ Möchtest du weiterspielen?</translation>
         <translation>Das Programm beenden</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Lives:</source>
         <translation>Leben:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>The number of lives remaining</source>
         <translation>Die Zahl der verbleibenden Leben</translation>
     </message>
@@ -224,27 +234,27 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Aufgeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>End the current game and view the High Scores</source>
         <translation>Das laufende Spiel beenden und die Bestenliste anzeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Suspend the current game so it can be resumed later</source>
         <translation>Das laufende Spiel anhalten, um es später fortzusetzen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Best words:</source>
         <translation>Beste Wörter:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>The words with the highest scores in the current game</source>
         <translation>Die Wörter mit den meisten Punkten im laufenden Spiel</translation>
     </message>
@@ -254,12 +264,12 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>View the help information about this dialog</source>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Clear</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -269,7 +279,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Alle gewählten Steine abwählen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Enter</source>
         <translation>&amp;Eingeben</translation>
     </message>
@@ -284,7 +294,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Das Wort aus den gewählten Steinen (mit seinem Wert)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+51"/>
+        <location filename="../glimform/glimform_words.cpp" line="+68"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>verpasst: %1 (%2)</translation>
@@ -293,13 +303,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+131"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
         <source>Hall of Fame</source>
         <translation>Ruhmeshalle</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Best Word</source>
         <translation>Bestes Wort</translation>
     </message>
@@ -324,7 +334,7 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>View the help information about this window</source>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
@@ -334,7 +344,7 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close this window</source>
         <translation>Dieses Fenster schließen</translation>
     </message>
@@ -354,7 +364,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Gib ein Wort in einem Spiel ein, das es in die Bestenliste schafft.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>worth %1 points, found by %2 in the %3 dictionary</source>
         <translation>%1 Punkte wert, gefunden von %2 im Wörterbuch %3</translation>
     </message>
@@ -362,28 +372,28 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+73"/>
-        <location line="+25"/>
+        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Glimmerquake-Hilfe</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-22"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Glimmerquake Help - %1</source>
         <translation>Glimmerquake-Hilfe – %1</translation>
     </message>
@@ -391,7 +401,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+72"/>
+        <location filename="../dialogs/Howto.cpp" line="+79"/>
         <source>How To Play</source>
         <translation>Spielanleitung</translation>
     </message>
@@ -416,7 +426,7 @@ Möchtest du weiterspielen?</translation>
         <translation>4. Lass die fallenden Steine nicht bis zum oberen Rand kommen, sonst verlierst du ein Leben. Aber für je 2000 Punkte bekommst du ein neues Leben.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Das ist nur ein Beispiel. Klicke auf „Spiel starten“, um zu spielen.</translation>
     </message>
@@ -426,7 +436,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Spielanleitung vor jedem Spiel &amp;zeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>If this is checked, the How To Play information is shown before each game starts</source>
         <translation>Ist dies angekreuzt, erscheint die Spielanleitung vor jedem Spiel</translation>
     </message>
@@ -436,7 +446,7 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Spiel starten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Start playing the game</source>
         <translation>Mit dem Spiel beginnen</translation>
     </message>
@@ -446,7 +456,7 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Mehr Tipps</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>View the Strategy and Tips help information</source>
         <translation>Die Hilfe „Strategie und Tipps“ anzeigen</translation>
     </message>
@@ -454,13 +464,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+79"/>
+        <location filename="../dialogs/newgame.cpp" line="+42"/>
+        <location line="+88"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-80"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -470,7 +480,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Ein neues Spiel beginnen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
@@ -480,7 +490,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -490,7 +500,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Options...</source>
         <translation>&amp;Optionen...</translation>
     </message>
@@ -500,13 +510,13 @@ Möchtest du weiterspielen?</translation>
         <translation>Optionen wie deinen Namen ändern</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Bestenliste (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Die höchsten Punktzahlen auf diesem Computer</translation>
     </message>
@@ -536,7 +546,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die besten Ergebnisse und das beste Wort jedes Wörterbuchs anzeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Mail High Score...</source>
         <translation>Rekord &amp;mailen...</translation>
     </message>
@@ -546,12 +556,12 @@ Möchtest du weiterspielen?</translation>
         <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Game Over</source>
         <translation>Spiel vorbei</translation>
     </message>
@@ -559,7 +569,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+39"/>
+        <location filename="../dialogs/options.cpp" line="+41"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -574,17 +584,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Der Name, der in der Bestenliste steht</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Dictionary:</source>
         <translation>&amp;Wortliste:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>The dictionary used to validate words</source>
         <translation>Das Wörterbuch, mit dem Wörter geprüft werden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Show How To &amp;Play before each game</source>
         <translation>Spielanleitung vor jedem Spiel &amp;zeigen</translation>
     </message>
@@ -594,22 +604,22 @@ Möchtest du weiterspielen?</translation>
         <translation>Ist dies angekreuzt, erscheint die Spielanleitung vor jedem Spiel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Pause when the game is in the back&amp;ground</source>
         <translation>&amp;Pause, wenn das Spiel im Hintergrund ist</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Ist dies angekreuzt, hält das Spiel an, während du in einem anderen Fenster arbeitest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;tile is selected</source>
         <translation>Klang, wenn ein &amp;Stein gewählt wird</translation>
     </message>
@@ -619,7 +629,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Ist dies angekreuzt, ertönt ein Klang, wenn du auf einen Stein klickst</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;word is entered</source>
         <translation>Klang, wenn ein Wort &amp;eingegeben wird</translation>
     </message>
@@ -629,7 +639,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Ist dies angekreuzt, ertönt ein Klang, wenn du ein Wort eingibst</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Play a sound when the &amp;board fills up</source>
         <translation>Klang, wenn das Spielfeld &amp;voll ist</translation>
     </message>
@@ -639,7 +649,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Ist dies angekreuzt, ertönt ein Klang, wenn das Spielfeld voll ist</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Sounds...</source>
         <translation>&amp;Klänge...</translation>
     </message>
@@ -649,7 +659,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Klänge für die Ereignisse von Glimmerquake ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -659,7 +669,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Änderungen übernehmen und das Fenster schließen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -669,7 +679,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Alle Änderungen verwerfen und das Fenster schließen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -678,11 +688,16 @@ Möchtest du weiterspielen?</translation>
         <source>View the help information about this dialog</source>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 (missing or damaged)</source>
+        <translation>%1 (fehlt oder beschädigt)</translation>
+    </message>
 </context>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+34"/>
+        <location filename="../dialogs/sounds.cpp" line="+35"/>
         <source>Select Tile</source>
         <translation>Stein gewählt</translation>
     </message>
@@ -722,7 +737,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Wähle den Klang, der bei jedem Spielereignis ertönt.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Event</source>
         <translation>Ereignis</translation>
     </message>
@@ -732,12 +747,12 @@ Möchtest du weiterspielen?</translation>
         <translation>Klang</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play the sound of the selected event</source>
         <translation>Den Klang des gewählten Ereignisses abspielen</translation>
     </message>
@@ -747,7 +762,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Aus&amp;wählen...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Choose a WAV file for the selected event</source>
         <translation>Eine WAV-Datei für das gewählte Ereignis auswählen</translation>
     </message>
@@ -757,7 +772,7 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Kein Klang</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Make the selected event silent</source>
         <translation>Das gewählte Ereignis stumm schalten</translation>
     </message>
@@ -767,12 +782,12 @@ Möchtest du weiterspielen?</translation>
         <translation>&amp;Standard</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Go back to the game&apos;s own sound for the selected event</source>
         <translation>Für das gewählte Ereignis wieder den eigenen Klang des Spiels verwenden</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+96"/>
         <source>Choose a Sound</source>
         <translation>Klang auswählen</translation>
     </message>
@@ -800,7 +815,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+90"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
         <source>Definitions: %1</source>
         <translation>Bedeutungen: %1</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>GameApplication</name>
     <message>
-        <location filename="../app/main.cpp" line="+28"/>
+        <location filename="../app/main.cpp" line="+31"/>
         <source>Unexpected error.</source>
         <translation>Error inesperado.</translation>
     </message>
@@ -12,22 +12,22 @@
 <context>
     <name>MessageBox</name>
     <message>
-        <location filename="../settings/Utils.cpp" line="+20"/>
+        <location filename="../settings/Utils.cpp" line="+22"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Confirm</source>
         <translation>Confirmar</translation>
     </message>
@@ -35,7 +35,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
         <source>Anonymous</source>
         <translation>Anónimo</translation>
     </message>
@@ -48,12 +48,12 @@
         <translation>El ajuste «%1» guarda un texto de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
         <translation>El ajuste «%1» guarda un número de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>No se han podido guardar los ajustes en «%1»; se pierden estos valores: %2.</translation>
     </message>
@@ -87,7 +87,7 @@
         <translation>&amp;Soporte:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Send an email to Glimmerquake support</source>
         <translation>Escribe un correo al soporte de Glimmerquake</translation>
     </message>
@@ -97,7 +97,7 @@
         <translation>&amp;Página web:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>View the Glimmerquake web page</source>
         <translation>Visita la página web de Glimmerquake</translation>
     </message>
@@ -110,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+29"/>
+        <location filename="../dictionary/dictload.cpp" line="+30"/>
         <source>Dictionary Loading</source>
         <translation>Cargando el diccionario</translation>
     </message>
@@ -123,17 +123,27 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+137"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
+        <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>El diccionario «%1» no es un archivo de diccionario válido, así que no se acepta ninguna palabra. Elige otro diccionario en Ajustes.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The dictionary &quot;%1&quot; was not found, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>No se encuentra el diccionario «%1», así que no se acepta ninguna palabra. Elige otro diccionario en Ajustes.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+4"/>
+        <source>The dictionary &quot;%1&quot; is damaged: only %L2 of its %L3 words could be read, so many words are refused. Choose another dictionary in Options, or install the game again.</source>
+        <translation>El diccionario «%1» está dañado: solo se pudieron leer %L2 de sus %L3 palabras, así que se rechazan muchas palabras. Elija otro diccionario en Opciones o vuelva a instalar el juego.</translation>
+    </message>
+    <message>
+        <location line="+134"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -147,17 +157,17 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The total score for all the words entered in the game</source>
         <translation>La puntuación total de las palabras anotadas en la partida</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -167,19 +177,19 @@ Would you like to resume the game?</source>
         <translation>Empieza una partida nueva</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
+        <location line="+4"/>
+        <location line="+26"/>
         <source>&amp;Options...</source>
         <translation>&amp;Ajustes...</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+20"/>
+        <location line="-26"/>
+        <location line="+26"/>
         <source>Change options such as the sounds played</source>
         <translation>Cambia ajustes como los sonidos</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-22"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Récords...</translation>
     </message>
@@ -189,7 +199,7 @@ Would you like to resume the game?</source>
         <translation>Muestra los récords</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;About...</source>
         <translation>&amp;Info...</translation>
     </message>
@@ -199,7 +209,7 @@ Would you like to resume the game?</source>
         <translation>Muestra la versión del juego y cómo contactar con nosotros</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -209,12 +219,12 @@ Would you like to resume the game?</source>
         <translation>Cierra el juego</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Lives:</source>
         <translation>Vidas:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>The number of lives remaining</source>
         <translation>Las vidas que te quedan</translation>
     </message>
@@ -224,27 +234,27 @@ Would you like to resume the game?</source>
         <translation>&amp;Terminar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>End the current game and view the High Scores</source>
         <translation>Termina la partida y muestra los récords</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Suspend the current game so it can be resumed later</source>
         <translation>Detiene la partida para seguirla más tarde</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Best words:</source>
         <translation>Mejores palabras:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>The words with the highest scores in the current game</source>
         <translation>Las palabras que más puntos valen en esta partida</translation>
     </message>
@@ -254,12 +264,12 @@ Would you like to resume the game?</source>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>View the help information about this dialog</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Clear</source>
         <translation>&amp;Borrar</translation>
     </message>
@@ -269,7 +279,7 @@ Would you like to resume the game?</source>
         <translation>Quita la selección de todas las fichas</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Enter</source>
         <translation>A&amp;notar</translation>
     </message>
@@ -284,7 +294,7 @@ Would you like to resume the game?</source>
         <translation>La palabra que forman las fichas seleccionadas (con su valor)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+51"/>
+        <location filename="../glimform/glimform_words.cpp" line="+68"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>se escapó: %1 (%2)</translation>
@@ -293,13 +303,13 @@ Would you like to resume the game?</source>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+131"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
         <source>Hall of Fame</source>
         <translation>Salón de la Fama</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Best Word</source>
         <translation>Mejor palabra</translation>
     </message>
@@ -324,7 +334,7 @@ Would you like to resume the game?</source>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>View the help information about this window</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
@@ -334,7 +344,7 @@ Would you like to resume the game?</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close this window</source>
         <translation>Cierra esta ventana</translation>
     </message>
@@ -354,7 +364,7 @@ Would you like to resume the game?</source>
         <translation>Anota una palabra en una partida que entre en los récords.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>worth %1 points, found by %2 in the %3 dictionary</source>
         <translation>vale %1 puntos; la encontró %2 en el diccionario %3</translation>
     </message>
@@ -362,28 +372,28 @@ Would you like to resume the game?</source>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+73"/>
-        <location line="+25"/>
+        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Ayuda de Glimmerquake</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-22"/>
         <source>&amp;Contents</source>
         <translation>Í&amp;ndice</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Back</source>
         <translation>&amp;Atrás</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Glimmerquake Help - %1</source>
         <translation>Ayuda de Glimmerquake - %1</translation>
     </message>
@@ -391,7 +401,7 @@ Would you like to resume the game?</source>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+72"/>
+        <location filename="../dialogs/Howto.cpp" line="+79"/>
         <source>How To Play</source>
         <translation>Cómo jugar</translation>
     </message>
@@ -416,7 +426,7 @@ Would you like to resume the game?</source>
         <translation>4. No dejes que las fichas que caen lleguen arriba del tablero: si llegan, pierdes una vida. Pero ganas una vida nueva por cada 2000 puntos.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Esto es solo un ejemplo. Pulsa Jugar para empezar.</translation>
     </message>
@@ -426,7 +436,7 @@ Would you like to resume the game?</source>
         <translation>Mostrar Cómo jugar antes de cada &amp;partida</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>If this is checked, the How To Play information is shown before each game starts</source>
         <translation>Si está marcada, Cómo jugar aparece antes de empezar cada partida</translation>
     </message>
@@ -436,7 +446,7 @@ Would you like to resume the game?</source>
         <translation>&amp;Jugar</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Start playing the game</source>
         <translation>Empieza a jugar</translation>
     </message>
@@ -446,7 +456,7 @@ Would you like to resume the game?</source>
         <translation>&amp;Más consejos</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>View the Strategy and Tips help information</source>
         <translation>Muestra la ayuda de Estrategia y consejos</translation>
     </message>
@@ -454,13 +464,13 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+79"/>
+        <location filename="../dialogs/newgame.cpp" line="+42"/>
+        <location line="+88"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-80"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -470,7 +480,7 @@ Would you like to resume the game?</source>
         <translation>Empieza una partida nueva</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
@@ -480,7 +490,7 @@ Would you like to resume the game?</source>
         <translation>Cierra esta ventana</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -490,7 +500,7 @@ Would you like to resume the game?</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Options...</source>
         <translation>&amp;Ajustes...</translation>
     </message>
@@ -500,13 +510,13 @@ Would you like to resume the game?</source>
         <translation>Cambia ajustes como tu apodo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Récords (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Las mejores puntuaciones conseguidas en este ordenador</translation>
     </message>
@@ -536,7 +546,7 @@ Would you like to resume the game?</source>
         <translation>Muestra las mejores puntuaciones y la mejor palabra de cada diccionario</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Mail High Score...</source>
         <translation>&amp;Enviar récord...</translation>
     </message>
@@ -546,12 +556,12 @@ Would you like to resume the game?</source>
         <translation>Envía tu nuevo récord por correo electrónico</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Game Over</source>
         <translation>Fin del juego</translation>
     </message>
@@ -559,7 +569,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+39"/>
+        <location filename="../dialogs/options.cpp" line="+41"/>
         <source>Options</source>
         <translation>Ajustes</translation>
     </message>
@@ -574,17 +584,17 @@ Would you like to resume the game?</source>
         <translation>El nombre que aparece en la tabla de récords</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Dictionary:</source>
         <translation>&amp;Diccionario:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>The dictionary used to validate words</source>
         <translation>El diccionario que decide qué palabras valen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Show How To &amp;Play before each game</source>
         <translation>Mostrar Cómo jugar antes de cada &amp;partida</translation>
     </message>
@@ -594,22 +604,22 @@ Would you like to resume the game?</source>
         <translation>Si está marcada, Cómo jugar aparece antes de empezar cada partida</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Pause when the game is in the back&amp;ground</source>
         <translation>Pa&amp;usar si el juego pasa a segundo plano</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Si está marcada, la partida se pone en pausa mientras usas otra ventana</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;tile is selected</source>
         <translation>Sonido al seleccionar una &amp;ficha</translation>
     </message>
@@ -619,7 +629,7 @@ Would you like to resume the game?</source>
         <translation>Si está marcada, hacer clic en una ficha produce un sonido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;word is entered</source>
         <translation>Sonido al a&amp;notar una palabra</translation>
     </message>
@@ -629,7 +639,7 @@ Would you like to resume the game?</source>
         <translation>Si está marcada, anotar una palabra produce un sonido</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Play a sound when the &amp;board fills up</source>
         <translation>Sonido cuando se llena el &amp;tablero</translation>
     </message>
@@ -639,7 +649,7 @@ Would you like to resume the game?</source>
         <translation>Si está marcada, se oye un sonido cuando se llena el tablero</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Sounds...</source>
         <translation>&amp;Sonidos...</translation>
     </message>
@@ -649,7 +659,7 @@ Would you like to resume the game?</source>
         <translation>Cambia los sonidos de los sucesos de Glimmerquake</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -659,7 +669,7 @@ Would you like to resume the game?</source>
         <translation>Guarda los cambios y cierra la ventana</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
@@ -669,7 +679,7 @@ Would you like to resume the game?</source>
         <translation>Descarta los cambios y cierra la ventana</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -678,11 +688,16 @@ Would you like to resume the game?</source>
         <source>View the help information about this dialog</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 (missing or damaged)</source>
+        <translation>%1 (falta o está dañado)</translation>
+    </message>
 </context>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+34"/>
+        <location filename="../dialogs/sounds.cpp" line="+35"/>
         <source>Select Tile</source>
         <translation>Ficha seleccionada</translation>
     </message>
@@ -722,7 +737,7 @@ Would you like to resume the game?</source>
         <translation>Elige el sonido de cada suceso del juego.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Event</source>
         <translation>Suceso</translation>
     </message>
@@ -732,12 +747,12 @@ Would you like to resume the game?</source>
         <translation>Sonido</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>&amp;Play</source>
         <translation>&amp;Escuchar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play the sound of the selected event</source>
         <translation>Reproduce el sonido del suceso seleccionado</translation>
     </message>
@@ -747,7 +762,7 @@ Would you like to resume the game?</source>
         <translation>E&amp;legir...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Choose a WAV file for the selected event</source>
         <translation>Elige un archivo WAV para el suceso seleccionado</translation>
     </message>
@@ -757,7 +772,7 @@ Would you like to resume the game?</source>
         <translation>&amp;Sin sonido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Make the selected event silent</source>
         <translation>Deja en silencio el suceso seleccionado</translation>
     </message>
@@ -767,12 +782,12 @@ Would you like to resume the game?</source>
         <translation>&amp;Original</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Go back to the game&apos;s own sound for the selected event</source>
         <translation>Vuelve al sonido propio del juego para el suceso seleccionado</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+96"/>
         <source>Choose a Sound</source>
         <translation>Elegir un sonido</translation>
     </message>
@@ -800,7 +815,7 @@ Would you like to resume the game?</source>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+90"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
         <source>Definitions: %1</source>
         <translation>Definiciones: %1</translation>
     </message>

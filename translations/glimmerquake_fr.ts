@@ -4,7 +4,7 @@
 <context>
     <name>GameApplication</name>
     <message>
-        <location filename="../app/main.cpp" line="+28"/>
+        <location filename="../app/main.cpp" line="+31"/>
         <source>Unexpected error.</source>
         <translation>Erreur inattendue.</translation>
     </message>
@@ -12,22 +12,22 @@
 <context>
     <name>MessageBox</name>
     <message>
-        <location filename="../settings/Utils.cpp" line="+20"/>
+        <location filename="../settings/Utils.cpp" line="+22"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Confirm</source>
         <translation>Confirmation</translation>
     </message>
@@ -35,7 +35,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+7"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
         <source>Anonymous</source>
         <translation>Anonyme</translation>
     </message>
@@ -48,12 +48,12 @@
         <translation>Le réglage «&#xa0;%1&#xa0;» contient du texte au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The setting &quot;%1&quot; holds a number of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Le réglage «&#xa0;%1&#xa0;» contient un nombre au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;; ces valeurs sont perdues&#xa0;: %2.</translation>
     </message>
@@ -87,7 +87,7 @@
         <translation>&amp;Assistance&#xa0;:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Send an email to Glimmerquake support</source>
         <translation>Écrire à l&apos;assistance de Glimmerquake</translation>
     </message>
@@ -97,7 +97,7 @@
         <translation>Site &amp;web&#xa0;:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>View the Glimmerquake web page</source>
         <translation>Visiter le site web de Glimmerquake</translation>
     </message>
@@ -110,7 +110,7 @@
 <context>
     <name>TDictionaryLoading</name>
     <message>
-        <location filename="../dictionary/dictload.cpp" line="+29"/>
+        <location filename="../dictionary/dictload.cpp" line="+30"/>
         <source>Dictionary Loading</source>
         <translation>Chargement du dictionnaire</translation>
     </message>
@@ -123,17 +123,27 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+137"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
+        <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Le dictionnaire «&#xa0;%1&#xa0;» n&apos;est pas un fichier de dictionnaire valide&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The dictionary &quot;%1&quot; was not found, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Le dictionnaire «&#xa0;%1&#xa0;» est introuvable&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+4"/>
+        <source>The dictionary &quot;%1&quot; is damaged: only %L2 of its %L3 words could be read, so many words are refused. Choose another dictionary in Options, or install the game again.</source>
+        <translation>Le dictionnaire « %1 » est endommagé : seuls %L2 de ses %L3 mots ont pu être lus, donc beaucoup de mots sont refusés. Choisissez un autre dictionnaire dans les Options, ou réinstallez le jeu.</translation>
+    </message>
+    <message>
+        <location line="+134"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -147,17 +157,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+89"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The total score for all the words entered in the game</source>
         <translation>Le total des points des mots validés dans la partie</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -167,19 +177,19 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
+        <location line="+4"/>
+        <location line="+26"/>
         <source>&amp;Options...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location line="-19"/>
-        <location line="+20"/>
+        <location line="-26"/>
+        <location line="+26"/>
         <source>Change options such as the sounds played</source>
         <translation>Modifier les options, comme les sons joués</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-22"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>Sco&amp;res...</translation>
     </message>
@@ -189,7 +199,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voir les meilleurs scores</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;About...</source>
         <translation>&amp;Infos...</translation>
     </message>
@@ -199,7 +209,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Afficher la fenêtre À propos</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -209,12 +219,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Quitter le jeu</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Lives:</source>
         <translation>Vies&#xa0;:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>The number of lives remaining</source>
         <translation>Le nombre de vies restantes</translation>
     </message>
@@ -224,27 +234,27 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Terminer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>End the current game and view the High Scores</source>
         <translation>Terminer la partie en cours et voir les meilleurs scores</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Suspend the current game so it can be resumed later</source>
         <translation>Interrompre la partie en cours pour la reprendre plus tard</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Best words:</source>
         <translation>Meilleurs mots&#xa0;:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>The words with the highest scores in the current game</source>
         <translation>Les mots qui rapportent le plus dans la partie en cours</translation>
     </message>
@@ -254,12 +264,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>View the help information about this dialog</source>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Clear</source>
         <translation>&amp;Effacer</translation>
     </message>
@@ -269,7 +279,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Désélectionner tous les jetons sélectionnés</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Enter</source>
         <translation>&amp;Valider</translation>
     </message>
@@ -284,7 +294,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Le mot formé par les jetons sélectionnés (avec sa valeur)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+51"/>
+        <location filename="../glimform/glimform_words.cpp" line="+68"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>manqué&#xa0;: %1 (%2)</translation>
@@ -293,13 +303,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+131"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
         <source>Hall of Fame</source>
         <translation>Panthéon</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Best Word</source>
         <translation>Meilleur mot</translation>
     </message>
@@ -324,7 +334,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>View the help information about this window</source>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
@@ -334,7 +344,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close this window</source>
         <translation>Fermer cette fenêtre</translation>
     </message>
@@ -354,7 +364,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Validez des mots et entrez au tableau des scores.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>worth %1 points, found by %2 in the %3 dictionary</source>
         <translation>vaut %1 points, trouvé par %2 (dictionnaire %3)</translation>
     </message>
@@ -362,28 +372,28 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+73"/>
-        <location line="+25"/>
+        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Aide de Glimmerquake</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-22"/>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Back</source>
         <translation>&amp;Retour</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Glimmerquake Help - %1</source>
         <translation>Aide de Glimmerquake - %1</translation>
     </message>
@@ -391,7 +401,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THowToPlay</name>
     <message>
-        <location filename="../dialogs/Howto.cpp" line="+72"/>
+        <location filename="../dialogs/Howto.cpp" line="+79"/>
         <source>How To Play</source>
         <translation>Comment jouer</translation>
     </message>
@@ -416,7 +426,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>4. Ne laissez pas les jetons qui tombent atteindre le haut du plateau&#xa0;: sinon, vous perdez une vie. Mais vous gagnez une vie tous les 2&#xa0;000 points.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Ce n&apos;est qu&apos;un exemple. Cliquez sur Jouer pour commencer.</translation>
     </message>
@@ -426,7 +436,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Afficher &amp;Comment jouer à chaque partie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>If this is checked, the How To Play information is shown before each game starts</source>
         <translation>Si cette case est cochée, la fenêtre Comment jouer s&apos;affiche avant chaque partie</translation>
     </message>
@@ -436,7 +446,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Jouer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Start playing the game</source>
         <translation>Commencer à jouer</translation>
     </message>
@@ -446,7 +456,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Plus d&apos;astuces</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>View the Strategy and Tips help information</source>
         <translation>Voir l&apos;aide Stratégie et astuces</translation>
     </message>
@@ -454,13 +464,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+40"/>
-        <location line="+79"/>
+        <location filename="../dialogs/newgame.cpp" line="+42"/>
+        <location line="+88"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-80"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -470,7 +480,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
@@ -480,7 +490,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Fermer cette fenêtre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -490,7 +500,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Options...</source>
         <translation>&amp;Options...</translation>
     </message>
@@ -500,13 +510,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Modifier les options, comme votre pseudo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Meilleurs scores (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The highest scores achieved on this computer</source>
         <translation>Les meilleurs scores obtenus sur cet ordinateur</translation>
     </message>
@@ -536,7 +546,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voir les meilleurs scores et le meilleur mot de chaque dictionnaire</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Mail High Score...</source>
         <translation>&amp;Envoyer le score...</translation>
     </message>
@@ -546,12 +556,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Envoyer votre nouveau meilleur score par e-mail</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Game Over</source>
         <translation>Fin de partie</translation>
     </message>
@@ -559,7 +569,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+39"/>
+        <location filename="../dialogs/options.cpp" line="+41"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
@@ -574,17 +584,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Le nom inscrit dans le tableau des meilleurs scores</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Dictionary:</source>
         <translation>&amp;Lexique&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>The dictionary used to validate words</source>
         <translation>Le dictionnaire qui décide des mots valables</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Show How To &amp;Play before each game</source>
         <translation>Afficher &amp;Comment jouer à chaque partie</translation>
     </message>
@@ -594,22 +604,22 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Si cette case est cochée, la fenêtre Comment jouer s&apos;affiche avant chaque partie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Pause when the game is in the back&amp;ground</source>
         <translation>Pause si le jeu passe en a&amp;rrière-plan</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Si cette case est cochée, le jeu se met en pause pendant que vous êtes dans une autre fenêtre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;tile is selected</source>
         <translation>Son quand un &amp;jeton est sélectionné</translation>
     </message>
@@ -619,7 +629,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Si cette case est cochée, cliquer sur un jeton fait un son</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play a sound when a &amp;word is entered</source>
         <translation>Son quand un &amp;mot est validé</translation>
     </message>
@@ -629,7 +639,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Si cette case est cochée, valider un mot fait un son</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Play a sound when the &amp;board fills up</source>
         <translation>Son quand le pla&amp;teau est plein</translation>
     </message>
@@ -639,7 +649,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Si cette case est cochée, un son retentit quand le plateau est plein</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Sounds...</source>
         <translation>&amp;Sons...</translation>
     </message>
@@ -649,7 +659,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Modifier les sons des événements de Glimmerquake</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -659,7 +669,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Garder les modifications et fermer la fenêtre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Cancel</source>
         <translation>A&amp;nnuler</translation>
     </message>
@@ -669,7 +679,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Abandonner les modifications et fermer la fenêtre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -678,11 +688,16 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <source>View the help information about this dialog</source>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 (missing or damaged)</source>
+        <translation>%1 (introuvable ou endommagé)</translation>
+    </message>
 </context>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+34"/>
+        <location filename="../dialogs/sounds.cpp" line="+35"/>
         <source>Select Tile</source>
         <translation>Jeton sélectionné</translation>
     </message>
@@ -722,7 +737,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Choisissez le son joué pour chaque événement du jeu.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Event</source>
         <translation>Événement</translation>
     </message>
@@ -732,12 +747,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Son</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>&amp;Play</source>
         <translation>&amp;Lire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play the sound of the selected event</source>
         <translation>Écouter le son de l&apos;événement sélectionné</translation>
     </message>
@@ -747,7 +762,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Choisir...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Choose a WAV file for the selected event</source>
         <translation>Choisir un fichier WAV pour l&apos;événement sélectionné</translation>
     </message>
@@ -757,7 +772,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Aucun son</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Make the selected event silent</source>
         <translation>Rendre muet l&apos;événement sélectionné</translation>
     </message>
@@ -767,12 +782,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>&amp;Par défaut</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Go back to the game&apos;s own sound for the selected event</source>
         <translation>Revenir au son d&apos;origine du jeu pour l&apos;événement sélectionné</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+96"/>
         <source>Choose a Sound</source>
         <translation>Choisir un son</translation>
     </message>
@@ -800,7 +815,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+90"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
         <source>Definitions: %1</source>
         <translation>Définitions&#xa0;: %1</translation>
     </message>

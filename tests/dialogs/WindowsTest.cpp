@@ -41,9 +41,12 @@ auto Fields(const PlayerOptions& o)
 TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
 {
     GameFixture game;
-    const std::tuple<bool, bool, const char*, const char*> cases[] = {
-        {true, true, "my.words", "My.Words"}, {true, false, "my.words", "my.words"}, {false, true, "Gone", "Gone"}};
-    for (const auto& [allow, ok, stored, taken] : cases) {
+    // A stored name without its file shows as itself, first, never as a neighbour.
+    const std::tuple<bool, bool, const char*, const char*, QString> cases[] = {
+        {true, true, "my.words", "My.Words", {}},
+        {true, false, "my.words", "my.words", {}},
+        {false, true, "Gone", "Gone", QStringLiteral("Gone (missing or damaged)")}};
+    for (const auto& [allow, ok, stored, taken, missing] : cases) {
         PlayerOptions current;
         current.SetHowToPlay(true);
         current.SetDictionary(QString::fromLatin1(stored));
@@ -64,7 +67,9 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
         });
         const std::optional<PlayerOptions> chosen = OptionsForm->Execute(current, allow);
         EXPECT_EQ(chosen.has_value(), ok);
-        EXPECT_EQ(seen, (QStringList{"My.Words", "TestWords", allow ? "My.Words" : "My.Words fixed", ""}));
+        const QString shown = missing.isEmpty() ? QStringLiteral("My.Words") : missing;
+        const QStringList listed{"My.Words", "TestWords", shown + (allow ? "" : " fixed"), ""};
+        EXPECT_EQ(seen, missing.isEmpty() ? listed : QStringList{missing} + listed);
         EXPECT_EQ(Fields(chosen.value_or(current)), std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
                                                                QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok))
             << stored << ok;

@@ -174,6 +174,13 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         EXPECT_EQ(list.WordCount(0, 3), k.valid ? 1u : 0u);
         InputEngine engine(list, 0);
         EXPECT_EQ(SectionTexts(engine, 5), std::vector<std::string>(k.records, "abcde"));
+        // A cut file is told apart from a whole one, with the words before the cut kept: cat, the
+        // fives read, and abcdef when nothing is cut.
+        Words table;
+        table.Load(folder.File("d.tsd"));
+        const bool whole = k.records == 200;
+        EXPECT_EQ(std::pair(table.Damaged(), table.LoadedCount()),
+                  std::pair(k.valid && !whole, k.valid ? static_cast<std::uint32_t>(k.records + 1 + whole) : 0u));
     }
     EXPECT_EQ(TSDictionaryList("/nonexistent/d.tsd").Entry(0).Description(), "-- DICTIONARY FILE NOT FOUND --");
 }

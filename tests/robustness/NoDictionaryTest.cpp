@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's folder holds no dictionary at all (this suite runs from a folder of its own):
-// with the settings of a first run the game says so and everything that needs no words works.
+// with the settings of a first run the game says so, starts no game that can never score, and
+// everything that needs no words works.
 #include "GameTestSupport.h"
 #include "ModalRecorder.h"
 #include "dialogs/help.h"
@@ -24,19 +25,23 @@ TEST(NoDictionary, TheNoticeShowsAndOptionsHelpHowToPlayAndQuittingStillWork)
         probe->preplayOptionsButtonClick();
         probe->aboutButtonClick();
         EXPECT_EQ(recorder.dialogTitles.size(), 2) << "the options dialog and the about box opened and closed";
-        EXPECT_EQ(windows.optionsForm->findChild<QComboBox*>(QStringLiteral("DictionaryList"))->count(), 0);
+        // The stored name shows as itself, not as a neighbour's.
+        const auto* list = windows.optionsForm->findChild<QComboBox*>(QStringLiteral("DictionaryList"));
+        EXPECT_EQ(std::pair(list->count(), list->currentText()),
+                  std::pair(1, QStringLiteral("English (missing or damaged)")));
         probe->helpButtonClick();
         EXPECT_TRUE(windows.helpService->Window() != nullptr && windows.helpService->Window()->isVisible());
-        // A first run shows How To Play before the game; its Start begins play without words.
-        ASSERT_TRUE(StartPlay(probe));
+        // A first run shows How To Play; its Start says that no word can be accepted and opens the
+        // options instead of a game that could never score.
+        EXPECT_FALSE(StartPlay(probe));
         EXPECT_TRUE(probe->DictionaryNotice().contains(QStringLiteral("\"English.tsd\" was not found")) &&
                     probe->dictionaryNoticeLabel->isVisibleTo(form))
             << qPrintable(probe->DictionaryNotice());
-        PlayToTheEnd(probe, {"C", "A", "T"});
-        EXPECT_TRUE(!probe->IsPlayPanelShown() && probe->score() == 0) << "the game runs to its end without a word";
+        EXPECT_EQ(recorder.messages.size(), 1);
+        EXPECT_TRUE(recorder.messages.value(0).startsWith(QStringLiteral("No word can be accepted")) &&
+                    recorder.dialogTitles.size() == 3 && form->isEnabled() && !probe->IsPlayPanelShown());
         probe->ExitButtonClick();
         EXPECT_FALSE(form->isVisible()) << "quitting closes the main window";
-        EXPECT_TRUE(recorder.messages.isEmpty()) << qPrintable(recorder.messages.join(u'\n'));
     }
     UserRegistry::SetFilePath(QString());
 }

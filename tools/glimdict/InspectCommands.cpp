@@ -29,6 +29,12 @@ bool CheckReadable(const TSDictionaryList& list, const std::string& path)
     return false;
 }
 
+// Counts the words the game would keep.
+struct CountingSink final : StoredWordSink {
+    void Store(std::string_view, std::string_view) override { ++count; }
+    std::uint64_t count = 0;
+};
+
 // Prints key TAB spelling per word; buffered by stdio, as a large dictionary has 100,000 lines.
 class PrintingSink final : public StoredWordSink {
 public:
@@ -62,11 +68,16 @@ int RunInfo(int argc, char** argv)
     TSDictionaryList::Dictionary& dictionary = list.Entry(0);
     const bool valid = dictionary.IsValid();
     const std::string description = Cp1252ToUtf8(dictionary.Description());
-    std::cout << path << ": " << (valid ? "valid" : "not valid") << "\n";
     if (!valid) {
-        std::cout << description << "\n";
+        std::cout << path << ": not valid\n" << description << "\n";
         return failure;
     }
+    // Reads every section as the game does: a cut or damaged file holds fewer words than it says.
+    CountingSink readable;
+    const bool damaged = ForEachStoredWord(list, 0, readable) < AnnouncedWordCount(list, 0);
+    std::cout << path << ": "
+              << (damaged ? "damaged: " + std::to_string(readable.count) + " of its words can be read" : "valid")
+              << "\n";
     std::cout << "version: " << dictionary.Version() << "\n";
     std::cout << "slots: " << dictionary.LengthSlots() << "\n";
     std::uint64_t total = 0;
@@ -78,7 +89,7 @@ int RunInfo(int argc, char** argv)
     }
     std::cout << "words: " << total << "\n";
     std::cout << "description: " << description << "\n";
-    return 0;
+    return damaged ? failure : 0;
 }
 
 int RunWords(int argc, char** argv)

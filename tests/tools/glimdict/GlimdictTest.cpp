@@ -109,13 +109,17 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     TempFolder folder;
     const SmallWordNet wordNet;
     const std::string define = "define --wordnet " + wordNet.folder;
-    std::ofstream(folder.File("words.txt")) << "\xEF\xBB\xBF"
-                                               "cat\r\n  café \n\nCafé\ncat's\ndon't\niPad\naujourd'\ndont\nice cream\ncat\nà-côté\na\n3D\n"
-                                               "encyclopædia\n日本\n"
-                                            << std::string(32, 'z') << "\n";
+    std::ofstream(folder.File("words.txt"))
+        << "\xEF\xBB\xBF"
+           "cat\r\n  café \n\nCafé\ncat's\ndon't\niPad\naujourd'\ndont\nice cream\ncat\nà-côté\na\n3D\n"
+           "encyclopædia\n日本\n"
+        << std::string(32, 'z') << "\n";
     std::ofstream(folder.File("names.txt")) << "Paris\nice cream\n";
     std::ofstream(folder.File("blank.txt")) << "\n  \n";
     std::filesystem::create_directory(folder.path / "taken");
+    Bytes cut = Tsd(1, std::vector<std::string>(300, "abcde"));
+    cut.resize(cut.size() - 100);
+    folder.Write("cut.tsd", cut);
     const struct {
         std::string arguments;
         int status;
@@ -143,6 +147,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build --format 2 words.txt x.tsd", 2, "", "--format must be 0 or 1"},
         {"build --fast words.txt x.tsd", 2, "", "unknown option --fast"},
         {"build words.txt", 2, "", "expected a word list and an output file"},
+        {"info cut.tsd", 1, "cut.tsd: damaged: "},
         {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
         {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"},
         {"lookup d.tsd", 2, "", "usage: glimdict lookup"},
@@ -169,6 +174,6 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path))
         left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"all.tsd", "blank.txt", "d.tsd", "err", "names.txt", "out", "taken",
-                                           "words.txt"}));
+    EXPECT_EQ(left, (std::set<std::string>{"all.tsd", "blank.txt", "cut.tsd", "d.tsd", "err", "names.txt", "out",
+                                           "taken", "words.txt"}));
 }
