@@ -6,6 +6,7 @@
 #include "dialogs/options.h"
 #include "platform/HelpContext.h"
 #include "settings/FitCaptions.h"
+#include "settings/KeyHoldOff.h"
 #include "settings/Persist.h"
 #include "settings/WindowState.h"
 
@@ -17,6 +18,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
 
 LazyWindow<TNewGameForm> NewGameForm;
 
@@ -152,7 +154,11 @@ int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString
     }
     SelectNewEntry();
     mailHighScoreButton->setEnabled(false);
-    // Never open the dialog a second time over itself.
+    // Never open the dialog a second time over itself. At the end of a game it comes by itself,
+    // and a key still held from play (Return on the last word) must not start the next one.
+    std::optional<KeyHoldOff> holdOff;
+    if (kind != ScoresKind::ViewScores)
+        holdOff.emplace(*this);
     const int result = isVisible() ? QDialog::Rejected : exec();
     SaveSettings();
     return result == QDialog::Accepted ? 1 : 0;

@@ -2,11 +2,14 @@
 #include "glimform/BackgroundPause.h"
 
 #include "dialogs/newgame.h"
+#include "glimform/PausedBoard.h"
 #include "glimform/glimform.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 BackgroundPause::BackgroundPause(TGlimmerForm& form) : QObject(&form), form(form)
 {
@@ -26,30 +29,28 @@ void BackgroundPause::Check()
     }
     pending = true;
     form.SuspendPlay(true);
+    if (pausedBoard == nullptr) {
+        pausedBoard = new PausedBoard(&form);
+        connect(pausedBoard, &PausedBoard::resumed, &form, &TGlimmerForm::ResumePlay);
+    }
+    pausedBoard->ShowOver(form.BoardArea());
+}
+
+void BackgroundPause::Place()
+{
+    if (pending && pausedBoard != nullptr)
+        pausedBoard->ShowOver(form.BoardArea());
 }
 
 bool BackgroundPause::Cancel()
 {
-    const bool was = pending;
-    pending = false;
-    return was;
+    if (pausedBoard != nullptr)
+        pausedBoard->hide();
+    return std::exchange(pending, false);
 }
 
 void BackgroundPause::FocusChanged()
 {
-    if (!pending) {
+    if (!pending)
         settle.start();
-    } else if (form.isActiveWindow()) {
-        // Not from inside the focus change: the question runs a message loop of its own.
-        QTimer::singleShot(0, this, &BackgroundPause::AskWhenActive);
-    }
-}
-
-void BackgroundPause::AskWhenActive()
-{
-    if (!pending || !form.isActiveWindow() || form.isMinimized()) {
-        return;
-    }
-    pending = false;
-    form.ConfirmPauseOrQuit(true);
 }

@@ -6,10 +6,13 @@
 
 class TGlimmerForm;
 
+class PausedBoard;
+
 // Pauses play while the game is in the background, for players who ask for it in the options.
 // When no window of the program is active any more during play (another application's window came
-// to the front; the game's own dialogs do not count), play stops with the board hidden, and the
-// pause question comes once the main window is active again, as the Pause button would ask it.
+// to the front; the game's own dialogs do not count), play stops with the board hidden under a
+// paused board. Nothing is asked when the player comes back, so no key typed then can end the
+// game: Resume, Space or a click on the board plays on.
 class BackgroundPause : public QObject {
 public:
     // Watches the application's focus for `form`, which owns this object.
@@ -17,16 +20,21 @@ public:
 
     // Pauses now if play runs while the game is in the background and the player asked for it.
     void Check();
-    // Forgets a pause begun in the background, for minimising, whose own rules then hold.
-    // Returns whether one was pending: play had been running.
+    // Ends a pause begun in the background and takes the paused board away: play resumes, the game
+    // ends, or minimising applies its own rules. Returns whether one was pending: play had been
+    // running.
     bool Cancel();
+    // Whether play waits under the paused board.
+    bool Pending() const { return pending; }
+    // Centres the paused board, while it shows, on the board's space of a resized window.
+    void Place();
 
 private:
     void FocusChanged();
-    void AskWhenActive();
 
     TGlimmerForm& form;
     bool pending = false;
+    PausedBoard* pausedBoard = nullptr;  // made at the first pause; the form owns it
     // Focus passes through no window at all as one window of the game closes and another takes
     // over; only a game that stays without focus this long is in the background.
     QTimer settle;

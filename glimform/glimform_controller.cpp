@@ -276,8 +276,10 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
     SuspendPlay(true);
     const QString question = pause ? tr("The game is paused.\n\nWould you like to resume the game?")
                                    : tr("Are you sure you want to quit this game?");
+    // Esc never throws a game away: on the quit question it means No (play on); on the pause
+    // question, where No ends the game, it does nothing.
     const int answer = CenteredMessageDialog(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                                             pause ? 40 : 50);
+                                             pause ? 40 : 50, !pause);
     if ((pause && answer == QMessageBox::Yes) || (!pause && answer == QMessageBox::No)) {
         ResumePlay();
         return;
@@ -288,6 +290,7 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
 
 void TGlimmerForm::EndGame(bool userEnded)
 {
+    backgroundPause->Cancel();
     session->End(false);
     EvolveTimer->stop();
     TumbleTimer->stop();

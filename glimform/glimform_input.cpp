@@ -3,6 +3,8 @@
 // letters, submitting and clearing it by keys and double clicks, and starting a game between games.
 #include "glimform/glimform.h"
 
+#include "glimform/BackgroundPause.h"
+
 #include "board/Board.h"
 
 #include <QKeyEvent>
@@ -72,8 +74,12 @@ void TGlimmerForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
         return;
     }
     if (IsPlaying()) {
-        // The board is hidden while play waits for the pause question: no tile can be picked.
+        // The board is hidden while play waits for the pause question (no tile can be picked), or
+        // under the paused board of a pause in the background, where a click plays on.
         if (boardHidden) {
+            if (backgroundPause->Pending()) {
+                ResumePlay();
+            }
             return;
         }
         std::int32_t closeness = 0;

@@ -281,6 +281,9 @@ void TGlimmerForm::resizeEvent(QResizeEvent* event)
     preplayAnchors.Apply(PreplayPanel->size());
     playAnchors.Apply(PlayPanel->size());
     PlaceDictionaryNotice();
+    if (backgroundPause != nullptr) {
+        backgroundPause->Place();
+    }
     if (isVisible()) {
         SaveWindowPlacement(windowState());
     }

@@ -86,13 +86,19 @@ void TGlimmerForm::RenderBoard()
     LayoutBoard(canvas, cells);
 }
 
+QRect TGlimmerForm::BoardArea() const
+{
+    const int top = valueLabel->y() + valueLabel->height();
+    const int bottom = dictionaryNoticeLabel->isVisibleTo(this) ? dictionaryNoticeLabel->y() : height();
+    return {0, top, wordInProgress->x(), bottom - top};
+}
+
 bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells)
 {
-    // The space left of the right-hand column, below the score and above the dictionary
-    // notice's strip while the notice shows.
-    const int availW = wordInProgress->x();
-    const int spaceBottom = dictionaryNoticeLabel->isVisibleTo(this) ? dictionaryNoticeLabel->y() : height();
-    const int availH = spaceBottom - (valueLabel->y() + valueLabel->height());
+    const QRect area = BoardArea();
+    const int availW = area.width();
+    const int spaceBottom = area.bottom() + 1;
+    const int availH = area.height();
     boardLaidOut = false;
     if (availW < 100 || availH < 100) {
         return false;

@@ -3,11 +3,13 @@
 
 #include "platform/HelpContext.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -35,9 +37,21 @@ QString KindTitle(QMessageBox::Icon kind)
 // known, which is only when it is shown.
 class CenteredBox : public QMessageBox {
 public:
-    CenteredBox(QWidget* owner) : QMessageBox(owner), owner(owner) {}
+    CenteredBox(QWidget* owner, bool escapeAnswers) : QMessageBox(owner), owner(owner), escapeAnswers(escapeAnswers) {}
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!escapeAnswers && event->matches(QKeySequence::Cancel))
+            return event->accept();
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!escapeAnswers && event->spontaneous())
+            return event->ignore();
+        QMessageBox::closeEvent(event);
+    }
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
@@ -47,6 +61,7 @@ protected:
 
 private:
     QWidget* owner;
+    bool escapeAnswers;
 };
 
 }  // namespace
@@ -81,9 +96,10 @@ bool FontExists(const QString& family)
 }
 
 QMessageBox::StandardButton CenteredMessageDialog(QWidget* owner, const QString& text, QMessageBox::Icon kind,
-                                                  QMessageBox::StandardButtons buttons, int helpContext)
+                                                  QMessageBox::StandardButtons buttons, int helpContext,
+                                                  bool escapeAnswers)
 {
-    CenteredBox box(owner);
+    CenteredBox box(owner, escapeAnswers);
     box.setIcon(kind);
     box.setWindowTitle(KindTitle(kind));
     box.setText(text);

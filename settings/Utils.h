@@ -21,9 +21,11 @@ bool FontExists(const QString& family);
 // Shows a modal message box with the icon and title of `kind`, the given buttons and a Help
 // button, centred over `owner` (Left = owner's Left + (owner's Width - box's Width) / 2, the same
 // for Top; it may reach beyond the screen), and returns the button pressed. Help opens the
-// `helpContext` topic and leaves the box open, so it never counts as an answer.
+// `helpContext` topic and leaves the box open, so it never counts as an answer. Without
+// `escapeAnswers`, Esc and the box's close button do nothing: only a button answers.
 QMessageBox::StandardButton CenteredMessageDialog(QWidget* owner, const QString& text, QMessageBox::Icon kind,
-                                                  QMessageBox::StandardButtons buttons, int helpContext);
+                                                  QMessageBox::StandardButtons buttons, int helpContext,
+                                                  bool escapeAnswers = true);
 
 // Shrinks `source` into `destination` by a box filter. Both must have the same 24-bit format
 // (Format_RGB888 or Format_BGR888). The factor is source width / destination width, rounded down;

@@ -12,7 +12,7 @@
 <context>
     <name>MessageBox</name>
     <message>
-        <location filename="../settings/Utils.cpp" line="+22"/>
+        <location filename="../settings/Utils.cpp" line="+24"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -30,6 +30,19 @@
         <location line="+2"/>
         <source>Confirm</source>
         <translation>Bestätigung</translation>
+    </message>
+</context>
+<context>
+    <name>PausedBoard</name>
+    <message>
+        <location filename="../glimform/PausedBoard.cpp" line="+12"/>
+        <source>Paused: press Resume, Space or click to play on</source>
+        <translation>Pause: Drücken Sie „Weiter“, die Leertaste oder klicken Sie, um weiterzuspielen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Resume</source>
+        <translation>&amp;Weiter</translation>
     </message>
 </context>
 <context>
@@ -464,7 +477,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+42"/>
+        <location filename="../dialogs/newgame.cpp" line="+44"/>
         <location line="+88"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>

@@ -12,7 +12,7 @@
 <context>
     <name>MessageBox</name>
     <message>
-        <location filename="../settings/Utils.cpp" line="+22"/>
+        <location filename="../settings/Utils.cpp" line="+24"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -30,6 +30,19 @@
         <location line="+2"/>
         <source>Confirm</source>
         <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>PausedBoard</name>
+    <message>
+        <location filename="../glimform/PausedBoard.cpp" line="+12"/>
+        <source>Paused: press Resume, Space or click to play on</source>
+        <translation>En pausa: pulse Reanudar, Espacio o haga clic para seguir jugando</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
     </message>
 </context>
 <context>
@@ -464,7 +477,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+42"/>
+        <location filename="../dialogs/newgame.cpp" line="+44"/>
         <location line="+88"/>
         <source>Scores</source>
         <translation>Récords</translation>

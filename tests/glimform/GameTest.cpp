@@ -158,6 +158,39 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
         EXPECT_EQ(std::tuple(probe->IsPlaying(), probe->boardHidden && !ends, scoresTitle, TileCount() == 0),
                   std::tuple(!ends, false, QString::fromLatin1(ends ? "Game Ended" : ""), ends));
     }
+    // Esc never throws a game away: the pause question stays open, the quit question plays on.
+    probe->StartGame(false);
+    for (const auto& [button, staysOpen] : {std::pair{probe->pauseButton, true}, {probe->endGameButton, false}}) {
+        bool open = false;
+        AnswerNextModal([&open](QWidget* box) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            if ((open = box->isVisible()))
+                PressMessageButton(box, QMessageBox::Yes);
+        });
+        button->click();
+        EXPECT_EQ(std::pair(open, probe->IsPlaying()), std::pair(staysOpen, true)) << qPrintable(button->text());
+    }
+}
+
+// The scores that come by themselves at the end of a game take no key held from play: Return at
+// once, or repeating, does nothing; a new press after half a second starts the next game.
+TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
+{
+    probe->StartGame(false);
+    std::vector<bool> open;
+    AnswerNextModal([&open](QWidget* scores) {
+        QTest::keyClick(scores, Qt::Key_Return);
+        open.push_back(scores->isVisible());
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(scores, &repeat);
+        open.push_back(scores->isVisible());
+        QTest::qWait(600);
+        QTest::keyClick(scores, Qt::Key_Return);
+        open.push_back(scores->isVisible());
+    });
+    PlayToTheEnd(probe, cat);
+    EXPECT_EQ(open, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(probe->gamesStarted(), 2u) << "Start began the next game";
 }
 
 // Start pressed while the dictionary loads starts the game when the load ends; pressed after,

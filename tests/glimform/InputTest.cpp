@@ -221,13 +221,28 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     activate(&elsewhere);
     QTest::qWait(300);
     EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->boardHidden && QApplication::activeModalWidget() == nullptr);
-    QString question;
-    AnswerNextModal([&question](QWidget* box) {
-        question = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Yes);
-    });
-    activate(form->windowHandle());
-    QApplication::processEvents();
-    EXPECT_TRUE(question.startsWith(QStringLiteral("The game is paused.")) && playing()) << qPrintable(question);
+    // Coming back asks nothing: the paused board waits, letters, Esc and Return do nothing, and
+    // Space, Resume or a click on the board play on.
+    const std::function<void()> resumes[] = {
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); },
+        [form] { form->findChild<QPushButton*>(QStringLiteral("resumeButton"))->click(); },
+        [&] { game.Click(game.Centre(probe->board->Cell(0, 0))); }};
+    for (const auto& resume : resumes) {
+        if (playing()) {
+            activate(&elsewhere);
+            QTest::qWait(300);
+        }
+        activate(form->windowHandle());
+        auto* paused = form->findChild<QWidget*>(QStringLiteral("pausedBoard"));
+        ASSERT_TRUE(paused != nullptr && paused->isVisible() && QApplication::activeModalWidget() == nullptr);
+        EXPECT_EQ(paused->findChild<QLabel*>()->text(),
+                  QStringLiteral("Paused: press Resume, Space or click to play on"));
+        for (Qt::Key key : {Qt::Key_N, Qt::Key_Escape, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(probe->IsPlaying() && !playing() && paused->isVisible());
+        resume();
+        EXPECT_TRUE(playing() && !paused->isVisible());
+    }
 
     activate(&elsewhere);
     QTest::qWait(300);
