@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/ScoreTable.h"
 
+#include "settings/OneLine.h"
 #include "settings/Persist.h"
 
 #include <algorithm>
@@ -10,11 +11,6 @@ namespace {
 QString ValueName(const QString& dictionary, int index)
 {
     return dictionary + QString::number(index);
-}
-
-QString WithoutTabs(QString text)
-{
-    return text.replace(u'\t', u' ');
 }
 
 }  // namespace
@@ -61,7 +57,7 @@ bool ScoreTable::MakeRoom(int position, int capacity)
 
 void ScoreTable::SetEntry(bool replace, int index, std::uint32_t score, const QString& player, const QString& bestWord)
 {
-    const ScoreRow row{QString::number(score), WithoutTabs(player), WithoutTabs(bestWord), true};
+    const ScoreRow row{QString::number(score), OneLine(player), OneLine(bestWord), true};
     if (index < 0 || index > Count() || (replace && index == Count()))
         return;
     if (replace)

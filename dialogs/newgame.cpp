@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTreeWidget>
@@ -90,12 +91,19 @@ TNewGameForm::TNewGameForm(QWidget* parent)
         MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
     mailHighScoreButton->setObjectName(QStringLiteral("mailHighScoreButton"));
     mailHighScoreButton->setEnabled(false);
+    notKeptLabel = new QLabel(tr("This score could not be saved: it is lost when the game closes."), this);
+    notKeptLabel->setObjectName(QStringLiteral("notKeptLabel"));
+    notKeptLabel->setWordWrap(true);
+    notKeptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notKeptLabel->setStyleSheet(QStringLiteral("color: #8b0000; font-size: 12px;"));
+    notKeptLabel->hide();
 
     formAnchors.Place(HighScoresGroup, QRect(8, 6, 381, 327), Anchors::All);
     formAnchors.Place(OKButton, QRect(396, 13, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(CancelButton, QRect(396, 47, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(helpButton, QRect(396, 82, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(OptionsButton, QRect(396, 305, 96, 28), Anchors::Right | Anchors::Bottom);
+    formAnchors.Place(notKeptLabel, QRect(396, 120, 96, 178), Anchors::Top | Anchors::Right);
     groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
     groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
     groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
@@ -139,6 +147,7 @@ int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString
         break;
     }
     NewEntryIndex = -1;
+    notKeptLabel->hide();
     lastScore = score;
     pendingScroll = -1;
     if (score > 0) {
@@ -147,8 +156,8 @@ int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString
         const bool qualifies = scores.MakeRoom(position, Capacity());
         ShowRows();
         if (qualifies) {
-            SetEntry(false, position);
             NewEntryIndex = position;
+            SetEntry(false, position);
         }
         pendingScroll = position;
     }
@@ -197,6 +206,7 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
 void TNewGameForm::SaveSettings()
 {
     Persist store(true);
+    store.Describe(tr("your options and the place of the windows"));
     options.Save(store);
     WindowState state = WindowStateFrom(windowState());
     store.windowPlacement(this, &state);
@@ -207,7 +217,11 @@ void TNewGameForm::TransferScores(bool save)
 {
     if (save) {
         Persist store(true);
+        store.Describe(tr("the high scores of %1").arg(options.GetDictionary()));
         scores.Save(store, options.GetDictionary());
+        // A result the table shows but the file lost says so beside the table.
+        if (!store.Save() && NewEntryIndex >= 0)
+            notKeptLabel->show();
         return;
     }
     HighScoresGroup->setTitle(groupCaption.arg(options.GetDictionary()));

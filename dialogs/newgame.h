@@ -16,6 +16,7 @@
 class Persist;
 class THallOfFame;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 
@@ -70,6 +71,8 @@ public:
     QPushButton* CancelButton;
     QPushButton* helpButton;
     QPushButton* OptionsButton;
+    // Shown while the table holds a result that could not be saved.
+    QLabel* notKeptLabel;
     // Opened by hallOfFameButton.
     std::unique_ptr<THallOfFame> hallOfFame;
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -81,14 +82,28 @@ Persist::Persist(bool forWriting)
 
 Persist::~Persist()
 {
+    Save();
+}
+
+bool Persist::Save()
+{
     if (!key || written.isEmpty())
-        return;
-    if (!key->Flush())
-        ReportRefusedSave(QCoreApplication::translate("Settings",
-                                                      "The settings could not be saved to \"%1\"; "
-                                                      "these values are lost: %2.")
-                              .arg(UserRegistry::FilePath(), written.join(QStringLiteral(", "))),
-                          UserRegistry::FilePath());
+        return true;
+    const QStringList values = std::exchange(written, {});
+    if (key->Flush())
+        return true;
+    const QString file = UserRegistry::FilePath();
+    ReportRefusedSave(what.isEmpty()
+                          ? QCoreApplication::translate("Settings",
+                                                        "The settings could not be saved to \"%1\"; "
+                                                        "these values are lost: %2.")
+                                .arg(file, values.join(QStringLiteral(", ")))
+                          : QCoreApplication::translate("Settings",
+                                                        "Not saved: %1. The settings file \"%2\" cannot be written, "
+                                                        "so this is lost when the game closes. Check that the file "
+                                                        "and its folder may be written to.")
+                                .arg(what, file));
+    return false;
 }
 
 bool Persist::readString(const QString& name, QString& out) const

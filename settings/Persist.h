@@ -20,8 +20,9 @@ inline constexpr char SettingsKey[] = "\\Software\\Quirkwell\\Glimmerquake Evalu
 // creates the key; the first write does. Nothing is cached between accessors.
 //
 // A value stored with another type than the one read is reported once, naming it, and the read
-// returns false with `out` untouched, so the caller's default stands. Writes are saved when the
-// accessor is destroyed; the first save the system refuses is reported, naming the values lost.
+// returns false with `out` untouched, so the caller's default stands. Writes are saved by Save()
+// or when the accessor is destroyed; a save the system refuses is reported once per run, in the
+// plain words of Describe() (else naming the values lost) and with the settings file's path.
 class Persist {
 public:
     explicit Persist(bool forWriting);
@@ -43,6 +44,12 @@ public:
     void writeBool(const QString& name, bool value);
     void writeInteger(const QString& name, int value);
 
+    // Says in the player's words what this batch of writes keeps ("your options"), for the
+    // warning when its save is refused.
+    void Describe(const QString& plainWords) { what = plainWords; }
+    // Saves the writes made so far; false, after the warning, when the system refuses.
+    bool Save();
+
     // Read mode: restores the position of `form` (values named after its objectName) and, with
     // `state` given, its size and whether it is maximised (`*state` is set, the caller applies it).
     // Nothing changes unless both Left and Top are stored. From then on the form is watched for
@@ -61,6 +68,7 @@ private:
     bool forWriting;
     std::unique_ptr<RegistryKey> key;
     QStringList written;
+    QString what;
 };
 
 // A number stored as text: leading white space, an optional sign, then decimal digits up to the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/PlayerOptions.h"
 
+#include "settings/OneLine.h"
 #include "settings/Persist.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,5 @@ void PlayerOptions::SaveSettings() const
 
 void PlayerOptions::SetNickname(const QString& value)
 {
-    nickname = value;
-    nickname.replace(u'\t', u' ');
+    nickname = OneLine(value);
 }

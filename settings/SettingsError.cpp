@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSet>
 #include <QString>
 
 #include <iostream>
@@ -29,12 +30,12 @@ void ReportSettingsError(const QString& message)
         ToStandardError(message);
 }
 
-void ReportRefusedSave(const QString& message, const QString& settingsFile)
+void ReportRefusedSave(const QString& message)
 {
-    static QString reportedFor;
-    if (!reportedFor.isNull() && reportedFor == settingsFile)
+    static QSet<QString> reported;
+    if (reported.contains(message))
         return;
-    reportedFor = settingsFile;
+    reported.insert(message);
     if (!HasWindows()) {
         ToStandardError(message);
         return;

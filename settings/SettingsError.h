@@ -8,7 +8,7 @@ class QString;
 // program has a window, to standard error otherwise (before any window exists, or in a tool).
 void ReportSettingsError(const QString& message);
 
-// Tells the player that a save was refused, once per run and settings file: the main window saves
-// as it is moved, so the same refusal would come again and again. The warning box blocks nothing
+// Tells the player that a save was refused, once per run and message: the main window saves as it
+// is moved, so the same refusal would come again and again. The warning box blocks nothing
 // and takes no keys from the game, since it may come while tiles fall.
-void ReportRefusedSave(const QString& message, const QString& settingsFile);
+void ReportRefusedSave(const QString& message);

@@ -48,7 +48,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
         <source>Anonymous</source>
         <translation>Anonym</translation>
     </message>
@@ -56,7 +56,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+19"/>
+        <location filename="../settings/Persist.cpp" line="+20"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Die Einstellung „%1“ enthält Text vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
@@ -66,9 +66,14 @@
         <translation>Die Einstellung „%1“ enthält eine Zahl vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden; diese Werte gehen verloren: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Not saved: %1. The settings file &quot;%2&quot; cannot be written, so this is lost when the game closes. Check that the file and its folder may be written to.</source>
+        <translation>Nicht gespeichert: %1. Die Einstellungsdatei „%2“ kann nicht geschrieben werden, daher geht dies verloren, wenn das Spiel endet. Prüfen Sie, ob die Datei und ihr Ordner beschreibbar sind.</translation>
     </message>
 </context>
 <context>
@@ -477,13 +482,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+44"/>
-        <location line="+88"/>
+        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location line="+95"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-87"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -569,7 +574,12 @@ Möchtest du weiterspielen?</translation>
         <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+3"/>
+        <source>This score could not be saved: it is lost when the game closes.</source>
+        <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
@@ -577,6 +587,16 @@ Möchtest du weiterspielen?</translation>
         <location line="+3"/>
         <source>Game Over</source>
         <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>your options and the place of the windows</source>
+        <translation>Ihre Optionen und die Position der Fenster</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the high scores of %1</source>
+        <translation>die Bestenliste von %1</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
         <source>Anonymous</source>
         <translation>Anónimo</translation>
     </message>
@@ -56,7 +56,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+19"/>
+        <location filename="../settings/Persist.cpp" line="+20"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>El ajuste «%1» guarda un texto de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
@@ -66,9 +66,14 @@
         <translation>El ajuste «%1» guarda un número de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>No se han podido guardar los ajustes en «%1»; se pierden estos valores: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Not saved: %1. The settings file &quot;%2&quot; cannot be written, so this is lost when the game closes. Check that the file and its folder may be written to.</source>
+        <translation>No guardado: %1. No se puede escribir el archivo de configuración «%2», así que esto se perderá al cerrar el juego. Compruebe que el archivo y su carpeta admiten escritura.</translation>
     </message>
 </context>
 <context>
@@ -477,13 +482,13 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+44"/>
-        <location line="+88"/>
+        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location line="+95"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-87"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -569,7 +574,12 @@ Would you like to resume the game?</source>
         <translation>Envía tu nuevo récord por correo electrónico</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+3"/>
+        <source>This score could not be saved: it is lost when the game closes.</source>
+        <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
@@ -577,6 +587,16 @@ Would you like to resume the game?</source>
         <location line="+3"/>
         <source>Game Over</source>
         <translation>Fin del juego</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>your options and the place of the windows</source>
+        <translation>sus opciones y la posición de las ventanas</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the high scores of %1</source>
+        <translation>las mejores puntuaciones de %1</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+8"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
         <source>Anonymous</source>
         <translation>Anonyme</translation>
     </message>
@@ -56,7 +56,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+19"/>
+        <location filename="../settings/Persist.cpp" line="+20"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Le réglage «&#xa0;%1&#xa0;» contient du texte au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
@@ -66,9 +66,14 @@
         <translation>Le réglage «&#xa0;%1&#xa0;» contient un nombre au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;; ces valeurs sont perdues&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Not saved: %1. The settings file &quot;%2&quot; cannot be written, so this is lost when the game closes. Check that the file and its folder may be written to.</source>
+        <translation>Non enregistré : %1. Le fichier de réglages « %2 » ne peut pas être écrit, donc ceci sera perdu à la fermeture du jeu. Vérifiez que le fichier et son dossier sont accessibles en écriture.</translation>
     </message>
 </context>
 <context>
@@ -477,13 +482,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+44"/>
-        <location line="+88"/>
+        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location line="+95"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-87"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -569,7 +574,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Envoyer votre nouveau meilleur score par e-mail</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+3"/>
+        <source>This score could not be saved: it is lost when the game closes.</source>
+        <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
@@ -577,6 +587,16 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <location line="+3"/>
         <source>Game Over</source>
         <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>your options and the place of the windows</source>
+        <translation>vos options et la position des fenêtres</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the high scores of %1</source>
+        <translation>les meilleurs scores de %1</translation>
     </message>
 </context>
 <context>

@@ -97,9 +97,9 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
     StoreRows(QStringLiteral("W"), std::vector<int>(120, 7));
     table.Load(Persist(false), QStringLiteral("W"));
     EXPECT_EQ(table.Count(), 100);
-    table.SetEntry(true, 99, 9, QStringLiteral("N"), QStringLiteral("B"));
+    table.SetEntry(true, 99, 9, QStringLiteral("N\r\nO\tP"), QStringLiteral("B"));  // a pasted name
     save();
-    EXPECT_EQ(Stored(QStringLiteral("W99")) + " " + Stored(QStringLiteral("W100")), "9\tN\tB 7\tP100\tW100");
+    EXPECT_EQ(Stored(QStringLiteral("W99")) + " " + Stored(QStringLiteral("W100")), "9\tN O P\tB 7\tP100\tW100");
 }
 
 // Each way of showing the scores has its title; Start gives 1 and Close 0. A result enters above

@@ -140,24 +140,48 @@ TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
     probe->SuspendPlay(false);
 }
 
-// The main window saves its place as it moves: a settings file that cannot be written is told
-// once, in a box that neither blocks the game nor stops its timers.
-TEST(MainWindowPlacement, ARefusedSaveDuringPlayIsToldOnceWhilePlayGoesOn)
+namespace {
+
+// The texts of the warnings on screen: a refused save is told in a box that blocks nothing.
+QStringList ToldSaves()
 {
-    GameFixture game;
-    game.probe->StartGame(false);
-    const QString settingsFile = UserRegistry::FilePath();
-    UserRegistry::SetFilePath(settingsFile + QStringLiteral("/inside.reg"));  // a folder that is a file
-    for (int step = 1; step <= 3; ++step)
-        game.form->move(game.form->pos() + QPoint(step, step));
     QStringList told;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible())
             told += box->text();
+    return told;
+}
+
+}  // namespace
+
+// The main window saves its place as it moves: a settings file that cannot be written is told
+// once, in a box that neither blocks the game nor stops its timers. A result that cannot be saved
+// is never lost without a word: the score table says so, and so does a warning in plain words
+// with the file's path.
+TEST(RefusedSave, IsToldOnceWhilePlayGoesOnAndAScoreNotKeptIsSaid)
+{
+    GameFixture game;
+    game.probe->StartGame(false);
+    const QString settingsFile = UserRegistry::FilePath();
+    const QString unwritable = settingsFile + QStringLiteral("/inside.reg");  // a folder that is a file
+    UserRegistry::SetFilePath(unwritable);
+    for (int step = 1; step <= 3; ++step)
+        game.form->move(game.form->pos() + QPoint(step, step));
+    QStringList told = ToldSaves();
     ASSERT_EQ(told.size(), 1) << qPrintable(told.join(u'|'));
     EXPECT_TRUE(told[0].contains(QStringLiteral("GlimmerFormLeft"))) << qPrintable(told[0]);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(game.probe->EvolveTimer->isActive() && game.probe->TumbleTimer->isActive());
+
+    bool notKept = false;
+    AnswerNextModal([&notKept](QWidget* scores) {
+        notKept = scores->findChild<QLabel*>(QStringLiteral("notKeptLabel"))->isVisible();
+        FinishDialog(scores, false);
+    });
+    PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    told = ToldSaves().filter(QStringLiteral("Not saved: the high scores of TestWords."));
+    EXPECT_TRUE(notKept);
+    EXPECT_TRUE(told.size() == 1 && told[0].contains(unwritable)) << qPrintable(ToldSaves().join(u'|'));
     UserRegistry::SetFilePath(settingsFile);
 }
 
