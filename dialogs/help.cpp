@@ -131,6 +131,16 @@ QString THelpWindow::LocalTopic(const QString& file, const QStringList& language
     return QStringLiteral("qrc:/help/") + file;
 }
 
+void THelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes it, as it closes any help viewer.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void THelpWindow::ShowContext(int context)
 {
     Browser->setSource(QUrl(TopicFor(context)));

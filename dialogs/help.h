@@ -35,6 +35,9 @@ public:
     QPushButton* ContentsButton;
     QPushButton* BackButton;
     QPushButton* CloseButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Installs the help window as the handler of help requests for as long as it lives, and makes F1

@@ -389,10 +389,17 @@ void TGlimmerForm::FormApplicationEventsRestore()
 
 void TGlimmerForm::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery()) {
-        event->accept();
-    } else {
+    if (!FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main window ends the program, whatever else is open (How To Play, the help,
+    // a definition).
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
     }
 }
 
@@ -401,12 +408,6 @@ bool TGlimmerForm::FormCloseQuery()
     // A load runs nested message loops under this window; closing now would pull the words
     // table from under it.
     if (loadingDictionary) {
-        return false;
-    }
-    // How To Play waits for its Start, which would begin a game in a window nobody sees.
-    if (HowToPlay != nullptr && HowToPlay->isVisible()) {
-        HowToPlay->raise();
-        HowToPlay->activateWindow();
         return false;
     }
     if (IsPlayPanelShown()) {

@@ -2,6 +2,7 @@
 #include "settings/Persist.h"
 
 #include "platform/UserRegistry.h"
+#include "settings/OnScreen.h"
 #include "settings/SettingsError.h"
 
 #include <QCoreApplication>
@@ -193,12 +194,14 @@ void Persist::ReadPlacement(QWidget* form, WindowState* state) const
     // move() marks the position as chosen, so Qt does not centre the window again when shown.
     form->move(ParsePlacementNumber(left), ParsePlacementNumber(top));
     form->setAttribute(Qt::WA_Moved);
-    if (!state)
-        return;
     QString width;
     QString height;
-    if (readString(prefix + QStringLiteral("Width"), width) && readString(prefix + QStringLiteral("Height"), height))
+    if (state && readString(prefix + QStringLiteral("Width"), width) &&
+        readString(prefix + QStringLiteral("Height"), height))
         form->resize(ParsePlacementNumber(width), ParsePlacementNumber(height));
+    KeepOnScreen(*form);
+    if (!state)
+        return;
     QString maximized;
     const bool isMaximized =
         readString(prefix + QStringLiteral("Maximized"), maximized) && ParsePlacementNumber(maximized) == 1;

@@ -219,8 +219,10 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
             [&] { window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context); },
             [&] { button ? button->click() : OpenHelpContext(context); }};
         for (const auto& ask : ways) {
-            if (help() != nullptr)
-                help()->close();
+            if (help() != nullptr) {
+                QTest::keyClick(help(), Qt::Key_Escape);  // closes it, as any help viewer
+                EXPECT_FALSE(help()->isVisible());
+            }
             ask();
             EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context));
         }

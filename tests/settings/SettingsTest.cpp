@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
+#include "settings/OnScreen.h"
 #include "settings/Persist.h"
 #include "settings/PlayerOptions.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -191,6 +193,31 @@ TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
     restored.setObjectName(QStringLiteral("GlimmerForm"));
     Persist(false).windowPlacement(&restored, &state);
     EXPECT_EQ(std::pair(restored.geometry(), state), std::pair(QRect(19, 20, 300, 209), WindowState::Normal));
+    // A place left on a monitor that is gone opens on this desktop's screen instead.
+    Persist(true).writeString(QStringLiteral("GlimmerFormLeft"), QStringLiteral("2000"));
+    Persist(false).windowPlacement(&restored, &state);
+    EXPECT_TRUE(restored.screen()->availableGeometry().contains(QRect(restored.pos(), restored.size())));
+}
+
+// A saved place stays where a third of the window lies on one screen; otherwise it opens centred
+// on the primary screen, as large as fits.
+TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
+{
+    const QList<QRect> screens{{0, 0, 1000, 800}, {1000, 0, 600, 800}};
+    const QRect primary(0, 0, 1000, 760);
+    const struct {
+        QRect saved, opened;
+    } cases[] = {
+        {{100, 100, 300, 200}, {100, 100, 300, 200}},
+        {{1500, 100, 300, 300}, {1500, 100, 300, 300}},  // a third on the second screen
+        {{-200, 100, 300, 300}, {-200, 100, 300, 300}},
+        {{-201, 100, 300, 300}, {350, 230, 300, 300}},  // less than a third on either
+        {{2000, 0, 300, 200}, {350, 280, 300, 200}},
+        {{-99999, -99999, 300, 200}, {350, 280, 300, 200}},
+        {{5000, 5000, 1200, 900}, {0, 0, 1000, 760}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceOnScreen(c.saved, screens, primary), c.opened) << c.saved.x() << "," << c.saved.y();
 }
 
 // Events missing from the scheme get their file beside the program as their current and default
