@@ -5,6 +5,7 @@
 #include "dialogs/help.h"
 #include "dictionary/Cp1252.h"
 #include "platform/HelpContext.h"
+#include "settings/DictionaryName.h"
 #include "settings/Persist.h"
 #include "settings/WindowState.h"
 #include "tools/glimdict/Cp1252Letters.h"
@@ -231,7 +232,7 @@ void THallOfFame::Load()
             if (value > bestValue)
                 bestTable = &fame, bestRow = &row, bestValue = value;
         }
-        auto* section = new QTreeWidgetItem(TablesView, {fame.dictionary});
+        auto* section = new QTreeWidgetItem(TablesView, {DictionaryDisplayName(fame.dictionary)});
         section->setFirstColumnSpanned(true);
         section->setFont(0, heading);
         section->setBackground(0, TablesView->palette().alternateBase());
@@ -250,5 +251,5 @@ void THallOfFame::Load()
     BestWordLabel->setText(StoredWordSpelling(bestRow->bestWord));
     BestWordOwnerLabel->setText(tr("worth %1 points, found by %2 in the %3 dictionary")
                                     .arg(bestValue)
-                                    .arg(bestRow->player, bestTable->dictionary));
+                                    .arg(bestRow->player, DictionaryDisplayName(bestTable->dictionary)));
 }

@@ -5,6 +5,7 @@
 #include "dialogs/help.h"
 #include "dialogs/options.h"
 #include "platform/HelpContext.h"
+#include "settings/DictionaryName.h"
 #include "settings/FitCaptions.h"
 #include "settings/KeyHoldOff.h"
 #include "settings/Persist.h"
@@ -217,14 +218,14 @@ void TNewGameForm::TransferScores(bool save)
 {
     if (save) {
         Persist store(true);
-        store.Describe(tr("the high scores of %1").arg(options.GetDictionary()));
+        store.Describe(tr("the high scores of %1").arg(DictionaryDisplayName(options.GetDictionary())));
         scores.Save(store, options.GetDictionary());
         // A result the table shows but the file lost says so beside the table.
         if (!store.Save() && NewEntryIndex >= 0)
             notKeptLabel->show();
         return;
     }
-    HighScoresGroup->setTitle(groupCaption.arg(options.GetDictionary()));
+    HighScoresGroup->setTitle(groupCaption.arg(DictionaryDisplayName(options.GetDictionary())));
     {
         const Persist store(false);
         scores.Load(store, options.GetDictionary());

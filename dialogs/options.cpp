@@ -5,6 +5,7 @@
 #include "dialogs/sounds.h"
 #include "dictionary/TSDictionaryList.h"
 #include "platform/HelpContext.h"
+#include "settings/DictionaryName.h"
 #include "settings/FitCaptions.h"
 #include "settings/Persist.h"
 #include "settings/Utils.h"
@@ -121,7 +122,7 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     const QString folder = QCoreApplication::applicationDirPath();
     DictionaryList->clear();
     for (const QString& name : DictionaryNames(folder))
-        DictionaryList->addItem(name, name);
+        DictionaryList->addItem(DictionaryDisplayName(name), name);
     // The entry of the file the game loads for the stored name; the match keeps the 4 letters of
     // ".tsd", in whatever case the file has them. A stored name with no usable file still shows,
     // as itself, so a neighbour is never taken for it.
@@ -129,7 +130,8 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     int index = DictionaryList->findData(file, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0 && !current.GetDictionary().isEmpty()) {
         index = 0;
-        DictionaryList->insertItem(index, tr("%1 (missing or damaged)").arg(current.GetDictionary()),
+        DictionaryList->insertItem(index,
+                                   tr("%1 (missing or damaged)").arg(DictionaryDisplayName(current.GetDictionary())),
                                    current.GetDictionary());
     }
     DictionaryList->setCurrentIndex(index);

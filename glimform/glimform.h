@@ -158,6 +158,8 @@ private:
     // background and frame on `canvas` (client coordinates) and, unless hidden, the given cells.
     // Returns false, drawing nothing, when the space is too small for a board.
     bool LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells);
+    // "Glimmerquake (English)", with the chosen dictionary's name in the player's language.
+    void ShowDictionaryInTitle();
     // The space the board may take: left of the right-hand column, below the score and above the
     // dictionary notice's strip while the notice shows.
     QRect BoardArea() const;

@@ -11,6 +11,7 @@
 #include "dictionary/dictload.h"
 #include "glimform/BackgroundPause.h"
 #include "platform/HelpContext.h"
+#include "settings/DictionaryName.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
 
@@ -48,9 +49,10 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
         CenteredMessageDialog(this,
                               tr("No word can be accepted: the dictionary \"%1\" is missing or damaged. Choose "
                                  "another dictionary in Options, then start the game.")
-                                  .arg(NewGameForm->GetDictionary()),
+                                  .arg(DictionaryDisplayName(NewGameForm->GetDictionary())),
                               QMessageBox::Warning, QMessageBox::Ok, 30);
         NewGameForm->ShowOptions(true);
+        ShowDictionaryInTitle();
         return;
     }
     PreplayPanel->hide();
@@ -67,10 +69,7 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
 
 unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
 {
-    const QString name = NewGameForm->GetDictionary();
-    QString caption = captionTemplate;
-    caption.insert(caption.size() - 1, name);
-    setWindowTitle(caption);
+    ShowDictionaryInTitle();
     const QString path = DictionaryPath();
 
     if (!fromHowToPlay && NewGameForm->GetHowToPlay()) {
@@ -300,7 +299,9 @@ void TGlimmerForm::EndGame(bool userEnded)
     update();
     if (const std::uint32_t score = session->State().score; score > 0) {
         const ScoresKind kind = userEnded ? ScoresKind::GameEnded : ScoresKind::GameOver;
-        if (NewGameForm->ShowScores(kind, score, BestWordText()) == 1) {
+        const bool start = NewGameForm->ShowScores(kind, score, BestWordText()) == 1;
+        ShowDictionaryInTitle();
+        if (start) {
             StartGame(false);
         }
     }
@@ -313,6 +314,13 @@ void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
     }
 }
 
+void TGlimmerForm::ShowDictionaryInTitle()
+{
+    QString caption = captionTemplate;
+    caption.insert(caption.size() - 1, DictionaryDisplayName(NewGameForm->GetDictionary()));
+    setWindowTitle(caption);
+}
+
 void TGlimmerForm::StartButtonClick()
 {
     StartGame(false);
@@ -320,7 +328,10 @@ void TGlimmerForm::StartButtonClick()
 
 void TGlimmerForm::ScoresButtonClick()
 {
-    if (NewGameForm->ShowScores(ScoresKind::ViewScores, 0, QString()) == 1) {
+    // Its options may choose another dictionary.
+    const bool start = NewGameForm->ShowScores(ScoresKind::ViewScores, 0, QString()) == 1;
+    ShowDictionaryInTitle();
+    if (start) {
         StartGame(false);
     }
 }
@@ -355,6 +366,7 @@ void TGlimmerForm::OptionsClick()
 void TGlimmerForm::preplayOptionsButtonClick()
 {
     NewGameForm->ShowOptions(true);
+    ShowDictionaryInTitle();
 }
 
 void TGlimmerForm::helpButtonClick()

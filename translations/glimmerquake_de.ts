@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Dictionary</name>
+    <message>
+        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>British English</source>
+        <translation>Britisches Englisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+</context>
+<context>
     <name>GameApplication</name>
     <message>
         <location filename="../app/main.cpp" line="+31"/>
@@ -56,7 +84,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+20"/>
+        <location filename="../settings/Persist.cpp" line="+21"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Die Einstellung „%1“ enthält Text vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
@@ -141,12 +169,12 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+85"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Das Wörterbuch „%1“ ist keine gültige Wörterbuchdatei, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
@@ -321,7 +349,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+140"/>
         <source>Hall of Fame</source>
         <translation>Ruhmeshalle</translation>
     </message>
@@ -482,7 +510,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location filename="../dialogs/newgame.cpp" line="+46"/>
         <location line="+95"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
@@ -602,7 +630,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+41"/>
+        <location filename="../dialogs/options.cpp" line="+42"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -722,7 +750,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (fehlt oder beschädigt)</translation>
     </message>

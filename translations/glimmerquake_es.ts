@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Dictionary</name>
+    <message>
+        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>British English</source>
+        <translation>Inglés británico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>GameApplication</name>
     <message>
         <location filename="../app/main.cpp" line="+31"/>
@@ -56,7 +84,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+20"/>
+        <location filename="../settings/Persist.cpp" line="+21"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>El ajuste «%1» guarda un texto de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
@@ -141,12 +169,12 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+85"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>El diccionario «%1» no es un archivo de diccionario válido, así que no se acepta ninguna palabra. Elige otro diccionario en Ajustes.</translation>
     </message>
@@ -321,7 +349,7 @@ Would you like to resume the game?</source>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+140"/>
         <source>Hall of Fame</source>
         <translation>Salón de la Fama</translation>
     </message>
@@ -482,7 +510,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location filename="../dialogs/newgame.cpp" line="+46"/>
         <location line="+95"/>
         <source>Scores</source>
         <translation>Récords</translation>
@@ -602,7 +630,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+41"/>
+        <location filename="../dialogs/options.cpp" line="+42"/>
         <source>Options</source>
         <translation>Ajustes</translation>
     </message>
@@ -722,7 +750,7 @@ Would you like to resume the game?</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (falta o está dañado)</translation>
     </message>

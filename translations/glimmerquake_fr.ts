@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Dictionary</name>
+    <message>
+        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>British English</source>
+        <translation>Anglais britannique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+</context>
+<context>
     <name>GameApplication</name>
     <message>
         <location filename="../app/main.cpp" line="+31"/>
@@ -56,7 +84,7 @@
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../settings/Persist.cpp" line="+20"/>
+        <location filename="../settings/Persist.cpp" line="+21"/>
         <source>The setting &quot;%1&quot; holds text of the wrong kind, so it was ignored and its default is used.</source>
         <translation>Le réglage «&#xa0;%1&#xa0;» contient du texte au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
@@ -141,12 +169,12 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+49"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+85"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Le dictionnaire «&#xa0;%1&#xa0;» n&apos;est pas un fichier de dictionnaire valide&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
@@ -321,7 +349,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THallOfFame</name>
     <message>
-        <location filename="../dialogs/HallOfFame.cpp" line="+139"/>
+        <location filename="../dialogs/HallOfFame.cpp" line="+140"/>
         <source>Hall of Fame</source>
         <translation>Panthéon</translation>
     </message>
@@ -482,7 +510,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+45"/>
+        <location filename="../dialogs/newgame.cpp" line="+46"/>
         <location line="+95"/>
         <source>Scores</source>
         <translation>Scores</translation>
@@ -602,7 +630,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../dialogs/options.cpp" line="+41"/>
+        <location filename="../dialogs/options.cpp" line="+42"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
@@ -722,7 +750,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (introuvable ou endommagé)</translation>
     </message>

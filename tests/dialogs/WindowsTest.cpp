@@ -76,6 +76,18 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
     }
 }
 
+// A dictionary chosen in the options between games shows in the main window's title at once.
+TEST(OptionsForm, ADictionaryChosenBetweenGamesShowsInTheTitle)
+{
+    GameFixture game;
+    AnswerNextModal([](QWidget*) {
+        OptionsForm->DictionaryList->setCurrentIndex(OptionsForm->DictionaryList->findData(QStringLiteral("My.Words")));
+        OptionsForm->OKBtn->click();
+    });
+    game.form->findChild<QPushButton*>(QStringLiteral("preplayOptionsButton"))->click();
+    EXPECT_EQ(game.form->windowTitle(), QStringLiteral("Glimmerquake (My.Words)"));
+}
+
 // The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when
 // accepted; Default goes back to the file beside the program (there is no "\.default" entry).
 // OK stores every choice, Cancel none.

@@ -11,6 +11,7 @@
 #include "dictionary/dictload.h"
 #include "platform/HelpContext.h"
 #include "platform/Translations.h"
+#include "settings/DictionaryName.h"
 #include "settings/FitCaptions.h"
 
 #include <QCheckBox>
@@ -95,15 +96,21 @@ QString TestLanguage()
 // it, else in English, and so do the topics its links lead to.
 TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
 {
-    const std::map<QString, std::pair<QString, QString>> expected = {
-        {"de", {"Stand:", "&Ja"}}, {"fr", {"Score\u00a0:", "&Oui"}}, {"es", {"Total:", "&S\u00ed"}}};
+    const std::map<QString, std::tuple<QString, QString, QString>> expected = {
+        {"de", {"Stand:", "&Ja", "Englisch"}},
+        {"fr", {"Score\u00a0:", "&Oui", "Anglais"}},
+        {"es", {"Total:", "&S\u00ed", "Ingl\u00e9s"}}};
     const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
     ASSERT_EQ(TestLanguage(), language);
     ASSERT_TRUE(expected.count(language)) << qPrintable(language);
     GameFixture game;
-    EXPECT_EQ(game.probe->Label1->text(), expected.at(language).first);
+    const auto& [score, yes, english] = expected.at(language);
+    EXPECT_EQ(game.probe->Label1->text(), score);
     QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), expected.at(language).second);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), yes);
+    // A shipped dictionary is shown by its name in the player's language, any other as it is.
+    EXPECT_EQ(DictionaryDisplayName(QStringLiteral("english")) + u' ' + DictionaryDisplayName(QStringLiteral("Mine")),
+              english + QStringLiteral(" Mine"));
 
     OpenHelpContext(20);
     THelpWindow* help = game.windows->helpService->Window();
