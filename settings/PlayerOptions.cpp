@@ -4,9 +4,14 @@
 #include "settings/OneLine.h"
 #include "settings/Persist.h"
 
-#include <QCoreApplication>
+#include "settings/DictionaryName.h"
 
-PlayerOptions::PlayerOptions() : nickname(QCoreApplication::translate("PlayerOptions", "Anonymous"))
+#include <QCoreApplication>
+#include <QLocale>
+
+PlayerOptions::PlayerOptions()
+    : nickname(QCoreApplication::translate("PlayerOptions", "Anonymous")),
+      dictionary(DesktopDictionary(QLocale().uiLanguages(), QCoreApplication::applicationDirPath()))
 {
     Load(Persist(false));
 }

@@ -46,7 +46,7 @@ public:
 
 private:
     QString nickname;
-    QString dictionary = QString::fromLatin1(DefaultDictionaryName);
+    QString dictionary;  // the desktop's language's, unless one is stored
     bool selectTileSounds = true;
     bool enterWordSounds = true;
     bool endRoundSounds = true;

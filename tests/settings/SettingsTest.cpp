@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
+#include "settings/DictionaryName.h"
 #include "settings/OnScreen.h"
 #include "settings/Persist.h"
 #include "settings/PlayerOptions.h"
@@ -142,6 +143,17 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypesAndTheDi
                                          {"none.tsd", "none.tsd"}})
         EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected))
             << name;
+    // A first run plays the dictionary of the desktop's first language that has one beside the
+    // program, else English; a stored choice, read above, always wins.
+    for (const char* name : {"german.tsd", "British.tsd"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    for (const auto& [languages, expected] : {std::pair{QStringList{"de-AT", "en-US"}, "German"},
+                                              {QStringList{"fr-FR", "de"}, "German"},
+                                              {QStringList{"en_GB"}, "British"},
+                                              {QStringList{"dev", "es-ES"}, "English"},
+                                              {QStringList{}, "English"}})
+        EXPECT_EQ(DesktopDictionary(languages, folder.path()), QString::fromLatin1(expected))
+            << qPrintable(languages.join(u','));
 }
 
 // Placement is stored only for a window that has been on screen, so one that never opened keeps
