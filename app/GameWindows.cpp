@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GameWindows.h"
 
+#include "dialogs/HallOfFame.h"
 #include "dialogs/Howto.h"
 #include "dialogs/about.h"
 #include "dialogs/help.h"
@@ -12,6 +13,7 @@
 #include "platform/WindowTitles.h"
 #include "settings/Sounder.h"
 
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -52,7 +54,8 @@ GameWindows::GameWindows(std::unique_ptr<Sounder> sounder)
     // and restores its placement then.
     NewGameForm.SetMaker([] {
         TNewGameForm* form = Keep(current->newGameForm, std::make_unique<TNewGameForm>());
-        current->glimmerForm->Definitions().Watch(*form->HighScoreTable, 2, false);
+        current->glimmerForm->Definitions().Watch(*form->HighScoreTable, 2, true);
+        current->glimmerForm->Definitions().Watch(*form->hallOfFame->BestWordLabel);
         return form;
     });
     OptionsForm.SetMaker([] { return Keep(current->optionsForm, std::make_unique<TOptionsForm>()); });

@@ -6,11 +6,14 @@
 #include <QAbstractItemView>
 #include <QDialog>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QStringList>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,8 +39,12 @@ QString ToHtml(const QString& text)
 
 }  // namespace
 
-WordDefinitions::WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder)
-    : owner(owner), dictionary(std::move(dictionary)), wordNet(std::make_unique<WordNet>(std::move(folder)))
+WordDefinitions::WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder,
+                                 std::function<QRect()> spare)
+    : owner(owner),
+      dictionary(std::move(dictionary)),
+      spare(std::move(spare)),
+      wordNet(std::make_unique<WordNet>(std::move(folder)))
 {
 }
 
@@ -54,6 +61,11 @@ void WordDefinitions::Watch(QAbstractItemView& view, int column, bool windowOnDo
             ShowWindow(index.siblingAtColumn(column).data().toString());
         });
     }
+}
+
+void WordDefinitions::Watch(QLabel& label)
+{
+    label.installEventFilter(this);
 }
 
 QString WordDefinitions::Text(const QString& rowText, bool brief)
@@ -81,25 +93,50 @@ void WordDefinitions::ShowWindow(const QString& rowText)
         return;
     if (window == nullptr) {
         window = new QDialog(&owner);
-        window->resize(440, 320);
+        window->setObjectName(QStringLiteral("definitionsWindow"));
+        // Play goes on while it shows: typed letters stay with the game. Esc closes it.
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
         windowText = new QTextBrowser(window);
         (new QVBoxLayout(window))->addWidget(windowText);
-        // Beside the owner where the screen has room, so that it does not cover the board.
-        const QPoint beside = owner.frameGeometry().topRight() + QPoint(8, 0);
-        if (owner.screen() && beside.x() + window->width() <= owner.screen()->availableGeometry().right())
-            window->move(beside);
     }
+    if (!window->isVisible())
+        window->setGeometry(Place(QSize(440, 320)));
     window->setWindowTitle(tr("Definitions: %1").arg(RowWord(rowText)));
     windowText->setHtml(ToHtml(text));
     window->show();
     window->raise();
-    window->activateWindow();
+}
+
+QRect WordDefinitions::Place(QSize size) const
+{
+    // Never over the board: beside the owner, right or left, where the screen has room.
+    const QRect frame = owner.frameGeometry();
+    const QRect screen = owner.screen() ? owner.screen()->availableGeometry() : QRect();
+    for (const int left : {frame.right() + 9, frame.left() - 8 - size.width()}) {
+        if (left < screen.left() || left + size.width() - 1 > screen.right())
+            continue;
+        const int lowest = std::max(screen.top(), screen.bottom() + 1 - size.height());
+        return {QPoint(left, std::clamp(frame.top(), screen.top(), lowest)), size};
+    }
+    const QRect cover = spare ? spare() : QRect();
+    if (!cover.isEmpty())
+        return cover;
+    return {frame.topRight() - QPoint(size.width() - 1, 0), size};
 }
 
 bool WordDefinitions::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::ToolTip)
+        return false;
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+        const QString tip = ToolTip(label->text());
+        if (tip.isEmpty())
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, label);
+        return true;
+    }
     const auto column = columns.find(watched);
-    if (event->type() != QEvent::ToolTip || column == columns.end())
+    if (column == columns.end())
         return false;
     const auto* view = qobject_cast<const QAbstractItemView*>(watched->parent());
     const auto* help = static_cast<QHelpEvent*>(event);

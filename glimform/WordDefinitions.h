@@ -11,6 +11,9 @@
 
 class QAbstractItemView;
 class QDialog;
+class QLabel;
+class QRect;
+class QSize;
 class QTextBrowser;
 class QWidget;
 class WordNet;
@@ -24,12 +27,17 @@ class WordDefinitions : public QObject {
 
 public:
     // `dictionary` names the current dictionary; WordNet's files are in `folder`, opened when the
-    // first definition is asked for. The definitions window is a child of `owner`.
-    WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder);
+    // first definition is asked for. The definitions window is a child of `owner` and opens beside
+    // it without taking the keyboard; where no screen has room beside it, it covers `spare` (in
+    // global coordinates: the owner's part away from the board), else the owner's right edge.
+    WordDefinitions(QWidget& owner, std::function<QString()> dictionary, std::string folder,
+                    std::function<QRect()> spare = {});
     ~WordDefinitions() override;
 
     // Shows the definitions of the words in `column` of the view's rows.
     void Watch(QAbstractItemView& view, int column, bool windowOnDoubleClick);
+    // Gives the label, whose text is a row's text, its word's definition as its tool tip.
+    void Watch(QLabel& label);
 
     // The tool tip for a row's text (rich text), or empty when there is nothing to show.
     QString ToolTip(const QString& rowText);
@@ -44,9 +52,12 @@ protected:
 private:
     // The definition text of the row's word at that detail, or empty.
     QString Text(const QString& rowText, bool brief);
+    // Where a new definitions window of that size opens, in global coordinates.
+    QRect Place(QSize size) const;
 
     QWidget& owner;
     std::function<QString()> dictionary;
+    std::function<QRect()> spare;
     std::unique_ptr<WordNet> wordNet;
     // The column of words of each watched view, by its viewport.
     std::map<const QObject*, int> columns;

@@ -225,7 +225,12 @@ void TGlimmerForm::BuildLayout()
     backgroundPause = new BackgroundPause(*this);
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     definitions = std::make_unique<WordDefinitions>(
-        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, wordNetFolder);
+        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, wordNetFolder,
+        [this] {
+            // The right-hand column, from the word in progress down.
+            const QPoint topLeft = mapToGlobal(QPoint(wordInProgress->x(), wordInProgress->y()));
+            return QRect(topLeft, mapToGlobal(QPoint(width() - 1, height() - 1)));
+        });
     definitions->Watch(*bestWordList, 0, true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) {

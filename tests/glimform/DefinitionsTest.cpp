@@ -7,6 +7,7 @@
 #include "glimform/WordDefinitions.h"
 
 #include <QHelpEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -16,8 +17,9 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     const SmallWordNet files;
     QWidget owner;
     QString dictionary = QStringLiteral("british");
+    const QRect spare(680, 10, 120, 500);
     WordDefinitions definitions(
-        owner, [&] { return dictionary; }, files.folder);
+        owner, [&] { return dictionary; }, files.folder, [&spare] { return spare; });
     auto* list = new QListWidget(&owner);
     list->setToolTip(QStringLiteral("the list"));
     list->addItems({QStringLiteral("tiles (24)"), QStringLiteral("zebra (30)")});
@@ -46,4 +48,32 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     EXPECT_TRUE(definitions.Window()->isVisible() && text.contains("3. a hat") && text.contains("1. cover with tiles"))
         << text.toStdString();
     EXPECT_GT(browser->width(), definitions.Window()->width() * 3 / 4);
+    // It leaves the keyboard to the game, and Esc closes it.
+    EXPECT_NE(QApplication::activeWindow(), definitions.Window());
+    QTest::keyClick(definitions.Window(), Qt::Key_Escape);
+    EXPECT_FALSE(definitions.Window()->isVisible());
+
+    // It never covers the owner: 8 pixels beside its frame, right or left, within the screen
+    // where it has room, else over the owner's spare part.
+    const QRect screen = owner.screen()->availableGeometry();
+    const QRect outer = owner.frameGeometry(), inner = owner.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), 0);
+    const struct {
+        QRect owner, opened;
+    } places[] = {{{0, 50, 200, 200}, {208 + frame.right(), 50 - frame.top(), 440, 320}},
+                  {{screen.right() - 199, 0, 200, 200}, {screen.right() - 647 - frame.left(), 0, 440, 320}},
+                  {screen, spare}};
+    for (const auto& place : places) {
+        owner.setGeometry(place.owner);
+        emit list->doubleClicked(list->model()->index(0, 0));
+        EXPECT_EQ(definitions.Window()->geometry(), place.opened);
+        definitions.Window()->close();
+    }
+
+    // A label showing a row's text, such as the Hall of Fame's best word, gets its meaning.
+    QLabel label(QStringLiteral("tiles"), &owner);
+    definitions.Watch(label);
+    QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&label, &help);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("a flat slab"))) << qPrintable(QToolTip::text());
 }
