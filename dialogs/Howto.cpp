@@ -86,8 +86,8 @@ THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
     auto* panel = new QFrame(this);
     panel->setGeometry(8, 8, 432, 290);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    RuleLabel(tr("1. Make long words by clicking on, or dragging over, a sequence of adjacent tiles. "
-                 "The selected word is highlighted in red."),
+    RuleLabel(tr("1. Make long words from adjacent tiles: click on them, drag over them or type their "
+                 "letters. The selected word is highlighted in red."),
               QRect(200, 8, 228, 73), panel);
     RuleLabel(tr("2. Click on the Enter button, or press the space bar or return key to submit a word."),
               QRect(200, 81, 228, 57), panel);

@@ -89,7 +89,7 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     hallOfFameButton->setObjectName(QStringLiteral("hallOfFameButton"));
     hallOfFame = std::make_unique<THallOfFame>(this);
     mailHighScoreButton =
-        MakeButton(tr("&Mail High Score..."), tr("Submit your new high score by e-mail"), HighScoresGroup);
+        MakeButton(tr("&Mail High Score..."), tr("Mailing a high score is not offered"), HighScoresGroup);
     mailHighScoreButton->setObjectName(QStringLiteral("mailHighScoreButton"));
     mailHighScoreButton->setEnabled(false);
     notKeptLabel = new QLabel(tr("This score could not be saved: it is lost when the game closes."), this);

@@ -36,8 +36,11 @@ TDictionaryLoading::TDictionaryLoading(QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(17);
     Label1->setFont(font);
-    // As wide as the bar below it: the designed 302 pixels cut the end of the English text off.
-    Label1->setGeometry(10, 10, 415, 19);
+    Label1->setGeometry(10, 10, 302, 19);
+    // A caption longer than the designed box, as in a translation or with a wider fallback font,
+    // takes the room up to the bar's width before its font gets smaller.
+    if (!CaptionFits(*Label1))
+        Label1->resize(415, 19);
 
     Progress = new QProgressBar(this);
     Progress->setObjectName(QStringLiteral("Progress"));

@@ -4,7 +4,7 @@
 <context>
     <name>Dictionary</name>
     <message>
-        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <location filename="../settings/DictionaryName.cpp" line="+17"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
@@ -76,7 +76,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anonym</translation>
     </message>
@@ -453,8 +453,8 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>1. Make long words by clicking on, or dragging over, a sequence of adjacent tiles. The selected word is highlighted in red.</source>
-        <translation>1. Bilde lange Wörter: Klicke nacheinander auf benachbarte Steine oder ziehe darüber. Das gewählte Wort wird rot markiert.</translation>
+        <source>1. Make long words from adjacent tiles: click on them, drag over them or type their letters. The selected word is highlighted in red.</source>
+        <translation>1. Bilde lange Wörter aus benachbarten Steinen: Klicke sie an, ziehe darüber oder tippe ihre Buchstaben. Das gewählte Wort wird rot markiert.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -598,8 +598,8 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Submit your new high score by e-mail</source>
-        <translation>Deinen neuen Rekord per E-Mail einsenden</translation>
+        <source>Mailing a high score is not offered</source>
+        <translation>Das Versenden von Ergebnissen per E-Mail wird nicht angeboten</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -876,7 +876,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+104"/>
         <source>Definitions: %1</source>
         <translation>Bedeutungen: %1</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Dictionary</name>
     <message>
-        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <location filename="../settings/DictionaryName.cpp" line="+17"/>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
@@ -76,7 +76,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anónimo</translation>
     </message>
@@ -453,8 +453,8 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+10"/>
-        <source>1. Make long words by clicking on, or dragging over, a sequence of adjacent tiles. The selected word is highlighted in red.</source>
-        <translation>1. Forma palabras largas haciendo clic en fichas vecinas o arrastrando sobre ellas. La palabra elegida se marca en rojo.</translation>
+        <source>1. Make long words from adjacent tiles: click on them, drag over them or type their letters. The selected word is highlighted in red.</source>
+        <translation>1. Forma palabras largas con fichas vecinas: haz clic en ellas, arrastra sobre ellas o teclea sus letras. La palabra elegida se marca en rojo.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -598,8 +598,8 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+0"/>
-        <source>Submit your new high score by e-mail</source>
-        <translation>Envía tu nuevo récord por correo electrónico</translation>
+        <source>Mailing a high score is not offered</source>
+        <translation>No se ofrece el envío de puntuaciones por correo</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -876,7 +876,7 @@ Would you like to resume the game?</source>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+104"/>
         <source>Definitions: %1</source>
         <translation>Definiciones: %1</translation>
     </message>

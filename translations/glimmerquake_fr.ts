@@ -4,7 +4,7 @@
 <context>
     <name>Dictionary</name>
     <message>
-        <location filename="../settings/DictionaryName.cpp" line="+12"/>
+        <location filename="../settings/DictionaryName.cpp" line="+17"/>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
@@ -76,7 +76,7 @@
 <context>
     <name>PlayerOptions</name>
     <message>
-        <location filename="../settings/PlayerOptions.cpp" line="+9"/>
+        <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anonyme</translation>
     </message>
@@ -453,8 +453,8 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>1. Make long words by clicking on, or dragging over, a sequence of adjacent tiles. The selected word is highlighted in red.</source>
-        <translation>1. Formez de longs mots en cliquant sur une suite de jetons voisins, ou en glissant dessus. Le mot choisi est tracé en rouge.</translation>
+        <source>1. Make long words from adjacent tiles: click on them, drag over them or type their letters. The selected word is highlighted in red.</source>
+        <translation>1. Formez de longs mots avec des jetons voisins : cliquez dessus, glissez dessus ou tapez leurs lettres. Le mot choisi est tracé en rouge.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -598,8 +598,8 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Submit your new high score by e-mail</source>
-        <translation>Envoyer votre nouveau meilleur score par e-mail</translation>
+        <source>Mailing a high score is not offered</source>
+        <translation>L&apos;envoi d&apos;un score par courriel n&apos;est pas proposé</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -876,7 +876,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>WordDefinitions</name>
     <message>
-        <location filename="../glimform/WordDefinitions.cpp" line="+92"/>
+        <location filename="../glimform/WordDefinitions.cpp" line="+104"/>
         <source>Definitions: %1</source>
         <translation>Définitions&#xa0;: %1</translation>
     </message>
