@@ -209,6 +209,14 @@ Chip* Board::ChipAt(BoardPoint point, std::int32_t& closeness)
     return nullptr;
 }
 
+std::array<Chip*, 6> Board::Neighbours(const Chip& tile)
+{
+    const std::int32_t r = tile.Row();
+    const std::int32_t c = tile.Column();
+    return {Cell(r - 1, c - 1), Cell(r - 1, c + 1), Cell(r, c - 2),
+            Cell(r, c + 2),     Cell(r + 1, c - 1), Cell(r + 1, c + 1)};
+}
+
 bool Board::IsAdjacent(const Chip* a, const Chip* b)
 {
     if (a == nullptr || b == nullptr) {

@@ -4,6 +4,7 @@
 #include "board/Chip.h"
 #include "board/Geometry.h"
 
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -50,6 +51,9 @@ public:
     // and columns from the left; closeness is set, on a hit only, to how far inside it lies.
     Chip* ChipAt(BoardPoint point, std::int32_t& closeness);
     static bool IsAdjacent(const Chip* a, const Chip* b);
+    // The six cells around `tile`, by row and then column (lowest first); nullptr where one lies
+    // off the board.
+    std::array<Chip*, 6> Neighbours(const Chip& tile);
     // Grows the chain by an unselected tile (after cutting it back to the last tile touching it)
     // or cuts it back at a selected one, keeping that tile when keepClicked. Returns the word in
     // progress: the chain's letters in order.

@@ -116,14 +116,9 @@ private:
             }
             return;
         }
-        const Chip* last = path.back();
-        const std::int32_t r = last->Row();
-        const std::int32_t c = last->Column();
-        // The six neighbours, by row and then column, so chains are met lowest first.
-        const std::array<std::pair<std::int32_t, std::int32_t>, 6> around{
-            {{r - 1, c - 1}, {r - 1, c + 1}, {r, c - 2}, {r, c + 2}, {r + 1, c - 1}, {r + 1, c + 1}}};
-        for (const auto& [row, column] : around) {
-            Try(board.Cell(row, column), at, rows);
+        // The neighbours come lowest first, so chains are met lowest first.
+        for (Chip* next : board.Neighbours(*path.back())) {
+            Try(next, at, rows);
         }
     }
 

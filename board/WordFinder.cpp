@@ -45,11 +45,8 @@ private:
             if (letters.size() >= shortestWord && value > best.value && ask.isWord(letters)) {
                 best = {letters, static_cast<std::uint32_t>(value), path};
             }
-            const std::int32_t r = tile->Row();
-            const std::int32_t c = tile->Column();
-            for (const auto& [row, column] : std::array<std::pair<std::int32_t, std::int32_t>, 6>{
-                     {{r - 1, c - 1}, {r - 1, c + 1}, {r, c - 2}, {r, c + 2}, {r + 1, c - 1}, {r + 1, c + 1}}}) {
-                Visit(board.Cell(row, column), value);
+            for (Chip* next : board.Neighbours(*tile)) {
+                Visit(next, value);
             }
             path.pop_back();
             used[Index(tile)] = false;

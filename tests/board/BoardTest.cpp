@@ -71,6 +71,12 @@ TEST(Board, GeometryHitsAndNeighbours)
         EXPECT_EQ(Board::IsAdjacent(board.Cell(2, 4), board.Cell(row, column)), adjacent) << row << "," << column;
         EXPECT_EQ(Board::IsAdjacent(board.Cell(row, column), board.Cell(2, 4)), adjacent) << "symmetric";
     }
+    // The searches walk a tile's six neighbours lowest first; off the board there are none.
+    using Around = std::array<Chip*, 6>;
+    const auto cell = [&board](int row, int column) { return board.Cell(row, column); };
+    EXPECT_EQ(board.Neighbours(*cell(2, 4)),
+              (Around{cell(1, 3), cell(1, 5), cell(2, 2), cell(2, 6), cell(3, 3), cell(3, 5)}));
+    EXPECT_EQ(board.Neighbours(*cell(0, 0)), (Around{nullptr, nullptr, nullptr, cell(0, 2), nullptr, cell(1, 1)}));
 }
 
 TEST(Board, FillTitleAndArrivals)
