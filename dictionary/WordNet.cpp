@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -174,6 +175,12 @@ struct WordNet::Files {
     };
     std::array<Part, partsOfSpeech.size()> parts;
 };
+
+std::string WordNetFolder()
+{
+    const char* chosen = std::getenv("WNSEARCHDIR");
+    return chosen != nullptr && *chosen != '\0' ? chosen : defaultWordNetFolder;
+}
 
 WordNet::WordNet(std::string folder) : folder(std::move(folder)) {}
 

@@ -6,8 +6,11 @@
 #include <string_view>
 #include <vector>
 
-// Where Debian's package wordnet-base puts WordNet's database, which the game reads.
-inline constexpr const char* wordNetFolder = "/usr/share/wordnet";
+// Where Debian's package wordnet-base puts WordNet's database.
+inline constexpr const char* defaultWordNetFolder = "/usr/share/wordnet";
+// The folder of WordNet's database the game reads: WNSEARCHDIR when it is set, as WordNet's own
+// tools have it, else the default.
+std::string WordNetFolder();
 
 // One entry of WordNet for a word: a base form in one part of speech and its senses, most
 // frequent first. Each gloss is WordNet's text: the definition, then any examples after "; ".

@@ -225,7 +225,7 @@ void TGlimmerForm::BuildLayout()
     backgroundPause = new BackgroundPause(*this);
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     definitions = std::make_unique<WordDefinitions>(
-        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, wordNetFolder,
+        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, WordNetFolder(),
         [this] {
             // The right-hand column, from the word in progress down.
             const QPoint topLeft = mapToGlobal(QPoint(wordInProgress->x(), wordInProgress->y()));

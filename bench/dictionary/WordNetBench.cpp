@@ -14,7 +14,7 @@ namespace {
 
 bool WordNetPresent(benchmark::State& state)
 {
-    if (std::filesystem::exists(std::string(wordNetFolder) + "/index.noun"))
+    if (std::filesystem::exists(WordNetFolder() + "/index.noun"))
         return true;
     state.SkipWithError("WordNet not found: install the Debian package wordnet-base");
     return false;
@@ -28,7 +28,7 @@ const std::vector<std::string> words = {"tiles",  "tumbled", "quartz", "leaves",
 void WordNetCreate(benchmark::State& state)
 {
     for (auto _ : state) {
-        WordNet wordNet(wordNetFolder);
+        WordNet wordNet(WordNetFolder());
         benchmark::DoNotOptimize(wordNet);
     }
 }
@@ -39,7 +39,7 @@ void WordNetOpenAndFirstLookup(benchmark::State& state)
     if (!WordNetPresent(state))
         return;
     for (auto _ : state) {
-        WordNet wordNet(wordNetFolder);
+        WordNet wordNet(WordNetFolder());
         benchmark::DoNotOptimize(wordNet.Define("tiles"));
     }
 }
@@ -49,7 +49,7 @@ void WordNetLookup(benchmark::State& state)
 {
     if (!WordNetPresent(state))
         return;
-    WordNet wordNet(wordNetFolder);
+    WordNet wordNet(WordNetFolder());
     wordNet.Define("open");
     std::size_t next = 0;
     for (auto _ : state) {
@@ -63,7 +63,7 @@ void WordNetBriefText(benchmark::State& state)
 {
     if (!WordNetPresent(state))
         return;
-    WordNet wordNet(wordNetFolder);
+    WordNet wordNet(WordNetFolder());
     const std::vector<WordMeaning> meanings = wordNet.Define("running");
     for (auto _ : state)
         benchmark::DoNotOptimize(FormatDefinition(meanings, DefinitionDetail::Brief));

@@ -1,22 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes a few small valid dictionaries with the shipped writer into the folder given as the only
+// Writes a few small valid dictionaries with the shipped writer into the folder given as the first
 // argument: both versions with the writer's code and with codes as long as the format allows
-// (from doubling counts), and an empty one.
+// (from doubling counts), and an empty one. Into the second, a small WordNet as the WordNet
+// target reads its input: index, data and exceptions, each ended by a zero byte.
 
 #include "tools/glimdict/TsdWriter.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-        return 2;  // usage: dictionary_fuzz_seeds FOLDER
+    if (argc != 3)
+        return 2;  // usage: dictionary_fuzz_seeds FOLDER WORDNET_FOLDER
     std::filesystem::create_directories(argv[1]);
+    std::filesystem::create_directories(argv[2]);
     const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
         std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     };
+    // Data lines at their true byte offsets, and index lines pointing at them.
+    std::string data = "  1 A licence notice line.\n", index = data;
+    for (const char* lemma : {"goose", "ice_cream", "tile"}) {
+        char offset[9];
+        std::snprintf(offset, sizeof offset, "%08zu", data.size());
+        data += std::string(offset) + " 05 n 01 " + lemma + " 0 000 | a sense; \"an example\"  \n";
+        index += std::string(lemma) + " n 1 1 @ 1 0 " + offset + "  \n";
+    }
+    const std::string wordNet = index + '\0' + data + '\0' + "geese goose\nboxes box\n";
+    std::ofstream(std::filesystem::path(argv[2]) / "nouns", std::ios::binary) << wordNet;
     for (int version : {0, 1}) {
         TsdWriter writer(version);
         writer.SetDescription("seed dictionary");

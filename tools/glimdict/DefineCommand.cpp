@@ -17,7 +17,7 @@ constexpr const char* usage = "usage: glimdict define [--brief] [--wordnet FOLDE
 
 int RunDefine(int argc, char** argv)
 {
-    std::string folder = wordNetFolder;
+    std::string folder = WordNetFolder();
     DefinitionDetail detail = DefinitionDetail::Full;
     int first = 0;
     for (; first < argc && std::string_view(argv[first]).starts_with("--"); ++first) {

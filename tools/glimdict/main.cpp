@@ -15,7 +15,7 @@ constexpr const char* usage =
     "  lookup FILE.tsd LETTERS...  the spelling the game finds for each key; exit 1 if one is missing\n"
     "  define [--brief] [--wordnet FOLDER] WORDS...\n"
     "        what each word means, as the game shows it (--brief: its tool tip) from WordNet's files\n"
-    "        (by default in /usr/share/wordnet); exit 1 if one has no definition\n";
+    "        (by default in $WNSEARCHDIR, else /usr/share/wordnet); exit 1 if one has no definition\n";
 
 }  // namespace
 

@@ -109,6 +109,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
     TempFolder folder;
     const SmallWordNet wordNet;
     const std::string define = "define --wordnet " + wordNet.folder;
+    setenv("WNSEARCHDIR", wordNet.folder.c_str(), 1);  // where WordNet's own tools look too
     std::ofstream(folder.File("words.txt"))
         << "\xEF\xBB\xBF"
            "cat\r\n  café \n\nCafé\ncat's\ndon't\niPad\naujourd'\ndont\nice cream\ncat\nà-côté\na\n3D\n"
@@ -156,6 +157,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
          "  1. cover with tiles\n\ngeese\ngoose (noun)\n  1. a web-footed bird\n"},
         {define + " --brief zebra tiles", 1, "tiles\ntile (noun)\n  1. a flat slab\n  2. a piece in a game\ntile",
          "no definition of zebra"},
+        {"define geese", 0, "geese\ngoose (noun)\n"},
         {"define --wordnet", 2, "", "usage: glimdict define"},
         {"define", 2, "", "usage: glimdict define"},
         {"compress d.tsd", 2, "", "unknown command \"compress\""},
@@ -171,6 +173,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         EXPECT_NE(out.find(call.out), std::string::npos) << out;
         EXPECT_TRUE(call.err.empty() ? err.empty() : err.find(call.err) != std::string::npos) << err;
     }
+    unsetenv("WNSEARCHDIR");
     std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path))
         left.insert(entry.path().filename().string());
