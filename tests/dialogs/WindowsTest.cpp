@@ -76,6 +76,36 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
     }
 }
 
+// Every option changed in Options, and a nickname given from the high score table after a game,
+// survive a restart: saved for real, then read by a new start from the same settings file.
+TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
+{
+    GameFixture game;
+    AnswerNextModal([](QWidget*) {
+        for (QAbstractButton* box :
+             {OptionsForm->HowToPlay, OptionsForm->PauseInBackground, OptionsForm->EndRoundSounds,
+              OptionsForm->EnterWordSounds, OptionsForm->SelectTileSounds})
+            box->click();
+        OptionsForm->DictionaryList->setCurrentIndex(OptionsForm->DictionaryList->findData(QStringLiteral("My.Words")));
+        OptionsForm->OKBtn->click();
+    });
+    game.form->findChild<QPushButton*>(QStringLiteral("preplayOptionsButton"))->click();
+    game.probe->StartGame(true);
+    AnswerNextModal([](QWidget* scores) {
+        AnswerNextModal(
+            [](QWidget*) { OptionsForm->NicknameField->setText(QStringLiteral("Zed")), OptionsForm->OKBtn->click(); });
+        NewGameForm->OptionsButton->click();
+        FinishDialog(scores, false);
+    });
+    PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    game.windows.reset();
+    const GameWindows restarted(std::make_unique<Sounder>());
+    EXPECT_EQ(Fields(NewGameForm->Options()),
+              std::tuple(true, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true));
+    ASSERT_GE(NewGameForm->Scores().Count(), 1);
+    EXPECT_EQ(NewGameForm->Scores().Rows()[0].player, QStringLiteral("Zed"));
+}
+
 // A dictionary chosen in the options between games shows in the main window's title at once.
 TEST(OptionsForm, ADictionaryChosenBetweenGamesShowsInTheTitle)
 {

@@ -4,6 +4,7 @@
 
 #include "board/GameRandom.h"
 #include "dialogs/help.h"
+#include "dialogs/newgame.h"
 #include "dictionary/dictload.h"
 #include "platform/HelpContext.h"
 
@@ -287,6 +288,11 @@ TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
                                          {"ScoresButton", "NewGameForm"},
                                          {"aboutButton", "AboutBox"}})
         opens(button, dialog);
+    EXPECT_FALSE(probe->IsPlayPanelShown()) << "Close on the scores starts nothing";
+    AnswerNextModal([](QWidget*) { NewGameForm->OKButton->click(); });
+    click("ScoresButton");
+    EXPECT_TRUE(probe->IsPlaying()) << "Start on the scores starts a game";
+    probe->EndGame(true);
     click("StartButton");
     ASSERT_TRUE(probe->IsPlaying());
     for (const auto& [button, dialog] : {std::pair{"playOptionsButton", "OptionsForm"},
