@@ -65,6 +65,7 @@ void GameSession::End(bool emptyBoard)
     }
     state.phase = SessionPhase::BetweenGames;
     state.clearCountdown = 0;
+    missedChain.clear();
 }
 
 StepResult GameSession::Evolve(std::vector<Chip*>& changed)
@@ -103,6 +104,8 @@ StepResult GameSession::Tumble(std::vector<Chip*>& changed)
     }
 
     // The last clearing tick: the chain goes, then two tiles a tick until the board is empty.
+    changed.insert(changed.end(), missedChain.begin(), missedChain.end());
+    missedChain.clear();
     const std::size_t before = changed.size();
     board->ClearSelection(changed);
     const bool chainChanged = changed.size() != before;
@@ -215,4 +218,5 @@ void GameSession::FindMissedWord()
     const FoundWord found = FindBestWord(*board, {[this](std::string_view letters) { return words.MayStart(letters); },
                                                   [this](std::string_view letters) { return words.IsWord(letters); }});
     missedWord = found.letters.empty() ? SessionWord{} : SessionWord{words.Spelling(found.letters), found.value};
+    missedChain = found.chain;
 }

@@ -125,6 +125,9 @@ public:
     int NewestBestWord() const { return newestBestWord; }
     // The best word the board held when the last round ended; empty spelling when none.
     const SessionWord& MissedWord() const { return missedWord; }
+    // Its tiles in chain order while the board stands still at the end of a round, so a player
+    // can see where it was; none once the clearing begins or at any other time.
+    const std::vector<Chip*>& MissedChain() const { return missedChain; }
 
     // The chain's letters, their spelling (empty when no word) and the chain's value.
     struct ChainWord {
@@ -169,4 +172,5 @@ private:
     std::vector<SessionWord> bestWords;
     int newestBestWord = -1;
     SessionWord missedWord;
+    std::vector<Chip*> missedChain;
 };

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -69,7 +70,7 @@ const QImage& BoardPainter::TileFace(const Chip& tile, const BoardRect& rect, qr
 }
 
 void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
-                                const std::vector<Chip*>& chain, QPoint origin)
+                                const std::vector<Chip*>& chain, QPoint origin, const std::vector<Chip*>& missed)
 {
     const qreal ratio = canvas.device() != nullptr ? canvas.device()->devicePixelRatioF() : 1.0;
     const QColor chainColour = BgrColour(selectionColour);
@@ -114,29 +115,39 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
             }
         }
 
-        if (chained && !chain.empty()) {
-            const BoardRect first = chain.front()->Rect();
+        // A line through the centres of a chain's tiles, clipped to this cell.
+        const auto drawLine = [&](const std::vector<Chip*>& line, const QColor& colour) {
+            const BoardRect first = line.front()->Rect();
             const int t = (first.right - first.left + first.bottom - first.top + 2) / 4;
             const auto local = [&](const Chip* tile) {
                 const BoardPoint centre = tile->Centre();
                 return QPoint(centre.x - rect.left, centre.y - rect.top);
             };
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setBrush(chainColour);
-            if (chain.size() == 1) {
-                painter.setPen(QPen(chainColour, 1));
-                const QPoint centre = local(chain.front());
+            painter.setBrush(colour);
+            if (line.size() == 1) {
+                painter.setPen(QPen(colour, 1));
+                const QPoint centre = local(line.front());
                 painter.drawEllipse(QRect(centre.x() - t / 2, centre.y() - t / 2, t, t));
             } else {
-                painter.setPen(QPen(chainColour, t, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                painter.setPen(QPen(colour, t, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
                 std::vector<QPoint> points;
-                points.reserve(chain.size());
-                for (const Chip* tile : chain) {
+                points.reserve(line.size());
+                for (const Chip* tile : line) {
                     points.push_back(local(tile));
                 }
                 painter.drawPolyline(points.data(), static_cast<int>(points.size()));
             }
             painter.setRenderHint(QPainter::Antialiasing, false);
+        };
+        if (chained && !chain.empty()) {
+            drawLine(chain, chainColour);
+        }
+        const bool nearMissed = std::any_of(missed.begin(), missed.end(), [&](const Chip* tile) {
+            return std::abs(tile->Row() - row) <= 1 && std::abs(tile->Column() - column) <= 2;
+        });
+        if (nearMissed) {
+            drawLine(missed, BgrColour(missedColour));
         }
 
         painter.setPen(ink);

@@ -25,6 +25,7 @@ public:
     static constexpr std::uint32_t backgroundColour = 0xF0CAA6;
     static constexpr std::uint32_t boardColour = 0x569C56;
     static constexpr std::uint32_t selectionColour = 0x4040FF;
+    static constexpr std::uint32_t missedColour = 0xE0A000;  // sky blue, unlike the chain's red
     static constexpr std::uint32_t frameShadowColour = 0xBD9773;
     static constexpr std::uint32_t frameLightColour = 0xFFFDD9;
 
@@ -38,11 +39,11 @@ public:
     // Two bevels of three rings around `inside`: sunken just outside it, raised around that.
     void PaintFrame(QPainter& canvas, const QRect& inside) const;
     // Draws the given cells of `board` (occupied ones as faces with letter and value; the
-    // chain's red line through the centres in chain order), with board coordinate (0,0) at
-    // `origin`. Each cell is drawn whole, with what its neighbours reach into it, so a cell
-    // drawn alone matches the whole board.
+    // chain's red line through the centres in chain order, and the missed word's blue one), with
+    // board coordinate (0,0) at `origin`. Each cell is drawn whole, with what its neighbours reach
+    // into it, so a cell drawn alone matches the whole board.
     void PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
-                      const std::vector<Chip*>& chain, QPoint origin);
+                      const std::vector<Chip*>& chain, QPoint origin, const std::vector<Chip*>& missed = {});
 
 private:
     // The cached face of the tile's value at its rectangle's size, in device pixels for `ratio`.

@@ -210,6 +210,8 @@ void TGlimmerForm::EvolveTimerTick()
     if (result.outcome == StepOutcome::RoundEnded) {
         SuspendPlay(false);
         ShowMissedWord();
+        // Where the missed word was, drawn over its tiles while the board stands still.
+        PaintTiles(session->MissedChain());
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
         TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
         TumbleTimer->start();

@@ -131,7 +131,7 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
     painter->PaintFrame(canvas, QRect(topLeft, QSize(boardW, boardH)));
 
     if (!boardHidden) {
-        painter->PaintTileSet(canvas, board, cells, board.Selection(), BoardToClient({0, 0}));
+        painter->PaintTileSet(canvas, board, cells, board.Selection(), BoardToClient({0, 0}), session->MissedChain());
     }
     return true;
 }
@@ -151,7 +151,7 @@ void TGlimmerForm::PaintTiles(const std::vector<Chip*>& tiles)
     const QPoint origin = BoardToClient({0, 0});
     {
         QPainter canvas(&boardImage);
-        painter->PaintTileSet(canvas, GameBoard(), tiles, GameBoard().Selection(), origin);
+        painter->PaintTileSet(canvas, GameBoard(), tiles, GameBoard().Selection(), origin, session->MissedChain());
     }
     QRegion changed;
     for (const Chip* tile : tiles) {

@@ -119,12 +119,16 @@ TEST_F(Session, ReachingTheTopClearsTheBoardAndCostsALife)
     EXPECT_EQ(session.Select(board().Cell(1, 1), false, changed).outcome, StepOutcome::Nothing)
         << "no play while clearing";
     const int full = Tiles();
+    std::string shown;  // the missed word's tiles stay marked while the board stands still
+    for (const Chip* tile : session.MissedChain())
+        shown += tile->Letter();
     for (int tick = 0; tick < 24; ++tick)
         EXPECT_EQ(session.Tumble(changed).outcome, StepOutcome::Nothing);
+    EXPECT_EQ(std::pair(shown, session.MissedChain().size()), std::pair(std::string("CAT"), std::size_t{3}));
     changed.clear();
     const StepResult first = session.Tumble(changed);
-    EXPECT_EQ(std::tuple(first.outcome, first.chainChanged, Tiles()),
-              std::tuple(StepOutcome::Clearing, true, full - 2));
+    EXPECT_EQ(std::tuple(first.outcome, first.chainChanged, Tiles(), session.MissedChain().empty()),
+              std::tuple(StepOutcome::Clearing, true, full - 2, true));
     StepResult last;
     while (session.State().clearCountdown != 0)
         last = session.Tumble(changed);

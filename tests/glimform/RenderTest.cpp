@@ -150,6 +150,26 @@ TEST_F(Render, TheChainIsRedBetweenItsTilesAndNowhereElse)
     EXPECT_NE(At({(a.x + b.x) / 2, a.y}), chainRed);
 }
 
+// At the end of a round the missed word's chain is drawn in blue over its tiles while the board
+// stands still, and is gone when the clearing begins.
+TEST_F(Render, TheMissedWordShowsInBlueUntilTheClearing)
+{
+    game.PlaceAndSelectWord({"C", "A", "T"});
+    probe->ClearWord();
+    for (int c = 0; c < 18; c += 2)
+        probe->board->Cell(10, c)->Set("E", 2);
+    probe->EvolveTimerTick();
+    const BoardPoint a = probe->board->Cell(0, 0)->Centre(), b = probe->board->Cell(0, 2)->Centre();
+    const QColor missedBlue(0, 160, 224);
+    EXPECT_EQ(At({(a.x + b.x) / 2, a.y}), missedBlue) << "drawn at once";
+    probe->FormPaint();
+    EXPECT_EQ(At({(a.x + b.x) / 2, a.y}), missedBlue) << "and in a full paint";
+    while (probe->clearCountdown() > 1)
+        probe->TumbleTimerTick();
+    probe->TumbleTimerTick();
+    EXPECT_NE(At({(a.x + b.x) / 2, a.y}), missedBlue);
+}
+
 // Each cell repainted alone must give the pixels a full paint gives, also where the tiles of
 // the row above reach into it with their values.
 TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
