@@ -2,6 +2,7 @@
 #include "dialogs/sounds.h"
 
 #include "platform/PulseSoundOutput.h"
+#include "platform/SoundClip.h"
 #include "platform/UserRegistry.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -179,8 +181,18 @@ void TSoundsForm::ChooseButtonClick()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(tr("Wave sounds (*.wav *.WAV)"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        SetSelectedPath(QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    // Said now, not found out later as silence: the old choice stays.
+    if (!IsPlayableSoundFile(chosen)) {
+        CenteredMessageDialog(this,
+                              tr("\"%1\" is not a sound the game can play, so the sound stays as it was.")
+                                  .arg(QFileInfo(chosen).fileName()),
+                              QMessageBox::Warning, QMessageBox::Ok, 30);
+        return;
+    }
+    SetSelectedPath(chosen);
 }
 
 void TSoundsForm::NoSoundButtonClick()

@@ -2,6 +2,8 @@
 #include "platform/SoundClip.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 
 #include <sndfile.h>
 
@@ -58,6 +60,26 @@ sf_count_t Write(const void*, sf_count_t, void*)
 
 }  // namespace
 
+namespace {
+
+bool Playable(const SF_INFO& info)
+{
+    return info.frames > 0 && info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1 &&
+           info.samplerate <= 384000;
+}
+
+}  // namespace
+
+bool IsPlayableSoundFile(const QString& path)
+{
+    SF_INFO info{};
+    SNDFILE* sound = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (sound == nullptr)
+        return false;
+    sf_close(sound);
+    return Playable(info);
+}
+
 std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& bytes, double maxSeconds)
 {
     SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
@@ -67,8 +89,7 @@ std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& bytes, double
     if (sound == nullptr)
         return nullptr;
     std::shared_ptr<SoundClip> clip;
-    if (info.frames > 0 && info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1 &&
-        info.samplerate <= 384000 && static_cast<double>(info.frames) <= maxSeconds * info.samplerate) {
+    if (Playable(info) && static_cast<double>(info.frames) <= maxSeconds * info.samplerate) {
         clip = std::make_shared<SoundClip>();
         clip->rate = static_cast<std::uint32_t>(info.samplerate);
         clip->channels = static_cast<std::uint8_t>(info.channels);

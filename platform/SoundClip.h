@@ -21,3 +21,8 @@ struct SoundClip {
 // for anything that is no sound, has no frames, more than eight channels, a rate outside 1 Hz to
 // 384 kHz, or more than `maxSeconds` of sound.
 std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& file, double maxSeconds = 30.0);
+
+class QString;
+// Whether the file at `path` is a sound the game can play: one libsndfile reads, with frames, up
+// to eight channels and a rate of 1 Hz to 384 kHz. Reads only its header.
+bool IsPlayableSoundFile(const QString& path);

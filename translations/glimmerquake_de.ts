@@ -189,7 +189,7 @@
         <translation>Die Wortliste „%1“ ist beschädigt: Nur %L2 ihrer %L3 Wörter konnten gelesen werden, daher werden viele Wörter abgelehnt. Wählen Sie unter Optionen eine andere Wortliste oder installieren Sie das Spiel neu.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+136"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -758,7 +758,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+35"/>
+        <location filename="../dialogs/sounds.cpp" line="+37"/>
         <source>Select Tile</source>
         <translation>Stein gewählt</translation>
     </message>
@@ -858,7 +858,12 @@ Möchtest du weiterspielen?</translation>
         <translation>WAV-Klänge (*.wav *.WAV)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+7"/>
+        <source>&quot;%1&quot; is not a sound the game can play, so the sound stays as it was.</source>
+        <translation>„%1“ ist kein Klang, den das Spiel abspielen kann; der Klang bleibt daher, wie er war.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>(no sound)</source>
         <translation>(kein Klang)</translation>
     </message>

@@ -189,7 +189,7 @@
         <translation>El diccionario «%1» está dañado: solo se pudieron leer %L2 de sus %L3 palabras, así que se rechazan muchas palabras. Elija otro diccionario en Opciones o vuelva a instalar el juego.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+136"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -758,7 +758,7 @@ Would you like to resume the game?</source>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+35"/>
+        <location filename="../dialogs/sounds.cpp" line="+37"/>
         <source>Select Tile</source>
         <translation>Ficha seleccionada</translation>
     </message>
@@ -858,7 +858,12 @@ Would you like to resume the game?</source>
         <translation>Sonidos WAV (*.wav *.WAV)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+7"/>
+        <source>&quot;%1&quot; is not a sound the game can play, so the sound stays as it was.</source>
+        <translation>«%1» no es un sonido que el juego pueda reproducir, así que el sonido se queda como estaba.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>(no sound)</source>
         <translation>(sin sonido)</translation>
     </message>

@@ -189,7 +189,7 @@
         <translation>Le dictionnaire « %1 » est endommagé : seuls %L2 de ses %L3 mots ont pu être lus, donc beaucoup de mots sont refusés. Choisissez un autre dictionnaire dans les Options, ou réinstallez le jeu.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+136"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -758,7 +758,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TSoundsForm</name>
     <message>
-        <location filename="../dialogs/sounds.cpp" line="+35"/>
+        <location filename="../dialogs/sounds.cpp" line="+37"/>
         <source>Select Tile</source>
         <translation>Jeton sélectionné</translation>
     </message>
@@ -858,7 +858,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Sons WAV (*.wav *.WAV)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+7"/>
+        <source>&quot;%1&quot; is not a sound the game can play, so the sound stays as it was.</source>
+        <translation>« %1 » n&apos;est pas un son que le jeu peut jouer : le son reste donc inchangé.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>(no sound)</source>
         <translation>(aucun son)</translation>
     </message>

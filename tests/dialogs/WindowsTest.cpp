@@ -119,8 +119,9 @@ TEST(OptionsForm, ADictionaryChosenBetweenGamesShowsInTheTitle)
 }
 
 // The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when
-// accepted; Default goes back to the file beside the program (there is no "\.default" entry).
-// OK stores every choice, Cancel none.
+// accepted, and only when it is a sound: another file is refused at once, in a message, keeping
+// the choice before. Default goes back to the file beside the program (there is no "\.default"
+// entry). OK stores every choice, Cancel none.
 TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
 {
     GameFixture game;
@@ -130,7 +131,13 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
         return key ? key->String(QString()) : QStringLiteral("<absent>");
     };
     const QString lowWord = CurrentValue(LowWord), highWord = AppFilePath(QStringLiteral("highword.wav"));
-    const QString newLife = game.settingsDir.filePath(QStringLiteral("NewLife.wav"));
+    const QString newLife = game.settingsDir.filePath(QStringLiteral("Chosen.wav"));
+    QFile wav(newLife);  // one frame of silence: 8 kHz, mono, 16 bits
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly) &&
+                wav.write(QByteArray::fromHex("524946462600000057415645666d74201000000001000100401f0000803e0000"
+                                              "0200100064617461020000000000")) == 46);
+    wav.close();
+    const QString noSound = game.settingsDir.filePath(QStringLiteral("NewLife.wav"));  // holds a name
     for (const bool ok : {false, true}) {
         QStringList seen;
         AnswerNextModal([&](QWidget* dialog) {
@@ -148,6 +155,19 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
             press(LowWord, sounds->ChooseButton);
             press(SelectTile, sounds->NoSoundButton);
             press(HighWord, sounds->DefaultButton);
+            QString told;
+            AnswerNextModal([&](QWidget* files) {
+                AnswerNextModal([&told](QWidget* box) {
+                    told = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Ok);
+                });
+                qobject_cast<QFileDialog*>(files)->selectFile(noSound);
+                QMetaObject::invokeMethod(files, "accept");
+            });
+            sounds->SelectEvent(LowWord);
+            sounds->ChooseButton->click();
+            EXPECT_EQ(told, QStringLiteral(
+                                "\"NewLife.wav\" is not a sound the game can play, so the sound stays as it was."));
+            EXPECT_EQ(sounds->FileLabel->text(), QStringLiteral("File: ") + (ok ? newLife : lowWord));
             (ok ? sounds->OKButton : sounds->CancelButton)->click();
         });
         OptionsForm->SoundsButton->click();
