@@ -136,6 +136,8 @@ void TGlimmerForm::BuildLayout()
     Label3 = new QLabel(tr("Lives:"), PlayPanel);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(ArialFont(16));
+    // A caption as long as its box ("Leben:") keeps a gap before the first face.
+    Label3->setContentsMargins(0, 0, 3, 0);
     playAnchors.Place(Label3, {5, 10, 46, 18}, Anchors::Left | Anchors::Top);
     livesArea = new LivesArea(this, PlayPanel);
     livesArea->setObjectName(QStringLiteral("livesArea"));
