@@ -17,8 +17,9 @@ PausedBoard::PausedBoard(QWidget* parent)
     resume->setObjectName(QStringLiteral("resumeButton"));
     message->setAlignment(Qt::AlignCenter);
     message->setWordWrap(true);
+    // A little larger than the window's text, which may be sized in pixels or in points.
     QFont font = message->font();
-    font.setPointSize(font.pointSize() + 2);
+    font.pixelSize() > 0 ? font.setPixelSize(font.pixelSize() * 5 / 4) : font.setPointSizeF(font.pointSizeF() * 1.25);
     font.setBold(true);
     message->setFont(font);
     auto* layout = new QVBoxLayout(this);
@@ -32,7 +33,11 @@ PausedBoard::PausedBoard(QWidget* parent)
 void PausedBoard::ShowOver(const QRect& area)
 {
     const int width = std::min(area.width(), 360);
-    const QSize size(width, heightForWidth(width) > 0 ? heightForWidth(width) : sizeHint().height());
+    // The message wraps: its height follows from the width.
+    const QMargins margins = layout()->contentsMargins();
+    const int height = margins.top() + message->heightForWidth(width - margins.left() - margins.right()) +
+                       layout()->spacing() + resume->sizeHint().height() + margins.bottom();
+    const QSize size(width, height);
     setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
     show();
     raise();
