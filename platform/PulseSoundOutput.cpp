@@ -29,8 +29,10 @@ constexpr std::size_t leadAfterCut = 10 * 1000;  // microseconds
 constexpr std::size_t maxCachedClips = 8;
 // Silence after which the stream rests, so an idle game does not keep the sound card busy.
 constexpr std::size_t restAfterSilence = 10;
-// A sound file played by path is read whole; larger files stay silent.
+// A sound file played by path is read whole up to this size and 30 seconds; a larger or longer
+// one is read a piece of this many seconds at a time while it plays.
 constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+constexpr double streamedPieceSeconds = 0.5;
 
 // Holds the threaded main loop's lock while it lives.
 class LoopLock {
@@ -59,9 +61,11 @@ struct PulseSoundOutput::Impl {
     std::uint32_t streamRate = 0;
     std::uint8_t streamChannels = 0;
     bool corked = false;
-    // The sound playing (or asked for before the stream was ready) and the next sample to send.
+    // The sound playing (or asked for before the stream was ready) and the next sample to send;
+    // for a long file, its piece playing and the file the next pieces come from.
     std::shared_ptr<const SoundClip> current;
     std::size_t position = 0;
+    std::unique_ptr<SoundFileStream> streamed;
     // Silence sent since the last sound ended; after a while the stream rests.
     std::size_t silentBytes = 0;
 
@@ -134,13 +138,14 @@ struct PulseSoundOutput::Impl {
             }
             auto* bytes = static_cast<unsigned char*>(data);
             std::size_t filled = 0;
-            if (current) {
+            while (current && filled < size) {
                 const std::size_t left = current->Bytes() - position * sizeof(std::int16_t);
-                filled = std::min(left, size);
-                std::memcpy(bytes, current->samples.data() + position, filled);
-                position += filled / sizeof(std::int16_t);
+                const std::size_t taken = std::min(left, size - filled);
+                std::memcpy(bytes + filled, current->samples.data() + position, taken);
+                filled += taken;
+                position += taken / sizeof(std::int16_t);
                 if (position >= current->samples.size())
-                    current.reset();
+                    NextPiece();
             }
             std::memset(bytes + filled, 0, size - filled);
             silentBytes = current ? 0 : silentBytes + (size - filled);
@@ -159,12 +164,24 @@ struct PulseSoundOutput::Impl {
         }
     }
 
+    // The next piece of a long file, in the stream's format, or the end of the sound.
+    void NextPiece()
+    {
+        position = 0;
+        current = streamed ? streamed->Next(static_cast<std::size_t>(streamRate * streamedPieceSeconds)) : nullptr;
+        if (!current || !current->SameFormat({streamRate, streamChannels, {}})) {
+            current.reset();
+            streamed.reset();
+        }
+    }
+
     bool StreamReady() const { return stream != nullptr && pa_stream_get_state(stream) == PA_STREAM_READY; }
 
-    // Replaces whatever plays with `clip`, or with silence for nullptr.
-    void Play(std::shared_ptr<const SoundClip> clip)
+    // Replaces whatever plays with `clip`, then the rest of `file` when given, or with silence.
+    void Play(std::shared_ptr<const SoundClip> clip, std::unique_ptr<SoundFileStream> file = nullptr)
     {
         current = std::move(clip);
+        streamed = std::move(file);
         position = 0;
         if (context == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
             return;
@@ -182,7 +199,8 @@ struct PulseSoundOutput::Impl {
             silentBytes = 0;
             Forget(pa_stream_cork(stream, 0, nullptr, nullptr));
         }
-        // The whole sound goes to the server now, so a busy machine cannot leave gaps in it.
+        // The whole sound (of a long file, its first piece) goes to the server now, so a busy
+        // machine cannot leave gaps in it.
         std::size_t writable = pa_stream_writable_size(stream);
         if (writable == static_cast<std::size_t>(-1))
             writable = 0;
@@ -205,6 +223,7 @@ struct PulseSoundOutput::Impl {
         if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
             // Opened afresh by the next sound.
             impl->current.reset();
+            impl->streamed.reset();
             impl->CloseStream();
         }
         pa_threaded_mainloop_signal(impl->loop, 0);
@@ -225,6 +244,7 @@ struct PulseSoundOutput::Impl {
         } else if (!PA_CONTEXT_IS_GOOD(state)) {
             // No server, or it went away: silent from now on.
             impl->current.reset();
+            impl->streamed.reset();
             impl->CloseStream();
         }
         pa_threaded_mainloop_signal(impl->loop, 0);
@@ -296,12 +316,16 @@ void PulseSoundOutput::PlayFile(const QString& path)
     if (impl->context == nullptr)
         return;
     std::shared_ptr<const SoundClip> clip;
+    std::unique_ptr<SoundFileStream> streamed;
     // Only regular files: a pipe or a device could block or never end.
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly) && file.size() > 0 && file.size() <= maxFileBytes)
             clip = DecodeSoundClip(file.readAll());
+        // Too long or too large to hold: played as it is read.
+        if (!clip && (streamed = SoundFileStream::Open(path)))
+            clip = streamed->Next(static_cast<std::size_t>(streamed->Rate() * streamedPieceSeconds));
     }
     LoopLock lock(impl->loop);
-    impl->Play(std::move(clip));
+    impl->Play(std::move(clip), std::move(streamed));
 }

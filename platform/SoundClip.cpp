@@ -80,6 +80,37 @@ bool IsPlayableSoundFile(const QString& path)
     return Playable(info);
 }
 
+std::unique_ptr<SoundFileStream> SoundFileStream::Open(const QString& path)
+{
+    SF_INFO info{};
+    SNDFILE* sound = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (sound == nullptr)
+        return nullptr;
+    if (!Playable(info)) {
+        sf_close(sound);
+        return nullptr;
+    }
+    return std::unique_ptr<SoundFileStream>(new SoundFileStream(sound, static_cast<std::uint32_t>(info.samplerate),
+                                                                static_cast<std::uint8_t>(info.channels)));
+}
+
+SoundFileStream::~SoundFileStream()
+{
+    sf_close(static_cast<SNDFILE*>(file));
+}
+
+std::shared_ptr<const SoundClip> SoundFileStream::Next(std::size_t frames)
+{
+    auto piece = std::make_shared<SoundClip>();
+    piece->rate = rate;
+    piece->channels = channels;
+    piece->samples.resize(frames * channels);
+    const sf_count_t read =
+        sf_readf_short(static_cast<SNDFILE*>(file), piece->samples.data(), static_cast<sf_count_t>(frames));
+    piece->samples.resize(static_cast<std::size_t>(std::max<sf_count_t>(read, 0)) * channels);
+    return piece->samples.empty() ? nullptr : piece;
+}
+
 std::shared_ptr<const SoundClip> DecodeSoundClip(const QByteArray& bytes, double maxSeconds)
 {
     SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
