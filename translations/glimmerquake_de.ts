@@ -454,7 +454,7 @@ Möchtest du weiterspielen?</translation>
     <message>
         <location line="+10"/>
         <source>1. Make long words from adjacent tiles: click on them, drag over them or type their letters. The selected word is highlighted in red.</source>
-        <translation>1. Bilde lange Wörter aus benachbarten Steinen: Klicke sie an, ziehe darüber oder tippe ihre Buchstaben. Das gewählte Wort wird rot markiert.</translation>
+        <translation>1. Bilde lange Wörter aus benachbarten Steinen: anklicken, darüberziehen oder Buchstaben tippen. Das Wort wird rot markiert.</translation>
     </message>
     <message>
         <location line="+3"/>
