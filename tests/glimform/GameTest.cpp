@@ -126,6 +126,8 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
     EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
+    probe->StartGame(false);
+    EXPECT_EQ(probe->wordInProgress->text(), QString()) << "a new game starts with no word shown";
 }
 
 // Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting
@@ -196,7 +198,7 @@ TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
 }
 
 // Start pressed while the dictionary loads starts the game when the load ends; pressed after,
-// it starts at once.
+// or How To Play closed, it starts at once.
 TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
 {
     EXPECT_FALSE(DictionaryLoading->Progress->isTextVisible());
@@ -212,7 +214,7 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     probe->EndGame(true);
     probe->StartButtonClick();
     EXPECT_TRUE(!probe->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
-    HowToPlay->StartButton->click();
+    HowToPlay->close();  // counts as its Start
     EXPECT_TRUE(probe->IsPlaying() && form->isEnabled());
 
     // Closing the main window between games ends the program, How To Play and the help included.
