@@ -5,6 +5,7 @@
 #include "glimform/Colours.h"
 #include "settings/Utils.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -67,6 +68,21 @@ const QImage& BoardPainter::TileFace(const Chip& tile, const BoardRect& rect, qr
     QImage& face = faceCache.Face(tile.Value(), pixels, boardColour);
     face.setDevicePixelRatio(ratio);
     return face;
+}
+
+const BoardPainter::LaidOutText& BoardPainter::Text(const QString& text, const QFont& font)
+{
+    const auto key = std::tuple(text, font.pixelSize(), font.bold());
+    auto found = textCache.find(key);
+    if (found == textCache.end()) {
+        if (textCache.size() > 256)  // the tile size changed many times: start afresh
+            textCache.clear();
+        LaidOutText laidOut{QStaticText(text), QFontMetrics(font).horizontalAdvance(text)};
+        laidOut.text.setTextFormat(Qt::PlainText);
+        laidOut.text.prepare(QTransform(), font);
+        found = textCache.emplace(key, std::move(laidOut)).first;
+    }
+    return found->second;
 }
 
 void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
@@ -154,24 +170,22 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
         QFont valueFont(tileFontName);
         valueFont.setPixelSize(std::max(1, (w + h) / 8));
         valueFont.setBold(true);
+        const QFontMetrics valueMetrics(valueFont);
         const auto drawValue = [&](const Chip* tile) {
             const BoardRect tileRect = tile->Rect();
-            const QString text = QString::number(tile->Value());
-            const QFontMetrics metrics = painter.fontMetrics();
-            const int x =
-                tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 - metrics.horizontalAdvance(text) / 2;
-            const int y = tileRect.top - rect.top + (tileRect.bottom - tileRect.top) - metrics.height() - margin;
-            painter.drawText(x, y + metrics.ascent(), text);
+            const LaidOutText& text = Text(QString::number(tile->Value()), valueFont);
+            const int x = tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 - text.width / 2;
+            const int y = tileRect.top - rect.top + (tileRect.bottom - tileRect.top) - valueMetrics.height() - margin;
+            painter.drawStaticText(x, y, text.text);
         };
         if (cell->IsOccupied()) {
             QFont letterFont(tileFontName);
             letterFont.setPixelSize(std::max(1, (w + h) / 4));
             painter.setFont(letterFont);
-            const QString text = LetterText(cell->Letter());
-            const QFontMetrics metrics = painter.fontMetrics();
-            const int x = (w - metrics.horizontalAdvance(text) + 1) / 2;
-            const int y = (h - metrics.height() + 1) / 2;
-            painter.drawText(x, y + metrics.ascent(), text);
+            const LaidOutText& text = Text(LetterText(cell->Letter()), letterFont);
+            const int x = (w - text.width + 1) / 2;
+            const int y = (h - QFontMetrics(letterFont).height() + 1) / 2;
+            painter.drawStaticText(x, y, text.text);
             painter.setFont(valueFont);
             drawValue(cell);
         }

@@ -5,9 +5,12 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QStaticText>
 #include <QString>
 
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <vector>
 
 class Board;
@@ -48,8 +51,16 @@ public:
 private:
     // The cached face of the tile's value at its rectangle's size, in device pixels for `ratio`.
     const QImage& TileFace(const Chip& tile, const BoardRect& rect, qreal ratio);
+    // A letter or value laid out once in `font` and kept: a board draws each value up to three
+    // times (tiles reach into the cells below) and laying out text is most of a board's cost.
+    struct LaidOutText {
+        QStaticText text;
+        int width = 0;
+    };
+    const LaidOutText& Text(const QString& text, const QFont& font);
 
     QColor ink;
     QString tileFontName;
     TileFaces faceCache;
+    std::map<std::tuple<QString, int, bool>, LaidOutText> textCache;  // by text, pixel size, boldness
 };
