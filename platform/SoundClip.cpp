@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <sndfile.h>
@@ -72,6 +73,9 @@ bool Playable(const SF_INFO& info)
 
 bool IsPlayableSoundFile(const QString& path)
 {
+    // Only regular files: reading a pipe or a device could block or never end.
+    if (!QFileInfo(path).isFile())
+        return false;
     SF_INFO info{};
     SNDFILE* sound = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (sound == nullptr)

@@ -48,6 +48,6 @@ private:
     std::uint8_t channels;
 };
 
-// Whether the file at `path` is a sound the game can play: one libsndfile reads, with frames, up
-// to eight channels and a rate of 1 Hz to 384 kHz. Reads only its header.
+// Whether the file at `path` is a sound the game can play: a regular file libsndfile reads, with
+// frames, up to eight channels and a rate of 1 Hz to 384 kHz. Reads only its header.
 bool IsPlayableSoundFile(const QString& path);
