@@ -73,19 +73,14 @@ bool Playable(const SF_INFO& info)
 
 bool IsPlayableSoundFile(const QString& path)
 {
-    // Only regular files: reading a pipe or a device could block or never end.
-    if (!QFileInfo(path).isFile())
-        return false;
-    SF_INFO info{};
-    SNDFILE* sound = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (sound == nullptr)
-        return false;
-    sf_close(sound);
-    return Playable(info);
+    return SoundFileStream::Open(path) != nullptr;
 }
 
 std::unique_ptr<SoundFileStream> SoundFileStream::Open(const QString& path)
 {
+    // Only regular files: reading a pipe or a device could block or never end.
+    if (!QFileInfo(path).isFile())
+        return nullptr;
     SF_INFO info{};
     SNDFILE* sound = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (sound == nullptr)

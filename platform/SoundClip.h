@@ -27,7 +27,7 @@ class QString;
 // A sound file too long to decode whole, read a piece at a time while it plays.
 class SoundFileStream {
 public:
-    // Opens a playable sound file (as below); nullptr for any other.
+    // Opens a playable sound file (as IsPlayableSoundFile says); nullptr for any other.
     static std::unique_ptr<SoundFileStream> Open(const QString& path);
     ~SoundFileStream();
     SoundFileStream(const SoundFileStream&) = delete;
