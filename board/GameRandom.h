@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <random>
+#include <vector>
 
 // A uniform generator of draws below 2^31: letters, arrivals, tumbling and the round-end clearing
 // all draw from one, so a seed replays a whole game.
@@ -20,6 +21,13 @@ public:
     }
     // A draw modulo n, or 0 without drawing when n is 0.
     std::uint32_t Below(std::uint32_t n) { return n == 0 ? 0 : Draw() % n; }
+
+    // The generator's whole state as the numbers of its standard text form, so that a saved game
+    // goes on with the draws it would have had.
+    std::vector<std::uint32_t> State() const;
+    // Takes over a state that State gave; returns false, changing nothing, for numbers that are
+    // no state of this generator.
+    bool Restore(const std::vector<std::uint32_t>& state);
 
 private:
     std::mt19937 generator;

@@ -3,6 +3,8 @@
 
 #include "board/Board.h"
 #include "board/GameRandom.h"
+#include "board/PickLetter.h"
+#include "board/SavedSession.h"
 #include "board/WordFinder.h"
 
 #include <algorithm>
@@ -219,4 +221,113 @@ void GameSession::FindMissedWord()
                                                   [this](std::string_view letters) { return words.IsWord(letters); }});
     missedWord = found.letters.empty() ? SessionWord{} : SessionWord{words.Spelling(found.letters), found.value};
     missedChain = found.chain;
+}
+
+SavedSession GameSession::Save() const
+{
+    SavedSession saved;
+    saved.rules = rules;
+    saved.state = state;
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(board->Rows()); ++r) {
+        for (std::int32_t c = 0; c < static_cast<std::int32_t>(board->Columns()); ++c) {
+            if (const Chip* chip = board->Cell(r, c); chip->IsOccupied()) {
+                saved.tiles.push_back({{r, c}, chip->Letter(), chip->Value()});
+            }
+        }
+    }
+    for (const Chip* chip : board->Selection()) {
+        saved.chain.push_back({chip->Row(), chip->Column()});
+    }
+    saved.typed = typedWord.Current(*board);
+    saved.bestWords = bestWords;
+    saved.newestBestWord = newestBestWord;
+    saved.missedWord = missedWord;
+    for (const Chip* chip : missedChain) {
+        saved.missedChain.push_back({chip->Row(), chip->Column()});
+    }
+    saved.random = random.State();
+    return saved;
+}
+
+bool GameSession::Lay(const SavedSession& saved, Board& target, std::vector<Chip*>* missed)
+{
+    std::vector<Chip*> changed;
+    target.ClearSelection(changed);
+    target.Fill(0);
+    for (const SavedTile& tile : saved.tiles) {
+        Chip* chip = target.Cell(tile.cell.row, tile.cell.column);
+        const bool letter =
+            (tile.letter.size() == 1 && tile.letter[0] >= 'A' && tile.letter[0] <= 'Z' && tile.letter[0] != 'Q') ||
+            tile.letter == "QU";
+        // Half-tile columns: a row uses every other one. A cell holds one tile, worth its letter.
+        if (chip == nullptr || (tile.cell.row - tile.cell.column) % 2 != 0 || chip->IsOccupied() || !letter ||
+            tile.value != LetterValue(tile.letter[0])) {
+            return false;
+        }
+        chip->Set(tile.letter, tile.value);
+    }
+    // Chosen one by one as clicks would: a tile that does not touch the one before, or comes
+    // twice, leaves a different chain.
+    std::vector<Chip*> chain;
+    for (const CellAt& cell : saved.chain) {
+        Chip* chip = target.Cell(cell.row, cell.column);
+        if (chip == nullptr || !chip->IsOccupied()) {
+            return false;
+        }
+        target.Select(chip, false, changed);
+        chain.push_back(chip);
+    }
+    if (target.Selection() != chain) {
+        return false;
+    }
+    std::vector<Chip*> missedTiles;
+    for (const CellAt& cell : saved.missedChain) {
+        Chip* chip = target.Cell(cell.row, cell.column);
+        if (chip == nullptr || !chip->IsOccupied() ||
+            std::find(missedTiles.begin(), missedTiles.end(), chip) != missedTiles.end() ||
+            (!missedTiles.empty() && !Board::IsAdjacent(missedTiles.back(), chip))) {
+            return false;
+        }
+        missedTiles.push_back(chip);
+    }
+    if (missed != nullptr) {
+        *missed = std::move(missedTiles);
+    }
+    return true;
+}
+
+bool GameSession::Load(const SavedSession& saved)
+{
+    const GameRules& r = saved.rules;
+    const SessionState& s = saved.state;
+    const bool rulesFit = r.boardRows == board->Rows() && std::uint64_t{r.tilesPerRow} * 2 == board->Columns() &&
+                          r.startRows <= r.boardRows && r.startLives >= 1 && r.startEvolveInterval >= 1 &&
+                          r.tumbleInterval >= 1 && r.evolveSpeedUp <= 1000 && r.pointsPerLife >= 1 &&
+                          r.clearingStart >= 1 && r.clearingInterval >= 1;
+    // A game in progress: playing, or clearing the board with ticks left, and a life to lose.
+    const bool countersFit =
+        s.lives >= 1 && s.gamesStarted >= 1 && s.evolveInterval >= 1 && s.evolveInterval <= r.startEvolveInterval &&
+        ((s.phase == SessionPhase::Playing && s.clearCountdown == 0) ||
+         (s.phase == SessionPhase::Clearing && s.clearCountdown >= 1 && s.clearCountdown <= r.clearingStart));
+    const bool wordsFit =
+        saved.bestWords.size() <= maxBestWords && saved.newestBestWord >= -1 &&
+        saved.newestBestWord < static_cast<std::int64_t>(saved.bestWords.size()) &&
+        std::none_of(saved.bestWords.begin(), saved.bestWords.end(),
+                     [](const SessionWord& w) { return w.spelling.empty(); }) &&
+        std::all_of(saved.typed.begin(), saved.typed.end(), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+        (saved.missedChain.empty() || s.phase == SessionPhase::Clearing);
+    GameRandom check;
+    Board trial(board->Rows(), r.tilesPerRow, check);
+    if (!rulesFit || !countersFit || !wordsFit || !check.Restore(saved.random) || !Lay(saved, trial, nullptr)) {
+        return false;
+    }
+    rules = r;
+    state = s;
+    Lay(saved, *board, &missedChain);
+    typedWord.Restore(saved.typed, *board);
+    bestWords = saved.bestWords;
+    newestBestWord = saved.newestBestWord;
+    missedWord = saved.missedWord;
+    random.Restore(saved.random);
+    return true;
 }

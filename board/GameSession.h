@@ -12,6 +12,7 @@
 class Board;
 class Chip;
 class GameRandom;
+struct SavedSession;
 
 // The rules of a game: the board, the start of every round, the speed-up, the rewards and the
 // round-end clearing. Intervals are in milliseconds.
@@ -33,6 +34,10 @@ struct GameRules {
     std::uint32_t clearingStart = 25;
     std::uint32_t clearingInterval = 20;
 };
+
+// Grows whenever a rule changes what a game plays like, so that a game saved under other rules is
+// never resumed under these.
+inline constexpr std::uint32_t gameRulesVersion = 1;
 
 // What a session asks of its dictionary. The letters are capitals, a QU tile giving both.
 class SessionWords {
@@ -110,6 +115,13 @@ public:
     const SessionState& State() const { return state; }
     // Takes over saved counters; the board is left as it is.
     void Restore(const SessionState& saved) { state = saved; }
+    // The whole game as it stands, the generator's state included.
+    SavedSession Save() const;
+    // Puts the session, its board and its generator exactly where the saved game stood, and
+    // returns true. A saved game that could not have come from a session on a board of this size
+    // (cells off the board, a tile no letter gives, a chain whose tiles do not touch, counters that
+    // contradict the phase) changes nothing and returns false.
+    bool Load(const SavedSession& saved);
     SessionPhase Phase() const { return state.phase; }
     bool IsPlaying() const { return state.phase == SessionPhase::Playing; }
 
@@ -162,6 +174,8 @@ private:
     void RankBestWord(const SessionWord& word);
     void FindMissedWord();
     void StartRound();
+    // Lays out the saved tiles and chain on `target`; false when they cannot stand on a board.
+    static bool Lay(const SavedSession& saved, Board& target, std::vector<Chip*>* missedChain);
 
     GameRules rules;
     GameRandom& random;

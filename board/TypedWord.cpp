@@ -5,6 +5,7 @@
 #include "board/ChainSearch.h"
 
 #include <algorithm>
+#include <utility>
 
 const std::string& TypedWord::Letters(const Board& board)
 {
@@ -13,6 +14,17 @@ const std::string& TypedWord::Letters(const Board& board)
         version = board.SelectionVersion();
     }
     return typed;
+}
+
+std::string TypedWord::Current(const Board& board) const
+{
+    return board.SelectionVersion() == version ? typed : board.WordInProgress();
+}
+
+void TypedWord::Restore(std::string letters, const Board& board)
+{
+    typed = std::move(letters);
+    version = board.SelectionVersion();
 }
 
 bool TypedWord::Type(Board& board, char letter, std::vector<Chip*>& changed)

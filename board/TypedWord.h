@@ -17,6 +17,10 @@ public:
     // as clicks on its tiles would, appending the tiles whose look changed to `changed`. A letter
     // that no chain can take changes nothing and returns false.
     bool Type(Board& board, char letter, std::vector<Chip*>& changed);
+    // The letters typing goes on from: the typed ones, or the chain's when it changed since.
+    std::string Current(const Board& board) const;
+    // Goes on from `letters` (as Current gave them) on the board's present chain.
+    void Restore(std::string letters, const Board& board);
 
 private:
     // The letters typed so far; the chain's own letters when the chain changed behind our back.

@@ -4,7 +4,7 @@
 
 GLIM_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpulse-dev libsndfile1-dev
+  qt6-base-dev libpulse-dev libsndfile1-dev zlib1g-dev
   pulseaudio pulseaudio-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A game saved at any step goes on, once read back, exactly as it would have without the save;
+// bytes that are no such game are refused, whatever they hold.
+#include "board/Board.h"
+#include "board/GameRandom.h"
+#include "board/SavedGameFormat.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <functional>
+#include <random>
+#include <tuple>
+
+namespace {
+
+struct FewWords : SessionWords {
+    std::string Spelling(std::string_view letters) const override
+    {
+        return letters == "EA" || letters == "TEA" || letters == "AT" || letters == "EAT" || letters == "TE"
+                   ? std::string(letters) + "!"
+                   : std::string();
+    }
+    bool MayStart(std::string_view letters) const override { return letters.size() < 4; }
+};
+
+// A player who does something at random on each step, the same for the same generator state:
+// arrivals, falls, clicks, typing, Enter and Clear, with many round ends.
+class ScriptedPlayer {
+public:
+    explicit ScriptedPlayer(std::uint32_t seed) : moves(seed) {}
+
+    // One step, and what it did as a number.
+    int Step(GameSession& session)
+    {
+        std::vector<Chip*> changed;
+        if (session.Phase() == SessionPhase::BetweenGames) {
+            session.Start();
+            return 100;
+        }
+        const auto pick = [this](std::uint32_t n) { return static_cast<std::int32_t>(moves() % n); };
+        StepResult result;
+        switch (pick(7)) {
+        case 0:
+            result = session.Evolve(changed);
+            break;
+        case 1:
+        case 2:
+            result = session.Tumble(changed);
+            break;
+        case 3: {
+            const std::int32_t row = pick(4);
+            result = session.Select(session.GetBoard().Cell(row, row % 2 + 2 * pick(9)), pick(2) == 0, changed);
+            break;
+        }
+        case 4:
+            result = session.Type("TEAQ"[pick(4)], changed);
+            break;
+        case 5:
+            result = session.Enter(changed);
+            break;
+        default:
+            result = session.Clear(changed);
+        }
+        return static_cast<int>(result.outcome) * 2 + result.chainChanged;
+    }
+
+    std::mt19937 moves;
+};
+
+SavedGame Saved(const GameSession& session)
+{
+    return {"TestWords", 1796601600000, session.Save()};
+}
+
+}  // namespace
+
+// Saved after N steps, read back into a new session with a fresh generator and stepped M more,
+// the game gives the same outcomes (its sounds) and ends with the same tiles, score and lives,
+// as the same game stepped N + M without a save. Saving the restored game gives the same bytes.
+TEST(SavedGame, ARestoredGameGoesOnAsIfNeverSaved)
+{
+    const FewWords words;
+    for (const std::uint32_t steps : {1u, 57u, 400u, 1311u, 2500u}) {
+        SCOPED_TRACE(testing::Message() << "saved after " << steps << " steps");
+        GameRandom random(7);
+        GameSession played(GameRules{}, random, words);
+        ScriptedPlayer player(11);
+        for (std::uint32_t step = 0; step < steps; ++step)
+            player.Step(played);
+        const std::string bytes = EncodeSavedGame(Saved(played));
+        ScriptedPlayer same = player;
+
+        SavedGame read;
+        ASSERT_EQ(DecodeSavedGame(bytes, read), SavedGameFault::None);
+        GameRandom otherRandom(99);
+        GameSession restored(GameRules{}, otherRandom, words);
+        ASSERT_TRUE(restored.Load(read.session));
+        EXPECT_EQ(EncodeSavedGame(Saved(restored)), bytes);
+        EXPECT_EQ(read.dictionary, "TestWords");
+
+        std::vector<int> expected, got;
+        for (int step = 0; step < 1500; ++step) {
+            expected.push_back(player.Step(played));
+            got.push_back(same.Step(restored));
+        }
+        EXPECT_EQ(got, expected);
+        EXPECT_EQ(EncodeSavedGame(Saved(restored)), EncodeSavedGame(Saved(played)));
+        EXPECT_EQ(std::tuple(restored.State().score, restored.State().lives, restored.BestWords()),
+                  std::tuple(played.State().score, played.State().lives, played.BestWords()));
+    }
+}
+
+// The scripted games reach what a save must carry: a clearing, a typed word, a missed word.
+TEST(SavedGame, TheScriptedGameReachesEveryPartOfASave)
+{
+    const FewWords words;
+    GameRandom random(7);
+    GameSession session(GameRules{}, random, words);
+    ScriptedPlayer player(11);
+    bool clearing = false, typed = false, missed = false, chosen = false, scored = false;
+    for (int step = 0; step < 4000; ++step) {
+        player.Step(session);
+        const SavedSession saved = session.Save();
+        clearing |= !saved.missedChain.empty() && saved.state.phase == SessionPhase::Clearing;
+        typed |= saved.typed.size() > 1 && !saved.chain.empty();
+        missed |= !saved.missedWord.spelling.empty();
+        chosen |= saved.chain.size() > 1;
+        scored |= !saved.bestWords.empty();
+    }
+    EXPECT_TRUE(clearing && typed && missed && chosen && scored) << clearing << typed << missed << chosen << scored;
+}
+
+namespace {
+
+// A saved game of a few moves, as bytes.
+std::string SmallSave()
+{
+    const FewWords words;
+    GameRandom random(3);
+    GameSession session(GameRules{}, random, words);
+    ScriptedPlayer player(5);
+    for (int step = 0; step < 300; ++step)
+        player.Step(session);
+    return EncodeSavedGame(Saved(session));
+}
+
+// Puts a correct checksum back after bytes of the game were altered.
+std::string Resealed(std::string bytes)
+{
+    bytes.resize(bytes.size() - 4);
+    std::uint32_t sum = static_cast<std::uint32_t>(
+        crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
+    for (int i = 0; i < 4; ++i, sum >>= 8)
+        bytes.push_back(static_cast<char>(sum & 0xFF));
+    return bytes;
+}
+
+}  // namespace
+
+// Every cut, a foreign file, another version, a wrong checksum, a byte too many: each is refused
+// with its reason and never read past its end.
+TEST(SavedGame, DamagedBytesAreRefusedWithTheirReason)
+{
+    const std::string good = SmallSave();
+    SavedGame game;
+    ASSERT_EQ(DecodeSavedGame(good, game), SavedGameFault::None);
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        const SavedGameFault fault = DecodeSavedGame(good.substr(0, size), game);
+        EXPECT_EQ(fault, size < 8 ? SavedGameFault::Foreign : SavedGameFault::Damaged) << "cut to " << size;
+    }
+    const auto patched = [&](std::size_t at, std::string_view bytes) {
+        std::string copy = good;
+        copy.replace(at, bytes.size(), bytes);
+        return copy;
+    };
+    // Past the header, the 9-letter dictionary name and the time: the rules' version, then the
+    // eleven rules and the phase.
+    constexpr std::size_t rulesVersion = 16 + 2 + 9 + 8, phase = rulesVersion + 4 + 44;
+    std::mt19937 noise(1);
+    std::string random(good.size(), '\0');
+    for (char& c : random)
+        c = static_cast<char>(noise());
+    const std::tuple<const char*, std::string, SavedGameFault> cases[] = {
+        {"random bytes", random, SavedGameFault::Foreign},
+        {"another signature", patched(0, "GLQSAVF"), SavedGameFault::Foreign},
+        {"a later layout", patched(8, std::string("\2\0\0\0", 4)), SavedGameFault::Newer},
+        {"layout 0", patched(8, std::string("\0\0\0\0", 4)), SavedGameFault::Damaged},
+        {"a size past the end", patched(12, "\xff\xff\0\0"), SavedGameFault::Damaged},
+        {"a flipped bit", patched(40, std::string(1, static_cast<char>(good[40] ^ 4))), SavedGameFault::Damaged},
+        {"a wrong checksum", patched(good.size() - 1, "\x5a"), SavedGameFault::Damaged},
+        {"a byte too many", good + '\0', SavedGameFault::Damaged},
+        {"later rules", Resealed(patched(rulesVersion, std::string("\2\0\0\0", 4))), SavedGameFault::Newer},
+        {"no phase", Resealed(patched(phase, std::string(1, '\0'))), SavedGameFault::Damaged},
+        {"an unknown phase", Resealed(patched(phase, "\3")), SavedGameFault::Damaged},
+        {"a count past the end", Resealed(patched(phase + 21, "\xff\xff")), SavedGameFault::Damaged},
+    };
+    for (const auto& [what, bytes, fault] : cases)
+        EXPECT_EQ(DecodeSavedGame(bytes, game), fault) << what;
+}
+
+// A session that could not have come from a game on this board is refused, and the game that was
+// there goes on untouched.
+TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
+{
+    const FewWords words;
+    GameRandom random(3);
+    GameSession source(GameRules{}, random, words);
+    source.Start();
+    std::vector<Chip*> changed;
+    source.Select(source.GetBoard().Cell(0, 0), false, changed);
+    source.Select(source.GetBoard().Cell(0, 2), false, changed);
+    const SavedSession good = source.Save();
+    ASSERT_EQ(good.chain.size(), 2u);
+
+    using Change = std::function<void(SavedSession&)>;
+    const std::pair<const char*, Change> cases[] = {
+        {"a smaller board", [](SavedSession& s) { s.rules.boardRows = 11; }},
+        {"no points per life", [](SavedSession& s) { s.rules.pointsPerLife = 0; }},
+        {"no life left", [](SavedSession& s) { s.state.lives = 0; }},
+        {"between games", [](SavedSession& s) { s.state.phase = SessionPhase::BetweenGames; }},
+        {"clearing without ticks", [](SavedSession& s) { s.state.phase = SessionPhase::Clearing; }},
+        {"ticks while playing", [](SavedSession& s) { s.state.clearCountdown = 3; }},
+        {"arrivals slower than at the start", [](SavedSession& s) { s.state.evolveInterval = 2001; }},
+        {"no arrivals", [](SavedSession& s) { s.state.evolveInterval = 0; }},
+        {"a tile off the board",
+         [](SavedSession& s) {
+             s.tiles[0].cell = {12, 0};
+         }},
+        {"a tile between cells",
+         [](SavedSession& s) {
+             s.tiles[0].cell = {0, 1};
+         }},
+        {"two tiles in a cell", [](SavedSession& s) { s.tiles[1].cell = s.tiles[0].cell; }},
+        {"a lower-case letter", [](SavedSession& s) { s.tiles[0].letter = "e"; }},
+        {"a lone Q", [](SavedSession& s) { s.tiles[0].letter = "Q", s.tiles[0].value = 9; }},
+        {"a value its letter lacks", [](SavedSession& s) { s.tiles[0].value += 1; }},
+        {"a chain with a gap",
+         [](SavedSession& s) {
+             s.chain[1] = {0, 4};
+         }},
+        {"a chained tile twice", [](SavedSession& s) { s.chain[1] = s.chain[0]; }},
+        {"a chain on an empty cell",
+         [](SavedSession& s) {
+             s.chain.push_back({11, 1});
+         }},
+        {"a typed symbol", [](SavedSession& s) { s.typed = "A?"; }},
+        {"a newest word not in the list", [](SavedSession& s) { s.newestBestWord = 0; }},
+        {"a best word without letters",
+         [](SavedSession& s) {
+             s.bestWords.push_back({"", 4});
+         }},
+        {"a missed chain during play",
+         [](SavedSession& s) {
+             s.missedChain = {{0, 0}};
+         }},
+        {"a cut generator", [](SavedSession& s) { s.random.resize(10); }},
+    };
+    for (const auto& [what, change] : cases) {
+        GameRandom otherRandom(5);
+        GameSession session(GameRules{}, otherRandom, words);
+        session.Start();
+        const std::string before = EncodeSavedGame({"", 0, session.Save()});
+        SavedSession bad = good;
+        change(bad);
+        EXPECT_FALSE(session.Load(bad)) << what;
+        EXPECT_EQ(EncodeSavedGame({"", 0, session.Save()}), before) << what;
+    }
+    GameRandom otherRandom(5);
+    GameSession session(GameRules{}, otherRandom, words);
+    EXPECT_TRUE(session.Load(good));
+}
