@@ -196,11 +196,17 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
         TransferScores(true);
     }
     if (dictionary != options.GetDictionary()) {
-        options.SetDictionary(dictionary);
-        NewEntryIndex = -1;
-        TransferScores(false);
-        SelectNewEntry();
+        ChooseDictionary(dictionary);
     }
+    SaveSettings();
+}
+
+void TNewGameForm::ChooseDictionary(const QString& dictionary)
+{
+    options.SetDictionary(dictionary);
+    NewEntryIndex = -1;
+    TransferScores(false);
+    SelectNewEntry();
     SaveSettings();
 }
 

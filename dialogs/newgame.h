@@ -40,6 +40,8 @@ public:
     void ShowOptions(bool allowDictionaryChange);
     // Writes the options, the placement and the column widths.
     void SaveSettings();
+    // Makes `dictionary` the chosen one and shows its table, as choosing it in the options does.
+    void ChooseDictionary(const QString& dictionary);
 
     QString GetDictionary() const { return options.GetDictionary(); }
     bool GetSelectTileSounds() const { return options.GetSelectTileSounds(); }

@@ -27,6 +27,11 @@ void BackgroundPause::Check()
     if (pending || !running || QApplication::activeWindow() != nullptr || !NewGameForm->GetPauseInBackground()) {
         return;
     }
+    PauseNow();
+}
+
+void BackgroundPause::PauseNow()
+{
     pending = true;
     form.SuspendPlay(true);
     if (pausedBoard == nullptr) {

@@ -20,6 +20,9 @@ public:
 
     // Pauses now if play runs while the game is in the background and the player asked for it.
     void Check();
+    // Stops play and hides the board under the paused board, wherever the game is: a resumed
+    // saved game waits there too.
+    void PauseNow();
     // Ends a pause begun in the background and takes the paused board away: play resumes, the game
     // ends, or minimising applies its own rules. Returns whether one was pending: play had been
     // running.

@@ -17,6 +17,7 @@
 
 class BackgroundPause;
 class Board;
+class GameKeeper;
 class BoardPainter;
 class Chip;
 class GameSession;
@@ -67,6 +68,7 @@ protected:
 private:
     // The window's own helpers, and the tests' view of the window.
     friend class BackgroundPause;
+    friend class GameKeeper;
     friend class LivesArea;
     friend class GlimmerFormProbe;
 
@@ -237,8 +239,9 @@ private:
     // The definitions of the best words (and of the high score table's, which the program
     // hooks to it).
     std::unique_ptr<WordDefinitions> definitions;
-    // Owned as a child QObject of this window.
+    // Owned as child QObjects of this window.
     BackgroundPause* backgroundPause = nullptr;
+    GameKeeper* gameKeeper = nullptr;
 };
 
 // The one main window, created first at start-up.

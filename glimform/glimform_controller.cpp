@@ -10,6 +10,7 @@
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/dictload.h"
 #include "glimform/BackgroundPause.h"
+#include "glimform/GameKeeper.h"
 #include "platform/HelpContext.h"
 #include "settings/DictionaryName.h"
 #include "settings/Sounder.h"
@@ -171,6 +172,7 @@ void TGlimmerForm::SuspendPlay(bool hideBoard)
 {
     EvolveTimer->stop();
     TumbleTimer->stop();
+    gameKeeper->PlaySuspended();
     setFocus();
     if (hideBoard) {
         boardHidden = true;
@@ -180,6 +182,10 @@ void TGlimmerForm::SuspendPlay(bool hideBoard)
 
 void TGlimmerForm::ResumePlay()
 {
+    // The program is ending on a signal with the game saved: play never starts again.
+    if (gameKeeper->Leaving()) {
+        return;
+    }
     // However play resumes, a pause begun in the background is over.
     backgroundPause->Cancel();
     // A dialog left on screen can start or resume a game while this window is minimised: play
@@ -192,8 +198,12 @@ void TGlimmerForm::ResumePlay()
     }
     boardHidden = false;
     update();
-    EvolveTimer->start();
+    // A game resumed from its save may be clearing the board at the end of a round.
+    if (session->IsPlaying()) {
+        EvolveTimer->start();
+    }
     TumbleTimer->start();
+    gameKeeper->PlayResumed();
     setFocus();
     dragTile = nullptr;
 }
@@ -257,6 +267,7 @@ void TGlimmerForm::SettleRound(StepOutcome outcome)
 void TGlimmerForm::StartRound()
 {
     // The session has filled the board anew; score, lives and best words carry over.
+    gameKeeper->Save();
     ShowWordInProgress(true);
     EvolveTimer->setInterval(static_cast<int>(session->EvolveInterval()));
     TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
@@ -281,6 +292,9 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
     // question, where No ends the game, it does nothing.
     const int answer = CenteredMessageDialog(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                                              pause ? 40 : 50, !pause);
+    if (gameKeeper->Leaving()) {
+        return;
+    }
     if ((pause && answer == QMessageBox::Yes) || (!pause && answer == QMessageBox::No)) {
         ResumePlay();
         return;
@@ -291,6 +305,11 @@ void TGlimmerForm::ConfirmPauseOrQuit(bool pause)
 
 void TGlimmerForm::EndGame(bool userEnded)
 {
+    if (gameKeeper->Leaving()) {
+        return;
+    }
+    // The score is in the high score table from here on; nothing is left to resume.
+    gameKeeper->Forget();
     backgroundPause->Cancel();
     session->End(false);
     EvolveTimer->stop();

@@ -11,6 +11,7 @@
 #include "glimform/BackgroundPause.h"
 #include "glimform/BoardPainter.h"
 #include "glimform/Colours.h"
+#include "glimform/GameKeeper.h"
 #include "glimform/LivesArea.h"
 #include "glimform/WordDefinitions.h"
 #include "settings/FitCaptions.h"
@@ -226,6 +227,8 @@ void TGlimmerForm::BuildLayout()
     connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
     backgroundPause = new BackgroundPause(*this);
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
+    gameKeeper = new GameKeeper(*this);
+    gameKeeper->setObjectName(QStringLiteral("gameKeeper"));
     definitions = std::make_unique<WordDefinitions>(
         *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, WordNetFolder(),
         [this] {
@@ -279,6 +282,8 @@ void TGlimmerForm::FormOnIdle()
     }
     firstIdleSeen = true;
     show();
+    // A game left unfinished at the last run is offered over the window.
+    gameKeeper->OfferSavedGame();
 }
 
 void TGlimmerForm::resizeEvent(QResizeEvent* event)
@@ -391,6 +396,7 @@ void TGlimmerForm::FormApplicationEventsRestore()
     }
     if (before.evolveRunning) {
         EvolveTimer->start();
+        gameKeeper->PlayResumed();
     }
 }
 
@@ -416,6 +422,10 @@ bool TGlimmerForm::FormCloseQuery()
     // table from under it.
     if (loadingDictionary) {
         return false;
+    }
+    // The game is saved for the logout or shutdown under way, and waits for the next start.
+    if (gameKeeper->MayCloseWithoutAsking()) {
+        return true;
     }
     if (IsPlayPanelShown()) {
         if (EvolveTimer->isActive()) {

@@ -62,6 +62,14 @@ GameFixture::GameFixture(bool howToPlay, const QString& dictionary, std::unique_
         if (file.open(QIODevice::WriteOnly) && file.write(names[event]) > 0)
             SetEventSound(static_cast<SoundEvent>(event), file.fileName());
     }
+    qputenv("HOME", settingsDir.path().toLocal8Bit());
+    Restart(std::move(output));
+}
+
+void GameFixture::Restart(std::unique_ptr<SoundOutput> output)
+{
+    probe.reset();
+    windows.reset();
     if (output == nullptr) {
         auto recorder = std::make_unique<RecordingOutput>();
         sounds = &recorder->played;
@@ -77,6 +85,7 @@ GameFixture::~GameFixture()
 {
     windows.reset();
     UserRegistry::SetFilePath(QString());
+    qputenv("HOME", home);
 }
 
 void GameFixture::SelectChain(const std::vector<std::pair<int, int>>& cells)

@@ -50,6 +50,9 @@ struct GameFixture {
     explicit GameFixture(bool howToPlay = false, const QString& dictionary = QStringLiteral("TestWords"),
                          std::unique_ptr<SoundOutput> output = nullptr);
     ~GameFixture();
+    // Ends the program's windows and starts them again on the same settings and data folder, as
+    // the next run of the game would; `output` takes the new run's sounds.
+    void Restart(std::unique_ptr<SoundOutput> output = nullptr);
 
     // Chooses the chain of tiles at these cells, clicking the first and dragging over the rest.
     void SelectChain(const std::vector<std::pair<int, int>>& cells);
@@ -71,6 +74,8 @@ struct GameFixture {
     QPoint Centre(const Chip* chip, int dx = 0) const;
 
     QTemporaryDir settingsDir;
+    // The user's home while the fixture lives: its data folder (saved games) is the fixture's own.
+    QByteArray home = qgetenv("HOME");
     std::unique_ptr<GameWindows> windows;
     // What the game asked to play, unless the fixture was given an output.
     std::vector<QString>* sounds = nullptr;

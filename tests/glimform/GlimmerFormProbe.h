@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "board/GameSession.h"
 #include "glimform/BoardPainter.h"
+#include "glimform/GameKeeper.h"
 #include "glimform/glimform.h"
 
 #include <QLabel>
@@ -44,6 +45,9 @@ public:
     QPoint BoardToClient(BoardPoint point) const { return form.BoardToClient(point); }
     BoardPoint ClientToBoard(QPoint point) const { return form.ClientToBoard(point); }
     QString DictionaryNotice() const { return form.dictionaryNoticeLabel->text(); }
+    // What the desktop's session manager asks before a logout.
+    void SaveForLogout() { form.gameKeeper->SaveForLogout(); }
+    QTimer& autosave() { return form.gameKeeper->autosave; }
 
     // The session, and counters set as a saved game would restore them.
     GameSession& Session() { return *form.session; }
