@@ -38,6 +38,48 @@
     </message>
 </context>
 <context>
+    <name>GameKeeper</name>
+    <message>
+        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <source>The file is not a game saved by Glimmerquake.</source>
+        <translation>Die Datei ist kein von Glimmerquake gespeichertes Spiel.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was saved by a newer version of Glimmerquake.</source>
+        <translation>Es wurde von einer neueren Version von Glimmerquake gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is damaged.</source>
+        <translation>Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file was kept as &quot;%1&quot; for a bug report.</source>
+        <translation>Die Datei wurde für einen Fehlerbericht als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The game you left could not be read, so it cannot be resumed. %1
+
+A new game can be started as usual. %2</source>
+        <translation>Das unterbrochene Spiel konnte nicht gelesen werden und kann daher nicht fortgesetzt werden. %1
+
+Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
+        <translation>Das am %1 unterbrochene Spiel wurde mit der Wortliste „%2“ gespielt, die nicht mehr vorhanden ist, daher kann es nicht weitergehen. Es endet jetzt, und seine Punktzahl von %3 kommt in die Bestenliste.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resume the game you left on %1, score %2?</source>
+        <translation>Das am %1 unterbrochene Spiel fortsetzen, Punktzahl %2?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <location filename="../settings/Utils.cpp" line="+24"/>
@@ -169,7 +211,7 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
     </message>
@@ -189,7 +231,7 @@
         <translation>Die Wortliste „%1“ ist beschädigt: Nur %L2 ihrer %L3 Wörter konnten gelesen werden, daher werden viele Wörter abgelehnt. Wählen Sie unter Optionen eine andere Wortliste oder installieren Sie das Spiel neu.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+146"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -203,7 +245,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
@@ -224,18 +266,18 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>&amp;Options...</source>
         <translation>&amp;Optionen...</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+26"/>
+        <location line="-28"/>
+        <location line="+28"/>
         <source>Change options such as the sounds played</source>
         <translation>Optionen wie die Klänge ändern</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-24"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Rekorde...</translation>
     </message>
@@ -270,7 +312,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Leben:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>The number of lives remaining</source>
         <translation>Die Zahl der verbleibenden Leben</translation>
     </message>
@@ -617,7 +659,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Spiel vorbei</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+69"/>
         <source>your options and the place of the windows</source>
         <translation>Ihre Optionen und die Position der Fenster</translation>
     </message>

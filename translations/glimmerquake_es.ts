@@ -38,6 +38,48 @@
     </message>
 </context>
 <context>
+    <name>GameKeeper</name>
+    <message>
+        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <source>The file is not a game saved by Glimmerquake.</source>
+        <translation>El archivo no es una partida guardada por Glimmerquake.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was saved by a newer version of Glimmerquake.</source>
+        <translation>La guardó una versión más reciente de Glimmerquake.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is damaged.</source>
+        <translation>El archivo está dañado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file was kept as &quot;%1&quot; for a bug report.</source>
+        <translation>El archivo se ha guardado como «%1» para un informe de errores.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The game you left could not be read, so it cannot be resumed. %1
+
+A new game can be started as usual. %2</source>
+        <translation>No se pudo leer la partida que dejó, así que no se puede reanudar. %1
+
+Se puede empezar una partida nueva como siempre. %2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
+        <translation>La partida que dejó el %1 se jugaba con el diccionario «%2», que ya no está, así que no puede continuar. Termina ahora, y su puntuación de %3 pasa a las mejores puntuaciones.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resume the game you left on %1, score %2?</source>
+        <translation>¿Reanudar la partida que dejó el %1, puntuación %2?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <location filename="../settings/Utils.cpp" line="+24"/>
@@ -169,7 +211,7 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
     </message>
@@ -189,7 +231,7 @@
         <translation>El diccionario «%1» está dañado: solo se pudieron leer %L2 de sus %L3 palabras, así que se rechazan muchas palabras. Elija otro diccionario en Opciones o vuelva a instalar el juego.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+146"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -203,7 +245,7 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
@@ -224,18 +266,18 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>&amp;Options...</source>
         <translation>&amp;Ajustes...</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+26"/>
+        <location line="-28"/>
+        <location line="+28"/>
         <source>Change options such as the sounds played</source>
         <translation>Cambia ajustes como los sonidos</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-24"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Récords...</translation>
     </message>
@@ -270,7 +312,7 @@ Would you like to resume the game?</source>
         <translation>Vidas:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>The number of lives remaining</source>
         <translation>Las vidas que te quedan</translation>
     </message>
@@ -617,7 +659,7 @@ Would you like to resume the game?</source>
         <translation>Fin del juego</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+69"/>
         <source>your options and the place of the windows</source>
         <translation>sus opciones y la posición de las ventanas</translation>
     </message>

@@ -38,6 +38,48 @@
     </message>
 </context>
 <context>
+    <name>GameKeeper</name>
+    <message>
+        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <source>The file is not a game saved by Glimmerquake.</source>
+        <translation>Le fichier n’est pas une partie enregistrée par Glimmerquake.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was saved by a newer version of Glimmerquake.</source>
+        <translation>Elle a été enregistrée par une version plus récente de Glimmerquake.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is damaged.</source>
+        <translation>Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file was kept as &quot;%1&quot; for a bug report.</source>
+        <translation>Le fichier a été conservé sous « %1 » pour un rapport de bogue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The game you left could not be read, so it cannot be resumed. %1
+
+A new game can be started as usual. %2</source>
+        <translation>La partie laissée en cours n’a pas pu être lue, elle ne peut donc pas être reprise. %1
+
+Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
+        <translation>La partie laissée le %1 se jouait avec le dictionnaire « %2 », qui n’est plus là ; elle ne peut donc pas continuer. Elle se termine maintenant, et son score de %3 va dans les meilleurs scores.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Resume the game you left on %1, score %2?</source>
+        <translation>Reprendre la partie laissée le %1, score %2 ?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <location filename="../settings/Utils.cpp" line="+24"/>
@@ -169,7 +211,7 @@
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+50"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
     </message>
@@ -189,7 +231,7 @@
         <translation>Le dictionnaire « %1 » est endommagé : seuls %L2 de ses %L3 mots ont pu être lus, donc beaucoup de mots sont refusés. Choisissez un autre dictionnaire dans les Options, ou réinstallez le jeu.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+146"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -203,7 +245,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+100"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
@@ -224,18 +266,18 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>&amp;Options...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+26"/>
+        <location line="-28"/>
+        <location line="+28"/>
         <source>Change options such as the sounds played</source>
         <translation>Modifier les options, comme les sons joués</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-24"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>Sco&amp;res...</translation>
     </message>
@@ -270,7 +312,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Vies&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>The number of lives remaining</source>
         <translation>Le nombre de vies restantes</translation>
     </message>
@@ -617,7 +659,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Fin de partie</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+69"/>
         <source>your options and the place of the windows</source>
         <translation>vos options et la position des fenêtres</translation>
     </message>

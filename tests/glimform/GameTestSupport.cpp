@@ -43,6 +43,19 @@ void PlayToTheEnd(GlimmerFormProbe& probe, const std::vector<std::string>& tiles
     }
 }
 
+std::string TilesPicture(const Board& board)
+{
+    std::string picture;
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(board.Rows()); ++r) {
+        for (std::int32_t c = r % 2; c < static_cast<std::int32_t>(board.Columns()); c += 2) {
+            const Chip* chip = board.Cell(r, c);
+            picture += chip->IsOccupied() ? chip->Letter() : ".";
+        }
+        picture += '/';
+    }
+    return picture;
+}
+
 void SetEventSound(SoundEvent event, const QString& path)
 {
     auto key = RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +

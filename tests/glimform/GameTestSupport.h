@@ -33,6 +33,8 @@ struct RecordingOutput : SoundOutput {
     std::vector<QString> played;
 };
 
+// The board row by row from the bottom, a tile's letters or "." for an empty cell, rows apart by "/".
+std::string TilesPicture(const Board& board);
 // Makes the event play the file at `path` (a sound scheme setting).
 void SetEventSound(SoundEvent event, const QString& path);
 // Starts a game, through How To Play when that window comes up; returns whether play runs.
