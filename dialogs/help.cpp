@@ -63,6 +63,8 @@ QString TopicFile(int context)
         return QStringLiteral("howtoplay.html");
     case 130:
         return QStringLiteral("halloffame.html");
+    case 140:
+        return QStringLiteral("resume.html");
     default:
         return QStringLiteral("index.html");
     }

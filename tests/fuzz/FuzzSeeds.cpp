@@ -2,8 +2,12 @@
 // Writes a few small valid dictionaries with the shipped writer into the folder given as the first
 // argument: both versions with the writer's code and with codes as long as the format allows
 // (from doubling counts), and an empty one. Into the second, a small WordNet as the WordNet
-// target reads its input: index, data and exceptions, each ended by a zero byte.
+// target reads its input: index, data and exceptions, each ended by a zero byte. Into the third,
+// saved games: one just started and one played on for a while, with a chain and best words.
 
+#include "board/Board.h"
+#include "board/GameRandom.h"
+#include "board/SavedGameFormat.h"
 #include "tools/glimdict/TsdWriter.h"
 
 #include <cstdio>
@@ -12,10 +16,30 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
-        return 2;  // usage: dictionary_fuzz_seeds FOLDER WORDNET_FOLDER
-    std::filesystem::create_directories(argv[1]);
-    std::filesystem::create_directories(argv[2]);
+    if (argc != 4)
+        return 2;  // usage: dictionary_fuzz_seeds FOLDER WORDNET_FOLDER SAVED_GAME_FOLDER
+    for (int folder = 1; folder < 4; ++folder)
+        std::filesystem::create_directories(argv[folder]);
+    struct : SessionWords {
+        std::string Spelling(std::string_view letters) const override { return std::string(letters); }
+        bool MayStart(std::string_view) const override { return true; }
+    } words;
+    GameRandom random(5);
+    GameSession session(GameRules{}, random, words);
+    session.Start();
+    std::ofstream(std::filesystem::path(argv[3]) / "started", std::ios::binary)
+        << EncodeSavedGame({"English", 1, session.Save()});
+    std::vector<Chip*> changed;
+    for (int step = 0; step < 40; ++step) {
+        session.Tumble(changed);
+        session.Type("ETA"[step % 3], changed);
+        if (step % 7 == 6)
+            session.Enter(changed);
+    }
+    session.Evolve(changed);
+    session.Type('E', changed);
+    std::ofstream(std::filesystem::path(argv[3]) / "played", std::ios::binary)
+        << EncodeSavedGame({"Deutsch", 2, session.Save()});
     const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
         std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
