@@ -144,8 +144,10 @@ void GameKeeper::OfferSavedGame()
         return;
     }
     const QString dictionary = QString::fromStdString(game.dictionary);
-    const QString when = QLocale().toString(QDateTime::fromMSecsSinceEpoch(game.savedAt), QLocale::ShortFormat);
-    const QString score = QLocale().toString(game.session.state.score);
+    // In the player's language, as the question around it.
+    const QLocale locale(QLocale::system().uiLanguages().value(0, QStringLiteral("en")));
+    const QString when = locale.toString(QDateTime::fromMSecsSinceEpoch(game.savedAt), QLocale::ShortFormat);
+    const QString score = locale.toString(game.session.state.score);
     if (!QFileInfo(DictionaryFile(dictionary)).isFile()) {
         CenteredMessageDialog(&form,
                               tr("The game you left on %1 was played with the dictionary \"%2\", which is no longer "
