@@ -90,7 +90,7 @@ void Board::Fill(std::uint32_t filledRows)
         for (std::uint32_t c = r % 2; c < columns; c += 2) {
             Chip& chip = cells[r * columns + c];
             if (r < filledRows) {
-                PlaceRandomTile(chip, random);
+                PlaceRandomTile(chip, Arrivals());
             } else {
                 chip.Set({}, 0);
             }
@@ -102,7 +102,8 @@ void Board::Fill(std::uint32_t filledRows)
 
 bool Board::Evolve(std::vector<Chip*>& changed)
 {
-    const std::int32_t k = static_cast<std::int32_t>(random.Below(columns / 2));
+    // Two draws per arrival, whatever the board holds, so a stream of arrivals never shifts.
+    const std::int32_t k = static_cast<std::int32_t>(Arrivals().Below(columns / 2));
     const std::int32_t t = static_cast<std::int32_t>(rows) - 1;
     const std::int32_t c = 2 * k + t % 2;
     Chip* top = Cell(t, c);
@@ -124,7 +125,7 @@ bool Board::Evolve(std::vector<Chip*>& changed)
         const auto at = std::find(selection.begin(), selection.end(), top);
         CutSelection(static_cast<std::size_t>(at - selection.begin()), changed);
     }
-    PlaceRandomTile(*top, random);
+    PlaceRandomTile(*top, Arrivals());
     changed.push_back(top);
     return stuck;
 }

@@ -35,6 +35,11 @@ public:
     Chip* Cell(std::int32_t row, std::int32_t column);
     const Chip* Cell(std::int32_t row, std::int32_t column) const;
 
+    // Tiles that arrive (Fill and Evolve) draw from `source` from now on, or from the board's own
+    // generator when it is null; tumbling always draws from the board's own. `source` must outlive
+    // its use.
+    void SetArrivals(GameRandom* source) { arrivals = source; }
+
     // Seeds the board's random generator from the clock and spells the title over every usable
     // cell, serpentine from the top left. Only called while the selection is empty.
     void FillWithTitle();
@@ -78,7 +83,10 @@ private:
     // last tile; as a click on the tile at p does.
     void CutSelection(std::size_t p, std::vector<Chip*>& changed);
 
+    GameRandom& Arrivals() { return arrivals != nullptr ? *arrivals : random; }
+
     GameRandom& random;
+    GameRandom* arrivals = nullptr;
     std::vector<Chip*> selection;
     std::uint64_t selectionVersion = 0;
     std::uint32_t rows;

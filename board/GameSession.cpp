@@ -10,10 +10,30 @@
 #include <algorithm>
 #include <climits>
 
+std::uint32_t DailySeed(std::string_view date, std::string_view dictionary)
+{
+    // 64-bit FNV-1a, folded to the 32 bits the generator takes: fixed arithmetic, so every
+    // machine and standard library gives the same seed.
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto add = [&hash](std::string_view text) {
+        for (const char c : text) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        hash = (hash ^ 0xFFu) * 1099511628211ull;
+    };
+    add("Glimmerquake daily game");
+    add(std::to_string(gameRulesVersion));
+    add(date);
+    add(dictionary);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
 GameSession::GameSession(const GameRules& rules_, GameRandom& random_, const SessionWords& words_)
-    : rules(rules_),
+    : standardRules(rules_),
+      rules(rules_),
       random(random_),
       words(words_),
+      dailyArrivals(std::make_unique<GameRandom>()),
       board(std::make_unique<Board>(rules_.boardRows, rules_.tilesPerRow, random_))
 {
     state.evolveInterval = rules.startEvolveInterval;
@@ -40,10 +60,19 @@ void GameSession::ShowTitle()
     board->FillWithTitle();
 }
 
-void GameSession::Start()
+void GameSession::Start(GameKind kind_, std::uint32_t dailySeed)
 {
+    kind = kind_;
+    rules = standardRules;
+    if (kind == GameKind::Relaxed) {
+        rules.evolveSpeedUp = 0;
+    }
+    state.dailySeed = kind == GameKind::Daily ? dailySeed : 0;
+    dailyArrivals->Seed(dailySeed);
     state.lives = rules.startLives;
     state.score = 0;
+    state.wordsEntered = 0;
+    state.round = 0;
     ++state.gamesStarted;
     bestWords.clear();
     newestBestWord = -1;
@@ -53,8 +82,19 @@ void GameSession::Start()
 
 void GameSession::StartRound()
 {
-    // Score, lives and best words carry over from the round before.
-    board->Fill(rules.startRows);
+    // Score, lives and best words carry over from the round before. Every player of a daily game
+    // gets the same starting rows in each round, from a generator of its own, and then the same
+    // stream of arrivals however long each round lasted.
+    ++state.round;
+    if (kind == GameKind::Daily) {
+        GameRandom rows(state.dailySeed + state.round * 0x9E3779B9u);
+        board->SetArrivals(&rows);
+        board->Fill(rules.startRows);
+        board->SetArrivals(dailyArrivals.get());
+    } else {
+        board->SetArrivals(nullptr);
+        board->Fill(rules.startRows);
+    }
     state.phase = SessionPhase::Playing;
     state.clearCountdown = 0;
     state.evolveInterval = rules.startEvolveInterval;
@@ -181,6 +221,7 @@ StepResult GameSession::Enter(std::vector<Chip*>& changed)
     state.lives =
         static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{state.lives} + newLives, UINT32_MAX));
     RankBestWord({word.spelling, word.value});
+    ++state.wordsEntered;
     const std::uint32_t scored = state.score - old;
     return {newLives != 0                   ? StepOutcome::NewLife
             : scored >= rules.highWordValue ? StepOutcome::HighWord
@@ -246,6 +287,10 @@ SavedSession GameSession::Save() const
         saved.missedChain.push_back({chip->Row(), chip->Column()});
     }
     saved.random = random.State();
+    saved.kind = kind;
+    if (kind == GameKind::Daily) {
+        saved.dailyRandom = dailyArrivals->State();
+    }
     return saved;
 }
 
@@ -306,7 +351,8 @@ bool GameSession::Load(const SavedSession& saved)
                           r.clearingStart >= 1 && r.clearingInterval >= 1;
     // A game in progress: playing, or clearing the board with ticks left, and a life to lose.
     const bool countersFit =
-        s.lives >= 1 && s.gamesStarted >= 1 && s.evolveInterval >= 1 && s.evolveInterval <= r.startEvolveInterval &&
+        s.lives >= 1 && s.gamesStarted >= 1 && s.round >= 1 && s.evolveInterval >= 1 &&
+        s.evolveInterval <= r.startEvolveInterval &&
         ((s.phase == SessionPhase::Playing && s.clearCountdown == 0) ||
          (s.phase == SessionPhase::Clearing && s.clearCountdown >= 1 && s.clearCountdown <= r.clearingStart));
     const bool wordsFit =
@@ -316,11 +362,22 @@ bool GameSession::Load(const SavedSession& saved)
                      [](const SessionWord& w) { return w.spelling.empty(); }) &&
         std::all_of(saved.typed.begin(), saved.typed.end(), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
         (saved.missedChain.empty() || s.phase == SessionPhase::Clearing);
+    // Only a daily game has a stream of its own.
     GameRandom check;
+    const bool kindFits =
+        saved.kind == GameKind::Daily
+            ? check.Restore(saved.dailyRandom)
+            : saved.dailyRandom.empty() && (saved.kind == GameKind::Standard || saved.kind == GameKind::Relaxed);
     Board trial(board->Rows(), r.tilesPerRow, check);
-    if (!rulesFit || !countersFit || !wordsFit || !check.Restore(saved.random) || !Lay(saved, trial, nullptr)) {
+    if (!rulesFit || !countersFit || !wordsFit || !kindFits || !check.Restore(saved.random) ||
+        !Lay(saved, trial, nullptr)) {
         return false;
     }
+    kind = saved.kind;
+    if (kind == GameKind::Daily) {
+        dailyArrivals->Restore(saved.dailyRandom);
+    }
+    board->SetArrivals(kind == GameKind::Daily ? dailyArrivals.get() : nullptr);
     rules = r;
     state = s;
     Lay(saved, *board, &missedChain);

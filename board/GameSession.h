@@ -52,6 +52,15 @@ public:
 
 enum class SessionPhase { BetweenGames, Playing, Clearing };
 
+// The ways to play. A daily game's arrivals come from a generator seeded by its date and
+// dictionary (DailySeed), the same for every player whatever they do; a relaxed game never
+// speeds up.
+enum class GameKind { Standard, Daily, Relaxed };
+
+// The seed of the daily game of `date` ("2026-12-07") with the dictionary named so ("English"):
+// a fixed hash of both and of gameRulesVersion, the same on every machine.
+std::uint32_t DailySeed(std::string_view date, std::string_view dictionary);
+
 // What a step did, so that the caller can choose a sound and what to show anew.
 enum class StepOutcome {
     Nothing,
@@ -95,6 +104,12 @@ struct SessionState {
     // Fall ticks left of the round-end clearing; 0 outside it.
     std::uint32_t clearCountdown = 0;
     std::uint32_t evolveInterval = 0;
+    // Words entered in this game.
+    std::uint32_t wordsEntered = 0;
+    // Rounds begun in this game, the first counting 1.
+    std::uint32_t round = 0;
+    // A daily game's seed, which its rounds' starting rows come from too; 0 for other games.
+    std::uint32_t dailySeed = 0;
 };
 
 // One player's games, one after another, without a window or a clock: the caller turns timer
@@ -151,8 +166,11 @@ public:
 
     // Spells the title over the board between games; seeds the generator from the clock.
     void ShowTitle();
-    // A new game: four rows, three lives, score 0, no best words. The whole board changes.
-    void Start();
+    // A new game: four rows, three lives, score 0, no best words. The whole board changes. A daily
+    // game's arrivals come from `dailySeed`; a relaxed game plays by the rules given at
+    // construction without the speed-up.
+    void Start(GameKind kind = GameKind::Standard, std::uint32_t dailySeed = 0);
+    GameKind Kind() const { return kind; }
     // Ends the game at once; `emptyBoard` takes every tile away, as quitting does.
     void End(bool emptyBoard);
 
@@ -177,9 +195,15 @@ private:
     // Lays out the saved tiles and chain on `target`; false when they cannot stand on a board.
     static bool Lay(const SavedSession& saved, Board& target, std::vector<Chip*>* missedChain);
 
+    // The rules of a standard game, as the session was made with them.
+    GameRules standardRules;
     GameRules rules;
+    GameKind kind = GameKind::Standard;
     GameRandom& random;
     const SessionWords& words;
+    // Where a daily game's tiles come from; the round-end clearing and the tumbling draw from
+    // `random`, so they cannot shift the stream.
+    std::unique_ptr<GameRandom> dailyArrivals;
     std::unique_ptr<Board> board;
     SessionState state;
     TypedWord typedWord;

@@ -13,12 +13,13 @@
 //   string  the dictionary's name (UTF-8), int64 milliseconds since 1970 UTC of the save;
 //   uint32  the rules' version (gameRulesVersion), then the eleven rules in GameRules order;
 //   uint8   the phase (1 playing, 2 clearing), uint32 lives, score, games started, clearing
-//           ticks left, milliseconds between arrivals;
+//           ticks left, milliseconds between arrivals, words entered, round, daily seed;
 //   list    the tiles: cell, string letter ("A" to "Z" or "QU"), uint32 value;
 //   list    the chain's cells in order; string the typed letters;
 //   list    the best words: string spelling (Windows-1252), uint32 value; int32 the newest's rank;
 //   string  the missed word, uint32 its value, list its chain's cells;
-//   list    the generator's state: uint32 numbers.
+//   list    the generator's state: uint32 numbers;
+//   uint8   the kind of game (0 standard, 1 daily, 2 relaxed), list the daily stream's state.
 #include "board/SavedGameFormat.h"
 
 #include <zlib.h>
@@ -153,7 +154,8 @@ std::string EncodeSavedGame(const SavedGame& game)
     }
     body.Put(static_cast<std::uint8_t>(s.state.phase));
     for (const std::uint32_t counter :
-         {s.state.lives, s.state.score, s.state.gamesStarted, s.state.clearCountdown, s.state.evolveInterval}) {
+         {s.state.lives, s.state.score, s.state.gamesStarted, s.state.clearCountdown, s.state.evolveInterval,
+          s.state.wordsEntered, s.state.round, s.state.dailySeed}) {
         body.Put(counter);
     }
     body.List(s.tiles, [&](const SavedTile& tile) {
@@ -172,6 +174,8 @@ std::string EncodeSavedGame(const SavedGame& game)
     body.Put(s.missedWord.value);
     body.List(s.missedChain, [&](const CellAt& cell) { body.Put(cell); });
     body.List(s.random, [&](std::uint32_t number) { body.Put(number); });
+    body.Put(static_cast<std::uint8_t>(s.kind));
+    body.List(s.dailyRandom, [&](std::uint32_t number) { body.Put(number); });
 
     Writer file;
     file.bytes.append(signature);
@@ -217,7 +221,8 @@ SavedGameFault DecodeSavedGame(std::string_view bytes, SavedGame& game)
     const std::uint8_t phase = body.Get<std::uint8_t>();
     s.state.phase = phase == 2 ? SessionPhase::Clearing : SessionPhase::Playing;
     for (std::uint32_t* counter :
-         {&s.state.lives, &s.state.score, &s.state.gamesStarted, &s.state.clearCountdown, &s.state.evolveInterval}) {
+         {&s.state.lives, &s.state.score, &s.state.gamesStarted, &s.state.clearCountdown, &s.state.evolveInterval,
+          &s.state.wordsEntered, &s.state.round, &s.state.dailySeed}) {
         *counter = body.Get<std::uint32_t>();
     }
     s.tiles = body.List<SavedTile>([&] {
@@ -240,7 +245,10 @@ SavedGameFault DecodeSavedGame(std::string_view bytes, SavedGame& game)
     s.missedWord.value = body.Get<std::uint32_t>();
     s.missedChain = body.List<CellAt>([&] { return body.Cell(); });
     s.random = body.List<std::uint32_t>([&] { return body.Get<std::uint32_t>(); });
+    const std::uint8_t kind = body.Get<std::uint8_t>();
+    s.kind = static_cast<GameKind>(std::min<std::uint8_t>(kind, 2));
+    s.dailyRandom = body.List<std::uint32_t>([&] { return body.Get<std::uint32_t>(); });
     // Passed the checksum, yet not what this version writes.
-    const bool knownPhase = phase == 1 || phase == 2;
-    return body.ok && body.rest.empty() && knownPhase ? SavedGameFault::None : SavedGameFault::Damaged;
+    const bool known = (phase == 1 || phase == 2) && kind <= 2;
+    return body.ok && body.rest.empty() && known ? SavedGameFault::None : SavedGameFault::Damaged;
 }

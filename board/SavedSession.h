@@ -37,4 +37,7 @@ struct SavedSession {
     SessionWord missedWord;
     std::vector<CellAt> missedChain;
     std::vector<std::uint32_t> random;
+    GameKind kind = GameKind::Standard;
+    // A daily game's stream of arrivals; empty for the other kinds.
+    std::vector<std::uint32_t> dailyRandom;
 };

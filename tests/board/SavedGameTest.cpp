@@ -35,7 +35,8 @@ public:
     {
         std::vector<Chip*> changed;
         if (session.Phase() == SessionPhase::BetweenGames) {
-            session.Start();
+            // Standard, daily and relaxed games in turn.
+            session.Start(static_cast<GameKind>(games++ % 3), 2026);
             return 100;
         }
         const auto pick = [this](std::uint32_t n) { return static_cast<std::int32_t>(moves() % n); };
@@ -66,6 +67,7 @@ public:
     }
 
     std::mt19937 moves;
+    int games = 0;
 };
 
 SavedGame Saved(const GameSession& session)
@@ -90,7 +92,7 @@ TEST(SavedGame, ARestoredGameGoesOnAsIfNeverSaved)
     GameSession played(GameRules{}, random, words);
     ScriptedPlayer player(11);
     // What the steps reach, so that the saves carry every part of a game.
-    bool clearing = false, typed = false, missed = false, scored = false;
+    bool clearing = false, typed = false, missed = false, scored = false, daily = false;
     for (std::uint32_t step = 1; step <= 2500; ++step) {
         player.Step(played);
         const std::string bytes = EncodeSavedGame(Saved(played));
@@ -105,6 +107,7 @@ TEST(SavedGame, ARestoredGameGoesOnAsIfNeverSaved)
         typed |= saved.typed.size() > 1;
         missed |= !saved.missedWord.spelling.empty();
         scored |= !saved.bestWords.empty();
+        daily |= saved.kind == GameKind::Daily && saved.state.round > 1;
         if (step % 500 != 57)
             continue;
         // The same game played afresh to this step and on, never saved.
@@ -121,7 +124,7 @@ TEST(SavedGame, ARestoredGameGoesOnAsIfNeverSaved)
         EXPECT_EQ(got, expected) << "saved after " << step << " steps";
         EXPECT_EQ(EncodeSavedGame(Saved(restored)), EncodeSavedGame(Saved(unsaved)));
     }
-    EXPECT_TRUE(clearing && typed && missed && scored) << clearing << typed << missed << scored;
+    EXPECT_TRUE(clearing && typed && missed && scored && daily) << clearing << typed << missed << scored << daily;
 }
 
 namespace {
@@ -186,7 +189,7 @@ TEST(SavedGame, DamagedBytesAreRefusedWithTheirReason)
         {"later rules", Resealed(patched(rulesVersion, std::string("\2\0\0\0", 4))), SavedGameFault::Newer},
         {"no phase", Resealed(patched(phase, std::string(1, '\0'))), SavedGameFault::Damaged},
         {"an unknown phase", Resealed(patched(phase, "\3")), SavedGameFault::Damaged},
-        {"a count past the end", Resealed(patched(phase + 21, "\xff\xff")), SavedGameFault::Damaged},
+        {"a count past the end", Resealed(patched(phase + 33, "\xff\xff")), SavedGameFault::Damaged},
     };
     for (const auto& [what, bytes, fault] : cases)
         EXPECT_EQ(DecodeSavedGame(bytes, game), fault) << what;

@@ -22,7 +22,7 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(argv[folder]);
     struct : SessionWords {
         std::string Spelling(std::string_view letters) const override { return std::string(letters); }
-        bool MayStart(std::string_view) const override { return true; }
+        bool MayStart(std::string_view letters) const override { return letters.size() < 3; }
     } words;
     GameRandom random(5);
     GameSession session(GameRules{}, random, words);
