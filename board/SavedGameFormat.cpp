@@ -19,7 +19,8 @@
 //   list    the best words: string spelling (Windows-1252), uint32 value; int32 the newest's rank;
 //   string  the missed word, uint32 its value, list its chain's cells;
 //   list    the generator's state: uint32 numbers;
-//   uint8   the kind of game (0 standard, 1 daily, 2 relaxed), list the daily stream's state.
+//   uint8   the kind of game (0 standard, 1 daily, 2 relaxed), list the daily stream's state,
+//   string  the daily game's date ("2026-12-07"), empty for other games.
 #include "board/SavedGameFormat.h"
 
 #include <zlib.h>
@@ -176,6 +177,7 @@ std::string EncodeSavedGame(const SavedGame& game)
     body.List(s.random, [&](std::uint32_t number) { body.Put(number); });
     body.Put(static_cast<std::uint8_t>(s.kind));
     body.List(s.dailyRandom, [&](std::uint32_t number) { body.Put(number); });
+    body.Put(std::string_view(game.dailyDate));
 
     Writer file;
     file.bytes.append(signature);
@@ -248,6 +250,7 @@ SavedGameFault DecodeSavedGame(std::string_view bytes, SavedGame& game)
     const std::uint8_t kind = body.Get<std::uint8_t>();
     s.kind = static_cast<GameKind>(std::min<std::uint8_t>(kind, 2));
     s.dailyRandom = body.List<std::uint32_t>([&] { return body.Get<std::uint32_t>(); });
+    game.dailyDate = body.Text();
     // Passed the checksum, yet not what this version writes.
     const bool known = (phase == 1 || phase == 2) && kind <= 2;
     return body.ok && body.rest.empty() && known ? SavedGameFault::None : SavedGameFault::Damaged;

@@ -14,6 +14,8 @@ struct SavedGame {
     // Milliseconds since 1970-01-01 UTC.
     std::int64_t savedAt = 0;
     SavedSession session;
+    // The date a daily game belongs to ("2026-12-07"); empty for other games.
+    std::string dailyDate;
 };
 
 enum class SavedGameFault {

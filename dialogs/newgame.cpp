@@ -134,7 +134,23 @@ TNewGameForm::~TNewGameForm()
     SaveSettings();
 }
 
-int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord)
+int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed)
+{
+    // A relaxed game's score goes to the relaxed table, shown for this once.
+    if (relaxed != relaxedTable) {
+        relaxedTable = relaxed;
+        TransferScores(false);
+    }
+    const int shown = ShowTable(kind, score, bestWord);
+    if (relaxedTable) {
+        relaxedTable = false;
+        NewEntryIndex = -1;
+        TransferScores(false);
+    }
+    return shown;
+}
+
+int TNewGameForm::ShowTable(ScoresKind kind, std::uint32_t score, const QString& bestWord)
 {
     switch (kind) {
     case ScoresKind::ViewScores:
@@ -220,20 +236,27 @@ void TNewGameForm::SaveSettings()
     TransferColumnWidths(store, true);
 }
 
+QString TNewGameForm::TableName() const
+{
+    const QString dictionary = DictionaryDisplayName(options.GetDictionary());
+    //: The relaxed game's own high score table of a dictionary: "English, relaxed game".
+    return relaxedTable ? tr("%1, relaxed game").arg(dictionary) : dictionary;
+}
+
 void TNewGameForm::TransferScores(bool save)
 {
     if (save) {
-        Persist store(true);
-        store.Describe(tr("the high scores of %1").arg(DictionaryDisplayName(options.GetDictionary())));
+        Persist store(true, relaxedTable ? relaxedScoresKey : QString());
+        store.Describe(tr("the high scores of %1").arg(TableName()));
         scores.Save(store, options.GetDictionary());
         // A result the table shows but the file lost says so beside the table.
         if (!store.Save() && NewEntryIndex >= 0)
             notKeptLabel->show();
         return;
     }
-    HighScoresGroup->setTitle(groupCaption.arg(DictionaryDisplayName(options.GetDictionary())));
+    HighScoresGroup->setTitle(groupCaption.arg(TableName()));
     {
-        const Persist store(false);
+        const Persist store(false, relaxedTable ? relaxedScoresKey : QString());
         scores.Load(store, options.GetDictionary());
     }
     ShowRows();

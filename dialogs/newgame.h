@@ -32,9 +32,10 @@ public:
     // Saves the options, the placement and the column widths.
     ~TNewGameForm() override;
 
-    // Ranks a non-zero score into the current dictionary's table, saving the table when it
-    // enters, and shows the table modally. Returns 1 when the player chose Start.
-    int ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord);
+    // Ranks a non-zero score into the current dictionary's table (its relaxed game's table when
+    // `relaxed`), saving the table when it enters, and shows the table modally. Returns 1 when
+    // the player chose Start.
+    int ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed = false);
     // Runs the options dialog and applies an accepted change. With allowDictionaryChange, a
     // new nickname also renames the row the last result entered.
     void ShowOptions(bool allowDictionaryChange);
@@ -83,6 +84,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The relaxed game's tables live under their own key, so no dictionary's name can clash.
+    static inline const QString relaxedScoresKey = QStringLiteral("Relaxed Scores");
+
+    int ShowTable(ScoresKind kind, std::uint32_t score, const QString& bestWord);
+    // The table's name in its title: the dictionary's, and the relaxed game's.
+    QString TableName() const;
     void TransferColumnWidths(Persist& store, bool save);
     void LayOut();
     int VisibleRows();
@@ -93,6 +100,8 @@ private:
 
     PlayerOptions options;
     ScoreTable scores;
+    // Whether `scores` is a relaxed game's table.
+    bool relaxedTable = false;
     QString groupCaption;
     std::uint32_t lastScore = 0;
     QString lastBestWord;

@@ -7,8 +7,10 @@
 #include "dialogs/newgame.h"
 #include "dictionary/WordsForSession.h"
 #include "glimform/BackgroundPause.h"
+#include "glimform/TodayPanel.h"
 #include "glimform/glimform.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translations.h"
 #include "settings/DictionaryName.h"
 #include "settings/Utils.h"
 
@@ -51,8 +53,10 @@ void GameKeeper::Save()
     if (form.session->Phase() == SessionPhase::BetweenGames || leaving == Leave::Signal) {
         return;
     }
+    const bool daily = form.session->Kind() == GameKind::Daily;
     const SavedGame game{NewGameForm->GetDictionary().toStdString(), QDateTime::currentMSecsSinceEpoch(),
-                         form.session->Save()};
+                         form.session->Save(),
+                         daily ? form.dailyDate.toString(Qt::ISODate).toStdString() : std::string()};
     const std::string bytes = EncodeSavedGame(game);
     const QString error = file.Write(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!error.isEmpty() && !std::exchange(writeFailureReported, true)) {
@@ -144,8 +148,7 @@ void GameKeeper::OfferSavedGame()
         return;
     }
     const QString dictionary = QString::fromStdString(game.dictionary);
-    // In the player's language, as the question around it.
-    const QLocale locale(QLocale::system().uiLanguages().value(0, QStringLiteral("en")));
+    const QLocale locale = PlayerLocale();
     const QString when = locale.toString(QDateTime::fromMSecsSinceEpoch(game.savedAt), QLocale::ShortFormat);
     const QString score = locale.toString(game.session.state.score);
     if (!QFileInfo(DictionaryFile(dictionary)).isFile()) {
@@ -178,8 +181,12 @@ void GameKeeper::Resume(const SavedGame& game)
     }
     form.PrepareDictionary(true);
     form.session->Load(game.session);
+    form.chosenKind = game.session.kind;
+    form.dailyDate = QDate::fromString(QString::fromStdString(game.dailyDate), Qt::ISODate);
     form.PreplayPanel->hide();
     form.PlayPanel->show();
+    form.todayPanel->hide();
+    form.ShowDictionaryInTitle();
     form.ShowLives();
     form.ShowScore();
     form.ShowBestWords();
@@ -204,6 +211,8 @@ void GameKeeper::EndAsQuit(const SavedGame& game)
         NewGameForm->ChooseDictionary(dictionary);
     }
     form.session->Load(game.session);
+    form.chosenKind = game.session.kind;
+    form.dailyDate = QDate::fromString(QString::fromStdString(game.dailyDate), Qt::ISODate);
     form.session->End(true);
     form.EndGame(true);
     // The table of a dictionary that is gone was shown for this score only.

@@ -5,6 +5,7 @@
 #include "dictionary/Words.h"
 #include "glimform/Anchors.h"
 
+#include <QDate>
 #include <QImage>
 #include <QPoint>
 #include <QRegion>
@@ -28,9 +29,11 @@ class QPainter;
 class QPushButton;
 class QTimer;
 class Sounder;
+class TodayPanel;
 class WordDefinitions;
 class WordsForSession;
 enum SoundEvent : int;
+enum class GameKind;
 enum class StepOutcome;
 struct StepResult;
 
@@ -117,6 +120,14 @@ private:
     // differs from the option only in letter case counts as that file.
     QString DictionaryPath() const;
 
+    // Starts a game of that kind from the buttons between games.
+    void StartGameOfKind(GameKind kind);
+    // Keeps a daily game's result, or tells the player it was practice, and shows today anew.
+    void EndDailyGame();
+    // The dictionary's name as its file spells it: the daily game is seeded by it.
+    QString DictionaryFileName() const;
+    void ShowToday();
+
     void StartButtonClick();
     void ScoresButtonClick();
     void pauseButtonClick();
@@ -198,6 +209,10 @@ private:
     // The line ShowMissedWord showed, until the next round.
     QString missedWord;
     SuspendedPlay minimised;
+    // What Start, Daily game and Relaxed game began last; Start in the scores plays it again.
+    GameKind chosenKind;
+    // The date a daily game belongs to: the day it began.
+    QDate dailyDate;
 
     // Rendering state. The board's left edge is at client x = boardOriginX, its bottom edge
     // boardOriginY pixels above the client area's bottom.
@@ -242,6 +257,7 @@ private:
     // Owned as child QObjects of this window.
     BackgroundPause* backgroundPause = nullptr;
     GameKeeper* gameKeeper = nullptr;
+    TodayPanel* todayPanel = nullptr;
 };
 
 // The one main window, created first at start-up.

@@ -7,11 +7,14 @@
 #include "dialogs/Howto.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
+#include "dictionary/Cp1252.h"
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/dictload.h"
 #include "glimform/BackgroundPause.h"
 #include "glimform/GameKeeper.h"
+#include "glimform/TodayPanel.h"
 #include "platform/HelpContext.h"
+#include "settings/DailyResults.h"
 #include "settings/DictionaryName.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -58,7 +61,14 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
     }
     PreplayPanel->hide();
     PlayPanel->show();
-    session->Start();
+    todayPanel->hide();
+    if (chosenKind == GameKind::Daily) {
+        dailyDate = QDate::currentDate();
+    }
+    session->Start(chosenKind, chosenKind == GameKind::Daily ? DailySeed(dailyDate.toString(Qt::ISODate).toStdString(),
+                                                                         DictionaryFileName().toStdString())
+                                                             : 0);
+    ShowDictionaryInTitle();
     ShowLives();
     ShowScore();
     ShowBestWords();
@@ -318,14 +328,57 @@ void TGlimmerForm::EndGame(bool userEnded)
     PlayPanel->hide();
     PreplayPanel->show();
     update();
+    if (session->Kind() == GameKind::Daily) {
+        EndDailyGame();
+        return;
+    }
+    ShowToday();
     if (const std::uint32_t score = session->State().score; score > 0) {
         const ScoresKind kind = userEnded ? ScoresKind::GameEnded : ScoresKind::GameOver;
-        const bool start = NewGameForm->ShowScores(kind, score, BestWordText()) == 1;
+        const bool start =
+            NewGameForm->ShowScores(kind, score, BestWordText(), session->Kind() == GameKind::Relaxed) == 1;
         ShowDictionaryInTitle();
         if (start) {
             StartGame(false);
         }
     }
+}
+
+void TGlimmerForm::EndDailyGame()
+{
+    DailyResult result;
+    result.date = dailyDate;
+    result.score = session->State().score;
+    result.words = session->State().wordsEntered;
+    if (!session->BestWords().empty()) {
+        const SessionWord& best = session->BestWords().front();
+        result.bestWord = QString::fromStdString(Cp1252ToUtf8(best.spelling));
+        result.bestValue = best.value;
+        result.bestLetters = static_cast<int>(
+            std::count_if(result.bestWord.begin(), result.bestWord.end(), [](QChar c) { return c.isLetter(); }));
+    }
+    DailyResults results(DictionaryFileName());
+    const bool counted = results.Record(result);
+    ShowToday();
+    ShowDailyResult(this, result, counted, DictionaryFileName(), results.Streak(dailyDate));
+    ShowDictionaryInTitle();
+}
+
+QString TGlimmerForm::DictionaryFileName() const
+{
+    return QFileInfo(DictionaryPath()).completeBaseName();
+}
+
+void TGlimmerForm::ShowToday()
+{
+    todayPanel->Refresh(DictionaryFileName(), QDate::currentDate());
+    todayPanel->setVisible(session->Phase() == SessionPhase::BetweenGames);
+}
+
+void TGlimmerForm::StartGameOfKind(GameKind kind)
+{
+    chosenKind = kind;
+    StartGame(false);
 }
 
 void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
@@ -338,13 +391,21 @@ void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
 void TGlimmerForm::ShowDictionaryInTitle()
 {
     QString caption = captionTemplate;
-    caption.insert(caption.size() - 1, DictionaryDisplayName(NewGameForm->GetDictionary()));
+    QString shown = DictionaryDisplayName(NewGameForm->GetDictionary());
+    if (session->Phase() != SessionPhase::BetweenGames && session->Kind() == GameKind::Daily) {
+        //: The title during a daily game: "English, daily game 2026-12-07".
+        shown = tr("%1, daily game %2").arg(shown, dailyDate.toString(Qt::ISODate));
+    } else if (session->Phase() != SessionPhase::BetweenGames && session->Kind() == GameKind::Relaxed) {
+        //: The title during a relaxed game: "English, relaxed game".
+        shown = tr("%1, relaxed game").arg(shown);
+    }
+    caption.insert(caption.size() - 1, shown);
     setWindowTitle(caption);
 }
 
 void TGlimmerForm::StartButtonClick()
 {
-    StartGame(false);
+    StartGameOfKind(GameKind::Standard);
 }
 
 void TGlimmerForm::ScoresButtonClick()

@@ -13,6 +13,7 @@
 #include "glimform/Colours.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/LivesArea.h"
+#include "glimform/TodayPanel.h"
 #include "glimform/WordDefinitions.h"
 #include "settings/FitCaptions.h"
 #include "settings/Persist.h"
@@ -72,6 +73,7 @@ TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
       sounder(std::move(sounder_)),
       // Tiles keep their ink while the window is disabled behind a dialog.
       painter(std::make_unique<BoardPainter>(palette().color(QPalette::Active, QPalette::WindowText))),
+      chosenKind(GameKind::Standard),
       formAnchors(designedClient),
       preplayAnchors({448, 36}),
       playAnchors({448, 36})
@@ -229,6 +231,10 @@ void TGlimmerForm::BuildLayout()
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     gameKeeper = new GameKeeper(*this);
     gameKeeper->setObjectName(QStringLiteral("gameKeeper"));
+    // Over the best words, which are empty between games.
+    todayPanel = new TodayPanel(this);
+    connect(todayPanel, &TodayPanel::dailyChosen, this, [this] { StartGameOfKind(GameKind::Daily); });
+    connect(todayPanel, &TodayPanel::relaxedChosen, this, [this] { StartGameOfKind(GameKind::Relaxed); });
     definitions = std::make_unique<WordDefinitions>(
         *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, WordNetFolder(),
         [this] {
@@ -282,6 +288,7 @@ void TGlimmerForm::FormOnIdle()
     }
     firstIdleSeen = true;
     show();
+    ShowToday();
     // A game left unfinished at the last run is offered over the window.
     gameKeeper->OfferSavedGame();
 }
@@ -293,6 +300,9 @@ void TGlimmerForm::resizeEvent(QResizeEvent* event)
     preplayAnchors.Apply(PreplayPanel->size());
     playAnchors.Apply(PlayPanel->size());
     PlaceDictionaryNotice();
+    if (todayPanel != nullptr) {
+        todayPanel->setGeometry(bestWordsLabel->geometry().united(bestWordList->geometry()));
+    }
     if (backgroundPause != nullptr) {
         backgroundPause->Place();
     }

@@ -23,6 +23,11 @@ QStringList PlayerLanguages()
     return languages;
 }
 
+QLocale PlayerLocale()
+{
+    return QLocale(QLocale::system().uiLanguages().value(0, QStringLiteral("en")));
+}
+
 QString InstallTranslations(QCoreApplication& application, const QString& folder)
 {
     // The list ends at English, for which there is no file.

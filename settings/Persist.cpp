@@ -74,10 +74,19 @@ int ParsePlacementNumber(const QString& text)
                                                      std::numeric_limits<int>::max()));
 }
 
-Persist::Persist(bool forWriting)
+namespace {
+
+QString KeyPath(const QString& subkey)
+{
+    const QString root = QString::fromLatin1(SettingsKey);
+    return subkey.isEmpty() ? root : root + u'\\' + subkey;
+}
+
+}  // namespace
+
+Persist::Persist(bool forWriting, const QString& subkey)
     : forWriting(forWriting),
-      key(forWriting ? RegistryKey::Create(QString::fromLatin1(SettingsKey))
-                     : RegistryKey::Open(QString::fromLatin1(SettingsKey)))
+      key(forWriting ? RegistryKey::Create(KeyPath(subkey)) : RegistryKey::Open(KeyPath(subkey)))
 {
 }
 

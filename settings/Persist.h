@@ -25,7 +25,8 @@ inline constexpr char SettingsKey[] = "\\Software\\Quirkwell\\Glimmerquake Evalu
 // plain words of Describe() (else naming the values lost) and with the settings file's path.
 class Persist {
 public:
-    explicit Persist(bool forWriting);
+    // With `subkey`, the accessor is to that key under the settings key ("Relaxed Scores").
+    explicit Persist(bool forWriting, const QString& subkey = QString());
     ~Persist();
 
     Persist(const Persist&) = delete;

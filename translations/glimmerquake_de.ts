@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DailyResults</name>
+    <message>
+        <location filename="../settings/DailyResults.cpp" line="+56"/>
+        <source>These daily results of %1 cannot be read and are left out: %2.</source>
+        <translation>Diese Tagesergebnisse von %1 sind nicht lesbar und werden ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the daily results of %1</source>
+        <translation>die Tagesergebnisse von %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
+        <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
+        <translation>Glimmerquake Tagesspiel %1 %2: %3 Punkte, %4 Wörter, bestes Wort %5 Punkte (%6 Buchstaben), Serie %7</translation>
+    </message>
+</context>
+<context>
     <name>Dictionary</name>
     <message>
         <location filename="../settings/DictionaryName.cpp" line="+17"/>
@@ -40,7 +59,7 @@
 <context>
     <name>GameKeeper</name>
     <message>
-        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <location filename="../glimform/GameKeeper.cpp" line="+127"/>
         <source>The file is not a game saved by Glimmerquake.</source>
         <translation>Die Datei ist kein von Glimmerquake gespeichertes Spiel.</translation>
     </message>
@@ -69,7 +88,7 @@ A new game can be started as usual. %2</source>
 Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
         <translation>Das am %1 unterbrochene Spiel wurde mit der Wortliste „%2“ gespielt, die nicht mehr vorhanden ist, daher kann es nicht weitergehen. Es endet jetzt, und seine Punktzahl von %3 kommt in die Bestenliste.</translation>
     </message>
@@ -136,7 +155,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
         <translation>Die Einstellung „%1“ enthält eine Zahl vom falschen Typ; sie wurde daher übergangen, und es gilt ihr Standardwert.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden; diese Werte gehen verloren: %2.</translation>
     </message>
@@ -211,12 +230,12 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+92"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Das Wörterbuch „%1“ ist keine gültige Wörterbuchdatei, daher kann kein Wort angenommen werden. Wähle in den Optionen ein anderes Wörterbuch.</translation>
     </message>
@@ -245,7 +264,19 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
+        <location line="+97"/>
+        <source>%1, daily game %2</source>
+        <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
+        <translation>%1, Tagesspiel %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The title during a relaxed game: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, gemütliches Spiel</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
@@ -460,7 +491,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location filename="../dialogs/help.cpp" line="+85"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Glimmerquake-Hilfe</translation>
@@ -553,12 +584,12 @@ Möchtest du weiterspielen?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+95"/>
+        <location line="+111"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-103"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -649,7 +680,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+65"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
@@ -665,6 +696,12 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The relaxed game&apos;s own high score table of a dictionary: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, gemütliches Spiel</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>the high scores of %1</source>
         <translation>die Bestenliste von %1</translation>
     </message>
@@ -918,6 +955,74 @@ Möchtest du weiterspielen?</translation>
         <location line="+0"/>
         <source>File: %1</source>
         <translation>Datei: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodayPanel</name>
+    <message>
+        <location filename="../glimform/TodayPanel.cpp" line="+19"/>
+        <source>&amp;Daily game</source>
+        <translation>&amp;Tagesspiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Re&amp;laxed game</source>
+        <translation>&amp;Gemütliches Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+62"/>
+        <source>Cop&amp;y result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <source>Start today&apos;s daily game: the same tiles for every player today</source>
+        <translation>Das heutige Tagesspiel starten: dieselben Steine für alle Spieler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start a game whose tiles never come faster, with its own high scores</source>
+        <translation>Ein Spiel starten, in dem die Steine nie schneller kommen, mit eigener Bestenliste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy today&apos;s daily result, without its words, to share it</source>
+        <translation>Das heutige Ergebnis ohne seine Wörter kopieren, um es zu teilen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Today, %1</source>
+        <translation>Heute, %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game played: %1 points. Streak: %2 days.</source>
+        <translation>Tagesspiel gespielt: %1 Punkte. Serie: %2 Tage.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daily game not played yet. Streak: %1 days.</source>
+        <translation>Tagesspiel noch nicht gespielt. Serie: %1 Tage.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Daily Game</source>
+        <translation>Tagesspiel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s daily game is over.
+
+%1</source>
+        <translation>Das heutige Tagesspiel ist vorbei.
+
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This practice game counts nowhere: today&apos;s daily game was played before. It scored %1 points.</source>
+        <translation>Dieses Übungsspiel zählt nirgends: Das heutige Tagesspiel wurde schon gespielt. Es brachte %1 Punkte.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DailyResults</name>
+    <message>
+        <location filename="../settings/DailyResults.cpp" line="+56"/>
+        <source>These daily results of %1 cannot be read and are left out: %2.</source>
+        <translation>Estos resultados diarios de %1 no se pueden leer y se omiten: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the daily results of %1</source>
+        <translation>los resultados diarios de %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
+        <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
+        <translation>Glimmerquake diaria %1 %2: %3 puntos, %4 palabras, mejor palabra %5 puntos (%6 letras), racha %7</translation>
+    </message>
+</context>
+<context>
     <name>Dictionary</name>
     <message>
         <location filename="../settings/DictionaryName.cpp" line="+17"/>
@@ -40,7 +59,7 @@
 <context>
     <name>GameKeeper</name>
     <message>
-        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <location filename="../glimform/GameKeeper.cpp" line="+127"/>
         <source>The file is not a game saved by Glimmerquake.</source>
         <translation>El archivo no es una partida guardada por Glimmerquake.</translation>
     </message>
@@ -69,7 +88,7 @@ A new game can be started as usual. %2</source>
 Se puede empezar una partida nueva como siempre. %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
         <translation>La partida que dejó el %1 se jugaba con el diccionario «%2», que ya no está, así que no puede continuar. Termina ahora, y su puntuación de %3 pasa a las mejores puntuaciones.</translation>
     </message>
@@ -136,7 +155,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
         <translation>El ajuste «%1» guarda un número de tipo incorrecto, así que se ha ignorado y se usa su valor por defecto.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>No se han podido guardar los ajustes en «%1»; se pierden estos valores: %2.</translation>
     </message>
@@ -211,12 +230,12 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+92"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>El diccionario «%1» no es un archivo de diccionario válido, así que no se acepta ninguna palabra. Elige otro diccionario en Ajustes.</translation>
     </message>
@@ -245,7 +264,19 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
+        <location line="+97"/>
+        <source>%1, daily game %2</source>
+        <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
+        <translation>%1, partida diaria %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The title during a relaxed game: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, partida relajada</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
@@ -460,7 +491,7 @@ Would you like to resume the game?</source>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location filename="../dialogs/help.cpp" line="+85"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Ayuda de Glimmerquake</translation>
@@ -553,12 +584,12 @@ Would you like to resume the game?</source>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+95"/>
+        <location line="+111"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-103"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -649,7 +680,7 @@ Would you like to resume the game?</source>
         <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+65"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
@@ -665,6 +696,12 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+11"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The relaxed game&apos;s own high score table of a dictionary: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, partida relajada</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>the high scores of %1</source>
         <translation>las mejores puntuaciones de %1</translation>
     </message>
@@ -918,6 +955,74 @@ Would you like to resume the game?</source>
         <location line="+0"/>
         <source>File: %1</source>
         <translation>Archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodayPanel</name>
+    <message>
+        <location filename="../glimform/TodayPanel.cpp" line="+19"/>
+        <source>&amp;Daily game</source>
+        <translation>Partida &amp;diaria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Re&amp;laxed game</source>
+        <translation>Partida re&amp;lajada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+62"/>
+        <source>Cop&amp;y result</source>
+        <translation>&amp;Copiar resultado</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <source>Start today&apos;s daily game: the same tiles for every player today</source>
+        <translation>Empezar la partida diaria de hoy: las mismas fichas para todos los jugadores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start a game whose tiles never come faster, with its own high scores</source>
+        <translation>Empezar una partida en la que las fichas nunca llegan más rápido, con sus propios récords</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy today&apos;s daily result, without its words, to share it</source>
+        <translation>Copiar el resultado de hoy, sin sus palabras, para compartirlo</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Today, %1</source>
+        <translation>Hoy, %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game played: %1 points. Streak: %2 days.</source>
+        <translation>Partida diaria jugada: %1 puntos. Racha: %2 días.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daily game not played yet. Streak: %1 days.</source>
+        <translation>Partida diaria aún sin jugar. Racha: %1 días.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Daily Game</source>
+        <translation>Partida diaria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s daily game is over.
+
+%1</source>
+        <translation>La partida diaria de hoy ha terminado.
+
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This practice game counts nowhere: today&apos;s daily game was played before. It scored %1 points.</source>
+        <translation>Esta partida de práctica no cuenta en ningún sitio: la partida diaria de hoy ya se jugó. Ha sumado %1 puntos.</translation>
     </message>
 </context>
 <context>

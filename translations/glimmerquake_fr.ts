@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DailyResults</name>
+    <message>
+        <location filename="../settings/DailyResults.cpp" line="+56"/>
+        <source>These daily results of %1 cannot be read and are left out: %2.</source>
+        <translation>Ces résultats quotidiens de %1 sont illisibles et sont ignorés : %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the daily results of %1</source>
+        <translation>les résultats quotidiens de %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
+        <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
+        <translation>Glimmerquake partie du jour %1 %2 : %3 points, %4 mots, meilleur mot %5 points (%6 lettres), série %7</translation>
+    </message>
+</context>
+<context>
     <name>Dictionary</name>
     <message>
         <location filename="../settings/DictionaryName.cpp" line="+17"/>
@@ -40,7 +59,7 @@
 <context>
     <name>GameKeeper</name>
     <message>
-        <location filename="../glimform/GameKeeper.cpp" line="+123"/>
+        <location filename="../glimform/GameKeeper.cpp" line="+127"/>
         <source>The file is not a game saved by Glimmerquake.</source>
         <translation>Le fichier n’est pas une partie enregistrée par Glimmerquake.</translation>
     </message>
@@ -69,7 +88,7 @@ A new game can be started as usual. %2</source>
 Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The game you left on %1 was played with the dictionary &quot;%2&quot;, which is no longer there, so it cannot go on. It ends now, and its score of %3 goes to the high scores.</source>
         <translation>La partie laissée le %1 se jouait avec le dictionnaire « %2 », qui n’est plus là ; elle ne peut donc pas continuer. Elle se termine maintenant, et son score de %3 va dans les meilleurs scores.</translation>
     </message>
@@ -136,7 +155,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
         <translation>Le réglage «&#xa0;%1&#xa0;» contient un nombre au lieu du type attendu&#xa0;: il est ignoré et sa valeur par défaut est utilisée.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+83"/>
         <source>The settings could not be saved to &quot;%1&quot;; these values are lost: %2.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;; ces valeurs sont perdues&#xa0;: %2.</translation>
     </message>
@@ -211,12 +230,12 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+51"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+92"/>
         <source>The dictionary &quot;%1&quot; is not a valid dictionary file, so no word can be accepted. Choose another dictionary in Options.</source>
         <translation>Le dictionnaire «&#xa0;%1&#xa0;» n&apos;est pas un fichier de dictionnaire valide&#xa0;: aucun mot ne peut être accepté. Choisissez un autre dictionnaire dans Options.</translation>
     </message>
@@ -245,7 +264,19 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+101"/>
+        <location line="+97"/>
+        <source>%1, daily game %2</source>
+        <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
+        <translation>%1, partie du jour %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The title during a relaxed game: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, partie tranquille</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
@@ -460,7 +491,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+83"/>
+        <location filename="../dialogs/help.cpp" line="+85"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Aide de Glimmerquake</translation>
@@ -553,12 +584,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+95"/>
+        <location line="+111"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-103"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -649,7 +680,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+65"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
@@ -665,6 +696,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>%1, relaxed game</source>
+        <extracomment>The relaxed game&apos;s own high score table of a dictionary: &quot;English, relaxed game&quot;.</extracomment>
+        <translation>%1, partie tranquille</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>the high scores of %1</source>
         <translation>les meilleurs scores de %1</translation>
     </message>
@@ -918,6 +955,74 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <location line="+0"/>
         <source>File: %1</source>
         <translation>Fichier&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodayPanel</name>
+    <message>
+        <location filename="../glimform/TodayPanel.cpp" line="+19"/>
+        <source>&amp;Daily game</source>
+        <translation>Partie du jo&amp;ur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Re&amp;laxed game</source>
+        <translation>Partie &amp;tranquille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+62"/>
+        <source>Cop&amp;y result</source>
+        <translation>&amp;Copier le résultat</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <source>Start today&apos;s daily game: the same tiles for every player today</source>
+        <translation>Lancer la partie du jour : les mêmes jetons pour tous les joueurs aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start a game whose tiles never come faster, with its own high scores</source>
+        <translation>Lancer une partie où les jetons n’arrivent jamais plus vite, avec ses propres meilleurs scores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy today&apos;s daily result, without its words, to share it</source>
+        <translation>Copier le résultat du jour, sans ses mots, pour le partager</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Today, %1</source>
+        <translation>Aujourd’hui, %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game played: %1 points. Streak: %2 days.</source>
+        <translation>Partie du jour jouée : %1 points. Série : %2 jours.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daily game not played yet. Streak: %1 days.</source>
+        <translation>Partie du jour pas encore jouée. Série : %1 jours.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Daily Game</source>
+        <translation>Partie du jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s daily game is over.
+
+%1</source>
+        <translation>La partie du jour est terminée.
+
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This practice game counts nowhere: today&apos;s daily game was played before. It scored %1 points.</source>
+        <translation>Cette partie d’entraînement ne compte nulle part : la partie du jour a déjà été jouée. Elle a rapporté %1 points.</translation>
     </message>
 </context>
 <context>

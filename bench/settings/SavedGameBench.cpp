@@ -53,7 +53,7 @@ void SaveTheLargestGame(benchmark::State& state)
     const SavedGameFile file(folder.filePath(QStringLiteral("saved-game")));
     std::size_t size = 0;
     for (auto _ : state) {
-        const std::string bytes = EncodeSavedGame({"English", 1796601600000, game.session.Save()});
+        const std::string bytes = EncodeSavedGame({"English", 1796601600000, game.session.Save(), ""});
         size = bytes.size();
         if (!file.Write(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))).isEmpty())
             state.SkipWithError("the file cannot be written");
@@ -67,7 +67,7 @@ void EncodeTheLargestGame(benchmark::State& state)
 {
     LargestGame game;
     for (auto _ : state)
-        benchmark::DoNotOptimize(EncodeSavedGame({"English", 1796601600000, game.session.Save()}));
+        benchmark::DoNotOptimize(EncodeSavedGame({"English", 1796601600000, game.session.Save(), ""}));
 }
 BENCHMARK(EncodeTheLargestGame)->Unit(benchmark::kMicrosecond);
 

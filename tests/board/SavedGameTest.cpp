@@ -72,7 +72,7 @@ public:
 
 SavedGame Saved(const GameSession& session)
 {
-    return {"TestWords", 1796601600000, session.Save()};
+    return {"TestWords", 1796601600000, session.Save(), "2026-12-07"};
 }
 
 }  // namespace
@@ -256,11 +256,11 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
         GameRandom otherRandom(5);
         GameSession session(GameRules{}, otherRandom, words);
         session.Start();
-        const std::string before = EncodeSavedGame({"", 0, session.Save()});
+        const std::string before = EncodeSavedGame({"", 0, session.Save(), ""});
         SavedSession bad = good;
         change(bad);
         EXPECT_FALSE(session.Load(bad)) << what;
-        EXPECT_EQ(EncodeSavedGame({"", 0, session.Save()}), before) << what;
+        EXPECT_EQ(EncodeSavedGame({"", 0, session.Save(), ""}), before) << what;
     }
     GameRandom otherRandom(5);
     GameSession session(GameRules{}, otherRandom, words);

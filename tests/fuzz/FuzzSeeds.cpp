@@ -26,9 +26,9 @@ int main(int argc, char** argv)
     } words;
     GameRandom random(5);
     GameSession session(GameRules{}, random, words);
-    session.Start();
+    session.Start(GameKind::Daily, DailySeed("2026-12-07", "English"));
     std::ofstream(std::filesystem::path(argv[3]) / "started", std::ios::binary)
-        << EncodeSavedGame({"English", 1, session.Save()});
+        << EncodeSavedGame({"English", 1, session.Save(), ""});
     std::vector<Chip*> changed;
     for (int step = 0; step < 40; ++step) {
         session.Tumble(changed);
@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     session.Evolve(changed);
     session.Type('E', changed);
     std::ofstream(std::filesystem::path(argv[3]) / "played", std::ios::binary)
-        << EncodeSavedGame({"Deutsch", 2, session.Save()});
+        << EncodeSavedGame({"Deutsch", 2, session.Save(), ""});
     const auto save = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
         std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -36,7 +36,7 @@ void ReadAndPlay(std::string_view bytes)
         session.Evolve(changed);
         session.Tumble(changed);
     }
-    (void)EncodeSavedGame({game.dictionary, game.savedAt, session.Save()});
+    (void)EncodeSavedGame({game.dictionary, game.savedAt, session.Save(), game.dailyDate});
 }
 
 }  // namespace

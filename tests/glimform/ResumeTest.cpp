@@ -18,7 +18,7 @@ namespace {
 // The game as it stands, without the time of saving.
 std::string GameBytes(GlimmerFormProbe& probe)
 {
-    return EncodeSavedGame({"", 0, probe.Session().Save()});
+    return EncodeSavedGame({"", 0, probe.Session().Save(), ""});
 }
 
 class Resume : public ::testing::Test {
