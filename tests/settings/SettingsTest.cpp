@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
+#include "settings/DailyResults.h"
 #include "settings/DictionaryName.h"
 #include "settings/OnScreen.h"
 #include "settings/Persist.h"
@@ -277,4 +278,42 @@ TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
     sounder.reset();
     EXPECT_EQ(log, QStringList({QString(), QStringLiteral("/gone/word.wav")}) + played +
                        QStringList({played.back(), QStringLiteral("again.wav"), QString()}));
+}
+
+// The first daily game of a date counts and later ones that day count nowhere; the streak runs over
+// consecutive dates up to today (or yesterday while today is unplayed), across a year's end, and
+// stops at a gap. A stored row that does not read is reported once and skipped; the rest stay.
+TEST_F(Settings, DailyResultsKeepTheFirstGameOfADateAndCountTheStreak)
+{
+    const auto day = [](int year, int month, int dayOfMonth) { return QDate(year, month, dayOfMonth); };
+    {
+        DailyResults results(QStringLiteral("English"));
+        for (const QDate date :
+             {day(2025, 12, 30), day(2025, 12, 31), day(2026, 1, 1), day(2026, 1, 2), day(2026, 1, 5)})
+            EXPECT_TRUE(results.Record({date, 100, 21, QStringLiteral("jukebox"), 288, 7}));
+        EXPECT_FALSE(results.Record({day(2026, 1, 2), 999, 1, QStringLiteral("ox"), 4, 2}))
+            << "practice counts nowhere";
+    }
+    {
+        Persist store(true, QStringLiteral("Daily Results\\English"));
+        store.writeString(QStringLiteral("2026-01-03"), QStringLiteral("a lot"));
+        store.writeString(QStringLiteral("yesterday"), QStringLiteral("1\t2\t3\t4\tox"));
+    }
+    CaptureStandardError errors;
+    const DailyResults read(QStringLiteral("English"));
+    EXPECT_EQ(read.All().size(), 5u);
+    EXPECT_EQ(read.On(day(2026, 1, 2)), (DailyResult{day(2026, 1, 2), 100, 21, QStringLiteral("jukebox"), 288, 7}));
+    const std::string report = errors.text.str();
+    EXPECT_TRUE(report.find("2026-01-03, yesterday") != std::string::npos &&
+                report.find("cannot be read") == report.rfind("cannot be read"))
+        << report;
+    const std::pair<QDate, int> streaks[] = {{day(2026, 1, 2), 4}, {day(2026, 1, 3), 4}, {day(2026, 1, 4), 0},
+                                             {day(2026, 1, 5), 1}, {day(2026, 1, 6), 1}, {day(2025, 12, 31), 2}};
+    for (const auto& [today, streak] : streaks)
+        EXPECT_EQ(read.Streak(today), streak) << qPrintable(today.toString(Qt::ISODate));
+    EXPECT_TRUE(DailyResults(QStringLiteral("British")).All().empty());
+    EXPECT_EQ(
+        DailyResultLine({day(2026, 12, 7), 3456, 21, QStringLiteral("jukebox"), 288, 6}, QStringLiteral("English"), 4),
+        QStringLiteral("Glimmerquake daily 2026-12-07 English: 3,456 points, 21 words, best word 288 points "
+                       "(6 letters), streak 4"));
 }

@@ -11,6 +11,7 @@
 #include "dictionary/dictload.h"
 #include "platform/HelpContext.h"
 #include "platform/Translations.h"
+#include "settings/DailyResults.h"
 #include "settings/DictionaryName.h"
 #include "settings/FitCaptions.h"
 
@@ -96,21 +97,34 @@ QString TestLanguage()
 // it, else in English, and so do the topics its links lead to.
 TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
 {
-    const std::map<QString, std::tuple<QString, QString, QString>> expected = {
-        {"de", {"Stand:", "&Ja", "Englisch"}},
-        {"fr", {"Score\u00a0:", "&Oui", "Anglais"}},
-        {"es", {"Total:", "&S\u00ed", "Ingl\u00e9s"}}};
+    const std::map<QString, std::tuple<QString, QString, QString, QString>> expected = {
+        {"de",
+         {"Stand:", "&Ja", "Englisch",
+          "Glimmerquake Tagesspiel 2026-12-07 Englisch: 3.456 Punkte, 21 W\u00f6rter, bestes Wort 288 Punkte (6 "
+          "Buchstaben), Serie 4"}},
+        {"fr",
+         {"Score\u00a0:", "&Oui", "Anglais",
+          "Glimmerquake partie du jour 2026-12-07 Anglais : 3\u202f456 points, 21 mots, meilleur mot 288 points "
+          "(6 lettres), s\u00e9rie 4"}},
+        {"es",
+         {"Total:", "&S\u00ed", "Ingl\u00e9s",
+          "Glimmerquake diaria 2026-12-07 Ingl\u00e9s: 3456 puntos, 21 palabras, mejor palabra 288 puntos (6 letras), "
+          "racha 4"}}};
     const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
     ASSERT_EQ(TestLanguage(), language);
     ASSERT_TRUE(expected.count(language)) << qPrintable(language);
     GameFixture game;
-    const auto& [score, yes, english] = expected.at(language);
+    const auto& [score, yes, english, daily] = expected.at(language);
     EXPECT_EQ(game.probe->Label1->text(), score);
     QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), yes);
     // A shipped dictionary is shown by its name in the player's language, any other as it is.
     EXPECT_EQ(DictionaryDisplayName(QStringLiteral("english")) + u' ' + DictionaryDisplayName(QStringLiteral("Mine")),
               english + QStringLiteral(" Mine"));
+    // The daily result line reads in the player's language, its numbers too.
+    EXPECT_EQ(DailyResultLine({QDate(2026, 12, 7), 3456, 21, QStringLiteral("jukebox"), 288, 6},
+                              QStringLiteral("English"), 4),
+              daily);
 
     OpenHelpContext(20);
     THelpWindow* help = game.windows->helpService->Window();

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The daily and the relaxed game, started from the buttons between games.
+#include "GameTestSupport.h"
+
+#include "dialogs/newgame.h"
+#include "settings/Persist.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QGroupBox>
+
+namespace {
+
+QPushButton* Button(GameFixture& game, const char* name)
+{
+    return game.form->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Quits the game in play and returns the text of the window that follows, pressing its button
+// captioned `press`.
+QString QuitAndAnswer(GameFixture& game, const QString& press)
+{
+    QString text;
+    AnswerNextModal([&](QWidget* question) {
+        AnswerNextModal([&](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            text = message->text();
+            for (QAbstractButton* button : message->buttons())
+                if (button->text() == press)
+                    button->click();
+        });
+        PressMessageButton(question, QMessageBox::Yes);
+    });
+    game.probe->endGameButton->click();
+    return text;
+}
+
+}  // namespace
+
+// Two players on fresh user folders get the same board from the daily game of today. The first
+// daily game of the day counts, with a result line to copy; a second one that day is practice.
+TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
+{
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    std::string firstBoard;
+    for (int player = 0; player < 2; ++player) {
+        GameFixture game;
+        Button(game, "dailyButton")->click();
+        ASSERT_TRUE(game.probe->IsPlaying());
+        EXPECT_TRUE(game.form->windowTitle().endsWith(QStringLiteral("(TestWords, daily game ") + today + u')'))
+            << qPrintable(game.form->windowTitle());
+        const std::string board = TilesPicture(*game.probe->board);
+        EXPECT_EQ(board, player == 0 ? board : firstBoard);
+        firstBoard = board;
+    }
+    GameFixture game;
+    Button(game, "dailyButton")->click();
+    game.PlaceAndSelectWord({"T", "R", "E", "E"});
+    game.probe->EnterWord();
+    const QString counted = QuitAndAnswer(game, QStringLiteral("Cop&y result"));
+    const QString line = QStringLiteral(
+                             "Glimmerquake daily %1 TestWords: 16 points, 1 words, best word 16 points "
+                             "(4 letters), streak 1")
+                             .arg(today);
+    EXPECT_TRUE(counted.endsWith(line)) << qPrintable(counted);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), line);
+    EXPECT_EQ(game.form->findChild<QLabel*>(QStringLiteral("todayStatus"))->text(),
+              QStringLiteral("Daily game played: 16 points. Streak: 1 days."));
+
+    Button(game, "dailyButton")->click();
+    EXPECT_TRUE(
+        QuitAndAnswer(game, QStringLiteral("OK")).startsWith(QStringLiteral("This practice game counts nowhere")));
+    EXPECT_TRUE(Button(game, "copyResultButton")->isEnabled());
+}
+
+// A relaxed game never speeds up, says so in the title, and its score goes to its own table.
+TEST(GameKinds, ARelaxedGameKeepsItsPaceAndItsOwnHighScores)
+{
+    GameFixture game;
+    Button(game, "relaxedButton")->click();
+    EXPECT_TRUE(game.form->windowTitle().endsWith(QStringLiteral("(TestWords, relaxed game)")));
+    for (int tick = 0; tick < 50; ++tick) {
+        game.probe->board->Fill(1);
+        game.probe->EvolveTimerTick();
+    }
+    EXPECT_EQ(game.probe->EvolveTimer->interval(), 2000);
+    QString table;
+    AnswerNextModal([&](QWidget* scores) {
+        table = NewGameForm->HighScoresGroup->title();
+        FinishDialog(scores, false);
+    });
+    PlayToTheEnd(*game.probe, {"T", "R", "E", "E"});
+    EXPECT_EQ(table, QStringLiteral("TestWords, relaxed game High Scores"));
+    QString stored;
+    EXPECT_TRUE(Persist(false, QStringLiteral("Relaxed Scores")).readString(QStringLiteral("TestWords0"), stored) &&
+                stored.startsWith(QStringLiteral("16\t")))
+        << qPrintable(stored);
+    EXPECT_EQ(NewGameForm->Scores().Count(), 0) << "the standard table stays as it was";
+}
