@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 TodayPanel::TodayPanel(QWidget* parent)
-    : QWidget(parent),
+    : QFrame(parent),
       dateLabel(new QLabel(this)),
       statusLabel(new QLabel(this)),
       dailyButton(new QPushButton(tr("&Daily game"), this)),
@@ -40,6 +40,8 @@ TodayPanel::TodayPanel(QWidget* parent)
     layout->addStretch(1);
     for (QPushButton* button : {dailyButton, relaxedButton, copyButton})
         layout->addWidget(button);
+    // Framed as the best words list it stands in for.
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
@@ -57,9 +59,9 @@ void TodayPanel::Refresh(const QString& dictionary_, QDate today_)
     const QLocale locale = PlayerLocale();
     dateLabel->setText(tr("Today, %1").arg(locale.toString(today, QLocale::ShortFormat)));
     statusLabel->setText(
-        played ? tr("Daily game played: %1 points. Streak: %2 days.")
+        played ? tr("Daily game played: %1 points. Days in a row: %2.")
                      .arg(locale.toString(played->score), locale.toString(results.Streak(today)))
-               : tr("Daily game not played yet. Streak: %1 days.").arg(locale.toString(results.Streak(today))));
+               : tr("Daily game not played yet. Days in a row: %1.").arg(locale.toString(results.Streak(today))));
     copyButton->setEnabled(played.has_value());
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QDate>
-#include <QWidget>
+#include <QFrame>
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ struct DailyResult;
 // Between games, where the best words show during play: today's date, today's daily game (played
 // or not, its score and the streak), the buttons that start the daily and the relaxed game, and
 // "Copy result", which puts today's result line on the clipboard.
-class TodayPanel : public QWidget {
+class TodayPanel : public QFrame {
     Q_OBJECT
 public:
     explicit TodayPanel(QWidget* parent);

@@ -9,12 +9,12 @@
         <translation>Diese Tagesergebnisse von %1 sind nicht lesbar und werden ausgelassen: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the daily results of %1</source>
         <translation>die Tagesergebnisse von %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
         <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
         <translation>Glimmerquake Tagesspiel %1 %2: %3 Punkte, %4 Wörter, bestes Wort %5 Punkte (%6 Buchstaben), Serie %7</translation>
@@ -971,12 +971,12 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Cop&amp;y result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-56"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Das heutige Tagesspiel starten: dieselben Steine für alle Spieler</translation>
     </message>
@@ -991,22 +991,22 @@ Möchtest du weiterspielen?</translation>
         <translation>Das heutige Ergebnis ohne seine Wörter kopieren, um es zu teilen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Today, %1</source>
         <translation>Heute, %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Daily game played: %1 points. Streak: %2 days.</source>
-        <translation>Tagesspiel gespielt: %1 Punkte. Serie: %2 Tage.</translation>
+        <location line="+2"/>
+        <source>Daily game played: %1 points. Days in a row: %2.</source>
+        <translation>Tagesspiel gespielt: %1 Punkte. Tage in Folge: %2.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Daily game not played yet. Streak: %1 days.</source>
-        <translation>Tagesspiel noch nicht gespielt. Serie: %1 Tage.</translation>
+        <source>Daily game not played yet. Days in a row: %1.</source>
+        <translation>Tagesspiel noch nicht gespielt. Tage in Folge: %1.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Daily Game</source>
         <translation>Tagesspiel</translation>
     </message>

@@ -9,12 +9,12 @@
         <translation>Estos resultados diarios de %1 no se pueden leer y se omiten: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the daily results of %1</source>
         <translation>los resultados diarios de %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
         <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
         <translation>Glimmerquake diaria %1 %2: %3 puntos, %4 palabras, mejor palabra %5 puntos (%6 letras), racha %7</translation>
@@ -971,12 +971,12 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Cop&amp;y result</source>
         <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-56"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Empezar la partida diaria de hoy: las mismas fichas para todos los jugadores</translation>
     </message>
@@ -991,22 +991,22 @@ Would you like to resume the game?</source>
         <translation>Copiar el resultado de hoy, sin sus palabras, para compartirlo</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Today, %1</source>
         <translation>Hoy, %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Daily game played: %1 points. Streak: %2 days.</source>
-        <translation>Partida diaria jugada: %1 puntos. Racha: %2 días.</translation>
+        <location line="+2"/>
+        <source>Daily game played: %1 points. Days in a row: %2.</source>
+        <translation>Partida diaria jugada: %1 puntos. Días seguidos: %2.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Daily game not played yet. Streak: %1 days.</source>
-        <translation>Partida diaria aún sin jugar. Racha: %1 días.</translation>
+        <source>Daily game not played yet. Days in a row: %1.</source>
+        <translation>Partida diaria aún sin jugar. Días seguidos: %1.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Daily Game</source>
         <translation>Partida diaria</translation>
     </message>

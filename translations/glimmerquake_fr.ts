@@ -9,12 +9,12 @@
         <translation>Ces résultats quotidiens de %1 sont illisibles et sont ignorés : %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the daily results of %1</source>
         <translation>les résultats quotidiens de %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Glimmerquake daily %1 %2: %3 points, %4 words, best word %5 points (%6 letters), streak %7</source>
         <extracomment>The line a player shares after a daily game; it must name no word. %1 the date (2026-12-07), %2 the dictionary, %3 the score, %4 the words entered, %5 the best word&apos;s points, %6 its letters, %7 the streak of days played.</extracomment>
         <translation>Glimmerquake partie du jour %1 %2 : %3 points, %4 mots, meilleur mot %5 points (%6 lettres), série %7</translation>
@@ -971,12 +971,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Cop&amp;y result</source>
         <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-56"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Lancer la partie du jour : les mêmes jetons pour tous les joueurs aujourd’hui</translation>
     </message>
@@ -991,22 +991,22 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Copier le résultat du jour, sans ses mots, pour le partager</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Today, %1</source>
         <translation>Aujourd’hui, %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Daily game played: %1 points. Streak: %2 days.</source>
-        <translation>Partie du jour jouée : %1 points. Série : %2 jours.</translation>
+        <location line="+2"/>
+        <source>Daily game played: %1 points. Days in a row: %2.</source>
+        <translation>Partie du jour jouée : %1 points. Jours d’affilée : %2.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Daily game not played yet. Streak: %1 days.</source>
-        <translation>Partie du jour pas encore jouée. Série : %1 jours.</translation>
+        <source>Daily game not played yet. Days in a row: %1.</source>
+        <translation>Partie du jour pas encore jouée. Jours d’affilée : %1.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Daily Game</source>
         <translation>Partie du jour</translation>
     </message>

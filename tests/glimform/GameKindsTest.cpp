@@ -65,7 +65,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     EXPECT_TRUE(counted.endsWith(line)) << qPrintable(counted);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), line);
     EXPECT_EQ(game.form->findChild<QLabel*>(QStringLiteral("todayStatus"))->text(),
-              QStringLiteral("Daily game played: 16 points. Streak: 1 days."));
+              QStringLiteral("Daily game played: 16 points. Days in a row: 1."));
 
     Button(game, "dailyButton")->click();
     EXPECT_TRUE(
