@@ -93,8 +93,8 @@ THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
               QRect(200, 81, 228, 57), panel);
     RuleLabel(tr("3. Click on the Clear button, or press the Esc or Del keys to clear the selection."),
               QRect(200, 138, 228, 59), panel);
-    RuleLabel(tr("4. Don't let the falling tiles reach the top of the board. When they do, you lose a life. "
-                 "But you earn a new life for every 2000 points scored."),
+    RuleLabel(tr("4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. "
+                 "Daily game: today's tiles, the same for all. Relaxed game: no speed-up."),
               QRect(8, 198, 420, 65), panel);
     ExampleArea = new ExampleBox(panel);
     ExampleArea->setObjectName(QStringLiteral("ExampleArea"));

@@ -541,8 +541,8 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>4. Don&apos;t let the falling tiles reach the top of the board. When they do, you lose a life. But you earn a new life for every 2000 points scored.</source>
-        <translation>4. Lass die fallenden Steine nicht bis zum oberen Rand kommen, sonst verlierst du ein Leben. Aber für je 2000 Punkte bekommst du ein neues Leben.</translation>
+        <source>4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. Daily game: today&apos;s tiles, the same for all. Relaxed game: no speed-up.</source>
+        <translation>4. Erreichen die Steine den oberen Rand, verlierst du ein Leben; je 2000 Punkte bringen ein neues. Tagesspiel: heute für alle dieselben Steine. Gemütliches Spiel: nie schneller.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -541,8 +541,8 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+2"/>
-        <source>4. Don&apos;t let the falling tiles reach the top of the board. When they do, you lose a life. But you earn a new life for every 2000 points scored.</source>
-        <translation>4. No dejes que las fichas que caen lleguen arriba del tablero: si llegan, pierdes una vida. Pero ganas una vida nueva por cada 2000 puntos.</translation>
+        <source>4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. Daily game: today&apos;s tiles, the same for all. Relaxed game: no speed-up.</source>
+        <translation>4. Si las fichas llegan arriba, pierdes una vida; cada 2000 puntos ganas una. Partida diaria: hoy las mismas fichas para todos. Partida relajada: nunca acelera.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -541,8 +541,8 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>4. Don&apos;t let the falling tiles reach the top of the board. When they do, you lose a life. But you earn a new life for every 2000 points scored.</source>
-        <translation>4. Ne laissez pas les jetons qui tombent atteindre le haut du plateau&#xa0;: sinon, vous perdez une vie. Mais vous gagnez une vie tous les 2&#xa0;000 points.</translation>
+        <source>4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. Daily game: today&apos;s tiles, the same for all. Relaxed game: no speed-up.</source>
+        <translation>4. Si les jetons atteignent le haut, vous perdez une vie ; chaque tranche de 2000 points en rapporte une. Partie du jour : les mêmes jetons pour tous. Partie tranquille : sans accélération.</translation>
     </message>
     <message>
         <location line="+6"/>
