@@ -294,6 +294,8 @@ TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
     AnswerNextModal([](QWidget*) { NewGameForm->OKButton->click(); });
     click("ScoresButton");
     EXPECT_TRUE(probe->IsPlaying()) << "Start on the scores starts a game";
+    // Its caption marks S and R; S is Start's, so Alt+R is its key.
+    EXPECT_EQ(probe->ScoresButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
     probe->EndGame(true);
     click("StartButton");
     ASSERT_TRUE(probe->IsPlaying());
@@ -314,4 +316,17 @@ TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
     probe->EndGame(true);
     click("ExitButton");
     EXPECT_FALSE(form->isVisible());
+}
+
+// Minimised during a round's clearing, the clearing goes on once the window is restored, and the
+// arrivals wait for the next round.
+TEST_F(Game, AClearingMinimisedGoesOnWhenRestored)
+{
+    probe->StartGame(false);
+    probe->SetClearCountdown(5);
+    probe->EvolveTimer->stop();
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(probe->TumbleTimer->isActive());
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
 }

@@ -73,6 +73,10 @@ TEST_F(Resume, YesTakesTheGameUpPausedExactlyWhereItStood)
         std::tuple(paused->isVisible(), probe().boardHidden, probe().EvolveTimer->isActive(),
                    probe().valueLabel->text(), probe().bestWordList->item(0)->text(), probe().wordInProgress->text()),
         std::tuple(true, true, false, QStringLiteral("16"), QStringLiteral("tree (16)"), QStringLiteral("CA")));
+    // It stays over the board as the window grows.
+    const QPoint centre = paused->geometry().center();
+    game.form->resize(game.form->size() + QSize(200, 100));
+    EXPECT_EQ(paused->geometry().center() - centre, QPoint(100, 50));
     paused->findChild<QPushButton*>(QStringLiteral("resumeButton"))->click();
     EXPECT_TRUE(probe().IsPlaying() && probe().EvolveTimer->isActive() && probe().autosave().isActive() &&
                 probe().autosave().interval() == 30'000);
