@@ -73,6 +73,8 @@ void GameSession::Start(GameKind kind_, std::uint32_t dailySeed)
     state.score = 0;
     state.wordsEntered = 0;
     state.round = 0;
+    state.livesEarned = 0;
+    state.playedMs = 0;
     ++state.gamesStarted;
     bestWords.clear();
     newestBestWord = -1;
@@ -136,6 +138,8 @@ StepResult GameSession::Tumble(std::vector<Chip*>& changed)
     if (state.phase == SessionPhase::BetweenGames) {
         return {};
     }
+    state.playedMs = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(std::uint64_t{state.playedMs} + TumbleInterval(), UINT32_MAX));
     if (state.clearCountdown >= 2) {
         --state.clearCountdown;
         return {};
@@ -222,6 +226,7 @@ StepResult GameSession::Enter(std::vector<Chip*>& changed)
         static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{state.lives} + newLives, UINT32_MAX));
     RankBestWord({word.spelling, word.value});
     ++state.wordsEntered;
+    state.livesEarned += newLives;
     const std::uint32_t scored = state.score - old;
     return {newLives != 0                   ? StepOutcome::NewLife
             : scored >= rules.highWordValue ? StepOutcome::HighWord
@@ -368,9 +373,13 @@ bool GameSession::Load(const SavedSession& saved)
         saved.kind == GameKind::Daily
             ? check.Restore(saved.dailyRandom)
             : saved.dailyRandom.empty() && (saved.kind == GameKind::Standard || saved.kind == GameKind::Relaxed);
-    Board trial(board->Rows(), r.tilesPerRow, check);
-    if (!rulesFit || !countersFit || !wordsFit || !kindFits || !check.Restore(saved.random) ||
-        !Lay(saved, trial, nullptr)) {
+    if (!rulesFit || !countersFit || !wordsFit || !kindFits || !check.Restore(saved.random)) {
+        return false;
+    }
+    // The tiles are tried on a board of this session's size: the saved rules are only trusted
+    // once they were found to match it.
+    Board trial(board->Rows(), board->Columns() / 2, check);
+    if (!Lay(saved, trial, nullptr)) {
         return false;
     }
     kind = saved.kind;

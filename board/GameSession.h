@@ -110,6 +110,10 @@ struct SessionState {
     std::uint32_t round = 0;
     // A daily game's seed, which its rounds' starting rows come from too; 0 for other games.
     std::uint32_t dailySeed = 0;
+    // Lives that words earned in this game, and milliseconds of play in it (fall ticks, so pauses
+    // never count).
+    std::uint32_t livesEarned = 0;
+    std::uint32_t playedMs = 0;
 };
 
 // One player's games, one after another, without a window or a clock: the caller turns timer

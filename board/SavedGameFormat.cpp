@@ -13,7 +13,8 @@
 //   string  the dictionary's name (UTF-8), int64 milliseconds since 1970 UTC of the save;
 //   uint32  the rules' version (gameRulesVersion), then the eleven rules in GameRules order;
 //   uint8   the phase (1 playing, 2 clearing), uint32 lives, score, games started, clearing
-//           ticks left, milliseconds between arrivals, words entered, round, daily seed;
+//           ticks left, milliseconds between arrivals, words entered, round, daily seed, lives
+//           earned, milliseconds played;
 //   list    the tiles: cell, string letter ("A" to "Z" or "QU"), uint32 value;
 //   list    the chain's cells in order; string the typed letters;
 //   list    the best words: string spelling (Windows-1252), uint32 value; int32 the newest's rank;
@@ -156,7 +157,7 @@ std::string EncodeSavedGame(const SavedGame& game)
     body.Put(static_cast<std::uint8_t>(s.state.phase));
     for (const std::uint32_t counter :
          {s.state.lives, s.state.score, s.state.gamesStarted, s.state.clearCountdown, s.state.evolveInterval,
-          s.state.wordsEntered, s.state.round, s.state.dailySeed}) {
+          s.state.wordsEntered, s.state.round, s.state.dailySeed, s.state.livesEarned, s.state.playedMs}) {
         body.Put(counter);
     }
     body.List(s.tiles, [&](const SavedTile& tile) {
@@ -224,7 +225,7 @@ SavedGameFault DecodeSavedGame(std::string_view bytes, SavedGame& game)
     s.state.phase = phase == 2 ? SessionPhase::Clearing : SessionPhase::Playing;
     for (std::uint32_t* counter :
          {&s.state.lives, &s.state.score, &s.state.gamesStarted, &s.state.clearCountdown, &s.state.evolveInterval,
-          &s.state.wordsEntered, &s.state.round, &s.state.dailySeed}) {
+          &s.state.wordsEntered, &s.state.round, &s.state.dailySeed, &s.state.livesEarned, &s.state.playedMs}) {
         *counter = body.Get<std::uint32_t>();
     }
     s.tiles = body.List<SavedTile>([&] {

@@ -18,6 +18,7 @@
 
 class BackgroundPause;
 class Board;
+class GameHistoryFile;
 class GameKeeper;
 class BoardPainter;
 class Chip;
@@ -127,6 +128,8 @@ private:
     // The dictionary's name as its file spells it: the daily game is seeded by it.
     QString DictionaryFileName() const;
     void ShowToday();
+    // Adds the game that just ended to the history of finished games.
+    void RecordFinishedGame();
 
     void StartButtonClick();
     void ScoresButtonClick();
@@ -257,6 +260,7 @@ private:
     // Owned as child QObjects of this window.
     BackgroundPause* backgroundPause = nullptr;
     GameKeeper* gameKeeper = nullptr;
+    std::unique_ptr<GameHistoryFile> history;
     TodayPanel* todayPanel = nullptr;
 };
 

@@ -16,10 +16,12 @@
 #include "platform/HelpContext.h"
 #include "settings/DailyResults.h"
 #include "settings/DictionaryName.h"
+#include "settings/GameHistoryFile.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -328,6 +330,7 @@ void TGlimmerForm::EndGame(bool userEnded)
     PlayPanel->hide();
     PreplayPanel->show();
     update();
+    RecordFinishedGame();
     if (session->Kind() == GameKind::Daily) {
         EndDailyGame();
         return;
@@ -362,6 +365,36 @@ void TGlimmerForm::EndDailyGame()
     ShowToday();
     ShowDailyResult(this, result, counted, DictionaryFileName(), results.Streak(dailyDate));
     ShowDictionaryInTitle();
+}
+
+void TGlimmerForm::RecordFinishedGame()
+{
+    const SessionState& state = session->State();
+    FinishedGame game;
+    QDateTime ended = QDateTime::currentDateTime();
+    if (session->Kind() == GameKind::Daily && dailyDate.isValid()) {
+        ended.setDate(dailyDate);
+    }
+    game.ended = ended.toString(Qt::ISODate).left(19).toStdString();
+    game.dictionary = DictionaryFileName().toStdString();
+    game.kind = session->Kind();
+    game.score = state.score;
+    game.words = state.wordsEntered;
+    for (const SessionWord& word : session->BestWords()) {
+        const std::string spelling = Cp1252ToUtf8(word.spelling);
+        if (word.value > game.bestValue) {
+            game.bestWord = spelling;
+            game.bestValue = word.value;
+        }
+        if (QString::fromStdString(spelling).size() > QString::fromStdString(game.longestWord).size()) {
+            game.longestWord = spelling;
+        }
+    }
+    game.livesEarned = state.livesEarned;
+    game.seconds = state.playedMs / 1000;
+    if (const QString error = history->Add(game); !error.isEmpty()) {
+        qWarning("The finished game cannot be added to %s: %s", qPrintable(history->Path()), qPrintable(error));
+    }
 }
 
 QString TGlimmerForm::DictionaryFileName() const

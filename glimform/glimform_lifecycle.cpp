@@ -16,6 +16,7 @@
 #include "glimform/TodayPanel.h"
 #include "glimform/WordDefinitions.h"
 #include "settings/FitCaptions.h"
+#include "settings/GameHistoryFile.h"
 #include "settings/Persist.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -79,6 +80,7 @@ TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
       playAnchors({448, 36})
 {
     setObjectName(QStringLiteral("GlimmerForm"));
+    history = std::make_unique<GameHistoryFile>();
     BuildLayout();
     FormCreate();
     // Translated captions longer than the designed boxes.

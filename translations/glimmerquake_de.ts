@@ -57,6 +57,14 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <location filename="../settings/GameHistoryFile.cpp" line="+35"/>
+        <source>Lines of the game history in &quot;%1&quot; cannot be read and are left out: %2.</source>
+        <translation>Zeilen des Spielverlaufs in „%1“ sind nicht lesbar und werden ausgelassen: %2.</translation>
+    </message>
+</context>
+<context>
     <name>GameKeeper</name>
     <message>
         <location filename="../glimform/GameKeeper.cpp" line="+127"/>
@@ -230,7 +238,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
     </message>
@@ -264,7 +272,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+128"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, Tagesspiel %2</translation>
@@ -276,7 +284,7 @@ Möchtest du weiterspielen?</translation>
         <translation>%1, gemütliches Spiel</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>

@@ -57,6 +57,14 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <location filename="../settings/GameHistoryFile.cpp" line="+35"/>
+        <source>Lines of the game history in &quot;%1&quot; cannot be read and are left out: %2.</source>
+        <translation>Hay líneas del historial de partidas en «%1» que no se pueden leer y se omiten: %2.</translation>
+    </message>
+</context>
+<context>
     <name>GameKeeper</name>
     <message>
         <location filename="../glimform/GameKeeper.cpp" line="+127"/>
@@ -230,7 +238,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
     </message>
@@ -264,7 +272,7 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+128"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partida diaria %2</translation>
@@ -276,7 +284,7 @@ Would you like to resume the game?</source>
         <translation>%1, partida relajada</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>

@@ -57,6 +57,14 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <location filename="../settings/GameHistoryFile.cpp" line="+35"/>
+        <source>Lines of the game history in &quot;%1&quot; cannot be read and are left out: %2.</source>
+        <translation>Des lignes de l’historique des parties dans « %1 » sont illisibles et sont ignorées : %2.</translation>
+    </message>
+</context>
+<context>
     <name>GameKeeper</name>
     <message>
         <location filename="../glimform/GameKeeper.cpp" line="+127"/>
@@ -230,7 +238,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+54"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
     </message>
@@ -264,7 +272,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+128"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partie du jour %2</translation>
@@ -276,7 +284,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>%1, partie tranquille</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+103"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>

@@ -189,7 +189,7 @@ TEST(SavedGame, DamagedBytesAreRefusedWithTheirReason)
         {"later rules", Resealed(patched(rulesVersion, std::string("\2\0\0\0", 4))), SavedGameFault::Newer},
         {"no phase", Resealed(patched(phase, std::string(1, '\0'))), SavedGameFault::Damaged},
         {"an unknown phase", Resealed(patched(phase, "\3")), SavedGameFault::Damaged},
-        {"a count past the end", Resealed(patched(phase + 33, "\xff\xff")), SavedGameFault::Damaged},
+        {"a count past the end", Resealed(patched(phase + 41, "\xff\xff")), SavedGameFault::Damaged},
     };
     for (const auto& [what, bytes, fault] : cases)
         EXPECT_EQ(DecodeSavedGame(bytes, game), fault) << what;
@@ -212,6 +212,7 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
     using Change = std::function<void(SavedSession&)>;
     const std::pair<const char*, Change> cases[] = {
         {"a smaller board", [](SavedSession& s) { s.rules.boardRows = 11; }},
+        {"a board too large to build", [](SavedSession& s) { s.rules.tilesPerRow = 1u << 30; }},
         {"no points per life", [](SavedSession& s) { s.rules.pointsPerLife = 0; }},
         {"no life left", [](SavedSession& s) { s.state.lives = 0; }},
         {"between games", [](SavedSession& s) { s.state.phase = SessionPhase::BetweenGames; }},

@@ -3,6 +3,7 @@
 #include "GameTestSupport.h"
 
 #include "dialogs/newgame.h"
+#include "settings/GameHistoryFile.h"
 #include "settings/Persist.h"
 
 #include <QClipboard>
@@ -96,4 +97,10 @@ TEST(GameKinds, ARelaxedGameKeepsItsPaceAndItsOwnHighScores)
                 stored.startsWith(QStringLiteral("16\t")))
         << qPrintable(stored);
     EXPECT_EQ(NewGameForm->Scores().Count(), 0) << "the standard table stays as it was";
+    // The finished game is in the history, with its kind, words and play time.
+    const std::vector<FinishedGame> history = GameHistoryFile().Read();
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(
+        std::tuple(history[0].kind, history[0].score, history[0].words, history[0].bestWord, history[0].dictionary),
+        std::tuple(GameKind::Relaxed, 16u, 1u, std::string("tree"), std::string("TestWords")));
 }
