@@ -65,6 +65,8 @@ QString TopicFile(int context)
         return QStringLiteral("halloffame.html");
     case 140:
         return QStringLiteral("resume.html");
+    case 150:
+        return QStringLiteral("statistics.html");
     default:
         return QStringLiteral("index.html");
     }

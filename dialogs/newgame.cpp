@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/newgame.h"
 
+#include "board/GameSession.h"
 #include "dialogs/HallOfFame.h"
+#include "dialogs/StatisticsForm.h"
 #include "dialogs/help.h"
 #include "dialogs/options.h"
 #include "platform/HelpContext.h"
@@ -59,6 +61,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     helpButton = MakeButton(tr("&Help"), tr("View the help information about this dialog"), this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     OptionsButton = MakeButton(tr("&Options..."), tr("Change options such as your nickname"), this);
+    statisticsButton = MakeButton(tr("S&tatistics..."), tr("View what your finished games add up to"), this);
+    statisticsButton->setObjectName(QStringLiteral("statisticsButton"));
     OptionsButton->setObjectName(QStringLiteral("OptionsButton"));
     //: The title of the high score table; %1 is the dictionary's name.
     groupCaption = tr("%1 High Scores");
@@ -104,7 +108,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     formAnchors.Place(CancelButton, QRect(396, 47, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(helpButton, QRect(396, 82, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(OptionsButton, QRect(396, 305, 96, 28), Anchors::Right | Anchors::Bottom);
-    formAnchors.Place(notKeptLabel, QRect(396, 120, 96, 178), Anchors::Top | Anchors::Right);
+    formAnchors.Place(statisticsButton, QRect(396, 271, 96, 28), Anchors::Right | Anchors::Bottom);
+    formAnchors.Place(notKeptLabel, QRect(396, 120, 96, 144), Anchors::Top | Anchors::Right);
     groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
     groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
     groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
@@ -114,6 +119,10 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     connect(helpButton, &QPushButton::clicked, this, [] { OpenHelpContext(10); });
     connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(true); });
     connect(hallOfFameButton, &QPushButton::clicked, hallOfFame.get(), &THallOfFame::Execute);
+    statistics = std::make_unique<TStatisticsForm>(this);
+    connect(statisticsButton, &QPushButton::clicked, this, [this] {
+        statistics->Execute(options.GetDictionary(), relaxedTable ? GameKind::Relaxed : GameKind::Standard);
+    });
 
     {
         Persist store(false);

@@ -15,6 +15,7 @@
 
 class Persist;
 class THallOfFame;
+class TStatisticsForm;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -74,10 +75,13 @@ public:
     QPushButton* CancelButton;
     QPushButton* helpButton;
     QPushButton* OptionsButton;
+    QPushButton* statisticsButton;
     // Shown while the table holds a result that could not be saved.
     QLabel* notKeptLabel;
     // Opened by hallOfFameButton.
     std::unique_ptr<THallOfFame> hallOfFame;
+    // Opened by statisticsButton, and from the main window between games.
+    std::unique_ptr<TStatisticsForm> statistics;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

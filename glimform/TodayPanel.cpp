@@ -18,7 +18,8 @@ TodayPanel::TodayPanel(QWidget* parent)
       statusLabel(new QLabel(this)),
       dailyButton(new QPushButton(tr("&Daily game"), this)),
       relaxedButton(new QPushButton(tr("Re&laxed game"), this)),
-      copyButton(new QPushButton(tr("Cop&y result"), this))
+      copyButton(new QPushButton(tr("Cop&y result"), this)),
+      statisticsButton(new QPushButton(tr("S&tatistics..."), this))
 {
     setObjectName(QStringLiteral("todayPanel"));
     dateLabel->setObjectName(QStringLiteral("todayDate"));
@@ -26,6 +27,8 @@ TodayPanel::TodayPanel(QWidget* parent)
     dailyButton->setObjectName(QStringLiteral("dailyButton"));
     relaxedButton->setObjectName(QStringLiteral("relaxedButton"));
     copyButton->setObjectName(QStringLiteral("copyResultButton"));
+    statisticsButton->setObjectName(QStringLiteral("statisticsButton"));
+    statisticsButton->setToolTip(tr("View what your finished games add up to"));
     dailyButton->setToolTip(tr("Start today's daily game: the same tiles for every player today"));
     relaxedButton->setToolTip(tr("Start a game whose tiles never come faster, with its own high scores"));
     copyButton->setToolTip(tr("Copy today's daily result, without its words, to share it"));
@@ -38,7 +41,7 @@ TodayPanel::TodayPanel(QWidget* parent)
     layout->addWidget(dateLabel);
     layout->addWidget(statusLabel);
     layout->addStretch(1);
-    for (QPushButton* button : {dailyButton, relaxedButton, copyButton})
+    for (QPushButton* button : {dailyButton, relaxedButton, copyButton, statisticsButton})
         layout->addWidget(button);
     // Framed as the best words list it stands in for.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -48,6 +51,7 @@ TodayPanel::TodayPanel(QWidget* parent)
     connect(dailyButton, &QPushButton::clicked, this, &TodayPanel::dailyChosen);
     connect(relaxedButton, &QPushButton::clicked, this, &TodayPanel::relaxedChosen);
     connect(copyButton, &QPushButton::clicked, this, &TodayPanel::CopyResult);
+    connect(statisticsButton, &QPushButton::clicked, this, &TodayPanel::statisticsChosen);
 }
 
 void TodayPanel::Refresh(const QString& dictionary_, QDate today_)

@@ -22,6 +22,7 @@ public:
 signals:
     void dailyChosen();
     void relaxedChosen();
+    void statisticsChosen();
 
 private:
     void CopyResult();
@@ -31,6 +32,7 @@ private:
     QPushButton* dailyButton;
     QPushButton* relaxedButton;
     QPushButton* copyButton;
+    QPushButton* statisticsButton;
     QString dictionary;
     QDate today;
 };

@@ -369,6 +369,10 @@ void TGlimmerForm::EndDailyGame()
 
 void TGlimmerForm::RecordFinishedGame()
 {
+    // A daily game after the one that counted that day is practice, which counts nowhere.
+    if (session->Kind() == GameKind::Daily && DailyResults(DictionaryFileName()).On(dailyDate)) {
+        return;
+    }
     const SessionState& state = session->State();
     FinishedGame game;
     QDateTime ended = QDateTime::currentDateTime();

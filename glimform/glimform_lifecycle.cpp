@@ -5,6 +5,7 @@
 #include "board/GameRandom.h"
 #include "board/GameSession.h"
 #include "dialogs/Howto.h"
+#include "dialogs/StatisticsForm.h"
 #include "dialogs/newgame.h"
 #include "dictionary/WordNet.h"
 #include "dictionary/WordsForSession.h"
@@ -237,6 +238,8 @@ void TGlimmerForm::BuildLayout()
     todayPanel = new TodayPanel(this);
     connect(todayPanel, &TodayPanel::dailyChosen, this, [this] { StartGameOfKind(GameKind::Daily); });
     connect(todayPanel, &TodayPanel::relaxedChosen, this, [this] { StartGameOfKind(GameKind::Relaxed); });
+    connect(todayPanel, &TodayPanel::statisticsChosen, this,
+            [this] { NewGameForm->statistics->Execute(DictionaryFileName(), chosenKind); });
     definitions = std::make_unique<WordDefinitions>(
         *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, WordNetFolder(),
         [this] {

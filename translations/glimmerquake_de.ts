@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalendarStrip</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <source>Daily games of the last eight weeks</source>
+        <translation>Tagesspiele der letzten acht Wochen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Played on %1 of the %2 days shown.</source>
+        <translation>An %1 der %2 gezeigten Tage gespielt.</translation>
+    </message>
+</context>
+<context>
     <name>DailyResults</name>
     <message>
         <location filename="../settings/DailyResults.cpp" line="+56"/>
@@ -151,6 +164,24 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreChart</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <source>Scores of the last games</source>
+        <translation>Punkte der letzten Spiele</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No games yet.</source>
+        <translation>Noch keine Spiele.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 games, oldest first: %2. Mean %3.</source>
+        <translation>%1 Spiele, das älteste zuerst: %2. Mittel %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+21"/>
@@ -272,7 +303,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+132"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, Tagesspiel %2</translation>
@@ -284,7 +315,7 @@ Möchtest du weiterspielen?</translation>
         <translation>%1, gemütliches Spiel</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
@@ -499,7 +530,7 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+85"/>
+        <location filename="../dialogs/help.cpp" line="+87"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Glimmerquake-Hilfe</translation>
@@ -591,13 +622,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+111"/>
+        <location filename="../dialogs/newgame.cpp" line="+48"/>
+        <location line="+117"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-109"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -637,7 +668,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Optionen wie deinen Namen ändern</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Stat&amp;istik...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>View what your finished games add up to</source>
+        <translation>Zeigen, was Ihre beendeten Spiele ergeben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Bestenliste (%1)</translation>
@@ -688,7 +729,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
@@ -966,6 +1007,119 @@ Möchtest du weiterspielen?</translation>
     </message>
 </context>
 <context>
+    <name>TStatisticsForm</name>
+    <message>
+        <location filename="../dialogs/StatisticsForm.cpp" line="+35"/>
+        <source>C&amp;lear statistics...</source>
+        <translation>Statistik &amp;löschen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Standard game</source>
+        <translation>Normales Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game</source>
+        <translation>Tagesspiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relaxed game</source>
+        <translation>Gemütliches Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dictionary</source>
+        <translation>Wortliste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind of game</source>
+        <translation>Art des Spiels</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Games played:</source>
+        <translation>Gespielte Spiele:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time played:</source>
+        <translation>Spielzeit:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Best score:</source>
+        <translation>Beste Punktzahl:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mean score:</source>
+        <translation>Mittlere Punktzahl:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Median score:</source>
+        <translation>Median der Punktzahl:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Words entered:</source>
+        <translation>Eingegebene Wörter:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longest word:</source>
+        <translation>Längstes Wort:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Most valuable word:</source>
+        <translation>Wertvollstes Wort:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lives earned:</source>
+        <translation>Gewonnene Leben:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days in a row:</source>
+        <translation>Tage in Folge:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 now, %2 at best</source>
+        <translation>%1 jetzt, %2 höchstens</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Forget every finished game of every dictionary and kind? The high scores and the daily results stay.</source>
+        <translation>Alle beendeten Spiele jeder Wortliste und Art vergessen? Bestenlisten und Tagesergebnisse bleiben.</translation>
+    </message>
+</context>
+<context>
     <name>TodayPanel</name>
     <message>
         <location filename="../glimform/TodayPanel.cpp" line="+19"/>
@@ -979,12 +1133,22 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+64"/>
+        <location line="+68"/>
         <source>Cop&amp;y result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-67"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Stat&amp;istik...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>View what your finished games add up to</source>
+        <translation>Zeigen, was Ihre beendeten Spiele ergeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Das heutige Tagesspiel starten: dieselben Steine für alle Spieler</translation>
     </message>
@@ -999,7 +1163,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Das heutige Ergebnis ohne seine Wörter kopieren, um es zu teilen</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Today, %1</source>
         <translation>Heute, %1</translation>
     </message>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CalendarStrip</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <source>Daily games of the last eight weeks</source>
+        <translation>Partidas diarias de las últimas ocho semanas</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Played on %1 of the %2 days shown.</source>
+        <translation>Jugada %1 de los %2 días mostrados.</translation>
+    </message>
+</context>
+<context>
     <name>DailyResults</name>
     <message>
         <location filename="../settings/DailyResults.cpp" line="+56"/>
@@ -151,6 +164,24 @@ Se puede empezar una partida nueva como siempre. %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreChart</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <source>Scores of the last games</source>
+        <translation>Puntuaciones de las últimas partidas</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No games yet.</source>
+        <translation>Aún no hay partidas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 games, oldest first: %2. Mean %3.</source>
+        <translation>%1 partidas, la más antigua primero: %2. Media %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+21"/>
@@ -272,7 +303,7 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+132"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partida diaria %2</translation>
@@ -284,7 +315,7 @@ Would you like to resume the game?</source>
         <translation>%1, partida relajada</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
@@ -499,7 +530,7 @@ Would you like to resume the game?</source>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+85"/>
+        <location filename="../dialogs/help.cpp" line="+87"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Ayuda de Glimmerquake</translation>
@@ -591,13 +622,13 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+111"/>
+        <location filename="../dialogs/newgame.cpp" line="+48"/>
+        <location line="+117"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-109"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -637,7 +668,17 @@ Would you like to resume the game?</source>
         <translation>Cambia ajustes como tu apodo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Es&amp;tadísticas...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>View what your finished games add up to</source>
+        <translation>Ver lo que suman tus partidas terminadas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Récords (%1)</translation>
@@ -688,7 +729,7 @@ Would you like to resume the game?</source>
         <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
@@ -966,6 +1007,119 @@ Would you like to resume the game?</source>
     </message>
 </context>
 <context>
+    <name>TStatisticsForm</name>
+    <message>
+        <location filename="../dialogs/StatisticsForm.cpp" line="+35"/>
+        <source>C&amp;lear statistics...</source>
+        <translation>&amp;Borrar estadísticas...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Standard game</source>
+        <translation>Partida normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game</source>
+        <translation>Partida diaria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relaxed game</source>
+        <translation>Partida relajada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dictionary</source>
+        <translation>Diccionario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind of game</source>
+        <translation>Tipo de partida</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Games played:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time played:</source>
+        <translation>Tiempo jugado:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Best score:</source>
+        <translation>Mejor puntuación:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mean score:</source>
+        <translation>Puntuación media:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Median score:</source>
+        <translation>Puntuación mediana:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Words entered:</source>
+        <translation>Palabras anotadas:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longest word:</source>
+        <translation>Palabra más larga:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Most valuable word:</source>
+        <translation>Palabra más valiosa:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lives earned:</source>
+        <translation>Vidas ganadas:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days in a row:</source>
+        <translation>Días seguidos:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 now, %2 at best</source>
+        <translation>%1 ahora, %2 como máximo</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Forget every finished game of every dictionary and kind? The high scores and the daily results stay.</source>
+        <translation>¿Olvidar todas las partidas terminadas de cada diccionario y tipo? Los récords y los resultados diarios se quedan.</translation>
+    </message>
+</context>
+<context>
     <name>TodayPanel</name>
     <message>
         <location filename="../glimform/TodayPanel.cpp" line="+19"/>
@@ -979,12 +1133,22 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+64"/>
+        <location line="+68"/>
         <source>Cop&amp;y result</source>
         <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-67"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Es&amp;tadísticas...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>View what your finished games add up to</source>
+        <translation>Ver lo que suman tus partidas terminadas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Empezar la partida diaria de hoy: las mismas fichas para todos los jugadores</translation>
     </message>
@@ -999,7 +1163,7 @@ Would you like to resume the game?</source>
         <translation>Copiar el resultado de hoy, sin sus palabras, para compartirlo</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Today, %1</source>
         <translation>Hoy, %1</translation>
     </message>

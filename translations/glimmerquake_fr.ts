@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CalendarStrip</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <source>Daily games of the last eight weeks</source>
+        <translation>Parties du jour des huit dernières semaines</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Played on %1 of the %2 days shown.</source>
+        <translation>Jouée %1 des %2 jours affichés.</translation>
+    </message>
+</context>
+<context>
     <name>DailyResults</name>
     <message>
         <location filename="../settings/DailyResults.cpp" line="+56"/>
@@ -151,6 +164,24 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreChart</name>
+    <message>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <source>Scores of the last games</source>
+        <translation>Scores des dernières parties</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No games yet.</source>
+        <translation>Aucune partie pour l’instant.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 games, oldest first: %2. Mean %3.</source>
+        <translation>%1 parties, la plus ancienne d’abord : %2. Moyenne %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../settings/Persist.cpp" line="+21"/>
@@ -272,7 +303,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+132"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partie du jour %2</translation>
@@ -284,7 +315,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>%1, partie tranquille</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+105"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
@@ -499,7 +530,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../dialogs/help.cpp" line="+85"/>
+        <location filename="../dialogs/help.cpp" line="+87"/>
         <location line="+29"/>
         <source>Glimmerquake Help</source>
         <translation>Aide de Glimmerquake</translation>
@@ -591,13 +622,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+46"/>
-        <location line="+111"/>
+        <location filename="../dialogs/newgame.cpp" line="+48"/>
+        <location line="+117"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-109"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -637,7 +668,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Modifier les options, comme votre pseudo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Statistiques...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>View what your finished games add up to</source>
+        <translation>Voir le bilan de vos parties terminées</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>%1 High Scores</source>
         <extracomment>The title of the high score table; %1 is the dictionary&apos;s name.</extracomment>
         <translation>Meilleurs scores (%1)</translation>
@@ -688,7 +729,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
@@ -966,6 +1007,119 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>TStatisticsForm</name>
+    <message>
+        <location filename="../dialogs/StatisticsForm.cpp" line="+35"/>
+        <source>C&amp;lear statistics...</source>
+        <translation>&amp;Effacer les statistiques...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Standard game</source>
+        <translation>Partie normale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily game</source>
+        <translation>Partie du jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relaxed game</source>
+        <translation>Partie tranquille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dictionary</source>
+        <translation>Dictionnaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind of game</source>
+        <translation>Sorte de partie</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Games played:</source>
+        <translation>Parties jouées :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time played:</source>
+        <translation>Temps de jeu :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Best score:</source>
+        <translation>Meilleur score :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mean score:</source>
+        <translation>Score moyen :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Median score:</source>
+        <translation>Score médian :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Words entered:</source>
+        <translation>Mots validés :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Longest word:</source>
+        <translation>Mot le plus long :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Most valuable word:</source>
+        <translation>Mot le plus précieux :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lives earned:</source>
+        <translation>Vies gagnées :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days in a row:</source>
+        <translation>Jours d’affilée :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 now, %2 at best</source>
+        <translation>%1 en cours, %2 au mieux</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Forget every finished game of every dictionary and kind? The high scores and the daily results stay.</source>
+        <translation>Oublier toutes les parties terminées de chaque dictionnaire et de chaque sorte ? Les meilleurs scores et les résultats du jour restent.</translation>
+    </message>
+</context>
+<context>
     <name>TodayPanel</name>
     <message>
         <location filename="../glimform/TodayPanel.cpp" line="+19"/>
@@ -979,12 +1133,22 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+64"/>
+        <location line="+68"/>
         <source>Cop&amp;y result</source>
         <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-67"/>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Statistiques...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>View what your finished games add up to</source>
+        <translation>Voir le bilan de vos parties terminées</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Start today&apos;s daily game: the same tiles for every player today</source>
         <translation>Lancer la partie du jour : les mêmes jetons pour tous les joueurs aujourd’hui</translation>
     </message>
@@ -999,7 +1163,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Copier le résultat du jour, sans ses mots, pour le partager</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Today, %1</source>
         <translation>Aujourd’hui, %1</translation>
     </message>

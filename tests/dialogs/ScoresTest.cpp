@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HallOfFame.h"
 #include "dialogs/ScoreTable.h"
+#include "dialogs/StatisticsCharts.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
@@ -234,3 +235,26 @@ TEST(HallOfFame, AStoredBestWordIsValuedByItsTiles)
 }
 
 }  // namespace
+
+// The chart draws each score as a bar as tall as its share of the highest, and the mean across:
+// scores 100, 400, 0 and 200 in 90 rows give bars of 23, 90, 0 and 45 rows, and the mean (175)
+// 39 rows up; screen readers get the scores as text.
+TEST(Statistics, TheChartDrawsTheScoresAndTheirMean)
+{
+    ScoreChart chart(nullptr);
+    chart.resize(202, 92);
+    chart.SetScores({100, 400, 0, 200});
+    const QImage image = chart.grab().toImage();
+    ASSERT_EQ(image.size(), QSize(202, 92));
+    const auto blue = [&image](int column) {
+        int count = 0;
+        for (int y = 1; y <= 90; ++y)
+            count += image.pixelColor(column, y) == ScoreChart::barColour;
+        return count;
+    };
+    // Bars are 50 columns apart; the mean's row takes one row of the bars it crosses.
+    EXPECT_EQ((std::vector<int>{blue(11), blue(61), blue(111), blue(161)}), (std::vector<int>{23, 89, 0, 44}));
+    for (const int column : {1, 11, 61, 111, 161, 200})
+        EXPECT_EQ(image.pixelColor(column, 91 - 39), ScoreChart::meanColour) << column;
+    EXPECT_EQ(chart.accessibleDescription(), QStringLiteral("4 games, oldest first: 100, 400, 0, 200. Mean 175."));
+}
