@@ -102,6 +102,12 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     notKeptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notKeptLabel->setStyleSheet(QStringLiteral("color: #8b0000; font-size: 12px;"));
     notKeptLabel->hide();
+    recordLabel = new QLabel(this);
+    recordLabel->setObjectName(QStringLiteral("recordLabel"));
+    recordLabel->setWordWrap(true);
+    recordLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    recordLabel->setStyleSheet(QStringLiteral("color: #006400; font-weight: bold;"));
+    recordLabel->hide();
 
     formAnchors.Place(HighScoresGroup, QRect(8, 6, 381, 327), Anchors::All);
     formAnchors.Place(OKButton, QRect(396, 13, 96, 28), Anchors::Top | Anchors::Right);
@@ -109,7 +115,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     formAnchors.Place(helpButton, QRect(396, 82, 96, 28), Anchors::Top | Anchors::Right);
     formAnchors.Place(OptionsButton, QRect(396, 305, 96, 28), Anchors::Right | Anchors::Bottom);
     formAnchors.Place(statisticsButton, QRect(396, 271, 96, 28), Anchors::Right | Anchors::Bottom);
-    formAnchors.Place(notKeptLabel, QRect(396, 120, 96, 144), Anchors::Top | Anchors::Right);
+    formAnchors.Place(recordLabel, QRect(396, 120, 96, 60), Anchors::Top | Anchors::Right);
+    formAnchors.Place(notKeptLabel, QRect(396, 184, 96, 80), Anchors::Top | Anchors::Right);
     groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
     groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
     groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
@@ -143,8 +150,23 @@ TNewGameForm::~TNewGameForm()
     SaveSettings();
 }
 
-int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed)
+int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed,
+                             bool personalBest)
 {
+    // A result at the top of its table is a record; one above every earlier game of the player's
+    // with this dictionary and kind is the player's best.
+    recordLabel->hide();
+    if (kind != ScoresKind::ViewScores && score > 0) {
+        if (relaxed != relaxedTable) {
+            relaxedTable = relaxed;
+            TransferScores(false);
+        }
+        const QString text = scores.RankOf(score) == 0 ? tr("New record!")
+                             : personalBest            ? tr("Your best %1 game").arg(TableName())
+                                                       : QString();
+        recordLabel->setText(text);
+        recordLabel->setVisible(!text.isEmpty());
+    }
     // A relaxed game's score goes to the relaxed table, shown for this once.
     if (relaxed != relaxedTable) {
         relaxedTable = relaxed;

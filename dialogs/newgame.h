@@ -36,7 +36,10 @@ public:
     // Ranks a non-zero score into the current dictionary's table (its relaxed game's table when
     // `relaxed`), saving the table when it enters, and shows the table modally. Returns 1 when
     // the player chose Start.
-    int ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed = false);
+    // The dialog says "New record!" when the score tops the table, and that it is the player's best
+    // for the table with `personalBest`.
+    int ShowScores(ScoresKind kind, std::uint32_t score, const QString& bestWord, bool relaxed = false,
+                   bool personalBest = false);
     // Runs the options dialog and applies an accepted change. With allowDictionaryChange, a
     // new nickname also renames the row the last result entered.
     void ShowOptions(bool allowDictionaryChange);
@@ -78,6 +81,8 @@ public:
     QPushButton* statisticsButton;
     // Shown while the table holds a result that could not be saved.
     QLabel* notKeptLabel;
+    // "New record!" or "Your best English game" over a result that is one.
+    QLabel* recordLabel;
     // Opened by hallOfFameButton.
     std::unique_ptr<THallOfFame> hallOfFame;
     // Opened by statisticsButton, and from the main window between games.

@@ -128,8 +128,9 @@ private:
     // The dictionary's name as its file spells it: the daily game is seeded by it.
     QString DictionaryFileName() const;
     void ShowToday();
-    // Adds the game that just ended to the history of finished games.
-    void RecordFinishedGame();
+    // Adds the game that just ended to the history of finished games; returns whether it scored
+    // more than every earlier game of its dictionary and kind.
+    bool RecordFinishedGame();
 
     void StartButtonClick();
     void ScoresButtonClick();

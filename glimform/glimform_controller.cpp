@@ -330,7 +330,7 @@ void TGlimmerForm::EndGame(bool userEnded)
     PlayPanel->hide();
     PreplayPanel->show();
     update();
-    RecordFinishedGame();
+    const bool personalBest = RecordFinishedGame();
     if (session->Kind() == GameKind::Daily) {
         EndDailyGame();
         return;
@@ -338,8 +338,10 @@ void TGlimmerForm::EndGame(bool userEnded)
     ShowToday();
     if (const std::uint32_t score = session->State().score; score > 0) {
         const ScoresKind kind = userEnded ? ScoresKind::GameEnded : ScoresKind::GameOver;
-        const bool start =
-            NewGameForm->ShowScores(kind, score, BestWordText(), session->Kind() == GameKind::Relaxed) == 1;
+        const bool relaxed = session->Kind() == GameKind::Relaxed;
+        // A game better than all before is greeted with the high word's sound.
+        PlaySound(SoundEvent::HighWord, personalBest);
+        const bool start = NewGameForm->ShowScores(kind, score, BestWordText(), relaxed, personalBest) == 1;
         ShowDictionaryInTitle();
         if (start) {
             StartGame(false);
@@ -367,11 +369,11 @@ void TGlimmerForm::EndDailyGame()
     ShowDictionaryInTitle();
 }
 
-void TGlimmerForm::RecordFinishedGame()
+bool TGlimmerForm::RecordFinishedGame()
 {
     // A daily game after the one that counted that day is practice, which counts nowhere.
     if (session->Kind() == GameKind::Daily && DailyResults(DictionaryFileName()).On(dailyDate)) {
-        return;
+        return false;
     }
     const SessionState& state = session->State();
     FinishedGame game;
@@ -396,9 +398,11 @@ void TGlimmerForm::RecordFinishedGame()
     }
     game.livesEarned = state.livesEarned;
     game.seconds = state.playedMs / 1000;
+    const GameStatistics before = CountGames(history->Read(), game.dictionary, game.kind, {});
     if (const QString error = history->Add(game); !error.isEmpty()) {
         qWarning("The finished game cannot be added to %s: %s", qPrintable(history->Path()), qPrintable(error));
     }
+    return before.games > 0 && game.score > before.bestScore;
 }
 
 QString TGlimmerForm::DictionaryFileName() const

@@ -4,7 +4,7 @@
 <context>
     <name>CalendarStrip</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
         <source>Daily games of the last eight weeks</source>
         <translation>Tagesspiele der letzten acht Wochen</translation>
     </message>
@@ -166,7 +166,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>ScoreChart</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-56"/>
         <source>Scores of the last games</source>
         <translation>Punkte der letzten Spiele</translation>
     </message>
@@ -303,7 +303,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+136"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, Tagesspiel %2</translation>
@@ -623,12 +623,12 @@ Möchtest du weiterspielen?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+117"/>
+        <location line="+140"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-109"/>
+        <location line="-132"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -729,7 +729,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+65"/>
+        <source>New record!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your best %1 game</source>
+        <translation>Ihr bestes Spiel: %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>
@@ -1099,7 +1109,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Wertvollstes Wort:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Lives earned:</source>
         <translation>Gewonnene Leben:</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CalendarStrip</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
         <source>Daily games of the last eight weeks</source>
         <translation>Partidas diarias de las últimas ocho semanas</translation>
     </message>
@@ -166,7 +166,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>ScoreChart</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-56"/>
         <source>Scores of the last games</source>
         <translation>Puntuaciones de las últimas partidas</translation>
     </message>
@@ -303,7 +303,7 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+136"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partida diaria %2</translation>
@@ -623,12 +623,12 @@ Would you like to resume the game?</source>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+117"/>
+        <location line="+140"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-109"/>
+        <location line="-132"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -729,7 +729,17 @@ Would you like to resume the game?</source>
         <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+65"/>
+        <source>New record!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your best %1 game</source>
+        <translation>Su mejor partida: %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>
@@ -1099,7 +1109,7 @@ Would you like to resume the game?</source>
         <translation>Palabra más valiosa:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Lives earned:</source>
         <translation>Vidas ganadas:</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CalendarStrip</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="+59"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
         <source>Daily games of the last eight weeks</source>
         <translation>Parties du jour des huit dernières semaines</translation>
     </message>
@@ -166,7 +166,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>ScoreChart</name>
     <message>
-        <location filename="../dialogs/StatisticsCharts.cpp" line="-55"/>
+        <location filename="../dialogs/StatisticsCharts.cpp" line="-56"/>
         <source>Scores of the last games</source>
         <translation>Scores des dernières parties</translation>
     </message>
@@ -303,7 +303,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+136"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partie du jour %2</translation>
@@ -623,12 +623,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+117"/>
+        <location line="+140"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-109"/>
+        <location line="-132"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -729,7 +729,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+65"/>
+        <source>New record!</source>
+        <translation>Nouveau record !</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your best %1 game</source>
+        <translation>Votre meilleure partie : %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
@@ -1099,7 +1109,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Mot le plus précieux :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Lives earned:</source>
         <translation>Vies gagnées :</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "dialogs/newgame.h"
 #include "dictionary/dictload.h"
 #include "platform/HelpContext.h"
+#include "settings/Persist.h"
 
 #include <QListWidget>
 #include <QProgressBar>
@@ -329,4 +330,31 @@ TEST_F(Game, AClearingMinimisedGoesOnWhenRestored)
     EXPECT_FALSE(probe->TumbleTimer->isActive());
     form->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
+}
+
+// A score that tops its table says "New record!" as the table opens; one that beats the player's
+// earlier games without topping the table says it is the player's best, with the high word's
+// sound; a lower one says nothing.
+TEST_F(Game, ARecordIsSaidWhenTheTableOpens)
+{
+    const auto play = [this](const Tiles& word) {
+        QString said;
+        AnswerNextModal([&said](QWidget* scores) {
+            said = NewGameForm->recordLabel->isVisible() ? NewGameForm->recordLabel->text() : QString();
+            FinishDialog(scores, false);
+        });
+        probe->StartGame(false);
+        PlayToTheEnd(probe, word);
+        return said;
+    };
+    EXPECT_EQ(play(tree), QStringLiteral("New record!"));
+    EXPECT_EQ(play(cat), QString());
+    {
+        Persist store(true);
+        store.writeString(QStringLiteral("testWORDS0"), QStringLiteral("9999\tAda\tquartz (324)"));
+        store.writeString(QStringLiteral("testWORDS1"), QString());
+    }
+    NewGameForm->TransferScores(false);
+    EXPECT_EQ(play(trees), QStringLiteral("Your best testWORDS game"));
+    EXPECT_EQ(LastSound(), QStringLiteral("HighWord"));
 }
