@@ -253,6 +253,8 @@ private:
     QPushButton* enterButton;
     QLabel* wordInProgress;
     QLabel* dictionaryNoticeLabel;
+    // "Round over: a life lost, 2 left", over the board while it stands still at a round's end.
+    QLabel* roundOverLabel;
     QTimer* EvolveTimer;
     QTimer* TumbleTimer;
     // The definitions of the best words (and of the high score table's, which the program

@@ -235,6 +235,12 @@ void TGlimmerForm::EvolveTimerTick()
         // Where the missed word was, drawn over its tiles while the board stands still.
         PaintTiles(session->MissedChain());
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
+        // The life goes when the board is empty; the player hears of it now.
+        roundOverLabel->setText(tr("Round over: a life lost, %1 left").arg(std::max(session->State().lives, 1u) - 1));
+        roundOverLabel->adjustSize();
+        roundOverLabel->resize(roundOverLabel->width() + 24, roundOverLabel->height() + 12);
+        roundOverLabel->move(BoardArea().center() - roundOverLabel->rect().center());
+        roundOverLabel->show();
         TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
         TumbleTimer->start();
         EnablePlayButtons(false);
@@ -251,6 +257,8 @@ void TGlimmerForm::TumbleTimerTick()
         PaintTiles(changed);
         return;
     }
+    // The clearing has begun.
+    roundOverLabel->hide();
     // Clearing the chain leaves the missed word in its place.
     if (result.chainChanged) {
         ShowWordInProgress(true);
@@ -320,6 +328,7 @@ void TGlimmerForm::EndGame(bool userEnded)
     if (gameKeeper->Leaving()) {
         return;
     }
+    roundOverLabel->hide();
     // The score is in the high score table from here on; nothing is left to resume.
     gameKeeper->Forget();
     backgroundPause->Cancel();

@@ -204,6 +204,16 @@ void TGlimmerForm::BuildLayout()
     dictionaryNoticeLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     dictionaryNoticeLabel->hide();
 
+    // Not part of the designed layout either: the moment between a round's end and its clearing.
+    roundOverLabel = new QLabel(this);
+    roundOverLabel->setObjectName(QStringLiteral("roundOverLabel"));
+    roundOverLabel->setFont(ArialFont(20));
+    roundOverLabel->setAlignment(Qt::AlignCenter);
+    roundOverLabel->setAutoFillBackground(true);
+    roundOverLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    roundOverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    roundOverLabel->hide();
+
     // Tab order inside each panel, as designed.
     setTabOrder(StartButton, preplayOptionsButton);
     setTabOrder(preplayOptionsButton, ScoresButton);

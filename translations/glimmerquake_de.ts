@@ -289,7 +289,12 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
         <translation>Die Wortliste „%1“ ist beschädigt: Nur %L2 ihrer %L3 Wörter konnten gelesen werden, daher werden viele Wörter abgelehnt. Wählen Sie unter Optionen eine andere Wortliste oder installieren Sie das Spiel neu.</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+84"/>
+        <source>Round over: a life lost, %1 left</source>
+        <translation>Runde vorbei: ein Leben weniger, %1 übrig</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -303,7 +308,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+137"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, Tagesspiel %2</translation>

@@ -289,7 +289,12 @@ Se puede empezar una partida nueva como siempre. %2</translation>
         <translation>El diccionario «%1» está dañado: solo se pudieron leer %L2 de sus %L3 palabras, así que se rechazan muchas palabras. Elija otro diccionario en Opciones o vuelva a instalar el juego.</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+84"/>
+        <source>Round over: a life lost, %1 left</source>
+        <translation>Ronda terminada: una vida menos, quedan %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -303,7 +308,7 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+137"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partida diaria %2</translation>

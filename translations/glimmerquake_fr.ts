@@ -289,7 +289,12 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
         <translation>Le dictionnaire « %1 » est endommagé : seuls %L2 de ses %L3 mots ont pu être lus, donc beaucoup de mots sont refusés. Choisissez un autre dictionnaire dans les Options, ou réinstallez le jeu.</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+84"/>
+        <source>Round over: a life lost, %1 left</source>
+        <translation>Manche terminée : une vie perdue, %1 restante(s)</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -303,7 +308,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+137"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partie du jour %2</translation>

@@ -112,8 +112,13 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,
                                 probe->helpButton, probe->playOptionsButton})
         EXPECT_FALSE(button->isEnabled()) << qPrintable(button->text());
-    for (int tick = 0; tick < 25; ++tick)
+    auto* roundOver = form->findChild<QLabel*>(QStringLiteral("roundOverLabel"));
+    EXPECT_TRUE(roundOver->isVisible() && roundOver->text() == QStringLiteral("Round over: a life lost, 2 left"));
+    for (int tick = 0; tick < 24; ++tick)
         probe->TumbleTimerTick();
+    EXPECT_TRUE(roundOver->isVisible()) << "while the board stands still";
+    probe->TumbleTimerTick();
+    EXPECT_FALSE(roundOver->isVisible()) << "gone as the clearing begins";
     EXPECT_EQ(probe->wordInProgress->text(), missed) << "the chain cleared, the missed word stays";
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
