@@ -29,6 +29,7 @@ class QListWidget;
 class QPainter;
 class QPushButton;
 class QTimer;
+class ScoreRise;
 class Sounder;
 class TodayPanel;
 class WordDefinitions;
@@ -113,6 +114,8 @@ private:
     bool IsPlayPanelShown() const;
     void EvolveTimerTick();
     void TumbleTimerTick();
+    // One frame of an entered word's rising value.
+    void RiseTimerTick();
     // Shows what the round's last clearing tick led to: the next round, or the end of the game.
     void SettleRound(StepOutcome outcome);
     void StartRound();
@@ -257,6 +260,8 @@ private:
     QLabel* roundOverLabel;
     QTimer* EvolveTimer;
     QTimer* TumbleTimer;
+    QTimer* riseTimer;
+    std::unique_ptr<ScoreRise> scoreRise;
     // The definitions of the best words (and of the high score table's, which the program
     // hooks to it).
     std::unique_ptr<WordDefinitions> definitions;

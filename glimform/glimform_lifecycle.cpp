@@ -14,6 +14,7 @@
 #include "glimform/Colours.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/LivesArea.h"
+#include "glimform/ScoreRise.h"
 #include "glimform/TodayPanel.h"
 #include "glimform/WordDefinitions.h"
 #include "settings/FitCaptions.h"
@@ -93,6 +94,7 @@ TGlimmerForm::~TGlimmerForm()
     // Timers stop before the session they drive goes away.
     EvolveTimer->stop();
     TumbleTimer->stop();
+    riseTimer->stop();
     session.reset();
 }
 
@@ -226,6 +228,10 @@ void TGlimmerForm::BuildLayout()
     EvolveTimer->setObjectName(QStringLiteral("EvolveTimer"));
     TumbleTimer = new QTimer(this);
     TumbleTimer->setObjectName(QStringLiteral("TumbleTimer"));
+    riseTimer = new QTimer(this);
+    riseTimer->setObjectName(QStringLiteral("riseTimer"));
+    riseTimer->setInterval(ScoreRise::frameMilliseconds);
+    scoreRise = std::make_unique<ScoreRise>();
 
     connect(StartButton, &QPushButton::clicked, this, &TGlimmerForm::StartButtonClick);
     connect(preplayOptionsButton, &QPushButton::clicked, this, &TGlimmerForm::preplayOptionsButtonClick);
@@ -240,6 +246,7 @@ void TGlimmerForm::BuildLayout()
     connect(enterButton, &QPushButton::clicked, this, &TGlimmerForm::EnterButtonClick);
     connect(EvolveTimer, &QTimer::timeout, this, &TGlimmerForm::EvolveTimerTick);
     connect(TumbleTimer, &QTimer::timeout, this, &TGlimmerForm::TumbleTimerTick);
+    connect(riseTimer, &QTimer::timeout, this, &TGlimmerForm::RiseTimerTick);
     backgroundPause = new BackgroundPause(*this);
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     gameKeeper = new GameKeeper(*this);

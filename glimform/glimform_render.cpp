@@ -2,6 +2,8 @@
 // Drawing of the board, its tiles and the chain, and of the lives.
 #include "glimform/glimform.h"
 
+#include "glimform/ScoreRise.h"
+
 #include "board/Board.h"
 #include "board/GameSession.h"
 #include "glimform/BoardPainter.h"
@@ -149,14 +151,17 @@ void TGlimmerForm::PaintTiles(const std::vector<Chip*>& tiles)
         return;
     }
     const QPoint origin = BoardToClient({0, 0});
-    {
-        QPainter canvas(&boardImage);
-        painter->PaintTileSet(canvas, GameBoard(), tiles, GameBoard().Selection(), origin, session->MissedChain());
-    }
     QRegion changed;
     for (const Chip* tile : tiles) {
         const BoardRect rect = tile->Rect();
         changed += QRect(origin.x() + rect.left, origin.y() + rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    }
+    {
+        QPainter canvas(&boardImage);
+        painter->PaintTileSet(canvas, GameBoard(), tiles, GameBoard().Selection(), origin, session->MissedChain());
+        // A rising value stays over the cells repainted under it.
+        canvas.setClipRegion(changed);
+        scoreRise->Draw(canvas, origin);
     }
     pendingTiles += changed;
     update(changed);

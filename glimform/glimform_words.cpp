@@ -2,6 +2,8 @@
 // Word entry: the word in progress, entering words for points and lives, the best words.
 #include "glimform/glimform.h"
 
+#include "glimform/ScoreRise.h"
+
 #include "board/Board.h"
 #include "board/GameSession.h"
 #include "dialogs/newgame.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -92,11 +95,24 @@ bool TGlimmerForm::ShowWordInProgress(bool setText)
 
 void TGlimmerForm::EnterWord()
 {
+    // Where the word was, and what it is worth, for its rising value.
+    const std::vector<Chip*> chain = GameBoard().Selection();
+    const std::uint32_t value = GameBoard().SelectionValue();
+    BoardPoint centre{0, 0};
+    for (const Chip* tile : chain) {
+        centre.x += tile->Centre().x / static_cast<std::int32_t>(chain.size());
+        centre.y += tile->Centre().y / static_cast<std::int32_t>(chain.size());
+    }
     std::vector<Chip*> removed;
     const StepResult result = session->Enter(removed);
     if (removed.empty()) {
         return;
     }
+    // The last rise's text goes with the cells it covers.
+    PaintTiles(scoreRise->Step(GameBoard()));
+    const BoardRect tile = removed.front()->Rect();
+    scoreRise->Start(centre, value, value >= session->Rules().highWordValue, tile.bottom - tile.top);
+    riseTimer->start();
     ShowScore();
     ShowLives();
     ShowBestWords();
@@ -107,6 +123,14 @@ void TGlimmerForm::EnterWord()
                              : result.outcome == StepOutcome::HighWord ? SoundEvent::HighWord
                                                                        : SoundEvent::LowWord;
     PlaySound(sound, NewGameForm->GetEnterWordSounds());
+}
+
+void TGlimmerForm::RiseTimerTick()
+{
+    PaintTiles(scoreRise->Step(GameBoard()));
+    if (!scoreRise->Running()) {
+        riseTimer->stop();
+    }
 }
 
 void TGlimmerForm::ClearWord()

@@ -7,6 +7,7 @@
 #include "board/GameSession.h"
 #include "glimform/BoardPainter.h"
 #include "glimform/GameKeeper.h"
+#include "glimform/ScoreRise.h"
 #include "glimform/glimform.h"
 
 #include <QLabel>
@@ -24,6 +25,8 @@ public:
     void SuspendPlay(bool hideBoard) { form.SuspendPlay(hideBoard); }
     void EvolveTimerTick() { form.EvolveTimerTick(); }
     void TumbleTimerTick() { form.TumbleTimerTick(); }
+    void RiseTimerTick() { form.RiseTimerTick(); }
+    ScoreRise& scoreRise() { return *form.scoreRise; }
     void SelectDragTile(bool keepClicked) { form.SelectDragTile(keepClicked); }
     void EnterWord() { form.EnterWord(); }
     void ClearWord() { form.ClearWord(); }
@@ -79,6 +82,7 @@ public:
     Chip*& dragTile = form.dragTile;
     bool& boardHidden = form.boardHidden;
     QImage& boardImage = form.boardImage;
+    QRegion& pendingTiles = form.pendingTiles;
     QTimer*& EvolveTimer = form.EvolveTimer;
     QTimer*& TumbleTimer = form.TumbleTimer;
     QLabel*& Label1 = form.Label1;

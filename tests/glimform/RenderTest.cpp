@@ -5,6 +5,7 @@
 
 #include "board/GameRandom.h"
 #include "glimform/LivesArea.h"
+#include "glimform/ScoreRise.h"
 
 #include <QLineF>
 
@@ -220,4 +221,37 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
     }
     const auto mouth = [](std::uint32_t lives, int y) { return LivesFace(lives, 40, 0xF0CAA6).pixelColor(20, y); };
     EXPECT_TRUE(mouth(3, 30).lightness() < 60 && mouth(1, 30).lightness() > 100 && mouth(2, 25).lightness() < 60);
+}
+
+// An entered word's value rises from where the word was and fades: each frame repaints only the
+// cells under its text before and after the move, never the whole board, and the text shows
+// there; when it is over, the board is exactly what a full paint draws.
+TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
+{
+    probe->board->Fill(3);
+    game.PlaceAndSelectWord({"C", "A", "T"});
+    probe->FormPaint();
+    probe->EnterWord();
+    const int tileWidth = ClientRect(0, 0).width();
+    for (int frame = 0; frame < ScoreRise::frames; ++frame) {
+        SCOPED_TRACE(frame);
+        const QImage before = probe->boardImage.copy();
+        probe->pendingTiles = QRegion();
+        probe->RiseTimerTick();
+        const QRegion repainted = probe->pendingTiles;
+        ASSERT_TRUE(!repainted.isEmpty() && repainted.boundingRect().width() <= 3 * tileWidth);
+        int outside = 0, text = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x) {
+                const bool changed = before.pixel(x, y) != probe->boardImage.pixel(x, y);
+                outside += changed && !repainted.contains(QPoint(x, y));
+                text += Near(probe->boardImage.pixelColor(x, y), ScoreRise::textColour, 40);
+            }
+        EXPECT_EQ(outside, 0);
+        // Until it has faded much.
+        EXPECT_TRUE(frame >= ScoreRise::frames / 3 || text > 20) << "the value shows";
+    }
+    const QImage last = probe->boardImage.copy();
+    probe->FormPaint();
+    EXPECT_EQ(last, probe->boardImage) << "nothing of the value is left";
 }
