@@ -161,9 +161,11 @@ int TNewGameForm::ShowScores(ScoresKind kind, std::uint32_t score, const QString
             relaxedTable = relaxed;
             TransferScores(false);
         }
+        const QString dictionary = DictionaryDisplayName(options.GetDictionary());
         const QString text = scores.RankOf(score) == 0 ? tr("New record!")
-                             : personalBest            ? tr("Your best %1 game").arg(TableName())
-                                                       : QString();
+                             : !personalBest           ? QString()
+                             : relaxed                 ? tr("Your best relaxed %1 game").arg(dictionary)
+                                                       : tr("Your best %1 game").arg(dictionary);
         recordLabel->setText(text);
         recordLabel->setVisible(!text.isEmpty());
     }

@@ -348,8 +348,8 @@ void TGlimmerForm::EndGame(bool userEnded)
     if (const std::uint32_t score = session->State().score; score > 0) {
         const ScoresKind kind = userEnded ? ScoresKind::GameEnded : ScoresKind::GameOver;
         const bool relaxed = session->Kind() == GameKind::Relaxed;
-        // A game better than all before is greeted with the high word's sound.
-        PlaySound(SoundEvent::HighWord, personalBest);
+        // A record is greeted with the high word's sound (the table shown now is the standard one).
+        PlaySound(SoundEvent::HighWord, personalBest || (!relaxed && NewGameForm->Scores().RankOf(score) == 0));
         const bool start = NewGameForm->ShowScores(kind, score, BestWordText(), relaxed, personalBest) == 1;
         ShowDictionaryInTitle();
         if (start) {

@@ -320,7 +320,7 @@ Möchtest du weiterspielen?</translation>
         <translation>%1, gemütliches Spiel</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
@@ -457,7 +457,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Das Wort aus den gewählten Steinen (mit seinem Wert)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+68"/>
+        <location filename="../glimform/glimform_words.cpp" line="+71"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>verpasst: %1 (%2)</translation>
@@ -628,12 +628,12 @@ Möchtest du weiterspielen?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+140"/>
+        <location line="+142"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-134"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -734,9 +734,14 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>New record!</source>
         <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your best relaxed %1 game</source>
+        <translation>Ihr bestes gemütliches Spiel: %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -744,7 +749,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Ihr bestes Spiel: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Game Ended</source>
         <translation>Spiel beendet</translation>
     </message>

@@ -320,7 +320,7 @@ Would you like to resume the game?</source>
         <translation>%1, partida relajada</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
@@ -457,7 +457,7 @@ Would you like to resume the game?</source>
         <translation>La palabra que forman las fichas seleccionadas (con su valor)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+68"/>
+        <location filename="../glimform/glimform_words.cpp" line="+71"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>se escapó: %1 (%2)</translation>
@@ -628,12 +628,12 @@ Would you like to resume the game?</source>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+140"/>
+        <location line="+142"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-134"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -734,9 +734,14 @@ Would you like to resume the game?</source>
         <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>New record!</source>
         <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your best relaxed %1 game</source>
+        <translation>Su mejor partida relajada: %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -744,7 +749,7 @@ Would you like to resume the game?</source>
         <translation>Su mejor partida: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Game Ended</source>
         <translation>Partida terminada</translation>
     </message>

@@ -320,7 +320,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>%1, partie tranquille</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+106"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
@@ -457,7 +457,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Le mot formé par les jetons sélectionnés (avec sa valeur)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+68"/>
+        <location filename="../glimform/glimform_words.cpp" line="+71"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>manqué&#xa0;: %1 (%2)</translation>
@@ -628,12 +628,12 @@ Voulez-vous la reprendre&#xa0;?</translation>
     <name>TNewGameForm</name>
     <message>
         <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+140"/>
+        <location line="+142"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-134"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -734,9 +734,14 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>New record!</source>
         <translation>Nouveau record !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your best relaxed %1 game</source>
+        <translation>Votre meilleure partie tranquille : %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -744,7 +749,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Votre meilleure partie : %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Game Ended</source>
         <translation>Partie interrompue</translation>
     </message>
