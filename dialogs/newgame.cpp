@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTreeWidget>
@@ -108,6 +110,13 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     recordLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     recordLabel->setStyleSheet(QStringLiteral("color: #006400; font-weight: bold;"));
     recordLabel->hide();
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setToolTip(tr("Type your name for the high score table"));
+    nameEdit->setAccessibleName(tr("Your name"));
+    nameEdit->installEventFilter(this);
+    nameEdit->hide();
+    connect(nameEdit, &QLineEdit::editingFinished, this, &TNewGameForm::TakeName);
 
     formAnchors.Place(HighScoresGroup, QRect(8, 6, 381, 327), Anchors::All);
     formAnchors.Place(OKButton, QRect(396, 13, 96, 28), Anchors::Top | Anchors::Right);
@@ -116,7 +125,8 @@ TNewGameForm::TNewGameForm(QWidget* parent)
     formAnchors.Place(OptionsButton, QRect(396, 305, 96, 28), Anchors::Right | Anchors::Bottom);
     formAnchors.Place(statisticsButton, QRect(396, 271, 96, 28), Anchors::Right | Anchors::Bottom);
     formAnchors.Place(recordLabel, QRect(396, 120, 96, 60), Anchors::Top | Anchors::Right);
-    formAnchors.Place(notKeptLabel, QRect(396, 184, 96, 80), Anchors::Top | Anchors::Right);
+    formAnchors.Place(nameEdit, QRect(396, 184, 96, 24), Anchors::Top | Anchors::Right);
+    formAnchors.Place(notKeptLabel, QRect(396, 212, 96, 52), Anchors::Top | Anchors::Right);
     groupAnchors.Place(HighScoreTable, QRect(8, 22, 364, 262), Anchors::All);
     groupAnchors.Place(hallOfFameButton, QRect(8, 291, 177, 28), Anchors::Left | Anchors::Bottom);
     groupAnchors.Place(mailHighScoreButton, QRect(196, 291, 177, 28), Anchors::Right | Anchors::Bottom);
@@ -218,7 +228,17 @@ int TNewGameForm::ShowTable(ScoresKind kind, std::uint32_t score, const QString&
     std::optional<KeyHoldOff> holdOff;
     if (kind != ScoresKind::ViewScores)
         holdOff.emplace(*this);
+    // A new result under the default nickname asks for a name, ready to type over.
+    nameEdit->setText(options.GetNickname());
+    nameEdit->setVisible(kind != ScoresKind::ViewScores && NewEntryIndex >= 0 &&
+                         options.GetNickname() == QCoreApplication::translate("PlayerOptions", "Anonymous"));
+    if (!nameEdit->isHidden()) {
+        nameEdit->setFocus();
+        nameEdit->selectAll();
+    }
     const int result = isVisible() ? QDialog::Rejected : exec();
+    TakeName();
+    nameEdit->hide();
     SaveSettings();
     return result == QDialog::Accepted ? 1 : 0;
 }
@@ -237,6 +257,8 @@ void TNewGameForm::ShowOptions(bool allowDictionaryChange)
     const QString shown = options.GetDictionary();
     options = *chosen;
     options.SetDictionary(shown);
+    if (renamed)
+        nameEdit->hide();
     if (renamed && allowDictionaryChange) {
         if (NewEntryIndex >= 0 && NewEntryIndex < scores.Count()) {
             SetEntry(true, NewEntryIndex);
@@ -293,6 +315,35 @@ void TNewGameForm::TransferScores(bool save)
         scores.Load(store, options.GetDictionary());
     }
     ShowRows();
+}
+
+void TNewGameForm::TakeName()
+{
+    const QString name = nameEdit->text().trimmed();
+    // Only a name the player typed: the options may have named the player meanwhile.
+    if (nameEdit->isHidden() || !nameEdit->isModified() || name.isEmpty() || name == options.GetNickname())
+        return;
+    nameEdit->setModified(false);
+    options.SetNickname(name);
+    if (NewEntryIndex >= 0 && NewEntryIndex < scores.Count()) {
+        SetEntry(true, NewEntryIndex);
+        SelectNewEntry();
+    }
+    SaveSettings();
+}
+
+bool TNewGameForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the name field takes the name; it does not start the next game.
+    if (watched == nameEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TakeName();
+            HighScoreTable->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TNewGameForm::SetEntry(bool replace, int index)

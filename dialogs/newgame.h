@@ -18,6 +18,7 @@ class THallOfFame;
 class TStatisticsForm;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
@@ -83,12 +84,16 @@ public:
     QLabel* notKeptLabel;
     // "New record!" or "Your best English game" over a result that is one.
     QLabel* recordLabel;
+    // The player's name for a new result while the nickname is still the default, focused and
+    // selected so that typing replaces it; Enter takes it, as leaving the field does.
+    QLineEdit* nameEdit;
     // Opened by hallOfFameButton.
     std::unique_ptr<THallOfFame> hallOfFame;
     // Opened by statisticsButton, and from the main window between games.
     std::unique_ptr<TStatisticsForm> statistics;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -97,6 +102,8 @@ private:
     static inline const QString relaxedScoresKey = QStringLiteral("Relaxed Scores");
 
     int ShowTable(ScoresKind kind, std::uint32_t score, const QString& bestWord);
+    // Makes the name typed the nickname, renaming the new result's row.
+    void TakeName();
     // The table's name in its title: the dictionary's, and the relaxed game's.
     QString TableName() const;
     void TransferColumnWidths(Persist& store, bool save);

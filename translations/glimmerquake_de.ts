@@ -158,6 +158,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>PlayerOptions</name>
     <message>
+        <location filename="../dialogs/newgame.cpp" line="+234"/>
         <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anonym</translation>
@@ -627,13 +628,13 @@ Möchtest du weiterspielen?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+142"/>
+        <location filename="../dialogs/newgame.cpp" line="-184"/>
+        <location line="+150"/>
         <source>Scores</source>
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-142"/>
         <source>&amp;Start</source>
         <translation>&amp;Start</translation>
     </message>
@@ -734,7 +735,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Dieses Ergebnis konnte nicht gespeichert werden: Es geht verloren, wenn das Spiel endet.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+14"/>
+        <source>Type your name for the high score table</source>
+        <translation>Geben Sie Ihren Namen für die Bestenliste ein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>New record!</source>
         <translation>Neuer Rekord!</translation>
     </message>
@@ -759,7 +770,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Spiel vorbei</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+79"/>
         <source>your options and the place of the windows</source>
         <translation>Ihre Optionen und die Position der Fenster</translation>
     </message>

@@ -158,6 +158,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>PlayerOptions</name>
     <message>
+        <location filename="../dialogs/newgame.cpp" line="+234"/>
         <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anónimo</translation>
@@ -627,13 +628,13 @@ Would you like to resume the game?</source>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+142"/>
+        <location filename="../dialogs/newgame.cpp" line="-184"/>
+        <location line="+150"/>
         <source>Scores</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-142"/>
         <source>&amp;Start</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -734,7 +735,17 @@ Would you like to resume the game?</source>
         <translation>Esta puntuación no se pudo guardar: se perderá al cerrar el juego.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+14"/>
+        <source>Type your name for the high score table</source>
+        <translation>Escriba su nombre para la tabla de récords</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>New record!</source>
         <translation>¡Nuevo récord!</translation>
     </message>
@@ -759,7 +770,7 @@ Would you like to resume the game?</source>
         <translation>Fin del juego</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+79"/>
         <source>your options and the place of the windows</source>
         <translation>sus opciones y la posición de las ventanas</translation>
     </message>

@@ -158,6 +158,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>PlayerOptions</name>
     <message>
+        <location filename="../dialogs/newgame.cpp" line="+234"/>
         <location filename="../settings/PlayerOptions.cpp" line="+13"/>
         <source>Anonymous</source>
         <translation>Anonyme</translation>
@@ -627,13 +628,13 @@ Voulez-vous la reprendre&#xa0;?</translation>
 <context>
     <name>TNewGameForm</name>
     <message>
-        <location filename="../dialogs/newgame.cpp" line="+48"/>
-        <location line="+142"/>
+        <location filename="../dialogs/newgame.cpp" line="-184"/>
+        <location line="+150"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-142"/>
         <source>&amp;Start</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -734,7 +735,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Ce score n&apos;a pas pu être enregistré : il sera perdu à la fermeture du jeu.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+14"/>
+        <source>Type your name for the high score table</source>
+        <translation>Tapez votre nom pour le tableau des meilleurs scores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>New record!</source>
         <translation>Nouveau record !</translation>
     </message>
@@ -759,7 +770,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Fin de partie</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+79"/>
         <source>your options and the place of the windows</source>
         <translation>vos options et la position des fenêtres</translation>
     </message>

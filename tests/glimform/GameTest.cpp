@@ -9,6 +9,7 @@
 #include "platform/HelpContext.h"
 #include "settings/Persist.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTreeWidget>
@@ -339,21 +340,31 @@ TEST_F(Game, AClearingMinimisedGoesOnWhenRestored)
 
 // A score that tops its table says "New record!" as the table opens; one that beats the player's
 // earlier games without topping the table says it is the player's best, with the high word's
-// sound; a lower one says nothing.
+// sound; a lower one says nothing. While the nickname is the default, a new result asks for a
+// name, selected to type over; Enter takes it without starting a game.
 TEST_F(Game, ARecordIsSaidWhenTheTableOpens)
 {
     const auto play = [this](const Tiles& word) {
         QString said;
         AnswerNextModal([&said](QWidget* scores) {
             said = NewGameForm->recordLabel->isVisible() ? NewGameForm->recordLabel->text() : QString();
+            if (NewGameForm->nameEdit->isVisible()) {
+                EXPECT_TRUE(NewGameForm->focusWidget() == NewGameForm->nameEdit &&
+                            NewGameForm->nameEdit->selectedText() == QStringLiteral("Anonymous"));
+                QTest::keyClicks(NewGameForm->nameEdit, QStringLiteral("Ada"));
+                QTest::keyClick(NewGameForm->nameEdit, Qt::Key_Return);
+                EXPECT_TRUE(scores->isVisible()) << "Enter took the name and started nothing";
+                said += QStringLiteral(" named");
+            }
             FinishDialog(scores, false);
         });
         probe->StartGame(false);
         PlayToTheEnd(probe, word);
         return said;
     };
-    EXPECT_EQ(play(tree), QStringLiteral("New record!"));
-    EXPECT_EQ(play(cat), QString());
+    EXPECT_EQ(play(tree), QStringLiteral("New record! named"));
+    EXPECT_EQ(NewGameForm->Scores().Rows().at(0).player, QStringLiteral("Ada"));
+    EXPECT_EQ(play(cat), QString()) << "no name asked once there is one";
     {
         Persist store(true);
         store.writeString(QStringLiteral("testWORDS0"), QStringLiteral("9999\tAda\tquartz (324)"));
