@@ -237,9 +237,16 @@ void TGlimmerForm::EvolveTimerTick()
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
         // The life goes when the board is empty; the player hears of it now.
         roundOverLabel->setText(tr("Round over: a life lost, %1 left").arg(std::max(session->State().lives, 1u) - 1));
-        roundOverLabel->adjustSize();
-        roundOverLabel->resize(roundOverLabel->width() + 24, roundOverLabel->height() + 12);
-        roundOverLabel->move(BoardArea().center() - roundOverLabel->rect().center());
+        // One line where the board is wide enough, wrapped within its tiles where it is not.
+        const QRect area = BoardArea();
+        const Board& board = GameBoard();
+        const int tiles =
+            BoardToClient({board.CellRect(1, static_cast<std::int32_t>(board.Columns()) - 1).right, 0}).x() -
+            BoardToClient({0, 0}).x();
+        const int wanted = roundOverLabel->fontMetrics().horizontalAdvance(roundOverLabel->text()) + 28;
+        const int width = std::min(wanted, std::max(40, std::min(area.width(), tiles) - 8));
+        roundOverLabel->resize(width, roundOverLabel->heightForWidth(width) + 12);
+        roundOverLabel->move(area.center() - roundOverLabel->rect().center());
         roundOverLabel->show();
         TumbleTimer->setInterval(static_cast<int>(session->TumbleInterval()));
         TumbleTimer->start();

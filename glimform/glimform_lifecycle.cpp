@@ -211,6 +211,7 @@ void TGlimmerForm::BuildLayout()
     roundOverLabel->setObjectName(QStringLiteral("roundOverLabel"));
     roundOverLabel->setFont(ArialFont(20));
     roundOverLabel->setAlignment(Qt::AlignCenter);
+    roundOverLabel->setWordWrap(true);
     roundOverLabel->setAutoFillBackground(true);
     roundOverLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     roundOverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -134,6 +134,8 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
 
     if (!boardHidden) {
         painter->PaintTileSet(canvas, board, cells, board.Selection(), BoardToClient({0, 0}), session->MissedChain());
+        // A value still rising stays through a full paint.
+        scoreRise->Draw(canvas, BoardToClient({0, 0}));
     }
     return true;
 }
