@@ -159,6 +159,8 @@ TEST_F(Render, TheMissedWordShowsInBlueUntilTheClearing)
     probe->ClearWord();
     for (int c = 0; c < 18; c += 2)
         probe->board->Cell(10, c)->Set("E", 2);
+    // A fixed arrival: a V over the row of Es would make EVE the missed word.
+    SeedGameRandom(3);
     probe->EvolveTimerTick();
     const BoardPoint a = probe->board->Cell(0, 0)->Centre(), b = probe->board->Cell(0, 2)->Centre();
     const QColor missedBlue(0, 160, 224);
