@@ -17,6 +17,7 @@
 #include <vector>
 
 class BackgroundPause;
+class BoardView;
 class Board;
 class GameHistoryFile;
 class GameKeeper;
@@ -163,6 +164,8 @@ private:
     void ShowMissedWord();
     void ShowScore();
     void ShowLives();
+    // Tells screen readers what the chain spells now, and its value when it is a word.
+    void AnnounceChain();
     // Shows as many of the session's best words as the list has rows for.
     void ShowBestWords();
     int VisibleBestWordRows() const;
@@ -270,6 +273,8 @@ private:
     GameKeeper* gameKeeper = nullptr;
     std::unique_ptr<GameHistoryFile> history;
     TodayPanel* todayPanel = nullptr;
+    // The board for the keyboard's cursor and for screen readers; it holds the focus in play.
+    BoardView* boardView = nullptr;
 };
 
 // The one main window, created first at start-up.

@@ -11,6 +11,7 @@
 #include "dictionary/TSDictionaryList.h"
 #include "dictionary/dictload.h"
 #include "glimform/BackgroundPause.h"
+#include "glimform/BoardView.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/TodayPanel.h"
 #include "platform/HelpContext.h"
@@ -228,6 +229,7 @@ void TGlimmerForm::EvolveTimerTick()
     // The new tile may have cut the chain: show the shortened word.
     if (result.chainChanged) {
         ShowWordInProgress(true);
+        AnnounceChain();
     }
     if (result.outcome == StepOutcome::RoundEnded) {
         SuspendPlay(false);
@@ -237,6 +239,7 @@ void TGlimmerForm::EvolveTimerTick()
         PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
         // The life goes when the board is empty; the player hears of it now.
         roundOverLabel->setText(tr("Round over: a life lost, %1 left").arg(std::max(session->State().lives, 1u) - 1));
+        boardView->Announce(roundOverLabel->text());
         // One line where the board is wide enough, wrapped within its tiles where it is not.
         const QRect area = BoardArea();
         const Board& board = GameBoard();
@@ -346,6 +349,8 @@ void TGlimmerForm::EndGame(bool userEnded)
     PlayPanel->hide();
     PreplayPanel->show();
     update();
+    boardView->Announce(userEnded ? tr("Game ended, score %1").arg(session->State().score)
+                                  : tr("Game over, score %1").arg(session->State().score));
     const bool personalBest = RecordFinishedGame();
     if (session->Kind() == GameKind::Daily) {
         EndDailyGame();

@@ -4,6 +4,7 @@
 #include "glimform/glimform.h"
 
 #include "glimform/BackgroundPause.h"
+#include "glimform/BoardView.h"
 
 #include "board/Board.h"
 
@@ -73,6 +74,7 @@ void TGlimmerForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     if (button != Qt::LeftButton) {
         return;
     }
+    boardView->HideCursor();
     if (IsPlaying()) {
         // The board is hidden while play waits for the pause question (no tile can be picked), or
         // under the paused board of a pause in the background, where a click plays on.

@@ -11,6 +11,7 @@
 #include "dictionary/WordsForSession.h"
 #include "glimform/BackgroundPause.h"
 #include "glimform/BoardPainter.h"
+#include "glimform/BoardView.h"
 #include "glimform/Colours.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/LivesArea.h"
@@ -83,6 +84,7 @@ TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
 {
     setObjectName(QStringLiteral("GlimmerForm"));
     history = std::make_unique<GameHistoryFile>();
+    InstallBoardAccessibility();
     BuildLayout();
     FormCreate();
     // Translated captions longer than the designed boxes.
@@ -104,6 +106,16 @@ void TGlimmerForm::BuildLayout()
     setFont(ArialFont(11));
     setFocusPolicy(Qt::StrongFocus);
     resize(designedClient);
+
+    // First, so that everything else lies over it.
+    boardView = new BoardView(this);
+    setFocusProxy(boardView);
+    boardView->onPick = [this](Chip* tile) {
+        dragTile = tile;
+        SelectDragTile(false);
+        dragTile = nullptr;
+    };
+    boardView->playable = [this] { return IsPlaying() && !boardHidden; };
 
     Label1 = new QLabel(tr("Score:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -128,6 +140,8 @@ void TGlimmerForm::BuildLayout()
     preplayAnchors.Place(preplayOptionsButton, {94, 4, 84, 28}, topRight);
     // The caption marks both S and R; S belongs to Start, so R is the accelerator.
     ScoresButton = MakeButton(PreplayPanel, tr("&Sco&res..."), 16, tr("View the High Scores"));
+    // The caption has two mnemonics, and a screen reader would read the second one out.
+    ScoresButton->setAccessibleName(tr("Scores..."));
     ScoresButton->setObjectName(QStringLiteral("ScoresButton"));
     ScoresButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
     preplayAnchors.Place(ScoresButton, {183, 4, 84, 28}, topRight);
@@ -170,6 +184,7 @@ void TGlimmerForm::BuildLayout()
     bestWordList->setObjectName(QStringLiteral("bestWordList"));
     bestWordList->setFont(ArialFont(20));
     bestWordList->setToolTip(tr("The words with the highest scores in the current game"));
+    bestWordList->setAccessibleName(tr("Best words"));
     bestWordList->setUniformItemSizes(true);
     bestWordList->setFocusPolicy(Qt::NoFocus);
     bestWordList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -194,6 +209,7 @@ void TGlimmerForm::BuildLayout()
     enterButton->setEnabled(false);
     wordInProgress = MakeInfoText(this, QString(), 20, tr("The word formed by the selected tiles (with its score)"));
     wordInProgress->setObjectName(QStringLiteral("wordInProgress"));
+    wordInProgress->setAccessibleDescription(tr("The word in progress"));
     formAnchors.Place(wordInProgress, {390, 388, 181, 26}, bottomRight);
 
     // Not part of the designed layout: a quiet note along the bottom that explains why no word

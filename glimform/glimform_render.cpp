@@ -7,6 +7,7 @@
 #include "board/Board.h"
 #include "board/GameSession.h"
 #include "glimform/BoardPainter.h"
+#include "glimform/BoardView.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
 
@@ -102,7 +103,11 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
     const int spaceBottom = area.bottom() + 1;
     const int availH = area.height();
     boardLaidOut = false;
+    if (boardView->geometry() != area) {
+        boardView->setGeometry(area);
+    }
     if (availW < 100 || availH < 100) {
+        boardView->SetBoard(nullptr, {});
         return false;
     }
     Board& board = GameBoard();
@@ -118,6 +123,7 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
             break;
         }
         if (size <= 2) {
+            boardView->SetBoard(nullptr, {});
             return false;
         }
         size -= 2;
@@ -128,6 +134,7 @@ bool TGlimmerForm::LayoutBoard(QPainter& canvas, const std::vector<Chip*>& cells
     boardOriginX = (availW - boardW) / 2;
     boardOriginY = height() - spaceBottom + (availH - boardH) / 2;
 
+    boardView->SetBoard(&board, BoardToClient({0, 0}) - area.topLeft());
     const QPoint topLeft = BoardToClient({0, -boardH});
     painter->PaintBoardBackground(canvas, columns + 1, size / 2, topLeft, boardH);
     painter->PaintFrame(canvas, QRect(topLeft, QSize(boardW, boardH)));

@@ -8,6 +8,7 @@
 #include "board/GameSession.h"
 #include "dialogs/newgame.h"
 #include "dictionary/Cp1252.h"
+#include "glimform/BoardView.h"
 #include "glimform/LivesArea.h"
 #include "settings/Sounder.h"
 
@@ -57,6 +58,7 @@ void TGlimmerForm::ShowSelection(const StepResult& result, const std::vector<Chi
         return;
     }
     ShowWordInProgress(true);
+    AnnounceChain();
     PaintTiles(changed);
     PlaySound(result.outcome == StepOutcome::WordSelected ? SoundEvent::SelectWord : SoundEvent::SelectTile, allowed);
 }
@@ -103,10 +105,18 @@ void TGlimmerForm::EnterWord()
         centre.x += tile->Centre().x / static_cast<std::int32_t>(chain.size());
         centre.y += tile->Centre().y / static_cast<std::int32_t>(chain.size());
     }
+    const std::string spelling = session->WordInProgress().spelling;
     std::vector<Chip*> removed;
     const StepResult result = session->Enter(removed);
     if (removed.empty()) {
         return;
+    }
+    boardView->Announce(tr("%1 scores %2, score %3")
+                            .arg(QString::fromStdString(Cp1252ToUtf8(spelling)))
+                            .arg(value)
+                            .arg(session->State().score));
+    if (result.outcome == StepOutcome::NewLife) {
+        boardView->Announce(tr("A new life: %1 lives").arg(session->State().lives));
     }
     // The last rise's text goes with the cells it covers.
     PaintTiles(scoreRise->Step(GameBoard()));
@@ -182,9 +192,27 @@ QString TGlimmerForm::BestWordText() const
 void TGlimmerForm::ShowScore()
 {
     valueLabel->setText(QString::number(session->State().score));
+    valueLabel->setAccessibleName(tr("Score: %1").arg(session->State().score));
 }
 
 void TGlimmerForm::ShowLives()
 {
+    livesArea->setAccessibleName(tr("Lives: %1").arg(session->State().lives));
     livesArea->repaint();
+}
+
+void TGlimmerForm::AnnounceChain()
+{
+    const GameSession::ChainWord word = session->WordInProgress();
+    // Letters apart, so that a screen reader spells what is not a word yet.
+    QStringList letters;
+    for (const char letter : word.letters) {
+        letters << QString(QLatin1Char(letter));
+    }
+    if (!word.spelling.empty()) {
+        boardView->Announce(
+            tr("%1, %2 points").arg(QString::fromStdString(Cp1252ToUtf8(word.spelling))).arg(word.value));
+    } else {
+        boardView->Announce(letters.join(QLatin1Char(' ')));
+    }
 }

@@ -136,7 +136,7 @@ TEST(BetweenGames, AClickStartsAGameAndActivationGivesTheBoardTheKeysOnlyInPlay)
     QApplication::processEvents();
     probe->pauseButton->setFocus();
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
-    EXPECT_EQ(QApplication::focusWidget(), form);
+    EXPECT_TRUE(form->hasFocus());
     probe->SuspendPlay(false);
 }
 
