@@ -100,6 +100,7 @@ THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
     ExampleArea->setObjectName(QStringLiteral("ExampleArea"));
     ExampleArea->setGeometry(8, 8, 185, 185);
     ExampleArea->setToolTip(tr("This is just an example. Click on Start Game to play."));
+    ExampleArea->setAccessibleName(tr("An example board, where the chain spells GLIMPSE"));
     HowToPlay = new QCheckBox(tr("Show How To &Play before each game"), panel);
     HowToPlay->setObjectName(QStringLiteral("HowToPlay"));
     HowToPlay->setGeometry(8, 265, 416, 20);
@@ -224,5 +225,6 @@ void THowToPlay::ExampleAreaPaint(QPainter& canvas)
     const int height = ExampleHeight(width);
     example->SetTileGeometry(width, width, RowPitch(width));
     painter->PaintBoardBackground(canvas, exampleColumns + 1, width / 2, QPoint(0, 0), height);
+    painter->SetColourBlindSafe(NewGameForm != nullptr && NewGameForm->Options().GetColourBlindColours());
     painter->PaintTileSet(canvas, *example, ExampleCells(), ExampleChain(), QPoint(0, height));
 }

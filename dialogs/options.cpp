@@ -43,13 +43,13 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     QFont text(QStringLiteral("Arial"));
     text.setPixelSize(18);
     setFont(text);
-    // The design's 394 by 359, with one row more for the pause switch.
-    setFixedSize(394, 387);
+    // The design's 394 by 359, with two rows more: the pause and colour switches.
+    setFixedSize(394, 415);
     SetWindowHelpContext(this, 30);
 
     // Created in tab order. The design's positions are used as they are, in logical pixels.
     // The panel reaches the dialog's right edge so the pause switch's text has room.
-    auto* panel = Placed(new QWidget(this), QRect(9, 9, 385, 332));
+    auto* panel = Placed(new QWidget(this), QRect(9, 9, 385, 360));
     auto* nicknameLabel = Placed(new QLabel(tr("&Nickname:"), panel), QRect(9, 13, 84, 21));
     NicknameField = Placed(new QLineEdit(panel), QRect(101, 9, 266, 29), tr("The name used in the High Score table"));
     NicknameField->setObjectName(QStringLiteral("NicknameField"));
@@ -66,7 +66,11 @@ TOptionsForm::TOptionsForm(QWidget* parent)
         Placed(new QCheckBox(tr("Pause when the game is in the back&ground"), panel), QRect(9, 122, 376, 20),
                tr("If this is checked, the game pauses while you work in another window"));
     PauseInBackground->setObjectName(QStringLiteral("PauseInBackground"));
-    SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 156, 358, 169));
+    ColourBlindColours =
+        Placed(new QCheckBox(tr("Co&lours for colour-blind players"), panel), QRect(9, 150, 376, 20),
+               tr("If this is checked, the chain is dark blue with a light edge and its tiles are ringed"));
+    ColourBlindColours->setObjectName(QStringLiteral("ColourBlindColours"));
+    SoundGroup = Placed(new QGroupBox(tr("Audio"), panel), QRect(9, 184, 358, 169));
     SoundGroup->setObjectName(QStringLiteral("SoundGroup"));
     SelectTileSounds = Placed(new QCheckBox(tr("Play a sound when a &tile is selected"), SoundGroup),
                               QRect(9, 27, 345, 20), tr("Clicking on a tile makes a sound if this box is checked"));
@@ -81,14 +85,14 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     SoundsButton = Placed(new QPushButton(tr("&Sounds..."), SoundGroup), QRect(9, 127, 110, 32),
                           tr("Change the sounds for Glimmerquake events"));
     SoundsButton->setObjectName(QStringLiteral("SoundsButton"));
-    OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 348, 109, 32),
+    OKBtn = Placed(new QPushButton(tr("&OK"), this), QRect(13, 376, 109, 32),
                    tr("Accept the changes and close the dialog"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 348, 109, 32),
+    CancelBtn = Placed(new QPushButton(tr("&Cancel"), this), QRect(142, 376, 109, 32),
                        tr("Discard any changes and close the dialog"));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 348, 110, 32),
+    helpButton = Placed(new QPushButton(tr("&Help"), this), QRect(271, 376, 110, 32),
                         tr("View the help information about this dialog"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
 
@@ -114,6 +118,7 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     NicknameFieldChange();
     HowToPlay->setChecked(current.GetHowToPlay());
     PauseInBackground->setChecked(current.GetPauseInBackground());
+    ColourBlindColours->setChecked(current.GetColourBlindColours());
     EndRoundSounds->setChecked(current.GetEndRoundSounds());
     EnterWordSounds->setChecked(current.GetEnterWordSounds());
     SelectTileSounds->setChecked(current.GetSelectTileSounds());
@@ -145,6 +150,7 @@ std::optional<PlayerOptions> TOptionsForm::Execute(const PlayerOptions& current,
     chosen.SetNickname(NicknameField->text());
     chosen.SetHowToPlay(HowToPlay->isChecked());
     chosen.SetPauseInBackground(PauseInBackground->isChecked());
+    chosen.SetColourBlindColours(ColourBlindColours->isChecked());
     chosen.SetEndRoundSounds(EndRoundSounds->isChecked());
     chosen.SetEnterWordSounds(EnterWordSounds->isChecked());
     chosen.SetSelectTileSounds(SelectTileSounds->isChecked());

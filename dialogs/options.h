@@ -43,6 +43,7 @@ public:
     QComboBox* DictionaryList;
     QCheckBox* HowToPlay;
     QCheckBox* PauseInBackground;
+    QCheckBox* ColourBlindColours;
     QGroupBox* SoundGroup;
     QCheckBox* SelectTileSounds;
     QCheckBox* EnterWordSounds;

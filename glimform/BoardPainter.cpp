@@ -65,7 +65,7 @@ void BoardPainter::PaintFrame(QPainter& canvas, const QRect& inside) const
 const QImage& BoardPainter::TileFace(const Chip& tile, const BoardRect& rect, qreal ratio)
 {
     const QSize pixels(DevicePixels(rect.right - rect.left, ratio), DevicePixels(rect.bottom - rect.top, ratio));
-    QImage& face = faceCache.Face(tile.Value(), pixels, boardColour);
+    QImage& face = faceCache.Face(tile.Value(), pixels, boardColour, colourBlindSafe);
     face.setDevicePixelRatio(ratio);
     return face;
 }
@@ -89,7 +89,12 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
                                 const std::vector<Chip*>& chain, QPoint origin, const std::vector<Chip*>& missed)
 {
     const qreal ratio = canvas.device() != nullptr ? canvas.device()->devicePixelRatioF() : 1.0;
-    const QColor chainColour = BgrColour(selectionColour);
+    const QColor chainColour = BgrColour(colourBlindSafe ? safeChainColour : selectionColour);
+    const QColor edgeColour = BgrColour(safeEdgeColour);
+    const auto onLine = [&](const Chip* tile) {
+        return std::find(chain.begin(), chain.end(), tile) != chain.end() ||
+               std::find(missed.begin(), missed.end(), tile) != missed.end();
+    };
     QImage work;
 
     for (const Chip* cell : cells) {
@@ -118,7 +123,20 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
         bool chained = cell->IsOccupied() && cell->IsSelected();
         const auto drawFace = [&](const Chip* tile) {
             const BoardRect tileRect = tile->Rect();
-            painter.drawImage(Offset(tileRect, rect), TileFace(*tile, tileRect, ratio));
+            const QPoint at = Offset(tileRect, rect);
+            painter.drawImage(at, TileFace(*tile, tileRect, ratio));
+            // Colour is never the only sign of the chain: its tiles get a ring too.
+            if (colourBlindSafe && tile->IsSelected()) {
+                const int ring = std::max(2, w / 10);
+                const QRectF face(at, QSizeF(tileRect.right - tileRect.left, tileRect.bottom - tileRect.top));
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setBrush(Qt::NoBrush);
+                painter.setPen(QPen(edgeColour, ring + 2));
+                painter.drawEllipse(face.adjusted(ring, ring, -ring, -ring));
+                painter.setPen(QPen(chainColour, ring));
+                painter.drawEllipse(face.adjusted(ring, ring, -ring, -ring));
+                painter.setRenderHint(QPainter::Antialiasing, false);
+            }
         };
         for (int dr = -1; dr <= 1; ++dr) {
             for (int dc = (dr == 0 ? 0 : -1); dc <= (dr == 0 ? 0 : 1); dc += 2) {
@@ -132,7 +150,7 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
         }
 
         // A line through the centres of a chain's tiles, clipped to this cell.
-        const auto drawLine = [&](const std::vector<Chip*>& line, const QColor& colour) {
+        const auto drawLine = [&](const std::vector<Chip*>& line, const QColor& colour, bool edged) {
             const BoardRect first = line.front()->Rect();
             const int t = (first.right - first.left + first.bottom - first.top + 2) / 4;
             const auto local = [&](const Chip* tile) {
@@ -140,33 +158,54 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
                 return QPoint(centre.x - rect.left, centre.y - rect.top);
             };
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setBrush(colour);
-            if (line.size() == 1) {
-                painter.setPen(QPen(colour, 1));
-                const QPoint centre = local(line.front());
-                painter.drawEllipse(QRect(centre.x() - t / 2, centre.y() - t / 2, t, t));
-            } else {
-                painter.setPen(QPen(colour, t, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const auto stroke = [&](const QColor& paint, int width) {
+                painter.setBrush(paint);
+                if (line.size() == 1) {
+                    painter.setPen(QPen(paint, 1));
+                    const QPoint centre = local(line.front());
+                    painter.drawEllipse(QRect(centre.x() - width / 2, centre.y() - width / 2, width, width));
+                    return;
+                }
+                painter.setPen(QPen(paint, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
                 std::vector<QPoint> points;
                 points.reserve(line.size());
                 for (const Chip* tile : line) {
                     points.push_back(local(tile));
                 }
                 painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+            };
+            if (edged) {
+                stroke(edgeColour, t + 2 * std::max(2, t / 5));
             }
+            stroke(colour, t);
             painter.setRenderHint(QPainter::Antialiasing, false);
         };
         if (chained && !chain.empty()) {
-            drawLine(chain, chainColour);
+            drawLine(chain, chainColour, colourBlindSafe);
         }
         const bool nearMissed = std::any_of(missed.begin(), missed.end(), [&](const Chip* tile) {
             return std::abs(tile->Row() - row) <= 1 && std::abs(tile->Column() - column) <= 2;
         });
         if (nearMissed) {
-            drawLine(missed, BgrColour(missedColour));
+            drawLine(missed, BgrColour(missedColour), false);
         }
 
-        painter.setPen(ink);
+        // Text on a tile a line runs through gets an edge of the face's colour, which keeps the
+        // line from touching the ink.
+        const int edge = std::max(1, (w + h) / 40);
+        const auto drawText = [&](int x, int y, const LaidOutText& text, const Chip* tile) {
+            if (onLine(tile)) {
+                painter.setPen(QColor::fromRgb(TileFaces::FaceColour(tile->Value(), colourBlindSafe)));
+                for (int d = 1; d <= edge; ++d) {
+                    for (const QPoint step : {QPoint(-1, -1), QPoint(0, -1), QPoint(1, -1), QPoint(-1, 0), QPoint(1, 0),
+                                              QPoint(-1, 1), QPoint(0, 1), QPoint(1, 1)}) {
+                        painter.drawStaticText(x + d * step.x(), y + d * step.y(), text.text);
+                    }
+                }
+            }
+            painter.setPen(ink);
+            painter.drawStaticText(x, y, text.text);
+        };
         QFont valueFont(tileFontName);
         valueFont.setPixelSize(std::max(1, (w + h) / 8));
         valueFont.setBold(true);
@@ -176,7 +215,7 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
             const LaidOutText& text = Text(QString::number(tile->Value()), valueFont);
             const int x = tileRect.left - rect.left + (tileRect.right - tileRect.left) / 2 - text.width / 2;
             const int y = tileRect.top - rect.top + (tileRect.bottom - tileRect.top) - valueMetrics.height() - margin;
-            painter.drawStaticText(x, y, text.text);
+            drawText(x, y, text, tile);
         };
         if (cell->IsOccupied()) {
             QFont letterFont(tileFontName);
@@ -185,7 +224,7 @@ void BoardPainter::PaintTileSet(QPainter& canvas, const Board& board, const std:
             const LaidOutText& text = Text(LetterText(cell->Letter()), letterFont);
             const int x = (w - text.width + 1) / 2;
             const int y = (h - QFontMetrics(letterFont).height() + 1) / 2;
-            painter.drawStaticText(x, y, text.text);
+            drawText(x, y, text, cell);
             painter.setFont(valueFont);
             drawValue(cell);
         }

@@ -29,6 +29,10 @@ public:
     static constexpr std::uint32_t boardColour = 0x569C56;
     static constexpr std::uint32_t selectionColour = 0x4040FF;
     static constexpr std::uint32_t missedColour = 0xE0A000;  // sky blue, unlike the chain's red
+    // The chain for colour-blind players: navy, which stands out from the green board by its
+    // lightness for every kind of colour blindness, edged with white.
+    static constexpr std::uint32_t safeChainColour = 0x5A0000;
+    static constexpr std::uint32_t safeEdgeColour = 0xFFFFFF;
     static constexpr std::uint32_t frameShadowColour = 0xBD9773;
     static constexpr std::uint32_t frameLightColour = 0xFFFDD9;
 
@@ -36,6 +40,8 @@ public:
     explicit BoardPainter(QColor ink);
 
     const QString& TileFontName() const { return tileFontName; }
+    // Draws in the colours for colour-blind players from now on, or in the designed ones again.
+    void SetColourBlindSafe(bool safe) { colourBlindSafe = safe; }
     // Fills `strips` vertical strips, each stripWidth wide and `height` high, from topLeft, with
     // the board colour.
     void PaintBoardBackground(QPainter& canvas, int strips, int stripWidth, QPoint topLeft, int height) const;
@@ -44,7 +50,10 @@ public:
     // Draws the given cells of `board` (occupied ones as faces with letter and value; the
     // chain's red line through the centres in chain order, and the missed word's blue one), with
     // board coordinate (0,0) at `origin`. Each cell is drawn whole, with what its neighbours reach
-    // into it, so a cell drawn alone matches the whole board.
+    // into it, so a cell drawn alone matches the whole board. The letters and values of the tiles
+    // a line runs through are drawn over it, edged in their face's colour so that they stay
+    // readable. In the colour-blind colours the chain is navy edged in white, and its tiles are
+    // ringed.
     void PaintTileSet(QPainter& canvas, const Board& board, const std::vector<Chip*>& cells,
                       const std::vector<Chip*>& chain, QPoint origin, const std::vector<Chip*>& missed = {});
 
@@ -61,6 +70,7 @@ private:
 
     QColor ink;
     QString tileFontName;
+    bool colourBlindSafe = false;
     TileFaces faceCache;
     std::map<std::tuple<QString, int, bool>, LaidOutText> textCache;  // by text, pixel size, boldness
 };

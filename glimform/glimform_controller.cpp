@@ -511,6 +511,8 @@ void TGlimmerForm::preplayOptionsButtonClick()
 {
     NewGameForm->ShowOptions(true);
     ShowDictionaryInTitle();
+    // The board's colours may have changed.
+    update();
 }
 
 void TGlimmerForm::helpButtonClick()

@@ -6,6 +6,7 @@
 
 #include "board/Board.h"
 #include "board/GameSession.h"
+#include "dialogs/newgame.h"
 #include "glimform/BoardPainter.h"
 #include "glimform/BoardView.h"
 #include "glimform/Colours.h"
@@ -85,6 +86,8 @@ void TGlimmerForm::RenderBoard()
             }
         }
     }
+    // Read only from an options window that exists: a paint never creates one.
+    painter->SetColourBlindSafe(NewGameForm != nullptr && NewGameForm->Options().GetColourBlindColours());
     QPainter canvas(&boardImage);
     LayoutBoard(canvas, cells);
 }

@@ -27,6 +27,7 @@ void PlayerOptions::Load(const Persist& store)
     store.readBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
     store.readBool(QStringLiteral("HowToPlay"), howToPlay);
     store.readBool(QStringLiteral("PauseInBackground"), pauseInBackground);
+    store.readBool(QStringLiteral("ColourBlindColours"), colourBlindColours);
 }
 
 void PlayerOptions::Save(Persist& store) const
@@ -38,6 +39,7 @@ void PlayerOptions::Save(Persist& store) const
     store.writeBool(QStringLiteral("EndRoundSounds"), endRoundSounds);
     store.writeBool(QStringLiteral("HowToPlay"), howToPlay);
     store.writeBool(QStringLiteral("PauseInBackground"), pauseInBackground);
+    store.writeBool(QStringLiteral("ColourBlindColours"), colourBlindColours);
 }
 
 void PlayerOptions::SaveSettings() const

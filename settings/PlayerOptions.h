@@ -9,7 +9,7 @@ class Persist;
 inline constexpr char DefaultDictionaryName[] = "English";
 
 // The player's options: nickname, dictionary, the three sound switches, whether How To Play
-// is shown before a game and whether play pauses while the game is in the background. The new game dialog holds one for the whole run; creating it loads the
+// is shown before a game and whether play pauses while the game is in the background, and the board's colours. The new game dialog holds one for the whole run; creating it loads the
 // stored values over the initial ones.
 class PlayerOptions {
 public:
@@ -33,6 +33,8 @@ public:
     bool GetEndRoundSounds() const { return endRoundSounds; }
     bool GetHowToPlay() const { return howToPlay; }
     bool GetPauseInBackground() const { return pauseInBackground; }
+    // The board in colours that colour-blind players tell apart, instead of the designed ones.
+    bool GetColourBlindColours() const { return colourBlindColours; }
 
     // A TAB becomes a space: score rows keep their columns apart with TABs.
     void SetNickname(const QString& value);
@@ -43,6 +45,7 @@ public:
     // In memory only; stored at the next SaveSettings.
     void SetHowToPlay(bool value) { howToPlay = value; }
     void SetPauseInBackground(bool value) { pauseInBackground = value; }
+    void SetColourBlindColours(bool value) { colourBlindColours = value; }
 
 private:
     QString nickname;
@@ -52,4 +55,5 @@ private:
     bool endRoundSounds = true;
     bool howToPlay = true;
     bool pauseInBackground = false;
+    bool colourBlindColours = false;
 };
