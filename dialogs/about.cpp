@@ -28,6 +28,8 @@ QLineEdit* InfoLine(const QString& text, QRect rect, QWidget* parent)
     line->setFrame(false);
     line->setFocusPolicy(Qt::NoFocus);
     line->setAlignment(Qt::AlignHCenter);
+    // A screen reader names a read-only line by its text.
+    line->setAccessibleName(text);
     line->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     return line;
 }

@@ -172,10 +172,22 @@ void BoardView::Announce(const QString& text)
     sayTimer.start();
 }
 
+void BoardView::AnnounceChain(const QString& text)
+{
+    pendingChain = text;
+    sayTimer.start();
+}
+
 void BoardView::SayPending()
 {
-    announcement = pending;
+    QStringList parts{pendingChain, pending};
+    parts.removeAll(QString());
     pending.clear();
+    pendingChain.clear();
+    if (parts.isEmpty()) {
+        return;
+    }
+    announcement = parts.join(QStringLiteral(". "));
     // Orca speaks a change of the focused object's description; the board holds the focus in play.
     setAccessibleDescription(announcement);
 }

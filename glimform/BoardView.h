@@ -39,6 +39,9 @@ public:
     // Says `text` to assistive technology. Texts said in one turn of the event loop are joined
     // and said once, so a step that changes several things is one announcement.
     void Announce(const QString& text);
+    // Says what the chain spells now, first in the announcement; a later chain in the same turn
+    // replaces it, so a drag over several tiles is said once.
+    void AnnounceChain(const QString& text);
     // What was said last.
     const QString& LastAnnouncement() const { return announcement; }
 
@@ -70,6 +73,7 @@ private:
     bool cursorShown = false;
     std::unique_ptr<BoardCursor> cursor;
     QString pending;
+    QString pendingChain;
     QString announcement;
     QTimer sayTimer;
 };

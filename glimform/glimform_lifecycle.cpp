@@ -13,6 +13,7 @@
 #include "glimform/BoardPainter.h"
 #include "glimform/BoardView.h"
 #include "glimform/Colours.h"
+#include "glimform/FocusReturn.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/LivesArea.h"
 #include "glimform/ScoreRise.h"
@@ -268,6 +269,7 @@ void TGlimmerForm::BuildLayout()
     backgroundPause->setObjectName(QStringLiteral("backgroundPause"));
     gameKeeper = new GameKeeper(*this);
     gameKeeper->setObjectName(QStringLiteral("gameKeeper"));
+    new FocusReturn(this);
     // Over the best words, which are empty between games.
     todayPanel = new TodayPanel(this);
     connect(todayPanel, &TodayPanel::dailyChosen, this, [this] { StartGameOfKind(GameKind::Daily); });

@@ -209,10 +209,8 @@ void TGlimmerForm::AnnounceChain()
     for (const char letter : word.letters) {
         letters << QString(QLatin1Char(letter));
     }
-    if (!word.spelling.empty()) {
-        boardView->Announce(
-            tr("%1, %2 points").arg(QString::fromStdString(Cp1252ToUtf8(word.spelling))).arg(word.value));
-    } else {
-        boardView->Announce(letters.join(QLatin1Char(' ')));
-    }
+    boardView->AnnounceChain(
+        word.spelling.empty()
+            ? letters.join(QLatin1Char(' '))
+            : tr("%1, %2 points").arg(QString::fromStdString(Cp1252ToUtf8(word.spelling))).arg(word.value));
 }

@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "board/GameSession.h"
 #include "glimform/BoardPainter.h"
+#include "glimform/BoardView.h"
 #include "glimform/GameKeeper.h"
 #include "glimform/ScoreRise.h"
 #include "glimform/glimform.h"
@@ -37,6 +38,7 @@ public:
         form.FormMouseMove(buttons, shift, x, y);
     }
     void StartButtonClick() { form.StartButtonClick(); }
+    void ScoresButtonClick() { form.ScoresButtonClick(); }
     void pauseButtonClick() { form.pauseButtonClick(); }
     void helpButtonClick() { form.helpButtonClick(); }
     void aboutButtonClick() { form.aboutButtonClick(); }
@@ -89,6 +91,7 @@ public:
     QLabel*& Label3 = form.Label3;
     QLabel*& valueLabel = form.valueLabel;
     QLabel*& wordInProgress = form.wordInProgress;
+    BoardView*& boardView = form.boardView;
     QLabel*& dictionaryNoticeLabel = form.dictionaryNoticeLabel;
     QWidget*& PreplayPanel = form.PreplayPanel;
     QPushButton*& StartButton = form.StartButton;

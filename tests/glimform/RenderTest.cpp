@@ -4,6 +4,7 @@
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"
+#include "dialogs/newgame.h"
 #include "glimform/LivesArea.h"
 #include "glimform/ScoreRise.h"
 
@@ -196,9 +197,15 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
     const QImage repainted = probe->boardImage.copy();
     probe->FormPaint();
     EXPECT_TRUE(repainted == probe->boardImage);
-    for (Chip* chip : game.OccupiedCells()) {
-        probe->PaintTiles({chip});
-        ASSERT_TRUE(repainted == probe->boardImage) << "cell " << chip->Row() << ", " << chip->Column();
+    // In both colourings, whose chain and rings reach into neighbouring cells differently.
+    for (const bool colourBlind : {false, true}) {
+        NewGameForm->Options().SetColourBlindColours(colourBlind);
+        probe->FormPaint();
+        const QImage whole = probe->boardImage.copy();
+        for (Chip* chip : game.OccupiedCells()) {
+            probe->PaintTiles({chip});
+            ASSERT_TRUE(whole == probe->boardImage) << "cell " << chip->Row() << ", " << chip->Column();
+        }
     }
 }
 

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The keyboard's cursor on the hexagonal board: every direction, and the edges it stops at.
+#include "board/Board.h"
+#include "board/BoardCursor.h"
+#include "board/GameRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Cell = std::pair<int, int>;  // row, half-tile column
+
+struct Walk {
+    std::string name;
+    std::vector<HexDirection> keys;
+    std::vector<Cell> cells;  // where each key leaves the cursor
+};
+
+}  // namespace
+
+TEST(BoardCursor, MovesToEachNeighbourAndStopsAtTheEdges)
+{
+    GameRandom random(7);
+    const Board board(12, 9, random);  // half-tile columns 0 to 17
+    using D = HexDirection;
+    const std::vector<Walk> walks{
+        {"starts mid-bottom; Left and Right step two half-tiles",
+         {D::Left, D::Right, D::Right},
+         {{0, 6}, {0, 8}, {0, 10}}},
+        {"the four diagonals", {D::UpLeft, D::UpRight, D::DownRight, D::DownLeft}, {{1, 7}, {2, 8}, {1, 9}, {0, 8}}},
+        {"Up and Down zig-zag in one column",
+         {D::Up, D::Up, D::Up, D::Down, D::Down},
+         {{1, 9}, {2, 8}, {3, 9}, {2, 8}, {1, 9}}},
+        {"the bottom stops Down and the diagonals down",
+         {D::Down, D::DownLeft, D::DownRight},
+         {{0, 8}, {0, 8}, {0, 8}}},
+        {"the left edge of an even row",
+         {D::Left, D::Left, D::Left, D::Left, D::Left},
+         {{0, 6}, {0, 4}, {0, 2}, {0, 0}, {0, 0}}},
+        {"the right edge of an odd row",
+         {D::UpRight, D::Right, D::Right, D::Right, D::Right, D::UpRight},
+         {{1, 9}, {1, 11}, {1, 13}, {1, 15}, {1, 17}, {1, 17}}},
+    };
+    for (const Walk& walk : walks) {
+        BoardCursor cursor(board);
+        for (std::size_t i = 0; i < walk.keys.size(); ++i) {
+            const Cell before{cursor.Row(), cursor.Column()};
+            const bool moved = cursor.Move(board, walk.keys[i]);
+            const Cell after{cursor.Row(), cursor.Column()};
+            EXPECT_EQ(after, walk.cells[i]) << walk.name << ", key " << i;
+            EXPECT_EQ(moved, after != before) << walk.name << ", key " << i;
+        }
+    }
+
+    // The top row stops every way up.
+    BoardCursor top(board);
+    for (int i = 0; i < 20; ++i)
+        top.Move(board, D::Up);
+    EXPECT_EQ(top.Row(), 11);
+    for (const D up : {D::Up, D::UpLeft, D::UpRight})
+        EXPECT_FALSE(top.Move(board, up));
+}
