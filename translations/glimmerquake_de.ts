@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoardView</name>
+    <message>
+        <location filename="../glimform/BoardView.cpp" line="+68"/>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1, 1 point</source>
+        <translation>%1, 1 Punkt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 Punkte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, in the chain</source>
+        <translation>%1, in der Kette</translation>
+    </message>
+</context>
+<context>
     <name>CalendarStrip</name>
     <message>
         <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
@@ -208,7 +236,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+86"/>
+        <location filename="../dialogs/about.cpp" line="+88"/>
         <source>Glimmerquake Support Request</source>
         <translation>Glimmerquake-Supportanfrage</translation>
     </message>
@@ -270,7 +298,7 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+57"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Kein Wort kann angenommen werden: Die Wortliste „%1“ fehlt oder ist beschädigt. Wählen Sie unter Optionen eine andere Wortliste und starten Sie dann das Spiel.</translation>
     </message>
@@ -290,12 +318,12 @@ Ein neues Spiel kann wie gewohnt gestartet werden. %2</translation>
         <translation>Die Wortliste „%1“ ist beschädigt: Nur %L2 ihrer %L3 Wörter konnten gelesen werden, daher werden viele Wörter abgelehnt. Wählen Sie unter Optionen eine andere Wortliste oder installieren Sie das Spiel neu.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+85"/>
         <source>Round over: a life lost, %1 left</source>
         <translation>Runde vorbei: ein Leben weniger, %1 übrig</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+78"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -309,7 +337,17 @@ Möchtest du weiterspielen?</translation>
         <translation>Willst du dieses Spiel wirklich aufgeben?</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+32"/>
+        <source>Game ended, score %1</source>
+        <translation>Spiel beendet, Punktestand %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Game over, score %1</source>
+        <translation>Spiel vorbei, Punktestand %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, Tagesspiel %2</translation>
@@ -321,7 +359,7 @@ Möchtest du weiterspielen?</translation>
         <translation>%1, gemütliches Spiel</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+121"/>
         <source>Score:</source>
         <translation>Stand:</translation>
     </message>
@@ -342,18 +380,18 @@ Möchtest du weiterspielen?</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Options...</source>
         <translation>&amp;Optionen...</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+28"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>Change options such as the sounds played</source>
         <translation>Optionen wie die Klänge ändern</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-26"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Rekorde...</translation>
     </message>
@@ -361,6 +399,11 @@ Möchtest du weiterspielen?</translation>
         <location line="+0"/>
         <source>View the High Scores</source>
         <translation>Die Bestenliste anzeigen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scores...</source>
+        <translation>Bestenliste...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -423,6 +466,11 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Wörter mit den meisten Punkten im laufenden Spiel</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Best words</source>
+        <translation>Beste Wörter</translation>
+    </message>
+    <message>
         <location line="+12"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
@@ -458,10 +506,40 @@ Möchtest du weiterspielen?</translation>
         <translation>Das Wort aus den gewählten Steinen (mit seinem Wert)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+71"/>
+        <location line="+2"/>
+        <source>The word in progress</source>
+        <translation>Das Wort in Arbeit</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_words.cpp" line="+73"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>verpasst: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 scores %2, score %3</source>
+        <translation>%1 bringt %2, Punktestand %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A new life: %1 lives</source>
+        <translation>Ein neues Leben: %1 Leben</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lives: %1</source>
+        <translation>Leben: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 Punkte</translation>
     </message>
 </context>
 <context>
@@ -593,6 +671,11 @@ Möchtest du weiterspielen?</translation>
         <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Das ist nur ein Beispiel. Klicke auf „Spiel starten“, um zu spielen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An example board, where the chain spells GLIMPSE</source>
+        <translation>Ein Beispielbrett, auf dem die Kette GLIMPSE bildet</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -770,7 +853,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Spiel vorbei</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>your options and the place of the windows</source>
         <translation>Ihre Optionen und die Position der Fenster</translation>
     </message>
@@ -832,6 +915,16 @@ Möchtest du weiterspielen?</translation>
         <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Ist dies angekreuzt, hält das Spiel an, während du in einem anderen Fenster arbeitest</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Co&amp;lours for colour-blind players</source>
+        <translation>Farben für farben&amp;blinde Spieler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If this is checked, the chain is dark blue with a light edge and its tiles are ringed</source>
+        <translation>Wenn dies aktiviert ist, ist die Kette dunkelblau mit hellem Rand und ihre Steine sind umrandet</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -909,7 +1002,7 @@ Möchtest du weiterspielen?</translation>
         <translation>Die Hilfe zu diesem Fenster anzeigen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (fehlt oder beschädigt)</translation>
     </message>

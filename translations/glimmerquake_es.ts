@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BoardView</name>
+    <message>
+        <location filename="../glimform/BoardView.cpp" line="+68"/>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1, 1 point</source>
+        <translation>%1, 1 punto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 puntos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, in the chain</source>
+        <translation>%1, en la cadena</translation>
+    </message>
+</context>
+<context>
     <name>CalendarStrip</name>
     <message>
         <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
@@ -208,7 +236,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+86"/>
+        <location filename="../dialogs/about.cpp" line="+88"/>
         <source>Glimmerquake Support Request</source>
         <translation>Consulta de soporte de Glimmerquake</translation>
     </message>
@@ -270,7 +298,7 @@ Se puede empezar una partida nueva como siempre. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+57"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>No se puede aceptar ninguna palabra: el diccionario «%1» falta o está dañado. Elija otro diccionario en Opciones y luego empiece la partida.</translation>
     </message>
@@ -290,12 +318,12 @@ Se puede empezar una partida nueva como siempre. %2</translation>
         <translation>El diccionario «%1» está dañado: solo se pudieron leer %L2 de sus %L3 palabras, así que se rechazan muchas palabras. Elija otro diccionario en Opciones o vuelva a instalar el juego.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+85"/>
         <source>Round over: a life lost, %1 left</source>
         <translation>Ronda terminada: una vida menos, quedan %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+78"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -309,7 +337,17 @@ Would you like to resume the game?</source>
         <translation>¿Seguro que quieres terminar esta partida?</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+32"/>
+        <source>Game ended, score %1</source>
+        <translation>Partida terminada, puntuación %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Game over, score %1</source>
+        <translation>Fin de la partida, puntuación %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partida diaria %2</translation>
@@ -321,7 +359,7 @@ Would you like to resume the game?</source>
         <translation>%1, partida relajada</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+121"/>
         <source>Score:</source>
         <translation>Total:</translation>
     </message>
@@ -342,18 +380,18 @@ Would you like to resume the game?</source>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Options...</source>
         <translation>&amp;Ajustes...</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+28"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>Change options such as the sounds played</source>
         <translation>Cambia ajustes como los sonidos</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-26"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>&amp;Récords...</translation>
     </message>
@@ -361,6 +399,11 @@ Would you like to resume the game?</source>
         <location line="+0"/>
         <source>View the High Scores</source>
         <translation>Muestra los récords</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scores...</source>
+        <translation>Puntuaciones...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -423,6 +466,11 @@ Would you like to resume the game?</source>
         <translation>Las palabras que más puntos valen en esta partida</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Best words</source>
+        <translation>Mejores palabras</translation>
+    </message>
+    <message>
         <location line="+12"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
@@ -458,10 +506,40 @@ Would you like to resume the game?</source>
         <translation>La palabra que forman las fichas seleccionadas (con su valor)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+71"/>
+        <location line="+2"/>
+        <source>The word in progress</source>
+        <translation>La palabra en curso</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_words.cpp" line="+73"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>se escapó: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 scores %2, score %3</source>
+        <translation>%1 suma %2, puntuación %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A new life: %1 lives</source>
+        <translation>Una vida nueva: %1 vidas</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Score: %1</source>
+        <translation>Puntuación: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lives: %1</source>
+        <translation>Vidas: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 puntos</translation>
     </message>
 </context>
 <context>
@@ -593,6 +671,11 @@ Would you like to resume the game?</source>
         <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Esto es solo un ejemplo. Pulsa Jugar para empezar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An example board, where the chain spells GLIMPSE</source>
+        <translation>Un tablero de ejemplo, donde la cadena forma GLIMPSE</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -770,7 +853,7 @@ Would you like to resume the game?</source>
         <translation>Fin del juego</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>your options and the place of the windows</source>
         <translation>sus opciones y la posición de las ventanas</translation>
     </message>
@@ -832,6 +915,16 @@ Would you like to resume the game?</source>
         <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Si está marcada, la partida se pone en pausa mientras usas otra ventana</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Co&amp;lours for colour-blind players</source>
+        <translation>Co&amp;lores para daltónicos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If this is checked, the chain is dark blue with a light edge and its tiles are ringed</source>
+        <translation>Si está marcada, la cadena es azul oscuro con un borde claro y sus fichas van rodeadas</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -909,7 +1002,7 @@ Would you like to resume the game?</source>
         <translation>Muestra la ayuda de esta ventana</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (falta o está dañado)</translation>
     </message>

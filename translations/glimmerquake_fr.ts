@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BoardView</name>
+    <message>
+        <location filename="../glimform/BoardView.cpp" line="+68"/>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1, 1 point</source>
+        <translation>%1, 1 point</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 points</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, in the chain</source>
+        <translation>%1, dans la chaîne</translation>
+    </message>
+</context>
+<context>
     <name>CalendarStrip</name>
     <message>
         <location filename="../dialogs/StatisticsCharts.cpp" line="+60"/>
@@ -208,7 +236,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../dialogs/about.cpp" line="+86"/>
+        <location filename="../dialogs/about.cpp" line="+88"/>
         <source>Glimmerquake Support Request</source>
         <translation>Demande d&apos;assistance Glimmerquake</translation>
     </message>
@@ -270,7 +298,7 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
 <context>
     <name>TGlimmerForm</name>
     <message>
-        <location filename="../glimform/glimform_controller.cpp" line="+56"/>
+        <location filename="../glimform/glimform_controller.cpp" line="+57"/>
         <source>No word can be accepted: the dictionary &quot;%1&quot; is missing or damaged. Choose another dictionary in Options, then start the game.</source>
         <translation>Aucun mot ne peut être accepté : le dictionnaire « %1 » est introuvable ou endommagé. Choisissez un autre dictionnaire dans les Options, puis lancez la partie.</translation>
     </message>
@@ -290,12 +318,12 @@ Une nouvelle partie peut être lancée comme d’habitude. %2</translation>
         <translation>Le dictionnaire « %1 » est endommagé : seuls %L2 de ses %L3 mots ont pu être lus, donc beaucoup de mots sont refusés. Choisissez un autre dictionnaire dans les Options, ou réinstallez le jeu.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+85"/>
         <source>Round over: a life lost, %1 left</source>
         <translation>Manche terminée : une vie perdue, %1 restante(s)</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+78"/>
         <source>The game is paused.
 
 Would you like to resume the game?</source>
@@ -309,7 +337,17 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Voulez-vous vraiment terminer cette partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+32"/>
+        <source>Game ended, score %1</source>
+        <translation>Partie terminée, score %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Game over, score %1</source>
+        <translation>Partie perdue, score %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>%1, daily game %2</source>
         <extracomment>The title during a daily game: &quot;English, daily game 2026-12-07&quot;.</extracomment>
         <translation>%1, partie du jour %2</translation>
@@ -321,7 +359,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>%1, partie tranquille</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_lifecycle.cpp" line="+108"/>
+        <location filename="../glimform/glimform_lifecycle.cpp" line="+121"/>
         <source>Score:</source>
         <translation>Score&#xa0;:</translation>
     </message>
@@ -342,18 +380,18 @@ Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Options...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+28"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>Change options such as the sounds played</source>
         <translation>Modifier les options, comme les sons joués</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-26"/>
         <source>&amp;Sco&amp;res...</source>
         <translation>Sco&amp;res...</translation>
     </message>
@@ -361,6 +399,11 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <location line="+0"/>
         <source>View the High Scores</source>
         <translation>Voir les meilleurs scores</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scores...</source>
+        <translation>Scores...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -423,6 +466,11 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Les mots qui rapportent le plus dans la partie en cours</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Best words</source>
+        <translation>Meilleurs mots</translation>
+    </message>
+    <message>
         <location line="+12"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
@@ -458,10 +506,40 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Le mot formé par les jetons sélectionnés (avec sa valeur)</translation>
     </message>
     <message>
-        <location filename="../glimform/glimform_words.cpp" line="+71"/>
+        <location line="+2"/>
+        <source>The word in progress</source>
+        <translation>Le mot en cours</translation>
+    </message>
+    <message>
+        <location filename="../glimform/glimform_words.cpp" line="+73"/>
         <source>missed: %1 (%2)</source>
         <extracomment>The best word the board held when the round ended, and its value.</extracomment>
         <translation>manqué&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 scores %2, score %3</source>
+        <translation>%1 rapporte %2, score %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A new life: %1 lives</source>
+        <translation>Une nouvelle vie : %1 vies</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Score: %1</source>
+        <translation>Score : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lives: %1</source>
+        <translation>Vies : %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 points</translation>
     </message>
 </context>
 <context>
@@ -593,6 +671,11 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <location line="+6"/>
         <source>This is just an example. Click on Start Game to play.</source>
         <translation>Ce n&apos;est qu&apos;un exemple. Cliquez sur Jouer pour commencer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An example board, where the chain spells GLIMPSE</source>
+        <translation>Un plateau d&apos;exemple, où la chaîne forme GLIMPSE</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -770,7 +853,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Fin de partie</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>your options and the place of the windows</source>
         <translation>vos options et la position des fenêtres</translation>
     </message>
@@ -832,6 +915,16 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <location line="+1"/>
         <source>If this is checked, the game pauses while you work in another window</source>
         <translation>Si cette case est cochée, le jeu se met en pause pendant que vous êtes dans une autre fenêtre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Co&amp;lours for colour-blind players</source>
+        <translation>Co&amp;uleurs pour daltoniens</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If this is checked, the chain is dark blue with a light edge and its tiles are ringed</source>
+        <translation>Si cette case est cochée, la chaîne est bleu foncé avec un bord clair et ses jetons sont cerclés</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -909,7 +1002,7 @@ Voulez-vous la reprendre&#xa0;?</translation>
         <translation>Afficher l&apos;aide de cette fenêtre</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1 (missing or damaged)</source>
         <translation>%1 (introuvable ou endommagé)</translation>
     </message>

@@ -5,7 +5,9 @@
 #include "GameTestSupport.h"
 
 #include "board/GameSession.h"
+#include "dialogs/HallOfFame.h"
 #include "dialogs/StatisticsForm.h"
+#include "dialogs/sounds.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
 #include "glimform/BoardView.h"
@@ -190,4 +192,6 @@ TEST(Accessibility, DialogsNameTheirControlsCloseWithEscAndGiveTheBoardTheKeysBa
     check("the high scores", [&] { probe->ScoresButtonClick(); });
     check("About", [&] { probe->aboutButtonClick(); });
     check("Statistics", [&] { NewGameForm->statistics->Execute(QStringLiteral("TestWords"), GameKind::Standard); });
+    check("the Hall of Fame", [&] { THallOfFame(&probe->form).Execute(); });
+    check("Sounds", [&] { TSoundsForm(&probe->form).Execute(); });
 }
