@@ -136,6 +136,15 @@ check(word.name.upper().startswith(pair), f"the word in progress reads {pair}: {
 check(any(text.split(",")[0].replace(" ", "").upper() == pair for text in heard),
       f"the board announced {pair}: {heard}")
 
+# A cursor key puts the focus on a cell, which a screen reader then reads.
+focused = []
+pyatspi.Registry.registerEventListener(
+    lambda event: focused.append(event.source.name) if event.source.getRoleName() == "table cell" else None,
+    "object:state-changed:focused", "focus:")
+subprocess.run(["xdotool", "key", "Left"], check=True)
+pump(1)
+check(any(name.split(",")[0] in bottom for name in focused), f"a cursor key focuses a bottom cell: {focused}")
+
 dump(main)
 print("OK" if not failures else f"{len(failures)} check(s) failed")
 sys.exit(1 if failures else 0)
