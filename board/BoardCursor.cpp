@@ -12,7 +12,7 @@ BoardCursor::BoardCursor(const Board& board)
 bool BoardCursor::Move(const Board& board, HexDirection direction)
 {
     // Up and Down lean right from even rows and left from odd ones: a straight column on screen,
-    // and always a cell that exists, since odd rows sit half a tile to the right.
+    // and a cell of the next row at either side edge, since odd rows sit half a tile to the right.
     const std::int32_t lean = (row % 2 == 0) ? 1 : -1;
     std::int32_t dr = 0;
     std::int32_t dc = 0;

@@ -6,7 +6,8 @@
 class Board;
 class Chip;
 
-// The six ways to a neighbouring cell of the hexagonal board, as the player sees them.
+// The six ways to a neighbouring cell of the hexagonal board, as the player sees them, and Up
+// and Down, which the arrow keys give.
 enum class HexDirection { Left, Right, UpLeft, UpRight, DownLeft, DownRight, Up, Down };
 
 // The cell the keyboard is on, for players who build a chain without a pointer. Up and Down
