@@ -54,17 +54,13 @@ std::string DailyTiles(std::string_view date, std::string_view dictionary, std::
 
 }  // namespace
 
-// Pinned: a change here splits the players of a date into different games.
-TEST(DailyGame, TheTilesOfADateAndDictionaryArePinned)
+// Pinned: a change here splits the players of a date into different games. Players who act
+// differently get the same tiles; another date or dictionary gets others.
+TEST(DailyGame, EveryPlayerOfADateAndDictionaryGetsTheSamePinnedTiles)
 {
     EXPECT_EQ(DailyTiles("2026-12-07", "English", 1),
               "EOAGRLIFDCASNHUAANCCTSAVGOMEAEZAASAI|G1 S11 D3 L1 C15 R11 T5 C3 S5 A11 N17 H17 T7 D17 O13 U13 E9 R17 "
               "L15 S7 L13 R13 I13 B17 M17 O13 N3 L15 C17 C5 ");
-}
-
-// Players who act differently get the same tiles; another date or dictionary gets others.
-TEST(DailyGame, EveryPlayerOfADateAndDictionaryGetsTheSameTiles)
-{
     const std::string first = DailyTiles("2026-12-07", "English", 1, 200);
     EXPECT_EQ(DailyTiles("2026-12-07", "English", 99, 200), first);
     EXPECT_NE(DailyTiles("2026-12-08", "English", 1, 200), first);

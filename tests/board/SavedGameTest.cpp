@@ -220,37 +220,19 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
         {"ticks while playing", [](SavedSession& s) { s.state.clearCountdown = 3; }},
         {"arrivals slower than at the start", [](SavedSession& s) { s.state.evolveInterval = 2001; }},
         {"no arrivals", [](SavedSession& s) { s.state.evolveInterval = 0; }},
-        {"a tile off the board",
-         [](SavedSession& s) {
-             s.tiles[0].cell = {12, 0};
-         }},
-        {"a tile between cells",
-         [](SavedSession& s) {
-             s.tiles[0].cell = {0, 1};
-         }},
+        {"a tile off the board", [](SavedSession& s) { s.tiles[0].cell = CellAt(12, 0); }},
+        {"a tile between cells", [](SavedSession& s) { s.tiles[0].cell = CellAt(0, 1); }},
         {"two tiles in a cell", [](SavedSession& s) { s.tiles[1].cell = s.tiles[0].cell; }},
         {"a lower-case letter", [](SavedSession& s) { s.tiles[0].letter = "e"; }},
         {"a lone Q", [](SavedSession& s) { s.tiles[0].letter = "Q", s.tiles[0].value = 9; }},
         {"a value its letter lacks", [](SavedSession& s) { s.tiles[0].value += 1; }},
-        {"a chain with a gap",
-         [](SavedSession& s) {
-             s.chain[1] = {0, 4};
-         }},
+        {"a chain with a gap", [](SavedSession& s) { s.chain[1] = CellAt(0, 4); }},
         {"a chained tile twice", [](SavedSession& s) { s.chain[1] = s.chain[0]; }},
-        {"a chain on an empty cell",
-         [](SavedSession& s) {
-             s.chain.push_back({11, 1});
-         }},
+        {"a chain on an empty cell", [](SavedSession& s) { s.chain.push_back(CellAt(11, 1)); }},
         {"a typed symbol", [](SavedSession& s) { s.typed = "A?"; }},
         {"a newest word not in the list", [](SavedSession& s) { s.newestBestWord = 0; }},
-        {"a best word without letters",
-         [](SavedSession& s) {
-             s.bestWords.push_back({"", 4});
-         }},
-        {"a missed chain during play",
-         [](SavedSession& s) {
-             s.missedChain = {{0, 0}};
-         }},
+        {"a best word without letters", [](SavedSession& s) { s.bestWords.push_back(SessionWord("", 4)); }},
+        {"a missed chain during play", [](SavedSession& s) { s.missedChain.assign(1, CellAt(0, 0)); }},
         {"a cut generator", [](SavedSession& s) { s.random.resize(10); }},
     };
     for (const auto& [what, change] : cases) {
