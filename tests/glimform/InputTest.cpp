@@ -75,39 +75,6 @@ TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
     EXPECT_TRUE(probe->score() == 32 && Chain().empty() && !Cell(0)->IsOccupied());
 }
 
-// Space, the return key and the keypad's Enter submit a word, Esc, Backspace and Delete clear;
-// no key does what its button would not, nor anything while the board clears.
-TEST_F(Input, KeysSubmitAndClearOnlyWhenTheirButtonWould)
-{
-    enum Outcome { Nothing, Submitted, Cleared };
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        bool word, clearing;
-        Outcome outcome;
-    } keys[] = {{Qt::Key_Space, Qt::NoModifier, true, false, Submitted},
-                {Qt::Key_Return, Qt::NoModifier, true, false, Submitted},
-                {Qt::Key_Enter, Qt::KeypadModifier, true, false, Submitted},
-                {Qt::Key_Return, Qt::ControlModifier, true, false, Nothing},
-                {Qt::Key_Space, Qt::NoModifier, false, false, Nothing},
-                {Qt::Key_Space, Qt::NoModifier, true, true, Nothing},
-                {Qt::Key_Escape, Qt::NoModifier, false, false, Cleared},
-                {Qt::Key_Backspace, Qt::NoModifier, false, false, Cleared},
-                {Qt::Key_Delete, Qt::NoModifier, true, false, Cleared}};
-    for (const auto& k : keys) {
-        SCOPED_TRACE(testing::Message() << k.key << " " << k.modifiers.toInt() << (k.clearing ? " clearing" : ""));
-        probe->ClearWord();
-        game.PlaceAndSelectWord(k.word ? std::vector<std::string>{"C", "A", "R", "T", "S"}
-                                       : std::vector<std::string>{"C", "A"});
-        probe->SetClearCountdown(k.clearing ? 5 : 0);
-        const std::uint32_t before = probe->score();
-        QTest::keyClick(form, k.key, k.modifiers);
-        EXPECT_EQ(std::pair(probe->score() > before, Chain().empty()),
-                  std::pair(k.outcome == Submitted, k.outcome != Nothing));
-    }
-    probe->SetClearCountdown(0);
-}
-
 // Between games a left click on the empty window starts a game, one on the buttons' panel (in
 // its place) or with the right button does not. Coming back to the game puts the keys on the
 // board during play and leaves them on the player's button between games. (The offscreen
@@ -186,25 +153,43 @@ TEST(RefusedSave, IsToldOnceWhilePlayGoesOnAndAScoreNotKeptIsSaid)
 }
 
 // Typed letters choose the chain a click would, in either case; a letter no chain takes is refused
-// with a soft tap; after a submit typing starts afresh. Alt letters, a hidden board and the time
-// between games leave the chain alone.
-TEST_F(Input, TypingSpellsAWordThatTheKeysSubmit)
+// with a soft tap; after a submit typing starts afresh. Space, Return and the keypad's Enter submit
+// a word, Esc, Backspace and Delete clear; no key does what its button would not, nor anything
+// while the board clears. Alt letters, a hidden board and the time between games leave the chain
+// alone.
+TEST_F(Input, TypingSpellsAWordThatTheKeysSubmitOrClear)
 {
     const std::vector<QString>& sounds = *game.sounds;
     QTest::keyClicks(form, QStringLiteral("caRt"));
     EXPECT_TRUE(Chain() == Cells({0, 2, 4, 6}) && probe->wordInProgress->text() == QStringLiteral("CART"));
     QTest::keyClick(form, Qt::Key_X);
+    QTest::keyClick(form, Qt::Key_Space);  // "cart" is no word
     EXPECT_TRUE(Chain().size() == 4 && sounds.back().endsWith(QStringLiteral("/refuse.wav")))
         << qPrintable(sounds.back());
     QTest::keyClick(form, Qt::Key_S, Qt::ShiftModifier);
     EXPECT_EQ(std::pair(probe->wordInProgress->text(), sounds.back()),
               std::pair(QStringLiteral("carts (32)"), QStringLiteral("SelectWord")));
+    QTest::keyClick(form, Qt::Key_Return, Qt::ControlModifier);
+    probe->SetClearCountdown(5);
     QTest::keyClick(form, Qt::Key_Return);
-    QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(probe->score() == 32 && Chain().empty());
-    QTest::keyClick(form, Qt::Key_E);
-    EXPECT_EQ(Chain(), Cells({14}));
-    QTest::keyClick(form, Qt::Key_Escape);
+    probe->SetClearCountdown(0);
+    EXPECT_EQ(std::pair(probe->score(), Chain().size()), std::pair(0u, std::size_t{5}));
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Space, Qt::NoModifier},
+                                         {Qt::Key_Return, Qt::NoModifier},
+                                         {Qt::Key_Enter, Qt::KeypadModifier}}) {
+        probe->ClearWord();
+        game.PlaceAndSelectWord({"C", "A", "R", "T", "S"});
+        QTest::keyClick(form, key, modifiers);
+        QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
+        EXPECT_TRUE(Chain().empty()) << key;
+    }
+    EXPECT_EQ(probe->score(), 3 * 48u);
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete}) {
+        QTest::keyClick(form, Qt::Key_E);
+        EXPECT_EQ(Chain(), Cells({14}));
+        QTest::keyClick(form, key);
+        EXPECT_TRUE(Chain().empty()) << key;
+    }
     probe->SuspendPlay(true);
     QTest::keyClick(form, Qt::Key_E);
     probe->SetScore(0);
@@ -246,27 +231,16 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     QTest::qWait(300);
     EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->boardHidden && QApplication::activeModalWidget() == nullptr);
     // Coming back asks nothing: the paused board waits, letters, Esc and Return do nothing, and
-    // Space, Resume or a click on the board play on.
-    const std::function<void()> resumes[] = {
-        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); },
-        [form] { form->findChild<QPushButton*>(QStringLiteral("resumeButton"))->click(); },
-        [&] { game.Click(game.Centre(probe->board->Cell(0, 0))); }};
-    for (const auto& resume : resumes) {
-        if (playing()) {
-            activate(&elsewhere);
-            QTest::qWait(300);
-        }
-        activate(form->windowHandle());
-        auto* paused = form->findChild<QWidget*>(QStringLiteral("pausedBoard"));
-        ASSERT_TRUE(paused != nullptr && paused->isVisible() && QApplication::activeModalWidget() == nullptr);
-        EXPECT_EQ(paused->findChild<QLabel*>()->text(),
-                  QStringLiteral("Paused: press Resume, Space or click to play on"));
-        for (Qt::Key key : {Qt::Key_N, Qt::Key_Escape, Qt::Key_Return})
-            QTest::keyClick(QApplication::focusWidget(), key);
-        EXPECT_TRUE(probe->IsPlaying() && !playing() && paused->isVisible());
-        resume();
-        EXPECT_TRUE(playing() && !paused->isVisible());
-    }
+    // Space (as Resume or a click on the board) plays on.
+    activate(form->windowHandle());
+    auto* paused = form->findChild<QWidget*>(QStringLiteral("pausedBoard"));
+    ASSERT_TRUE(paused != nullptr && paused->isVisible() && QApplication::activeModalWidget() == nullptr);
+    EXPECT_EQ(paused->findChild<QLabel*>()->text(), QStringLiteral("Paused: press Resume, Space or click to play on"));
+    for (Qt::Key key : {Qt::Key_N, Qt::Key_Escape, Qt::Key_Return})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_TRUE(probe->IsPlaying() && !playing() && paused->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(playing() && !paused->isVisible());
 
     activate(&elsewhere);
     QTest::qWait(300);
