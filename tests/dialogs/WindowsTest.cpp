@@ -77,7 +77,8 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
 }
 
 // Every option changed in Options, and a nickname given from the high score table after a game,
-// survive a restart: saved for real, then read by a new start from the same settings file.
+// survive a restart: saved for real, then read by a new start from the same settings file. A
+// dictionary chosen between games shows in the main window's title at once.
 TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
 {
     GameFixture game;
@@ -90,6 +91,7 @@ TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
         OptionsForm->OKBtn->click();
     });
     game.form->findChild<QPushButton*>(QStringLiteral("preplayOptionsButton"))->click();
+    EXPECT_EQ(game.form->windowTitle(), QStringLiteral("Glimmerquake (My.Words)"));
     game.probe->StartGame(true);
     AnswerNextModal([](QWidget* scores) {
         AnswerNextModal(
@@ -104,18 +106,6 @@ TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
               std::tuple(true, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true));
     ASSERT_GE(NewGameForm->Scores().Count(), 1);
     EXPECT_EQ(NewGameForm->Scores().Rows()[0].player, QStringLiteral("Zed"));
-}
-
-// A dictionary chosen in the options between games shows in the main window's title at once.
-TEST(OptionsForm, ADictionaryChosenBetweenGamesShowsInTheTitle)
-{
-    GameFixture game;
-    AnswerNextModal([](QWidget*) {
-        OptionsForm->DictionaryList->setCurrentIndex(OptionsForm->DictionaryList->findData(QStringLiteral("My.Words")));
-        OptionsForm->OKBtn->click();
-    });
-    game.form->findChild<QPushButton*>(QStringLiteral("preplayOptionsButton"))->click();
-    EXPECT_EQ(game.form->windowTitle(), QStringLiteral("Glimmerquake (My.Words)"));
 }
 
 // The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when
@@ -311,17 +301,6 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     });
     game.probe->pauseButtonClick();
     EXPECT_EQ(seen, (QStringList{THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
-}
-
-TEST(Help, ClosingTheMainWindowEndsTheProgramWithTheHelpWindowOpen)
-{
-    GameFixture game;
-    QTimer::singleShot(0, game.form, [&game] {
-        OpenHelpContext(20);
-        game.probe->ExitButtonClick();
-    });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-    EXPECT_EQ(QApplication::exec(), 0) << "the program went on after its main window closed";
 }
 
 // The example shows twenty tiles; the seven of GLIMPSE are marked and joined by the red line in

@@ -53,18 +53,9 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
                 key += c.capital;
         return key;
     };
-    std::vector<std::string> words = {"caf\xE9",
-                                      "Don't",
-                                      "ice cream",
-                                      "Polish",
-                                      "polish",
-                                      "co-op",
-                                      "\xF1"
-                                      "and\xFA",
-                                      "\x8Akoda",
-                                      "\xC5ngstr\xF6m",
-                                      "x",
-                                      std::string(31, 'q')};
+    std::vector<std::string> words = {"caf\xE9",        "Don't", "ice cream",         "Polish",
+                                      "polish",         "co-op", "\361and\372",       "\x8Akoda",
+                                      "\xC5ngstr\xF6m", "x",     std::string(31, 'q')};
     std::mt19937 random(5);
     const std::string pool = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ\xE0\xE9\xF1\xFC\xC7\x9A'-";
     while (words.size() < 3000) {
