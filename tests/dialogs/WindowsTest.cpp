@@ -28,11 +28,11 @@
 
 namespace {
 
-// How To Play, the three sounds, dictionary, nickname and pause.
+// How To Play, the three sounds, dictionary, nickname, pause and colours.
 auto Fields(const PlayerOptions& o)
 {
     return std::tuple(o.GetHowToPlay(), o.GetEndRoundSounds(), o.GetEnterWordSounds(), o.GetSelectTileSounds(),
-                      o.GetDictionary(), o.GetNickname(), o.GetPauseInBackground());
+                      o.GetDictionary(), o.GetNickname(), o.GetPauseInBackground(), o.GetColourBlindColours());
 }
 
 // Only valid dictionaries are listed, and a stored name in other case selects its file; during a
@@ -70,8 +70,9 @@ TEST(OptionsForm, EnterTakesEveryChangeAndEscNone)
         const QString shown = missing.isEmpty() ? QStringLiteral("My.Words") : missing;
         const QStringList listed{"My.Words", "TestWords", shown + (allow ? "" : " fixed"), ""};
         EXPECT_EQ(seen, missing.isEmpty() ? listed : QStringList{missing} + listed);
-        EXPECT_EQ(Fields(chosen.value_or(current)), std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
-                                                               QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok))
+        EXPECT_EQ(Fields(chosen.value_or(current)),
+                  std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
+                             QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok, false))
             << stored << ok;
     }
 }
@@ -84,8 +85,8 @@ TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
     GameFixture game;
     AnswerNextModal([](QWidget*) {
         for (QAbstractButton* box :
-             {OptionsForm->HowToPlay, OptionsForm->PauseInBackground, OptionsForm->EndRoundSounds,
-              OptionsForm->EnterWordSounds, OptionsForm->SelectTileSounds})
+             {OptionsForm->HowToPlay, OptionsForm->PauseInBackground, OptionsForm->ColourBlindColours,
+              OptionsForm->EndRoundSounds, OptionsForm->EnterWordSounds, OptionsForm->SelectTileSounds})
             box->click();
         OptionsForm->DictionaryList->setCurrentIndex(OptionsForm->DictionaryList->findData(QStringLiteral("My.Words")));
         OptionsForm->OKBtn->click();
@@ -103,7 +104,7 @@ TEST(OptionsForm, ChoicesAndANewNicknameSurviveARestart)
     game.windows.reset();
     const GameWindows restarted(std::make_unique<Sounder>());
     EXPECT_EQ(Fields(NewGameForm->Options()),
-              std::tuple(true, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true));
+              std::tuple(true, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true, true));
     ASSERT_GE(NewGameForm->Scores().Count(), 1);
     EXPECT_EQ(NewGameForm->Scores().Rows()[0].player, QStringLiteral("Zed"));
 }

@@ -7,9 +7,9 @@
 #include "board/GameSession.h"
 #include "dialogs/HallOfFame.h"
 #include "dialogs/StatisticsForm.h"
-#include "dialogs/sounds.h"
 #include "dialogs/about.h"
 #include "dialogs/newgame.h"
+#include "dialogs/sounds.h"
 #include "glimform/BoardView.h"
 #include "glimform/LivesArea.h"
 
@@ -46,12 +46,15 @@ QStringList Unnamed(QAccessibleInterface* node)
 
 }  // namespace
 
-TEST(Accessibility, TheBoardReadsAsATableOfCellsNamedByTheirTiles)
+// The board is a table whose cells name their tiles, rows from the top; the lives and the score
+// are named, and the chain, a word's score and a round's end are announced, few and whole.
+TEST(Accessibility, TheBoardReadsAsATableOfNamedCellsAndPlayIsAnnounced)
 {
     GameFixture game;
     GlimmerFormProbe& probe = *game.probe;
     ASSERT_TRUE(StartPlay(probe));
     probe->SuspendPlay(false);
+    EXPECT_EQ(probe->livesArea->accessibleName(), QStringLiteral("Lives: 3"));
     Board& board = *probe->board;
     board.Fill(0);
     board.Cell(0, 0)->Set("QU", 9);
@@ -59,47 +62,29 @@ TEST(Accessibility, TheBoardReadsAsATableOfCellsNamedByTheirTiles)
     board.Cell(1, 1)->Set("T", 2);
     game.SelectChain({{0, 0}, {1, 1}});
     probe->FormPaint();
+    EXPECT_EQ(Said(probe), QStringLiteral("Q U T")) << "letters that are no word yet are spelled, once";
 
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(probe->boardView);
     ASSERT_TRUE(table != nullptr && table->tableInterface() != nullptr);
-    EXPECT_EQ(table->role(), QAccessible::Table);
-    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Board"));
+    EXPECT_EQ(std::pair(table->role(), table->text(QAccessible::Name)),
+              std::pair(QAccessible::Table, QString("Board")));
     QAccessibleTableInterface* cells = table->tableInterface();
-    ASSERT_EQ(cells->rowCount(), 12);
-    ASSERT_EQ(cells->columnCount(), 9);
-    // Rows from the top: the board's bottom row is the table's last.
-    const struct {
-        int row, column;
-        const char* name;
-    } expected[] = {{11, 0, "Q U, 9 points, in the chain"},
-                    {11, 1, "E, 1 point"},
-                    {10, 0, "T, 2 points, in the chain"},
-                    {11, 2, "empty"},
-                    {0, 8, "empty"}};
-    for (const auto& cell : expected) {
-        QAccessibleInterface* node = cells->cellAt(cell.row, cell.column);
+    ASSERT_EQ(std::pair(cells->rowCount(), cells->columnCount()), std::pair(12, 9));
+    for (const auto& [row, column, name] : {std::tuple(11, 0, "Q U, 9 points, in the chain"),
+                                            {11, 1, "E, 1 point"},
+                                            {10, 0, "T, 2 points, in the chain"},
+                                            {11, 2, "empty"},
+                                            {0, 8, "empty"}}) {
+        QAccessibleInterface* node = cells->cellAt(row, column);
         ASSERT_NE(node, nullptr);
-        EXPECT_EQ(node->text(QAccessible::Name), QString::fromUtf8(cell.name)) << cell.row << "," << cell.column;
-        EXPECT_EQ(node->tableCellInterface()->rowIndex(), cell.row);
-        EXPECT_EQ(table->indexOfChild(node), cell.row * 9 + cell.column);
-        EXPECT_EQ(node->state().selected, QByteArray(cell.name).endsWith("chain"));
+        EXPECT_EQ(node->text(QAccessible::Name), QString::fromUtf8(name)) << row << "," << column;
+        EXPECT_EQ(table->indexOfChild(node), row * 9 + column);
+        EXPECT_EQ(node->state().selected, QByteArray(name).endsWith("chain"));
     }
     EXPECT_EQ(cells->selectedCellCount(), 2);
-    // A screen reader's pointer finds the cell under it.
     const QRect first = cells->cellAt(11, 0)->rect();
-    EXPECT_EQ(table->childAt(first.center().x(), first.center().y()), cells->cellAt(11, 0));
-}
+    EXPECT_EQ(table->childAt(first.center().x(), first.center().y()), cells->cellAt(11, 0)) << "found by pointer";
 
-TEST(Accessibility, PlayIsAnnouncedAndTheLivesAndScoreAreNamed)
-{
-    GameFixture game;
-    GlimmerFormProbe& probe = *game.probe;
-    ASSERT_TRUE(StartPlay(probe));
-    probe->SuspendPlay(false);
-    EXPECT_EQ(probe->livesArea->accessibleName(), QStringLiteral("Lives: 3"));
-
-    game.PlaceAndSelectWord({"C", "A"});
-    EXPECT_EQ(Said(probe), QStringLiteral("C A")) << "letters that are no word yet are spelled, once";
     probe->ClearWord();
     game.PlaceAndSelectWord({"C", "A", "T"});
     const std::uint32_t value = probe->board->SelectionValue();
@@ -107,9 +92,7 @@ TEST(Accessibility, PlayIsAnnouncedAndTheLivesAndScoreAreNamed)
     probe->EnterWord();
     EXPECT_EQ(Said(probe), QStringLiteral("cat scores %1, score %1").arg(value));
     EXPECT_EQ(probe->valueLabel->accessibleName(), QStringLiteral("Score: %1").arg(value));
-
-    // A full board ends the round at the next arrival.
-    probe->board->Fill(12);
+    board.Fill(12);  // full: the next arrival ends the round
     probe->EvolveTimerTick();
     EXPECT_EQ(Said(probe), QStringLiteral("Round over: a life lost, 2 left"));
 }

@@ -5,8 +5,6 @@
 
 #include "dialogs/newgame.h"
 
-#include <QCheckBox>
-
 #include <array>
 #include <cmath>
 
@@ -136,19 +134,4 @@ TEST(Colours, TheLettersOnTheChainStayReadableInBothColourings)
         }
         EXPECT_GT(ink, 10) << "the letter M is drawn";
     }
-}
-
-TEST(Colours, TheOptionIsTickedInOptionsAndKeptForTheNextRun)
-{
-    GameFixture game;
-    EXPECT_FALSE(NewGameForm->Options().GetColourBlindColours()) << "the designed colours by default";
-    AnswerNextModal([](QWidget* options) {
-        auto* box = options->findChild<QCheckBox*>(QStringLiteral("ColourBlindColours"));
-        ASSERT_NE(box, nullptr);
-        box->setChecked(true);
-        FinishDialog(options, true);
-    });
-    game.probe->preplayOptionsButtonClick();
-    game.Restart();
-    EXPECT_TRUE(NewGameForm->Options().GetColourBlindColours());
 }
