@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's rules: its hexagonal grid and geometry, filling and arrivals, the chain of selected
-// tiles, falling, and the letters new tiles draw.
+// The board's rules: filling and arrivals, the chain of selected tiles, falling, and the letters
+// new tiles draw. Where a click lands is left to the window's pointer tests.
 
 #include "board/Board.h"
 #include "board/GameRandom.h"
@@ -31,44 +31,6 @@ int CountTiles(const Board& board)
 }
 
 }  // namespace
-
-// Hits fall inside the inscribed circle of an occupied tile, and a miss leaves closeness alone;
-// the six neighbours of a tile are two in its row and two in each row beside it.
-TEST(Board, GeometryHitsAndNeighbours)
-{
-    Board board(12, 9, ProcessRandom());
-    std::int32_t closeness = 1;
-    Chip* corner = Put(board, 0, 0);
-    EXPECT_EQ(board.ChipAt({20, -20}, closeness), nullptr) << "nothing is hit before a layout";
-    board.SetTileGeometry(40, 40, 34);
-    const struct {
-        int x, y;
-        bool hit;
-        int near;
-    } points[] = {{20, -20, true, 20}, {20, -1, true, 1},   {1, -1, false, 1},  {20, -40, false, 1},
-                  {40, -20, false, 1}, {-5, -20, false, 1}, {20, 10, false, 1}, {60, -20, false, 1}};
-    for (const auto& p : points) {
-        EXPECT_EQ(board.ChipAt({p.x, p.y}, closeness), p.hit ? corner : nullptr) << p.x << "," << p.y;
-        EXPECT_EQ(closeness, p.near);
-    }
-    board.SetTileGeometry(41, 41, 34);
-    EXPECT_EQ(corner->Centre(), (BoardPoint{21, -20})) << "odd spans round up";
-    // Around (2, 4): the six neighbours, then cells that are not.
-    const int around[][2] = {{2, 6}, {2, 2}, {1, 3}, {1, 5}, {3, 3}, {3, 5},  {2, 4}, {2, 8},
-                             {0, 4}, {4, 4}, {3, 4}, {1, 1}, {3, 7}, {-1, 0}, {0, 18}};
-    for (std::size_t i = 0; i < std::size(around); ++i) {
-        Chip* other = board.Cell(around[i][0], around[i][1]);
-        EXPECT_EQ(std::pair(Board::IsAdjacent(board.Cell(2, 4), other), Board::IsAdjacent(other, board.Cell(2, 4))),
-                  std::pair(i < 6, i < 6))
-            << around[i][0] << "," << around[i][1];
-    }
-    // The searches walk a tile's six neighbours lowest first; off the board there are none.
-    using Around = std::array<Chip*, 6>;
-    const auto cell = [&board](int row, int column) { return board.Cell(row, column); };
-    EXPECT_EQ(board.Neighbours(*cell(2, 4)),
-              (Around{cell(1, 3), cell(1, 5), cell(2, 2), cell(2, 6), cell(3, 3), cell(3, 5)}));
-    EXPECT_EQ(board.Neighbours(*cell(0, 0)), (Around{nullptr, nullptr, nullptr, cell(0, 2), nullptr, cell(1, 1)}));
-}
 
 TEST(Board, FillTitleAndArrivals)
 {

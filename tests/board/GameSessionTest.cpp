@@ -97,7 +97,8 @@ TEST_F(Session, ArrivalsSpeedUpToAFloorAndTheLastLostRoundEndsTheGame)
     session.Start();
     EXPECT_EQ(std::tuple(session.EvolveInterval(), State().score, session.BestWords().size(), State().gamesStarted,
                          State().lives, TileCount()),
-              std::tuple(2000u, 0u, 0u, 2u, 3u, 36)) << "four rows of nine and three lives";
+              std::tuple(2000u, 0u, 0u, 2u, 3u, 36))
+        << "four rows of nine and three lives";
 
     for (int c = 0; c < 18; c += 2)  // the row below the top full: the next arrival finds no room
         board().Cell(10, c)->Set("E", 2);
