@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's rules: filling and arrivals, the chain of selected tiles, falling, and the letters
-// new tiles draw. Where a click lands is left to the window's pointer tests.
+// The board's rules: filling and arrivals, the chain of selected tiles and the letters new tiles
+// draw. Where a click lands is left to the window's pointer tests, and falling to the recorded
+// game and the saved game's replay, which step thousands of falls.
 
 #include "board/Board.h"
 #include "board/GameRandom.h"
@@ -8,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
 #include <set>
 
 namespace {
@@ -124,48 +123,6 @@ TEST(Board, ChainGrowsAndIsCutAsTheTilesAreClicked)
         EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(),
                   2 * i + 2u);
     EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
-}
-
-// Over random boards: every step keeps every tile and the chain, and moves a tile one row down
-// diagonally into a cell that was empty when the step began, listing destinations then sources;
-// and the board settles with no free cell under an unselected tile.
-TEST(Board, TumbleMovesTilesOneRowDiagonallyUntilTheySettle)
-{
-    SeedGameRandom(12345);
-    for (int trial = 0; trial < 300; ++trial) {
-        Board board(12, 9, ProcessRandom());
-        Changed changed;
-        const unsigned percent = RandomBelow(100);
-        for (int cell = 0; cell < 12 * 18; ++cell)
-            if ((cell / 18 + cell % 18) % 2 == 0 && RandomBelow(100) < percent)
-                Put(board, cell / 18, cell % 18, std::string(1, static_cast<char>('A' + RandomBelow(26))));
-        for (int i = 0; i < 4; ++i)
-            if (Chip* chip = board.Cell(RandomBelow(12), RandomBelow(18)); chip->IsOccupied() && !chip->IsSelected())
-                board.Select(chip, false, changed);
-        for (int step = 0; step < 40; ++step) {
-            std::map<const Chip*, std::string> before;
-            for (int cell = 0; cell < 12 * 18; ++cell)
-                if (const Chip* chip = board.Cell(cell / 18, cell % 18); chip->IsOccupied())
-                    before[chip] = chip->Letter();
-            changed.clear();
-            board.Tumble(changed);
-            EXPECT_EQ(CountTiles(board), std::ssize(before));
-            for (const Chip* tile : board.Selection())
-                EXPECT_TRUE(tile->IsSelected() && tile->IsOccupied()) << "chain tiles never fall";
-            for (std::size_t i = 0, moves = changed.size() / 2; i < moves; ++i) {
-                EXPECT_EQ(changed[i]->Row() + 1, changed[moves + i]->Row());
-                EXPECT_EQ(std::abs(changed[i]->Column() - changed[moves + i]->Column()), 1);
-                ASSERT_FALSE(before.count(changed[i])) << "the destination was empty when the step began";
-                EXPECT_EQ(changed[i]->Letter(), before.at(changed[moves + i]));
-            }
-        }
-        for (int cell = 18; cell < 12 * 18; ++cell)
-            for (const int side : {-1, 1}) {
-                const Chip *tile = board.Cell(cell / 18, cell % 18),
-                           *under = board.Cell(cell / 18 - 1, cell % 18 + side);
-                EXPECT_FALSE(tile->IsOccupied() && !tile->IsSelected() && under && !under->IsOccupied()) << cell;
-            }
-    }
 }
 
 // Every letter's value; new tiles draw every letter, each at its value, a Q arriving as QU. (The

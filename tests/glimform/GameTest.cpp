@@ -33,13 +33,6 @@ protected:
         probe->SuspendPlay(false);
     }
     int TileCount() const { return static_cast<int>(game.OccupiedCells().size()); }
-    // Play running, tiles, lives, score, arrival and fall intervals.
-    auto State() const
-    {
-        return std::tuple(probe->IsPlaying(), TileCount(), probe->lives(), probe->score(),
-                          probe->EvolveTimer->interval(), probe->TumbleTimer->interval());
-    }
-    bool TimersRun() const { return probe->EvolveTimer->isActive() && probe->TumbleTimer->isActive(); }
     // Enters each word in turn, spelled along the bottom row of an empty board.
     void Enter(std::initializer_list<Tiles> words)
     {
@@ -85,15 +78,14 @@ TEST_F(Game, StartsWithTheDictionaryFoundInAnyCase)
     EXPECT_TRUE(std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
 }
 
-// The round's end stops arrivals and turns the buttons off while the board clears at 20 ms a
-// tick; the next round runs both timers again with a life less. The best word the board held
-// shows through the clearing, and at the end of the game.
-TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
+// The round's end turns the buttons off and says so over the board until the clearing begins; the
+// best word the board held shows through the clearing and at Game Over. (The lives, the clearing
+// and the intervals are the session's, and the recorded game steps them through the window.)
+TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
 {
     SeedGameRandom(5);
     probe->StartGame(false);
-    probe->SetScore(120);
-    probe->SetEvolveInterval(500);
+    probe->SetScore(120);  // the scores come at Game Over
     const auto fillToTheTop = [this](const Tiles& word) {
         probe->board->Fill(0);
         game.PlaceAndSelectWord(word);
@@ -104,22 +96,19 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     fillToTheTop(cat);
     const QString missed = QStringLiteral("missed: cat (12)");
     EXPECT_EQ(std::pair(LastSound(), probe->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
-    EXPECT_TRUE(!probe->EvolveTimer->isActive() && probe->TumbleTimer->interval() == 20);
     for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,
                                 probe->helpButton, probe->playOptionsButton})
         EXPECT_FALSE(button->isEnabled()) << qPrintable(button->text());
     auto* roundOver = form->findChild<QLabel*>(QStringLiteral("roundOverLabel"));
-    EXPECT_TRUE(roundOver->isVisible() && roundOver->text() == QStringLiteral("Round over: a life lost, 2 left"));
     for (int tick = 0; tick < 24; ++tick)
         probe->TumbleTimerTick();
-    EXPECT_TRUE(roundOver->isVisible()) << "while the board stands still";
+    EXPECT_TRUE(roundOver->isVisible() && roundOver->text() == QStringLiteral("Round over: a life lost, 2 left"));
     probe->TumbleTimerTick();
     EXPECT_FALSE(roundOver->isVisible()) << "gone as the clearing begins";
     EXPECT_EQ(probe->wordInProgress->text(), missed) << "the chain cleared, the missed word stays";
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
-    EXPECT_EQ(State(), std::tuple(true, 36, 2u, 120u, 2000, 251));
-    EXPECT_TRUE(probe->pauseButton->isEnabled() && TimersRun() && probe->wordInProgress->text().isEmpty());
+    EXPECT_TRUE(probe->pauseButton->isEnabled()) << "on again in the next round";
 
     probe->SetLives(1);
     fillToTheTop(quit);
@@ -128,8 +117,6 @@ TEST_F(Game, ReachingTheTopClearsTheBoardLosesALifeAndStartsANewRound)
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
     EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
-    probe->StartGame(false);
-    EXPECT_EQ(probe->wordInProgress->text(), QString()) << "a new game starts with no word shown";
 }
 
 // Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting
