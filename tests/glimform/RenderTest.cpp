@@ -10,6 +10,9 @@
 
 #include <QLineF>
 
+#include <array>
+#include <cmath>
+
 namespace {
 
 const QColor boardGreen(86, 156, 86), frameShadow(115, 151, 189), frameLight(217, 253, 255);
@@ -263,4 +266,105 @@ TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
     const QImage last = probe->boardImage.copy();
     probe->FormPaint();
     EXPECT_EQ(last, probe->boardImage) << "nothing of the value is left";
+}
+
+namespace {
+
+// Colour-blind vision simulated with the matrices of Machado, Oliveira and Fernandes (2009, full
+// severity) on linear RGB.
+using Matrix = std::array<std::array<double, 3>, 3>;
+const struct Vision {
+    const char* name;
+    Matrix simulate;
+} visions[] = {
+    {"normal vision", {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}},
+    {"protanopia",
+     {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}}},
+    {"deuteranopia",
+     {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}}},
+    {"tritanopia",
+     {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}}},
+};
+
+// The relative luminance of a colour as that vision sees it.
+double Luminance(QColor colour, const Vision& vision)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const std::array<double, 3> rgb{linear(colour.red()), linear(colour.green()), linear(colour.blue())};
+    std::array<double, 3> seen{};
+    for (int i = 0; i < 3; ++i)
+        seen[i] = std::clamp(
+            vision.simulate[i][0] * rgb[0] + vision.simulate[i][1] * rgb[1] + vision.simulate[i][2] * rgb[2], 0.0, 1.0);
+    return 0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2];
+}
+
+double Contrast(QColor a, QColor b, const Vision& vision)
+{
+    const double la = Luminance(a, vision), lb = Luminance(b, vision);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// Chain against board: 3:1 at least for every vision (WCAG 1.4.11) in the colour-blind colours;
+// the designed red on green is far below that for all but normal vision. The tile values' faces
+// grow darker in the same order for every vision.
+TEST_F(Render, TheColourBlindChainStandsOutAndTheFacesStayOrderedForEveryVision)
+{
+    for (int c = 0; c < 18; c += 2)
+        probe->board->Cell(0, c)->Set("E", static_cast<std::uint32_t>(c / 2 + 1));
+    game.SelectChain({{0, 0}, {0, 2}});
+    for (const bool colourBlind : {false, true}) {
+        NewGameForm->Options().SetColourBlindColours(colourBlind);
+        probe->FormPaint();
+        const BoardPoint a = probe->board->Cell(0, 0)->Centre(), b = probe->board->Cell(0, 2)->Centre();
+        const QColor chain = At({(a.x + b.x) / 2, a.y}), green = At(probe->board->Cell(11, 1)->Centre());
+        for (const Vision& vision : visions) {
+            if (colourBlind)
+                EXPECT_GE(Contrast(chain, green, vision), 3.0) << vision.name;
+            else if (&vision != &visions[0])
+                EXPECT_LT(Contrast(chain, green, vision), 2.0) << vision.name << ": the designed chain, kept";
+        }
+    }
+    // Faces of values 3 to 9, beside their letter.
+    for (const Vision& vision : visions) {
+        double previous = 2.0;
+        for (int c = 4; c < 18; c += 2) {
+            const double seen = Luminance(CentreOf(0, c, -10), vision);
+            EXPECT_LT(seen, previous - 0.02) << vision.name << ", value " << c / 2 + 1;
+            previous = seen;
+        }
+    }
+}
+
+// The chain runs under its letters: every pixel of a letter's ink borders ink or the face's
+// colour, never the line's, in both colourings.
+TEST_F(Render, TheLettersOnTheChainStayReadable)
+{
+    for (const auto& [column, letter] : {std::pair(0, "W"), {2, "M"}, {4, "X"}})
+        probe->board->Cell(0, column)->Set(letter, 4);
+    game.SelectChain({{0, 0}, {0, 2}, {0, 4}});
+    for (const bool colourBlind : {false, true}) {
+        NewGameForm->Options().SetColourBlindColours(colourBlind);
+        probe->FormPaint();
+        const QColor line = colourBlind ? QColor(0, 0, 90) : chainRed;
+        const QRect cell = ClientRect(0, 2);
+        const QImage& image = probe->boardImage;
+        int ink = 0;
+        for (int y = cell.top() + cell.height() / 4; y <= cell.bottom() - cell.height() / 4; ++y) {
+            for (int x = cell.left() + cell.width() / 4; x <= cell.right() - cell.width() / 4; ++x) {
+                if (image.pixelColor(x, y).value() > 40)
+                    continue;
+                ++ink;
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                    ASSERT_FALSE(Near(image.pixelColor(QPoint(x, y) + step), line, 48))
+                        << (colourBlind ? "colour-blind" : "designed") << ": ink at " << x << "," << y
+                        << " touches the line";
+            }
+        }
+        EXPECT_GT(ink, 10) << "the letter M is drawn";
+    }
 }
