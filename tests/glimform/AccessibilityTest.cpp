@@ -35,9 +35,7 @@ QStringList Unnamed(QAccessibleInterface* node)
         const QAccessible::Role role = child->role();
         if ((role == QAccessible::PushButton || role == QAccessible::CheckBox || role == QAccessible::EditableText) &&
             child->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << (child->object() != nullptr ? QString::fromLatin1(child->object()->metaObject()->className()) +
-                                                         u' ' + child->object()->objectName()
-                                                   : QStringLiteral("?"));
+            unnamed << (child->object() != nullptr ? child->object()->objectName() : QStringLiteral("?"));
         if (role != QAccessible::Table)
             unnamed << Unnamed(child);
     }
