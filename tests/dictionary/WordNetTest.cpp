@@ -30,9 +30,15 @@ const std::string tileVerb = "tile (verb): cover with tiles";
 
 }  // namespace
 
+// Lines of many lengths in the adverbs, so that the bisection meets line starts at every kind of
+// position.
 TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
 {
     SmallWordNet files;
+    SmallWordNet::Lemmas adverbs;
+    for (int i = 10; i < 90; ++i)
+        adverbs.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'), {"sense " + std::to_string(i)}});
+    files.Part("adv", adverbs);
     WordNet wordNet(files.folder);
     const struct {
         std::string word;
@@ -51,18 +57,7 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Summary(wordNet.Define(c.word)), c.meanings) << c.word;
-}
-
-// Lines of many lengths, so that the bisection meets line starts at every kind of position.
-TEST(WordNet, FindsEveryLemmaOfAnIndex)
-{
-    SmallWordNet files;
-    SmallWordNet::Lemmas lemmas;
-    for (int i = 10; i < 90; ++i)
-        lemmas.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'), {"sense " + std::to_string(i)}});
-    files.Part("adv", lemmas);
-    WordNet wordNet(files.folder);
-    for (const auto& [lemma, glosses] : lemmas)
+    for (const auto& [lemma, glosses] : adverbs)
         EXPECT_EQ(Summary(wordNet.Define(lemma)), std::vector<std::string>{lemma + " (adverb): " + glosses[0]});
 }
 
@@ -74,6 +69,9 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
             std::string text = f.Read(file);
             f.Write(file, text.replace(text.find(from), from.size(), to));
         };
+    };
+    const auto write = [](const std::string& file, const std::string& text) {
+        return [=](SmallWordNet& f) { f.Write(file, text); };
     };
     const auto offsetOf = [](SmallWordNet& f, const std::string& gloss) {
         const std::string data = f.Read("data.noun");
@@ -99,12 +97,8 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
              std::filesystem::remove(f.folder + "/index.noun"), ::mkfifo((f.folder + "/index.noun").c_str(), 0600);
          },
          {tileVerb}},
-        {"an index without line ends",
-         [](SmallWordNet& f) { f.Write("index.noun", std::string(100000, '\0') + "tile n"); },
-         {tileVerb}},
-        {"an index out of order",
-         [](SmallWordNet& f) { f.Write("index.noun", "zz n\ntile n 0 0 0 0\naa n\n"); },
-         {tileVerb}},
+        {"an index without line ends", write("index.noun", std::string(100000, '\0') + "tile n"), {tileVerb}},
+        {"an index out of order", write("index.noun", "zz n\ntile n 0 0 0 0\naa n\n"), {tileVerb}},
         {"data cut short",
          [&](SmallWordNet& f) {
              f.Write("data.noun", f.Read("data.noun").substr(0, std::stoul(offsetOf(f, "a flat")) + 20));
@@ -119,7 +113,6 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
     for (const auto& c : cases) {
         SmallWordNet files;
         c.damage(files);
-        WordNet wordNet(files.folder);
-        EXPECT_EQ(Summary(wordNet.Define("tiles")), c.meanings) << c.name;
+        EXPECT_EQ(Summary(WordNet(files.folder).Define("tiles")), c.meanings) << c.name;
     }
 }

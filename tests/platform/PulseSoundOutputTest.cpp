@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PulseHarness.h"
+#include "WavFile.h"
 
 #include "platform/PulseSoundOutput.h"
 #include "platform/SoundClip.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,7 +20,8 @@ using namespace std::chrono_literals;
 // ends. Without a sound server every call is taken quietly, also when the caller drops its image.
 // With one, a long sound from memory, then a short one from its file while the first still plays:
 // both are heard, and from where the second starts it is heard alone to its end, then silence.
-TEST(PulseSoundOutput, TheDefaultSoundsAreHeardAndANewSoundCutsTheOnePlaying)
+// (One server for both parts: each start of one takes seconds.)
+TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALongFileStreams)
 {
     const auto path = [](const char* name) { return QStringLiteral(GLIM_BIN_DIR "/") + QString::fromLatin1(name); };
     const auto image = [&path](const char* name) {
@@ -66,42 +67,24 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardAndANewSoundCutsTheOnePlaying)
     ASSERT_LE(end + PrivateSoundServer::rate / 10, heard.size());
     for (std::size_t i = start; i < end + PrivateSoundServer::rate / 10; ++i)
         ASSERT_LE(std::abs(heard[i] - (i < end ? shortClip->samples[i - start] : 0)), 2) << "at " << i - start;
-}
-
-// A sound file longer than the game holds in memory (31 seconds) is played as it is read, its
-// pieces joined without a gap.
-TEST(PulseSoundOutput, ALongFileIsHeardWithoutGaps)
-{
-    if (const std::string why = PrivateSoundServer::Unavailable(); !why.empty())
-        GTEST_SKIP() << "No sound server to test with: " << why;
+    // A sound file longer than the game holds in memory (31 seconds) is played as it is read, its
+    // pieces joined without a gap.
     constexpr std::uint32_t rate = PrivateSoundServer::rate;
     SoundClip whole{rate, 1, std::vector<std::int16_t>(31 * rate)};
     for (std::size_t i = 0; i < whole.samples.size(); ++i)  // a rising tone, never quiet
         whole.samples[i] = static_cast<std::int16_t>(
             8000 + 4000 * std::sin(0.05 * static_cast<double>(i) + 1e-7 * static_cast<double>(i * i)));
-    const std::uint32_t bytes = static_cast<std::uint32_t>(whole.Bytes());
-    QByteArray file;
-    QDataStream out(&file, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4), out << 36 + bytes, out.writeRawData("WAVEfmt ", 8);
-    out << 16u << std::uint16_t{1} << std::uint16_t{1} << rate << rate * 2 << std::uint16_t{2} << std::uint16_t{16};
-    out.writeRawData("data", 4), out << bytes;
-    out.writeRawData(reinterpret_cast<const char*>(whole.samples.data()), static_cast<int>(bytes));
+    const QByteArray file = MonoWav(rate, whole.samples);
     QTemporaryDir folder;
     QFile wav(folder.filePath(QStringLiteral("long.wav")));
-    ASSERT_TRUE(wav.open(QIODevice::WriteOnly) && wav.write(file) == file.size());
-    wav.close();
-
-    PrivateSoundServer server;
-    ASSERT_TRUE(server.Running() && server.StartRecording()) << "no server or no recording; see " << server.Log();
-    PulseSoundOutput output;
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly) && wav.write(file) == file.size() && wav.flush());
+    ASSERT_TRUE(server.StartRecording()) << "no second recording; see " << server.Log();
     output.PlayFile(wav.fileName());
     std::this_thread::sleep_for(1500ms);
-    const std::vector<std::int16_t> heard = server.StopRecording();
-    const long start = FindClip(heard, whole, 0, heard.size());
-    ASSERT_GE(start, 0) << "the long file was not heard";
+    const std::vector<std::int16_t> streamed = server.StopRecording();
+    const long begins = FindClip(streamed, whole, 0, streamed.size());
+    ASSERT_GE(begins, 0) << "the long file was not heard";
     const SoundClip later{rate, 1, {whole.samples.begin() + rate * 7 / 10, whole.samples.begin() + rate * 9 / 10}};
-    EXPECT_EQ(FindClip(heard, later, static_cast<std::size_t>(start), heard.size()), start + rate * 7 / 10)
+    EXPECT_EQ(FindClip(streamed, later, static_cast<std::size_t>(begins), streamed.size()), begins + rate * 7 / 10)
         << "the second piece does not follow the first";
 }

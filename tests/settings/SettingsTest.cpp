@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtTestSupport.h"
 #include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
 #include "settings/DailyResults.h"
@@ -55,12 +56,18 @@ struct RecordingOutput final : SoundOutput {
     QStringList& log;
 };
 
+// The event's ".current" or ".default" entry of the sound scheme.
+QString SchemeEntry(int event, const char* entry = ".current")
+{
+    return QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + u'\\' + QString::fromLatin1(entry);
+}
+
+// Makes `path` the event's sound, first writing `bytes` there unless they are null.
 QString SetCurrent(int event, const QString& path, const QByteArray& bytes = {})
 {
     QFile file(path);
     EXPECT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
-    RegistryKey::Create(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + QStringLiteral("\\.current"))
-        ->SetString({}, path);
+    RegistryKey::Create(SchemeEntry(event))->SetString({}, path);
     return path;
 }
 
@@ -94,27 +101,20 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypesAndTheDi
     options.SaveSettings();
     const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
     for (const auto& [name, value] : stored) {
-        const bool isText = value.typeId() == QMetaType::QString;
-        EXPECT_EQ(isText ? QVariant(key->String(QString::fromLatin1(name)))
-                         : QVariant(key->Integer(QString::fromLatin1(name))),
-                  isText ? QVariant(std::string_view(name) == "Nickname" ? QStringLiteral("a b c d") : value.toString())
-                         : value)
+        const QString entry = QString::fromLatin1(name);
+        EXPECT_EQ(value.typeId() == QMetaType::QString ? QVariant(key->String(entry)) : QVariant(key->Integer(entry)),
+                  entry == u"Nickname" ? QVariant(QStringLiteral("a b c d")) : value)
             << name;
     }
-    // The dictionary named in the settings is found beside the program whatever its letter case,
-    // the exact name first, then the first by name.
-    for (const char* name : {"Words.tsd", "words.tsd", "Other.TSD"})
+    // The dictionary named in the settings is found beside the program whatever its letter case
+    // (the game's own tests see that), the exact name first, then the first by name. A first run
+    // plays the dictionary of the desktop's first language that has one beside the program, else
+    // English; a stored choice, read above, always wins.
+    for (const char* name : {"Words.tsd", "words.tsd", "german.tsd", "British.tsd"})
         QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
-    for (const auto& [name, expected] : {std::pair{"words.tsd", "words.tsd"},
-                                         {"WORDS.TSD", "Words.tsd"},
-                                         {"other.tsd", "Other.TSD"},
-                                         {"none.tsd", "none.tsd"}})
-        EXPECT_EQ(FileNameIgnoringCase(folder.path(), QString::fromLatin1(name)), QString::fromLatin1(expected))
-            << name;
-    // A first run plays the dictionary of the desktop's first language that has one beside the
-    // program, else English; a stored choice, read above, always wins.
-    for (const char* name : {"german.tsd", "British.tsd"})
-        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(
+        FileNameIgnoringCase(folder.path(), "words.tsd") + u' ' + FileNameIgnoringCase(folder.path(), "WORDS.TSD"),
+        QStringLiteral("words.tsd Words.tsd"));
     for (const auto& [languages, expected] : {std::pair{QStringList{"de-AT", "en-US"}, "German"},
                                               {QStringList{"fr-FR", "de"}, "German"},
                                               {QStringList{"en_GB"}, "British"},
@@ -204,16 +204,12 @@ TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
     QStringList log;
     std::uint32_t now = 0xFFFFFFF0u;
     auto sounder = std::make_unique<Sounder>(std::make_unique<RecordingOutput>(log), [&now] { return now; });
-    for (int event = NewLife; event < SoundEventCount; ++event) {
-        const QString expected = AppFilePath(SoundEventDefaultFile(event));
-        EXPECT_EQ(sounder->Path(static_cast<SoundEvent>(event)), expected);
-        for (const char* subkey : {"\\.current", "\\.default"})
-            EXPECT_EQ(RegistryKey::Open(QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) +
-                                        QString::fromLatin1(subkey))
-                          ->String({}),
-                      expected)
-                << event << subkey;
-    }
+    for (int event = NewLife; event < SoundEventCount; ++event)
+        EXPECT_EQ(QStringList({sounder->Path(static_cast<SoundEvent>(event)),
+                               RegistryKey::Open(SchemeEntry(event))->String({}),
+                               RegistryKey::Open(SchemeEntry(event, ".default"))->String({})}),
+                  QStringList(3, AppFilePath(SoundEventDefaultFile(event))))
+            << event;
     const QByteArray limit(0x100000, 'x');
     SetCurrent(SelectTile, folder.filePath(QStringLiteral("small.wav")), "small");
     SetCurrent(SelectWord, folder.filePath(QStringLiteral("limit.wav")), limit);
@@ -225,8 +221,7 @@ TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
         SetCurrent(HighWord, QStringLiteral("highword.wav")),
         SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")))};
     now = 0xFFFFFFFFu;
-    sounder->play(SelectTile);
-    sounder->play(SelectWord);
+    sounder->play(SelectTile), sounder->play(SelectWord);
     now = 5;
     for (int event = -1; event <= SoundEventCount; ++event)
         sounder->play(static_cast<SoundEvent>(event));
@@ -243,13 +238,12 @@ TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
 // stops at a gap. A stored row that does not read is reported once and skipped; the rest stay.
 TEST_F(Settings, DailyResultsKeepTheFirstGameOfADateAndCountTheStreak)
 {
-    const auto day = [](int year, int month, int dayOfMonth) { return QDate(year, month, dayOfMonth); };
     {
         DailyResults results(QStringLiteral("English"));
         for (const QDate date :
-             {day(2025, 12, 30), day(2025, 12, 31), day(2026, 1, 1), day(2026, 1, 2), day(2026, 1, 5)})
+             {QDate(2025, 12, 30), QDate(2025, 12, 31), QDate(2026, 1, 1), QDate(2026, 1, 2), QDate(2026, 1, 5)})
             EXPECT_TRUE(results.Record({date, 100, 21, QStringLiteral("jukebox"), 288, 7}));
-        EXPECT_FALSE(results.Record({day(2026, 1, 2), 999, 1, QStringLiteral("ox"), 4, 2}))
+        EXPECT_FALSE(results.Record({QDate(2026, 1, 2), 999, 1, QStringLiteral("ox"), 4, 2}))
             << "practice counts nowhere";
     }
     {
@@ -260,18 +254,18 @@ TEST_F(Settings, DailyResultsKeepTheFirstGameOfADateAndCountTheStreak)
     CaptureStandardError errors;
     const DailyResults read(QStringLiteral("English"));
     EXPECT_EQ(read.All().size(), 5u);
-    EXPECT_EQ(read.On(day(2026, 1, 2)), (DailyResult{day(2026, 1, 2), 100, 21, QStringLiteral("jukebox"), 288, 7}));
+    EXPECT_EQ(read.On(QDate(2026, 1, 2)), (DailyResult{QDate(2026, 1, 2), 100, 21, QStringLiteral("jukebox"), 288, 7}));
     const std::string report = errors.text.str();
     EXPECT_TRUE(report.find("2026-01-03, yesterday") != std::string::npos &&
                 report.find("cannot be read") == report.rfind("cannot be read"))
         << report;
-    const std::pair<QDate, int> streaks[] = {{day(2026, 1, 2), 4}, {day(2026, 1, 3), 4}, {day(2026, 1, 4), 0},
-                                             {day(2026, 1, 5), 1}, {day(2026, 1, 6), 1}, {day(2025, 12, 31), 2}};
+    const std::pair<QDate, int> streaks[] = {{QDate(2026, 1, 2), 4}, {QDate(2026, 1, 3), 4}, {QDate(2026, 1, 4), 0},
+                                             {QDate(2026, 1, 5), 1}, {QDate(2026, 1, 6), 1}, {QDate(2025, 12, 31), 2}};
     for (const auto& [today, streak] : streaks)
         EXPECT_EQ(read.Streak(today), streak) << qPrintable(today.toString(Qt::ISODate));
     EXPECT_TRUE(DailyResults(QStringLiteral("British")).All().empty());
-    EXPECT_EQ(
-        DailyResultLine({day(2026, 12, 7), 3456, 21, QStringLiteral("jukebox"), 288, 6}, QStringLiteral("English"), 4),
-        QStringLiteral("Glimmerquake daily 2026-12-07 English: 3,456 points, 21 words, best word 288 points "
-                       "(6 letters), streak 4"));
+    EXPECT_EQ(DailyResultLine({QDate(2026, 12, 7), 3456, 21, QStringLiteral("jukebox"), 288, 6},
+                              QStringLiteral("English"), 4),
+              QStringLiteral("Glimmerquake daily 2026-12-07 English: 3,456 points, 21 words, best word 288 points "
+                             "(6 letters), streak 4"));
 }
