@@ -12,8 +12,6 @@
 
 namespace {
 
-class BoardAccessible;
-
 // One cell of the board. It holds a position, not a tile: tiles fall through cells, and a screen
 // reader that keeps a cell hears what lies there now.
 class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {

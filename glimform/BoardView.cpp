@@ -226,18 +226,22 @@ QString BoardView::CellName(const Chip& cell) const
     if (!cell.IsOccupied()) {
         return tr("empty");
     }
-    // Letters apart, so that a screen reader spells a two-letter tile rather than saying a word.
-    QStringList letters;
-    for (const char letter : cell.Letter()) {
-        letters << QString(QLatin1Char(letter));
-    }
-    const QString spelled = letters.join(QLatin1Char(' '));
+    const QString spelled = Spelled(cell.Letter());
     QString name =
         cell.Value() == 1 ? tr("%1, 1 point").arg(spelled) : tr("%1, %2 points").arg(spelled).arg(cell.Value());
     if (cell.IsSelected()) {
         name = tr("%1, in the chain").arg(name);
     }
     return name;
+}
+
+QString BoardView::Spelled(std::string_view letters)
+{
+    QStringList apart;
+    for (const char letter : letters) {
+        apart << QString(QLatin1Char(letter));
+    }
+    return apart.join(QLatin1Char(' '));
 }
 
 QRect BoardView::CellRect(const Chip& cell) const

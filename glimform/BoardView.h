@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 class Board;
 class BoardCursor;
@@ -52,6 +53,8 @@ public:
     Chip* TableCell(int row, int column) const;
     int TableRows() const;
     int TableColumns() const;
+    // Letters apart ("Q U T"), so that a screen reader spells them rather than saying a word.
+    static QString Spelled(std::string_view letters);
     // "Q U, 9 points, in the chain": what a screen reader says of a cell.
     QString CellName(const Chip& cell) const;
     // A cell's square in this widget's coordinates.

@@ -204,13 +204,9 @@ void TGlimmerForm::ShowLives()
 void TGlimmerForm::AnnounceChain()
 {
     const GameSession::ChainWord word = session->WordInProgress();
-    // Letters apart, so that a screen reader spells what is not a word yet.
-    QStringList letters;
-    for (const char letter : word.letters) {
-        letters << QString(QLatin1Char(letter));
-    }
+    // What is no word yet is spelled.
     boardView->AnnounceChain(
         word.spelling.empty()
-            ? letters.join(QLatin1Char(' '))
+            ? BoardView::Spelled(word.letters)
             : tr("%1, %2 points").arg(QString::fromStdString(Cp1252ToUtf8(word.spelling))).arg(word.value));
 }
