@@ -189,6 +189,7 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object)
 
 void InstallBoardAccessibility()
 {
+    // Qt keeps a factory for the rest of the program; a second main window must not add another.
     static bool installed = false;
     if (!installed) {
         QAccessible::installFactory(BoardFactory);
