@@ -12,6 +12,7 @@
 void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
 {
     auto* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("pendingAnswer"));
     poll->setInterval(1);
     QObject::connect(poll, &QTimer::timeout, [poll, answer, title] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -24,6 +25,18 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
         answer(modal);
     });
     poll->start();
+}
+
+int DiscardPendingAnswers()
+{
+    const QList<QTimer*> pending = qApp->findChildren<QTimer*>(QStringLiteral("pendingAnswer"));
+    int waiting = 0;
+    for (QTimer* poll : pending) {
+        waiting += poll->isActive() ? 1 : 0;
+        poll->stop();
+        poll->deleteLater();
+    }
+    return waiting;
 }
 
 void PressMessageButton(QWidget* box, int standardButton)

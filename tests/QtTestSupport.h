@@ -11,6 +11,9 @@ class QWidget;
 // Answers the next modal window from inside its event loop: `answer` receives it and must
 // close it. When `title` is given it receives the window's title.
 void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title = nullptr);
+// Drops the answers still waiting for a window, so that none answers a later test's window;
+// returns how many there were.
+int DiscardPendingAnswers();
 // Presses the message box's button of that standard role.
 void PressMessageButton(QWidget* box, int standardButton);
 // Closes a dialog with the accepted or rejected result.

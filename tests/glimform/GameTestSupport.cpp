@@ -97,6 +97,7 @@ void GameFixture::Restart(std::unique_ptr<SoundOutput> output)
 GameFixture::~GameFixture()
 {
     windows.reset();
+    EXPECT_EQ(DiscardPendingAnswers(), 0) << "an answer waited for a window that never came";
     UserRegistry::SetFilePath(QString());
     qputenv("HOME", home);
 }
