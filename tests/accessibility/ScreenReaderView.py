@@ -136,14 +136,17 @@ check(word.name.upper().startswith(pair), f"the word in progress reads {pair}: {
 check(any(text.split(",")[0].replace(" ", "").upper() == pair for text in heard),
       f"the board announced {pair}: {heard}")
 
-# A cursor key puts the focus on a cell, which a screen reader then reads.
+# A cursor key shows the ring in the middle of the bottom row and puts the focus on that cell,
+# which a screen reader then reads; the next key moves both one cell left.
 focused = []
 pyatspi.Registry.registerEventListener(
-    lambda event: focused.append(event.source.name) if event.source.getRoleName() == "table cell" else None,
+    lambda event: focused.append(event.source.getIndexInParent()) if event.source.getRoleName() == "table cell" else None,
     "object:state-changed:focused", "focus:")
-subprocess.run(["xdotool", "key", "Left"], check=True)
-pump(1)
-check(any(name.split(",")[0] in bottom for name in focused), f"a cursor key focuses a bottom cell: {focused}")
+middle = (table.nRows - 1) * table.nColumns + table.nColumns // 2
+for key in ("Left", "Left"):
+    subprocess.run(["xdotool", "key", key], check=True)
+    pump(1)
+check(middle in focused and focused[-1] == middle - 1, f"the focus follows the cursor to cells {middle}, {middle - 1}: {focused}")
 
 dump(main)
 print("OK" if not failures else f"{len(failures)} check(s) failed")

@@ -99,6 +99,9 @@ TEST_F(Session, ArrivalsSpeedUpToAFloorAndTheLastLostRoundEndsTheGame)
                          State().lives, TileCount()),
               std::tuple(2000u, 0u, 0u, 2u, 3u, 36))
         << "four rows of nine and three lives";
+    session.Tumble(changed);
+    session.Tumble(changed);
+    EXPECT_EQ(State().playedMs, 2 * 251u) << "play time counts the falls";
 
     for (int c = 0; c < 18; c += 2)  // the row below the top full: the next arrival finds no room
         board().Cell(10, c)->Set("E", 2);

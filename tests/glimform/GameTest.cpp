@@ -70,7 +70,9 @@ struct HowToPlayFirst : Game {
 TEST_F(Game, StartsWithTheDictionaryFoundInAnyCase)
 {
     bool closedDuringLoad = true;
-    QTimer::singleShot(0, form, [&] { closedDuringLoad = !probe->words().FileName().empty() || form->close(); });
+    QTimer::singleShot(0, form, [&] {
+        closedDuringLoad = !probe->words().FileName().empty() || form->close() || DictionaryLoading->close();
+    });
     probe->StartGame(false);
     EXPECT_TRUE(!closedDuringLoad && probe->IsPlaying() && probe->DictionaryNotice().isEmpty());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (testWORDS)"));

@@ -87,6 +87,20 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     EXPECT_EQ(std::tuple(CentreOf(0, 0, -9, -3), CentreOf(0, 4, -9, -3), CentreOf(0, 2)),
               std::tuple(QColor(255, 255, 223), QColor(255, 255, 0), boardGreen));
     EXPECT_EQ(QColor::fromRgb(TileFaces::FaceColour(1)), QColor(255, 255, 255));
+
+    // A narrow, tall window: the tiles shrink to the width left of the right-hand column, and the
+    // buttons keep to the right edge.
+    auto* exit = form->findChild<QPushButton*>(QStringLiteral("ExitButton"));
+    auto* pause = probe->pauseButton;
+    const auto gaps = [&] {
+        return std::pair(exit->parentWidget()->width() - exit->geometry().right(),
+                         pause->parentWidget()->width() - pause->geometry().right());
+    };
+    const auto designed = gaps();
+    form->resize(440, 700);
+    probe->FormPaint();
+    EXPECT_LE(probe->BoardToClient({probe->board->Cell(1, 17)->Rect().right, 0}).x(), probe->wordInProgress->x());
+    EXPECT_EQ(gaps(), designed);
 }
 
 // The letter (QU as "Qu") sits in the middle of the face; the value, in a smaller bold type,
