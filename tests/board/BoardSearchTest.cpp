@@ -40,7 +40,10 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
 {
     const Tiles quit = {{0, 0, "QU"}, {0, 2, "I"}, {0, 4, "T"}};
     const Tiles twoCats = {{0, 0, "C"}, {1, 1, "A"}, {2, 2, "T"}, {1, 7, "C"}, {0, 6, "A"}, {0, 8, "T"}};
-    const Tiles twoAts = {{0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}, {3, 5, "T"}};
+    const Tiles deadEnd = {{0, 0, "C"}, {0, 2, "A"}, {1, 1, "A"}, {2, 2, "T"}};
+    const Tiles twoAts = {{0, 4, "A"}, {0, 6, "T"}, {0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}, {3, 5, "T"}};
+    const Tiles leadsOn = {{1, 1, "C"},  {2, 2, "A"},  {0, 2, "A"}, {0, 4, "T"},
+                           {0, 10, "C"}, {0, 12, "A"}, {0, 14, "T"}};
     const struct {
         const char* why;
         Tiles tiles;
@@ -50,33 +53,14 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
     } cases[] = {
         {"QU answers to Q", quit, {}, "QIT", {{0, 0}, {0, 2}, {0, 4}}},
         {"QU takes the U typed after its Q", quit, {}, "QUIT", {{0, 0}, {0, 2}, {0, 4}}},
-        {"a lone Q", quit, {}, "Q", {{0, 0}}},
         {"a U after QU needs a tile of its own", quit, {}, "QUUIT", {}},
         {"no tile twice", {{0, 0, "E"}, {0, 2, "Y"}}, {}, "EYE", {}},
         {"a letter twice on two tiles", {{0, 0, "E"}, {0, 2, "Y"}, {1, 1, "E"}}, {}, "EYE", {{0, 0}, {0, 2}, {1, 1}}},
-        {"back from a dead end",
-         {{0, 0, "C"}, {0, 2, "A"}, {1, 1, "A"}, {2, 2, "T"}},
-         {},
-         "CAT",
-         {{0, 0}, {1, 1}, {2, 2}}},
-        {"tiles that do not touch", {{0, 0, "A"}, {0, 4, "T"}, {2, 2, "A"}}, {}, "AT", {}},
+        {"back from a dead end", deadEnd, {}, "CAT", {{0, 0}, {1, 1}, {2, 2}}},
         {"fewest rows before the lowest first tile", twoCats, {}, "CAT", {{1, 7}, {0, 6}, {0, 8}}},
-        {"equally low: the first tile further left",
-         {{0, 4, "A"}, {0, 6, "T"}, {0, 0, "A"}, {0, 2, "T"}},
-         {},
-         "AT",
-         {{0, 0}, {0, 2}}},
+        {"equally low: the first tile further left", twoAts, {}, "AT", {{0, 0}, {0, 2}}},
         {"the current chain stays", twoAts, {{3, 3}}, "AT", {{3, 3}, {3, 5}}},
-        {"the current chain goes when it cannot spell the word",
-         {{0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}},
-         {{3, 3}},
-         "AT",
-         {{0, 0}, {0, 2}}},
-        {"the longest start of the current chain that leads on stays",
-         {{1, 1, "C"}, {2, 2, "A"}, {0, 2, "A"}, {0, 4, "T"}, {0, 10, "C"}, {0, 12, "A"}, {0, 14, "T"}},
-         {{1, 1}, {2, 2}},
-         "CAT",
-         {{1, 1}, {0, 2}, {0, 4}}},
+        {"the longest current start that leads on stays", leadsOn, {{1, 1}, {2, 2}}, "CAT", {{1, 1}, {0, 2}, {0, 4}}},
         {"nothing typed", quit, {{0, 0}}, "", {}},
     };
     for (const auto& c : cases) {

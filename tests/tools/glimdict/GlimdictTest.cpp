@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// glimdict: its prefix code, which words it keeps and accepts, and the tool run as a user runs it.
+// glimdict: its prefix code, and the tool run as a user runs it, which also judges every kind of word it skips.
 
 #include "TsdFiles.h"
 #include "WordNetFiles.h"
 
 #include "tools/glimdict/HuffmanCode.h"
-#include "tools/glimdict/WordFilter.h"
 
 #include <sys/wait.h>
 #include <iterator>
@@ -55,45 +54,6 @@ TEST(HuffmanCode, FrequentSymbolsGetShorterCodesWithinTheLimit)
     for (unsigned limit : {32u, 12u, 6u})
         ExpectCompletePrefixCode(BuildLimitedHuffmanCode(fibonacci, limit), limit);
     EXPECT_THROW(BuildLimitedHuffmanCode(fibonacci, 5), std::invalid_argument);
-}
-
-// Which words a dictionary keeps, by default and with proper nouns and possessives kept, and
-// their Windows-1252 spelling.
-TEST(WordFilter, EachWordIsJudgedByItsCharactersLengthAndForm)
-{
-    using R = SkipReason;
-    const struct {
-        std::string word;
-        R byDefault, keepingAll;
-        std::string stored = {};
-    } cases[] = {
-        {"café", R::None, R::None, "caf\xE9"},
-        {"ñandú", R::None, R::None, "\361and\372"},  // octal, as a hex escape would take the "a"
-        {"don't", R::Apostrophe, R::None, "don't"},
-        {"aujourd'", R::Fragment, R::Fragment},
-        {"iPad", R::InnerCapital, R::None, "iPad"},
-        {"à-côté", R::None, R::None, "\xE0-c\xF4t\xE9"},
-        {"ÿes", R::None, R::None, "\377es"},
-        {"Àla", R::ProperNoun, R::None, "\xC0la"},
-        {"Škoda", R::ProperNoun, R::None, "\x8Akoda"},
-        {"'Tis", R::ProperNoun, R::None, "'Tis"},
-        {"cat’s", R::Apostrophe, R::None, "cat\x92s"},
-        {"Aaron's", R::ProperNoun, R::None, "Aaron's"},
-        {"encyclopædia", R::NoSingleCapital, R::NoSingleCapital},
-        {"Straße", R::NoSingleCapital, R::NoSingleCapital},
-        {"a×b", R::OtherCharacter, R::OtherCharacter},
-        {"€uro", R::OtherCharacter, R::OtherCharacter},
-        {"ab\xFF", R::NotEncodable, R::NotEncodable},
-        {"x-", R::TooShort, R::TooShort},
-        {std::string(31, 'z'), R::None, R::None, std::string(31, 'z')},
-        {"a" + std::string(897, '-') + "b", R::TooLong, R::TooLong},
-    };
-    for (const auto& c : cases) {
-        const auto kept = ClassifyWord(c.word, {true, true});
-        EXPECT_EQ(std::tuple(ClassifyWord(c.word, {}).reason, kept.reason, kept.text),
-                  std::tuple(c.byDefault, c.keepingAll, c.stored))
-            << c.word;
-    }
 }
 
 // A session at the command line in one folder: each call's exit status, and text its output and
