@@ -26,13 +26,6 @@ const Tiles carts{"C", "A", "R", "T", "S"}, quit{"QU", "I", "T"};
 class Game : public ::testing::Test {
 protected:
     explicit Game(bool howToPlay = false) : game(howToPlay, QStringLiteral("testWORDS")) {}
-    // A game that moves on only as the test steps it.
-    void StartStepped()
-    {
-        probe->StartGame(false);
-        probe->SuspendPlay(false);
-    }
-    int TileCount() const { return static_cast<int>(game.OccupiedCells().size()); }
     // Enters each word in turn, spelled along the bottom row of an empty board.
     void Enter(std::initializer_list<Tiles> words)
     {
@@ -64,25 +57,11 @@ struct HowToPlayFirst : Game {
 
 }  // namespace
 
-// The window cannot close while the load runs its messages: that would pull the words from under
-// it. The stored name differs from TestWords.tsd only in case, and still finds it; the window's
-// minimum is half its size.
-TEST_F(Game, StartsWithTheDictionaryFoundInAnyCase)
-{
-    bool closedDuringLoad = true;
-    QTimer::singleShot(0, form, [&] {
-        closedDuringLoad = !probe->words().FileName().empty() || form->close() || DictionaryLoading->close();
-    });
-    probe->StartGame(false);
-    EXPECT_TRUE(!closedDuringLoad && probe->IsPlaying() && probe->DictionaryNotice().isEmpty());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (testWORDS)"));
-    const QSize off = form->frameGeometry().size() / 2 - form->minimumSize();
-    EXPECT_TRUE(std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
-}
-
-// The round's end turns the buttons off and says so over the board until the clearing begins; the
-// best word the board held shows through the clearing and at Game Over. (The lives, the clearing
-// and the intervals are the session's, and the recorded game steps them through the window.)
+// The round's end turns the buttons off and says so over the board until the clearing begins, and
+// the best word the board held is drawn in blue over its tiles until then; the word shows through
+// the clearing and at Game Over. A clearing minimised goes on once the window is restored. (The
+// lives, the clearing and the intervals are the session's, and the recorded game steps them
+// through the window.)
 TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
 {
     SeedGameRandom(5);
@@ -95,7 +74,15 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
             probe->board->Cell(10, c)->Set("E", 2);
         probe->EvolveTimerTick();
     };
+    // Blue between the missed word's first two tiles.
+    const auto missedInBlue = [this] {
+        const BoardPoint a = probe->board->Cell(0, 0)->Centre(), b = probe->board->Cell(0, 2)->Centre();
+        return probe->boardImage.pixelColor(probe->BoardToClient({(a.x + b.x) / 2, a.y})) == QColor(0, 160, 224);
+    };
     fillToTheTop(cat);
+    EXPECT_TRUE(missedInBlue()) << "drawn at once";
+    probe->FormPaint();
+    EXPECT_TRUE(missedInBlue()) << "and in a full paint";
     const QString missed = QStringLiteral("missed: cat (12)");
     EXPECT_EQ(std::pair(LastSound(), probe->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
     for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,
@@ -106,8 +93,12 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
         probe->TumbleTimerTick();
     EXPECT_TRUE(roundOver->isVisible() && roundOver->text() == QStringLiteral("Round over: a life lost, 2 left"));
     probe->TumbleTimerTick();
-    EXPECT_FALSE(roundOver->isVisible()) << "gone as the clearing begins";
+    EXPECT_FALSE(roundOver->isVisible() || missedInBlue()) << "gone as the clearing begins";
     EXPECT_EQ(probe->wordInProgress->text(), missed) << "the chain cleared, the missed word stays";
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(probe->TumbleTimer->isActive());
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
     EXPECT_TRUE(probe->pauseButton->isEnabled()) << "on again in the next round";
@@ -150,8 +141,9 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
         else
             EXPECT_FALSE(form->close());
         EXPECT_EQ(question, text);
-        EXPECT_EQ(std::tuple(probe->IsPlaying(), probe->boardHidden && !ends, scoresTitle, TileCount() == 0),
-                  std::tuple(!ends, false, QString::fromLatin1(ends ? "Game Ended" : ""), ends));
+        EXPECT_EQ(
+            std::tuple(probe->IsPlaying(), probe->boardHidden && !ends, scoresTitle, game.OccupiedCells().empty()),
+            std::tuple(!ends, false, QString::fromLatin1(ends ? "Game Ended" : ""), ends));
     }
     // Esc never throws a game away: the pause question stays open, the quit question plays on.
     probe->StartGame(false);
@@ -189,18 +181,25 @@ TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
 }
 
 // Start pressed while the dictionary loads starts the game when the load ends; pressed after,
-// or How To Play closed, it starts at once.
+// or How To Play closed, it starts at once. The window cannot close while the load runs its
+// messages: that would pull the words from under it. The stored name differs from TestWords.tsd
+// only in case, and still finds it; the window's minimum is half its size.
 TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
 {
     EXPECT_FALSE(DictionaryLoading->Progress->isTextVisible());
-    bool pressedDuringLoad = false;
+    bool pressedDuringLoad = false, closedDuringLoad = true;
     QTimer::singleShot(0, form, [&] {
         pressedDuringLoad = probe->words().FileName().empty() && HowToPlay->isVisible();
+        closedDuringLoad = form->close() || DictionaryLoading->close();
         HowToPlay->StartButton->click();
     });
     probe->StartButtonClick();
-    EXPECT_TRUE(pressedDuringLoad);
+    EXPECT_TRUE(pressedDuringLoad && !closedDuringLoad);
     EXPECT_TRUE(probe->IsPlaying() && !HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
+    EXPECT_TRUE(probe->DictionaryNotice().isEmpty());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Glimmerquake (testWORDS)"));
+    const QSize off = form->frameGeometry().size() / 2 - form->minimumSize();
+    EXPECT_TRUE(std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
 
     probe->EndGame(true);
     probe->StartButtonClick();
@@ -222,7 +221,8 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
 // the list shows them all again, and the high score row gets the best one.
 TEST_F(Game, TheBestWordsListShowsWhatFitsAndSelectsTheNewestWord)
 {
-    StartStepped();
+    probe->StartGame(false);
+    probe->SuspendPlay(false);  // play moves on only as the test steps it
     const int frame = probe->bestWordList->height() - probe->bestWordList->viewport()->height();
     probe->bestWordList->setFixedHeight(3 * 23 + frame);  // three rows
     Enter({cat, tree, cat});
@@ -291,19 +291,6 @@ TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
     probe->EndGame(true);
     click("ExitButton");
     EXPECT_FALSE(form->isVisible());
-}
-
-// Minimised during a round's clearing, the clearing goes on once the window is restored, and the
-// arrivals wait for the next round.
-TEST_F(Game, AClearingMinimisedGoesOnWhenRestored)
-{
-    probe->StartGame(false);
-    probe->SetClearCountdown(5);
-    probe->EvolveTimer->stop();
-    form->setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(probe->TumbleTimer->isActive());
-    form->setWindowState(Qt::WindowNoState);
-    EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
 }
 
 // A score that tops its table says "New record!" as the table opens; one that beats the player's
