@@ -215,20 +215,6 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
     EXPECT_EQ(names, (QStringList{"English", "TestWords", "Words", "Words1"}));
 }
 
-// A stored best word is valued by its tiles, its stored value ignored: QU is one tile and a lone Q
-// a Q tile (quartz 9 * 2 * 2 * 2 * 6, QUEUE 9 * 2 * 2 * 2, qat 9 * 2 * 2), accented letters count
-// as plain ones and apostrophes as nothing; a text that no tiles spell is worth 0, and a huge
-// product stops at the 32-bit limit.
-TEST(HallOfFame, AStoredBestWordIsValuedByItsTiles)
-{
-    QStringList values;
-    for (const char* word :
-         {"quartz (324)", "QUEUE", "qat (1)", "Étoile's (9)", "smørrebrød", "", "w0rd", "æble", "日", "qqqqqqqqqqq"})
-        values << QString::fromUtf8(word) + u'=' + QString::number(StoredWordValue(QString::fromUtf8(word)));
-    EXPECT_EQ(values.join(u' '), QString::fromUtf8("quartz (324)=432 QUEUE=72 qat (1)=36 Étoile's (9)=128 "
-                                                   "smørrebrød=3456 =0 w0rd=0 æble=0 日=0 qqqqqqqqqqq=4294967295"));
-}
-
 }  // namespace
 
 // The chart draws each score as a bar as tall as its share of the highest, and the mean across:
