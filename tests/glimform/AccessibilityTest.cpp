@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Play without sight of the board or without a pointer: what assistive technology reads of the
-// board and hears of play, the keyboard's cursor, and dialogs that name their controls, close
-// with Esc and give the keyboard back to the board.
+// board and hears of play, the keyboard's cursor, and the main window's buttons, whose windows
+// name their controls, close with Esc and give the keyboard back to the board.
 #include "GameTestSupport.h"
 
-#include "board/GameSession.h"
 #include "dialogs/HallOfFame.h"
-#include "dialogs/StatisticsForm.h"
-#include "dialogs/about.h"
+#include "dialogs/help.h"
 #include "dialogs/newgame.h"
 #include "dialogs/sounds.h"
 #include "glimform/BoardView.h"
 #include "glimform/LivesArea.h"
 
 #include <QAccessible>
-#include <QRegularExpression>
 
 namespace {
 
@@ -141,38 +138,65 @@ TEST(Accessibility, CursorKeysPickTilesWhileLettersEnterEscAndClicksKeepTheirMea
     EXPECT_NE(view->CursorCell(), nullptr) << "Esc clears the chain and leaves the ring";
 }
 
-TEST(Accessibility, DialogsNameTheirControlsCloseWithEscAndGiveTheBoardTheKeysBack)
+// Every button of the main window does its part, and each window it opens names its controls and
+// closes with Esc. Between games Scores, About and Statistics open their windows (the Hall of Fame
+// and Sounds are opened as the scores and the options open them), Esc on the scores starts
+// nothing and Start on them plays; during play Options opens its window and gives the keys back to
+// the board, Help shows its topic and pauses; Clear clears the chain, Enter enters it; Exit closes.
+TEST(Accessibility, EveryButtonDoesItsPartAndItsWindowNamesItsControlsAndClosesWithEsc)
 {
     GameFixture game;
     GlimmerFormProbe& probe = *game.probe;
-    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(&probe->form)), QStringList());
-    ASSERT_TRUE(StartPlay(probe));
-    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(&probe->form)), QStringList());
-
-    const auto check = [&](const char* what, const std::function<void()>& open) {
-        bool asked = false;
-        AnswerNextModal([&](QWidget* dialog) {
-            asked = true;
-            EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(dialog)), QStringList()) << what;
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << what << " stays open on Esc";
-                FinishDialog(dialog, false);
+    const auto click = [&](const char* button) {
+        probe->form.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    };
+    const auto opens = [](const char* expected, const std::function<void()>& open) {
+        // Shared: a click that opens nothing leaves the answer waiting for a later window.
+        const auto shown = std::make_shared<QString>();
+        AnswerNextModal([shown](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                *shown = box->text().section(u'\n', 0, 0);
+                return PressMessageButton(box, QMessageBox::Yes);
+            }
+            *shown = modal->objectName();
+            EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(modal)), QStringList()) << qPrintable(*shown);
+            QTest::keyClick(modal, Qt::Key_Escape);
+            if (modal->isVisible()) {
+                ADD_FAILURE() << qPrintable(*shown) << " stays open on Esc";
+                FinishDialog(modal, false);
             }
         });
         open();
-        EXPECT_TRUE(asked) << what;
+        EXPECT_EQ(*shown, QString::fromLatin1(expected));
     };
-    check("Options", [&] { probe->OptionsClick(); });
-    QApplication::processEvents();
-    EXPECT_TRUE(probe->IsPlaying());
-    EXPECT_EQ(QApplication::focusWidget(), probe->boardView)
-        << "play goes on from the keyboard, not from " << QApplication::focusWidget()->objectName().toStdString();
+    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(&probe->form)), QStringList());
+    opens("NewGameForm", [&] { click("ScoresButton"); });
+    opens("AboutBox", [&] { click("aboutButton"); });
+    opens("StatisticsForm", [&] { click("statisticsButton"); });
+    opens("HallOfFame", [&] { THallOfFame(&probe->form).Execute(); });
+    opens("SoundsForm", [&] { TSoundsForm(&probe->form).Execute(); });
+    EXPECT_FALSE(probe->IsPlayPanelShown()) << "Esc on the scores starts nothing";
+    AnswerNextModal([](QWidget*) { NewGameForm->OKButton->click(); });
+    click("ScoresButton");
+    EXPECT_TRUE(probe->IsPlaying()) << "Start on the scores starts a game";
+    // Its caption marks S and R; S is Start's, so Alt+R is its key.
+    EXPECT_EQ(probe->ScoresButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
+    EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(&probe->form)), QStringList());
 
+    opens("OptionsForm", [&] { click("playOptionsButton"); });
+    QApplication::processEvents();
+    EXPECT_TRUE(probe->IsPlaying() && QApplication::focusWidget() == probe->boardView)
+        << "play goes on from the keyboard, not from " << qPrintable(QApplication::focusWidget()->objectName());
+    opens("The game is paused.", [&] { click("helpButton"); });
+    EXPECT_TRUE(game.windows->helpService->Window() != nullptr && game.windows->helpService->Window()->isVisible());
+    game.PlaceAndSelectWord({"C", "A", "T"});
+    click("clearButton");
+    EXPECT_TRUE(probe->IsPlaying() && probe->board->Selection().empty());
+    game.PlaceAndSelectWord({"C", "A", "T"});
+    click("enterButton");
+    EXPECT_EQ(probe->score(), 12u);
+    AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
     probe->EndGame(true);
-    check("the high scores", [&] { probe->ScoresButtonClick(); });
-    check("About", [&] { probe->aboutButtonClick(); });
-    check("Statistics", [&] { NewGameForm->statistics->Execute(QStringLiteral("TestWords"), GameKind::Standard); });
-    check("the Hall of Fame", [&] { THallOfFame(&probe->form).Execute(); });
-    check("Sounds", [&] { TSoundsForm(&probe->form).Execute(); });
+    click("ExitButton");
+    EXPECT_FALSE(probe->form.isVisible());
 }

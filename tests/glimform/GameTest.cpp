@@ -3,7 +3,6 @@
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"
-#include "dialogs/help.h"
 #include "dialogs/newgame.h"
 #include "dictionary/dictload.h"
 #include "platform/HelpContext.h"
@@ -249,48 +248,6 @@ TEST_F(Game, TheBestWordsListShowsWhatFitsAndSelectsTheNewestWord)
     });
     probe->EndGame(true);
     EXPECT_EQ(bestWord, QStringLiteral("carts (48)"));
-}
-
-// The buttons no other test presses do their part: between games Scores and About open their
-// dialogs, and Start on the scores plays; during play Options opens its dialog and Help shows its
-// topic and pauses; Clear clears the chain; Exit closes.
-TEST_F(Game, EveryButtonOfTheMainWindowDoesItsPart)
-{
-    const auto click = [this](const char* button) {
-        form->findChild<QPushButton*>(QString::fromLatin1(button))->click();
-    };
-    const auto opens = [&click](const char* button, const char* expected) {
-        // Shared: a click that opens nothing leaves the answer waiting for a later window.
-        const auto shown = std::make_shared<QString>();
-        AnswerNextModal([shown](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            *shown = box ? box->text().section(u'\n', 0, 0) : modal->objectName();
-            box ? PressMessageButton(box, QMessageBox::Yes) : FinishDialog(modal, false);
-        });
-        click(button);
-        EXPECT_EQ(*shown, QString::fromLatin1(expected)) << button;
-    };
-    opens("ScoresButton", "NewGameForm");
-    opens("aboutButton", "AboutBox");
-    EXPECT_FALSE(probe->IsPlayPanelShown()) << "Close on the scores starts nothing";
-    AnswerNextModal([](QWidget*) { NewGameForm->OKButton->click(); });
-    click("ScoresButton");
-    EXPECT_TRUE(probe->IsPlaying()) << "Start on the scores starts a game";
-    // Its caption marks S and R; S is Start's, so Alt+R is its key.
-    EXPECT_EQ(probe->ScoresButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
-    opens("playOptionsButton", "OptionsForm");
-    opens("helpButton", "The game is paused.");
-    EXPECT_TRUE(game.windows->helpService->Window() != nullptr && game.windows->helpService->Window()->isVisible());
-    game.PlaceAndSelectWord(cat);
-    click("clearButton");
-    EXPECT_TRUE(probe->IsPlaying() && probe->board->Selection().empty());
-    game.PlaceAndSelectWord(cat);
-    click("enterButton");
-    EXPECT_EQ(probe->score(), 12u);
-    AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
-    probe->EndGame(true);
-    click("ExitButton");
-    EXPECT_FALSE(form->isVisible());
 }
 
 // A score that tops its table says "New record!" as the table opens; one that beats the player's
