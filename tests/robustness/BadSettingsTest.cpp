@@ -34,26 +34,23 @@ const QByteArray wrongTypesFile(
 
 TEST(BadSettings, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveTheSave)
 {
-    QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("registry.reg")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(wrongTypesFile) == wrongTypesFile.size() && file.flush());
-    UserRegistry::SetFilePath(file.fileName());
+    GameFixture game;
+    game.probe.reset(), game.windows.reset();  // they save as they close: before the file is spoiled
+    QFile file(UserRegistry::FilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(wrongTypesFile) == wrongTypesFile.size() && file.flush());
     ModalRecorder recorder;
-    {
-        GameWindows windows(std::make_unique<Sounder>());
-        TGlimmerForm* form = windows.glimmerForm.get();
-        GlimmerFormProbe probe(*form);
-        form->show();
-        // A sound scheme value of the wrong type names no file: that event is silent, unreported
-        // like every other scheme failure.
-        EXPECT_TRUE(probe->sounder().Path(SelectWord).isEmpty());
-        EXPECT_FALSE(probe->sounder().Path(SelectTile).isEmpty());
-        probe->preplayOptionsButtonClick();  // reads its own placement as it opens
-        ASSERT_TRUE(StartPlay(probe));
-        PlayToTheEnd(probe, {"C", "A", "T"});
-        EXPECT_TRUE(!probe->IsPlayPanelShown() && probe->score() > 0) << "the default dictionary took the word";
-        EXPECT_EQ(windows.newGameForm->GetDictionary(), QStringLiteral("English"));
-    }
+    game.Restart();
+    // A sound scheme value of the wrong type names no file: that event is silent, unreported like
+    // every other scheme failure.
+    EXPECT_TRUE(game.probe->sounder().Path(SelectWord).isEmpty());
+    EXPECT_FALSE(game.probe->sounder().Path(SelectTile).isEmpty());
+    game.probe->preplayOptionsButtonClick();  // reads its own placement as it opens
+    ASSERT_TRUE(StartPlay(*game.probe));
+    PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    EXPECT_TRUE(!game.probe->IsPlayPanelShown() && game.probe->score() > 0) << "the default dictionary took the word";
+    EXPECT_EQ(NewGameForm->GetDictionary(), QStringLiteral("English"));
+    game.probe.reset(), game.windows.reset();
     for (const QString& name : wrongValueNames)
         EXPECT_EQ(recorder.ReportsNaming(name), 1) << qPrintable(name);
     EXPECT_EQ(recorder.messages.size(), wrongValueNames.size()) << qPrintable(recorder.messages.join(u'\n'));
@@ -72,5 +69,4 @@ TEST(BadSettings, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveT
     QString nickname;
     EXPECT_TRUE(store.readInteger(QStringLiteral("ScoresColumnWidth0"), width) &&
                 store.readString(QStringLiteral("Nickname"), nickname) && nickname == QStringLiteral("Anonymous"));
-    UserRegistry::SetFilePath(QString());
 }

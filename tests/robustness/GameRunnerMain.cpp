@@ -13,16 +13,6 @@
 
 #include <cstdio>
 
-namespace {
-
-void Say(const char* what, GlimmerFormProbe& probe)
-{
-    std::printf("%s %u %s\n", what, probe.score(), TilesPicture(*probe.board).c_str());
-    std::fflush(stdout);
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -34,6 +24,9 @@ int main(int argc, char** argv)
     UserRegistry::SetFilePath(arguments[1]);
     GameWindows windows(std::make_unique<Sounder>(std::make_unique<RecordingOutput>(), [] { return 0u; }));
     GlimmerFormProbe probe(*windows.glimmerForm);
+    const auto say = [&probe](const char* what) {
+        std::printf("%s %u %s\n", what, probe.score(), TilesPicture(*probe.board).c_str()), std::fflush(stdout);
+    };
     windows.glimmerForm->show();
     if (!StartPlay(probe))
         return std::fputs("the game did not start\n", stderr), 1;
@@ -41,11 +34,10 @@ int main(int argc, char** argv)
     probe.EnterWord();
     if (arguments[3] == QStringLiteral("autosave")) {
         probe.autosave().setInterval(200);
-        QObject::connect(&probe.autosave(), &QTimer::timeout, [&] { Say("saved", probe); });
+        QObject::connect(&probe.autosave(), &QTimer::timeout, [&] { say("saved"); });
     }
-    std::puts("playing");
-    std::fflush(stdout);
+    std::puts("playing"), std::fflush(stdout);
     const int code = QApplication::exec();
-    Say("left", probe);
+    say("left");
     return code;
 }

@@ -5,28 +5,20 @@
 
 #include "settings/SavedGameFile.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 
 #include <csignal>
 
-namespace {
-
-// The next line the runner writes, without its newline; empty when none comes in time.
-QString NextLine(QProcess& runner)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!runner.canReadLine() && waited.elapsed() < 30'000)
-        runner.waitForReadyRead(1000);
-    return QString::fromUtf8(runner.readLine()).trimmed();
-}
-
-}  // namespace
-
 TEST(SavedGameEnd, AGameEndedFromOutsideIsResumedAtTheNextStart)
 {
+    // The next line the runner writes, without its newline; empty when none comes in time.
+    const auto nextLine = [](QProcess& runner) {
+        for (const QDeadlineTimer deadline(30'000); !runner.canReadLine() && !deadline.hasExpired();)
+            runner.waitForReadyRead(1000);
+        return QString::fromUtf8(runner.readLine()).trimmed();
+    };
     for (const char* ending : {"SIGTERM", "SIGHUP", "kill -9 after an autosave"}) {
         SCOPED_TRACE(ending);
         GameFixture game;
@@ -35,10 +27,10 @@ TEST(SavedGameEnd, AGameEndedFromOutsideIsResumedAtTheNextStart)
         runner.start(QStringLiteral(GLIM_GAME_RUNNER),
                      {game.settingsDir.filePath(QStringLiteral("registry.reg")), QCoreApplication::applicationName(),
                       killed ? QStringLiteral("autosave") : QStringLiteral("term")});
-        ASSERT_EQ(NextLine(runner), QStringLiteral("playing")) << runner.readAllStandardError().constData();
+        ASSERT_EQ(nextLine(runner), QStringLiteral("playing")) << runner.readAllStandardError().constData();
         QString left;
         if (killed) {
-            left = NextLine(runner);
+            left = nextLine(runner);
             ASSERT_TRUE(left.startsWith(QStringLiteral("saved ")));
             runner.kill();
             ASSERT_TRUE(runner.waitForFinished(10'000));
@@ -46,7 +38,7 @@ TEST(SavedGameEnd, AGameEndedFromOutsideIsResumedAtTheNextStart)
             ::kill(static_cast<pid_t>(runner.processId()), ending[4] == 'T' ? SIGTERM : SIGHUP);
             ASSERT_TRUE(runner.waitForFinished(2'000)) << "still running 2 s after the signal";
             EXPECT_EQ(std::pair(runner.exitStatus(), runner.exitCode()), std::pair(QProcess::NormalExit, 0));
-            left = NextLine(runner);
+            left = nextLine(runner);
             ASSERT_TRUE(left.startsWith(QStringLiteral("left ")));
         }
         ASSERT_TRUE(QFile::exists(SavedGameFile().Path()));
@@ -54,10 +46,9 @@ TEST(SavedGameEnd, AGameEndedFromOutsideIsResumedAtTheNextStart)
         game.Restart();
         AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
         game.form->FormOnIdle();
-        const QString resumed = QStringLiteral("%1 %2")
-                                    .arg(game.probe->score())
-                                    .arg(QString::fromStdString(TilesPicture(*game.probe->board)));
-        EXPECT_EQ(resumed, left.section(QLatin1Char(' '), 1));
+        EXPECT_EQ(
+            QString::number(game.probe->score()) + u' ' + QString::fromStdString(TilesPicture(*game.probe->board)),
+            left.section(u' ', 1));
         EXPECT_EQ(game.probe->score(), 16u);
     }
 }
