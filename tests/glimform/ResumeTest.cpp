@@ -58,8 +58,9 @@ protected:
 }  // namespace
 
 // Yes: the same tiles, chain, score and best words, with the board hidden under the paused board
-// until the player resumes; then play and the 30-second saves run.
-TEST_F(Resume, YesTakesTheGameUpPausedExactlyWhereItStood)
+// until the player resumes; then play and the 30-second saves run. No, when the game is left
+// again: it ends as Quit ends it, its score entered in the high scores; nothing is left.
+TEST_F(Resume, YesTakesTheGameUpPausedExactlyWhereItStoodAndNoEndsIt)
 {
     const std::string left = LeaveAGame();
     const QString question = Restart(QMessageBox::Yes);
@@ -80,12 +81,9 @@ TEST_F(Resume, YesTakesTheGameUpPausedExactlyWhereItStood)
     paused->findChild<QPushButton*>(QStringLiteral("resumeButton"))->click();
     EXPECT_TRUE(probe().IsPlaying() && probe().EvolveTimer->isActive() && probe().autosave().isActive() &&
                 probe().autosave().interval() == 30'000);
-}
 
-// No: the game ends as Quit ends it, its score entered in the high scores; nothing is left.
-TEST_F(Resume, NoEndsTheGameIntoTheHighScores)
-{
-    LeaveAGame();
+    AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
+    probe().pauseButtonClick();
     QString title;
     game.Restart();
     AnswerNextModal([&](QWidget* box) {
@@ -102,13 +100,8 @@ TEST_F(Resume, NoEndsTheGameIntoTheHighScores)
 // to that dictionary's table, and the chosen dictionary stays the one that is there.
 TEST_F(Resume, AGameWhoseDictionaryIsGoneEndsIntoItsHighScores)
 {
-    SavedGame saved;
     LeaveAGame();
-    const QByteArray bytes = SavedGameFile().Read().value();
-    ASSERT_EQ(DecodeSavedGame({bytes.constData(), static_cast<std::size_t>(bytes.size())}, saved),
-              SavedGameFault::None);
-    saved.dictionary = "Gone";
-    WriteSave(QByteArray::fromStdString(EncodeSavedGame(saved)));
+    WriteSave(QByteArray::fromStdString(EncodeSavedGame({"Gone", 0, probe().Session().Save(), ""})));
 
     QString message, table;
     game.Restart();
