@@ -2,7 +2,6 @@
 #include "dialogs/HallOfFame.h"
 #include "dialogs/ScoreTable.h"
 #include "dialogs/StatisticsCharts.h"
-#include "dialogs/about.h"
 #include "dialogs/newgame.h"
 #include "dialogs/options.h"
 

@@ -15,7 +15,6 @@
 #include "settings/DictionaryName.h"
 #include "settings/FitCaptions.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
