@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The daily game deals every player of a date and dictionary the same tiles, whatever they do;
-// the relaxed game never speeds up.
+// The daily game deals every player of a date and dictionary the same tiles, whatever they do.
 #include "board/Board.h"
 #include "board/GameRandom.h"
 #include "board/GameSession.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace {
 
@@ -65,27 +62,4 @@ TEST(DailyGame, EveryPlayerOfADateAndDictionaryGetsTheSamePinnedTiles)
     EXPECT_EQ(DailyTiles("2026-12-07", "English", 99, 200), first);
     EXPECT_NE(DailyTiles("2026-12-08", "English", 1, 200), first);
     EXPECT_NE(DailyTiles("2026-12-07", "Deutsch", 1, 200), first);
-}
-
-// A relaxed game's arrivals keep the starting interval, round after round; a standard game after
-// it speeds up again.
-TEST(DailyGame, ARelaxedGameNeverSpeedsUp)
-{
-    const NoWords words;
-    GameRandom random(3);
-    GameSession session(GameRules{}, random, words);
-    std::vector<Chip*> changed;
-    for (const GameKind kind : {GameKind::Relaxed, GameKind::Standard}) {
-        session.Start(kind);
-        std::set<std::uint32_t> intervals;
-        for (int tick = 0; tick < 3000 && session.Phase() != SessionPhase::BetweenGames; ++tick) {
-            session.Evolve(changed);
-            session.Tumble(changed);
-            session.Tumble(changed);
-            if (session.IsPlaying())
-                intervals.insert(session.EvolveInterval());
-        }
-        EXPECT_EQ(intervals == std::set<std::uint32_t>{2000}, kind == GameKind::Relaxed);
-        EXPECT_EQ(session.Kind(), kind);
-    }
 }

@@ -278,7 +278,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         seen << ShownTopic(game) << (QApplication::activeModalWidget() == box ? "waiting" : "gone");
         PressMessageButton(box, QMessageBox::Yes);
     });
-    game.probe->pauseButtonClick();
+    game.probe->pauseButton->click();
     EXPECT_EQ(seen, (QStringList{THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
 }
 
@@ -310,7 +310,7 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
     EXPECT_FALSE(redBetween(chain[2], chain[5]));
 
     HowToPlay->hide();
-    game.probe->StartButtonClick();
+    game.probe->StartButton->click();
     ASSERT_TRUE(HowToPlay->isVisible() && HowToPlay->HowToPlay->isChecked());
     HowToPlay->HowToPlay->click();
     QShowEvent restored;

@@ -61,19 +61,11 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
         EXPECT_EQ(Summary(wordNet.Define(lemma)), std::vector<std::string>{lemma + " (adverb): " + glosses[0]});
 }
 
-// (The fuzzer feeds the reader every other kind of damage.)
+// A missing folder or file, a pipe where an index should be (never waited on) and a line too long
+// yield what is intact; the fuzzer feeds the reader every other kind of damage.
 TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
 {
     using Damage = std::function<void(SmallWordNet&)>;
-    const auto replace = [](const std::string& file, const std::string& from, const std::string& to) {
-        return [=](SmallWordNet& f) {
-            std::string text = f.Read(file);
-            f.Write(file, text.replace(text.find(from), from.size(), to));
-        };
-    };
-    const auto write = [](const std::string& file, const std::string& text) {
-        return [=](SmallWordNet& f) { f.Write(file, text); };
-    };
     const struct {
         std::string name;
         Damage damage;
@@ -81,14 +73,11 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
     } cases[] = {
         {"no folder", [](SmallWordNet& f) { std::filesystem::remove_all(f.folder); }, {}},
         {"no verb data", [](SmallWordNet& f) { std::filesystem::remove(f.folder + "/data.verb"); }, {tileNoun}},
-        {"counts that disagree", replace("index.noun", "tile n 3", "tile n 4"), {tileVerb}},
-        {"counts that wrap around", replace("index.noun", "tile n 3 1", "tile n 5 18446744073709551615"), {tileVerb}},
         {"a pipe for an index",
          [](SmallWordNet& f) {
              std::filesystem::remove(f.folder + "/index.noun"), ::mkfifo((f.folder + "/index.noun").c_str(), 0600);
          },
          {tileVerb}},
-        {"an index without line ends", write("index.noun", std::string(100000, '\0') + "tile n"), {tileVerb}},
         {"a line too long",
          [](SmallWordNet& f) {
              f.Part("noun", {{"tile", {std::string(40000, 'x'), "a hat"}}});

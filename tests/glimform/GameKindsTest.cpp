@@ -69,12 +69,16 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     EXPECT_TRUE(Button(game, "copyResultButton")->isEnabled());
 }
 
-// A relaxed game says so in the title, and its score goes to its own table.
+// A relaxed game says so in the title, its arrivals never speed up, and its score goes to its own
+// table.
 TEST(GameKinds, ARelaxedGameKeepsItsPaceAndItsOwnHighScores)
 {
     GameFixture game;
     Button(game, "relaxedButton")->click();
     EXPECT_TRUE(game.form->windowTitle().endsWith(QStringLiteral("(TestWords, relaxed game)")));
+    for (int tick = 0; tick < 200; ++tick)  // each arrival of a standard game would be 0.5 % sooner
+        game.probe->board->Fill(0), game.probe->EvolveTimerTick();
+    EXPECT_EQ(game.probe->EvolveTimer->interval(), 2000);
     QString table;
     AnswerNextModal([&](QWidget* scores) {
         table = NewGameForm->HighScoresGroup->title();

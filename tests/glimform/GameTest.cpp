@@ -192,7 +192,7 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
         closedDuringLoad = form->close() || DictionaryLoading->close();
         HowToPlay->StartButton->click();
     });
-    probe->StartButtonClick();
+    probe->StartButton->click();
     EXPECT_TRUE(pressedDuringLoad && !closedDuringLoad);
     EXPECT_TRUE(probe->IsPlaying() && !HowToPlay->isVisible() && !DictionaryLoading->isVisible() && form->isEnabled());
     EXPECT_TRUE(probe->DictionaryNotice().isEmpty());
@@ -201,14 +201,14 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     EXPECT_TRUE(std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2);
 
     probe->EndGame(true);
-    probe->StartButtonClick();
+    probe->StartButton->click();
     EXPECT_TRUE(!probe->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
     HowToPlay->close();  // counts as its Start
     EXPECT_TRUE(probe->IsPlaying() && form->isEnabled());
 
     // Closing the main window between games ends the program, How To Play and the help included.
     probe->EndGame(true);
-    probe->StartButtonClick();
+    probe->StartButton->click();
     OpenHelpContext(120);
     EXPECT_TRUE(form->close());
     for (QWidget* window : QApplication::topLevelWidgets())

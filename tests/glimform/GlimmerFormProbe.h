@@ -37,12 +37,8 @@ public:
     {
         form.FormMouseMove(buttons, shift, x, y);
     }
-    void StartButtonClick() { form.StartButtonClick(); }
-    void ScoresButtonClick() { form.ScoresButtonClick(); }
-    void pauseButtonClick() { form.pauseButtonClick(); }
     void helpButtonClick() { form.helpButtonClick(); }
     void aboutButtonClick() { form.aboutButtonClick(); }
-    void OptionsClick() { form.OptionsClick(); }
     void preplayOptionsButtonClick() { form.preplayOptionsButtonClick(); }
     void ExitButtonClick() { form.ExitButtonClick(); }
     bool IsPlaying() const { return form.IsPlaying(); }
@@ -69,11 +65,6 @@ public:
         state.clearCountdown = ticks;
         state.phase = ticks != 0 ? SessionPhase::Clearing : SessionPhase::Playing;
         form.session->Restore(state);
-    }
-    void SetEvolveInterval(std::uint32_t value)
-    {
-        Restore(&SessionState::evolveInterval, value);
-        form.EvolveTimer->setInterval(static_cast<int>(value));
     }
     const Words& words() const { return form.words; }
     Sounder& sounder() { return *form.sounder; }

@@ -222,7 +222,7 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
 
     activate(form->windowHandle());
     AnswerNextModal([](QWidget*) { OptionsForm->PauseInBackground->click(), OptionsForm->OKBtn->click(); });
-    probe->OptionsClick();
+    probe->playOptionsButton->click();
     OpenHelpContext(20);
     QTest::qWait(300);
     activate(QApplication::activeWindow()->windowHandle());

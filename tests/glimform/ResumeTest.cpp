@@ -32,7 +32,7 @@ protected:
         probe().EnterWord();
         game.PlaceAndSelectWord({"C", "A"});
         AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
-        probe().pauseButtonClick();
+        probe().pauseButton->click();
         EXPECT_TRUE(QFile::exists(SavedGameFile().Path()));
         return GameBytes(probe());
     }
@@ -83,7 +83,7 @@ TEST_F(Resume, YesTakesTheGameUpPausedExactlyWhereItStoodAndNoEndsIt)
                 probe().autosave().interval() == 30'000);
 
     AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
-    probe().pauseButtonClick();
+    probe().pauseButton->click();
     QString title;
     game.Restart();
     AnswerNextModal([&](QWidget* box) {

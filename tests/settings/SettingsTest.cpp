@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtTestSupport.h"
-#include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
 #include "settings/DailyResults.h"
 #include "settings/DictionaryName.h"
 #include "settings/OnScreen.h"
 #include "settings/Persist.h"
 #include "settings/PlayerOptions.h"
-#include "settings/Sounder.h"
 #include "settings/Utils.h"
 
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -46,29 +42,6 @@ void Store(const Values& values)
     for (const auto& [name, value] : values)
         value.typeId() == QMetaType::QString ? store.writeString(QString::fromLatin1(name), value.toString())
                                              : store.writeInteger(QString::fromLatin1(name), value.toInt());
-}
-
-// Notes what the sounder asks for: "memory:" and an image's bytes, or a file's path (empty: stop).
-struct RecordingOutput final : SoundOutput {
-    explicit RecordingOutput(QStringList& log) : log(log) {}
-    void PlayImage(const QByteArray& image) override { log += QStringLiteral("memory:") + QString::fromLatin1(image); }
-    void PlayFile(const QString& path) override { log += path; }
-    QStringList& log;
-};
-
-// The event's ".current" or ".default" entry of the sound scheme.
-QString SchemeEntry(int event, const char* entry = ".current")
-{
-    return QString::fromLatin1(SoundSchemeKey) + SoundEventKeyName(event) + u'\\' + QString::fromLatin1(entry);
-}
-
-// Makes `path` the event's sound, first writing `bytes` there unless they are null.
-QString SetCurrent(int event, const QString& path, const QByteArray& bytes = {})
-{
-    QFile file(path);
-    EXPECT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
-    RegistryKey::Create(SchemeEntry(event))->SetString({}, path);
-    return path;
 }
 
 }  // namespace
@@ -115,59 +88,11 @@ TEST_F(Settings, OptionsStartFromTheirDefaultsAndAreStoredWithTheirTypesAndTheDi
     EXPECT_EQ(
         FileNameIgnoringCase(folder.path(), "words.tsd") + u' ' + FileNameIgnoringCase(folder.path(), "WORDS.TSD"),
         QStringLiteral("words.tsd Words.tsd"));
-    for (const auto& [languages, expected] : {std::pair{QStringList{"de-AT", "en-US"}, "German"},
-                                              {QStringList{"fr-FR", "de"}, "German"},
+    for (const auto& [languages, expected] : {std::pair{QStringList{"fr-FR", "de-AT"}, "German"},
                                               {QStringList{"en_GB"}, "British"},
-                                              {QStringList{"dev", "es-ES"}, "English"},
-                                              {QStringList{}, "English"}})
+                                              {QStringList{"dev", "es-ES"}, "English"}})
         EXPECT_EQ(DesktopDictionary(languages, folder.path()), QString::fromLatin1(expected))
             << qPrintable(languages.join(u','));
-}
-
-// Placement is stored only for a window that has been on screen, so one that never opened keeps
-// what was stored. A maximised or minimised window keeps its last normal placement and stores
-// whether it is maximised; a window without a state keeps only its position. The next run
-// restores them.
-TEST_F(Settings, APlacementIsStoredOnlyForAWindowThatWasShown)
-{
-    QWidget form, box;
-    form.setObjectName(QStringLiteral("GlimmerForm"));
-    box.setObjectName(QStringLiteral("AboutBox"));
-    WindowState state = WindowState::Normal;
-    const auto placements = [&](bool forWriting) {
-        Persist store(forWriting);
-        store.windowPlacement(&form, &state);
-        store.windowPlacement(&box, nullptr);
-        form.move(19, 20);
-        form.resize(300, 209);
-        box.move(39, 44);
-    };
-    placements(false);
-    placements(true);
-    EXPECT_FALSE(QFile::exists(registryPath)) << "windows never shown have no place of their own";
-    for (QWidget* window : {&form, &box})
-        window->show(), window->hide();
-    placements(true);
-    for (const WindowState other : {WindowState::Maximized, WindowState::Minimized}) {
-        form.setGeometry(0, 0, 1000, 800);
-        state = other;
-        placements(true);
-        const auto key = RegistryKey::Open(QString::fromLatin1(SettingsKey));
-        QStringList stored;
-        for (const char* name : {"GlimmerFormLeft", "GlimmerFormTop", "GlimmerFormWidth", "GlimmerFormHeight",
-                                 "GlimmerFormMaximized", "AboutBoxLeft", "AboutBoxTop", "AboutBoxWidth"})
-            stored << key->String(QString::fromLatin1(name));
-        EXPECT_EQ(stored.join(u' '),
-                  QStringLiteral("19 20 300 209 %1 39 44 ").arg(other == WindowState::Maximized ? 1 : 0));
-    }
-    QWidget restored;
-    restored.setObjectName(QStringLiteral("GlimmerForm"));
-    Persist(false).windowPlacement(&restored, &state);
-    EXPECT_EQ(std::pair(restored.geometry(), state), std::pair(QRect(19, 20, 300, 209), WindowState::Normal));
-    // A place left on a monitor that is gone opens on this desktop's screen instead.
-    Persist(true).writeString(QStringLiteral("GlimmerFormLeft"), QStringLiteral("2000"));
-    Persist(false).windowPlacement(&restored, &state);
-    EXPECT_TRUE(restored.screen()->availableGeometry().contains(QRect(restored.pos(), restored.size())));
 }
 
 // A saved place stays where a third of the window lies on one screen; otherwise it opens centred
@@ -189,48 +114,6 @@ TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
     };
     for (const auto& c : cases)
         EXPECT_EQ(PlaceOnScreen(c.saved, screens, primary), c.opened) << c.saved.x() << "," << c.saved.y();
-}
-
-// Events missing from the scheme get their file beside the program as their current and default
-// sound; the player's choices stand, also no sound or a file that is gone. A file of up to 1 MiB
-// plays from memory; a larger or empty file, a name without a folder and a missing file play by
-// path; values outside the six events play nothing. A changed choice is heard once a minute has
-// passed since the last reading, also when the tick count wraps. Creating and destroying the
-// sounder only stops what may be playing.
-TEST_F(Settings, TheSounderPlaysEachEventsChoiceAndRegistersOnlyMissingEvents)
-{
-    SetCurrent(SelectTile, QString());
-    SetCurrent(SelectWord, QStringLiteral("/gone/word.wav"));
-    QStringList log;
-    std::uint32_t now = 0xFFFFFFF0u;
-    auto sounder = std::make_unique<Sounder>(std::make_unique<RecordingOutput>(log), [&now] { return now; });
-    for (int event = NewLife; event < SoundEventCount; ++event)
-        EXPECT_EQ(QStringList({sounder->Path(static_cast<SoundEvent>(event)),
-                               RegistryKey::Open(SchemeEntry(event))->String({}),
-                               RegistryKey::Open(SchemeEntry(event, ".default"))->String({})}),
-                  QStringList(3, AppFilePath(SoundEventDefaultFile(event))))
-            << event;
-    const QByteArray limit(0x100000, 'x');
-    SetCurrent(SelectTile, folder.filePath(QStringLiteral("small.wav")), "small");
-    SetCurrent(SelectWord, folder.filePath(QStringLiteral("limit.wav")), limit);
-    const QStringList played = {
-        QStringLiteral("memory:small"),
-        QStringLiteral("memory:") + QString::fromLatin1(limit),
-        SetCurrent(NewLife, folder.filePath(QStringLiteral("large.wav")), QByteArray(0x100001, 'y')),
-        SetCurrent(EndRound, folder.filePath(QStringLiteral("empty.wav")), ""),
-        SetCurrent(HighWord, QStringLiteral("highword.wav")),
-        SetCurrent(LowWord, folder.filePath(QStringLiteral("missing.wav")))};
-    now = 0xFFFFFFFFu;
-    sounder->play(SelectTile), sounder->play(SelectWord);
-    now = 5;
-    for (int event = -1; event <= SoundEventCount; ++event)
-        sounder->play(static_cast<SoundEvent>(event));
-    SetCurrent(LowWord, QStringLiteral("again.wav"));
-    for (const std::uint32_t tick : {60005u, 60006u})
-        now = tick, sounder->play(LowWord);
-    sounder.reset();
-    EXPECT_EQ(log, QStringList({QString(), QStringLiteral("/gone/word.wav")}) + played +
-                       QStringList({played.back(), QStringLiteral("again.wav"), QString()}));
 }
 
 // The first daily game of a date counts and later ones that day count nowhere; the streak runs over
