@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The searches over a board: which chain a typed word selects, how the typed word keeps in step
-// with a chain that clicks, clears and arrivals change, and the best word a board holds.
+// The searches over a board: which chain a typed word selects, and how the typed word keeps in
+// step with a chain that clicks, clears and arrivals change. (The best word a board holds is the
+// missed word the round-end tests read.)
 
 #include "board/Board.h"
 #include "board/ChainSearch.h"
 #include "board/GameRandom.h"
 #include "board/TypedWord.h"
-#include "board/WordFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -101,30 +101,4 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
     EXPECT_TRUE(type("T"));
     EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 0}, {0, 2}, {0, 4}}));
     EXPECT_EQ(CellsOf(changed), (Cells{{1, 1}, {0, 0}, {0, 0}, {0, 2}, {0, 2}, {0, 4}}));
-}
-
-// The word search values a word as its chain of tiles, takes the best, reads a QU tile as both
-// letters and uses no tile twice.
-TEST(WordFinder, FindsTheHighestValuedWordOnTheBoard)
-{
-    const std::vector<std::string> dictionary = {"AT", "TAX", "QUIT", "TOT", "A"};
-    const WordQuestions ask{
-        [&](std::string_view start) {
-            return std::ranges::any_of(dictionary, [&](auto& w) { return w.starts_with(start); });
-        },
-        [&](std::string_view letters) { return std::ranges::find(dictionary, letters) != dictionary.end(); }};
-    Board board(12, 9, ProcessRandom());
-    Lay(board, {{0, 0, "T"}, {0, 2, "A"}, {1, 7, "I"}, {2, 8, "T"}});
-    board.Cell(1, 3)->Set("X", 8);
-    board.Cell(0, 6)->Set("QU", 9);
-    const auto found = [&] {
-        const FoundWord word = FindBestWord(board, ask);
-        return word.letters + " " + std::to_string(word.value) + " " + std::to_string(word.chain.size());
-    };
-    EXPECT_EQ(found(), "QUIT 36 3");
-    board.Cell(0, 6)->Set("", 0);
-    EXPECT_EQ(found(), "TAX 32 3");
-    board.Cell(1, 3)->Set("", 0);
-    Lay(board, {{1, 1, "O"}});
-    EXPECT_EQ(found(), "AT 4 2") << "TOT would need its T twice";
 }

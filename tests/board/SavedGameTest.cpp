@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <random>
-#include <tuple>
 
 namespace {
 

@@ -119,7 +119,6 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
     const QString paused = QStringLiteral("The game is paused.\n\nWould you like to resume the game?");
     using Case = std::tuple<QPushButton*, QMessageBox::StandardButton, QString, bool>;  // no button: close
     for (const auto& [button, answer, text, ends] : {Case{nullptr, QMessageBox::No, quit, false},
-                                                     {probe->endGameButton, QMessageBox::No, quit, false},
                                                      {probe->pauseButton, QMessageBox::Yes, paused, false},
                                                      {probe->pauseButton, QMessageBox::No, paused, true},
                                                      {probe->endGameButton, QMessageBox::Yes, quit, true}}) {

@@ -48,9 +48,6 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
         {"\"Broken=\"no closing quote", {}},
         {"\"\"=\"empty name\"", {}},
         {"\"Escape\"=\"\\q\"", {}},
-        {"\"Tail\"=\"x\" y", {}},
-        {"\"Long\"=dword:123456789", {}},
-        {"\"Bin\"=hex:01,02", {}},
         {"\"Cut\"=\"Fr", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)
