@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The searches over a board: which chain a typed word selects, and how the typed word keeps in
-// step with a chain that clicks, clears and arrivals change. (The best word a board holds is the
-// missed word the round-end tests read.)
+// step with a chain that clicks, clears and arrivals change; and the best word a board holds.
 
 #include "board/Board.h"
 #include "board/ChainSearch.h"
 #include "board/GameRandom.h"
 #include "board/TypedWord.h"
+#include "board/WordFinder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -101,4 +102,20 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
     EXPECT_TRUE(type("T"));
     EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 0}, {0, 2}, {0, 4}}));
     EXPECT_EQ(CellsOf(changed), (Cells{{1, 1}, {0, 0}, {0, 0}, {0, 2}, {0, 2}, {0, 4}}));
+}
+
+// The missed word at a round's end: the most valuable word of two letters or more on the board,
+// each tile used once.
+TEST(WordFinder, FindsTheHighestValuedWordOfTwoLettersOrMore)
+{
+    const std::set<std::string, std::less<>> words = {"AT", "TOT"};
+    const WordQuestions ask{[&](std::string_view start) {
+                                const auto next = words.lower_bound(start);
+                                return next != words.end() && next->starts_with(start);
+                            },
+                            [&](std::string_view letters) { return words.contains(letters); }};
+    Board board(12, 9, ProcessRandom());
+    Lay(board, {{0, 0, "T"}, {0, 2, "A"}, {1, 1, "O"}});
+    const FoundWord found = FindBestWord(board, ask);
+    EXPECT_EQ(found.letters + " " + std::to_string(found.value), "AT 4") << "TOT would need its T twice";
 }

@@ -305,6 +305,8 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
     for (std::size_t i = 0; i + 1 < chain.size(); ++i)
         EXPECT_TRUE(redBetween(chain[i], chain[i + 1])) << "after " << chain[i]->Letter();
     EXPECT_FALSE(redBetween(chain[2], chain[5]));
+    // The bottom row's last tile ends 20 pixels before the board does, under the row above's.
+    EXPECT_EQ(picture.pixelColor(178, 156), QColor(86, 156, 86)) << "the board spans every column";
 
     HowToPlay->hide();
     game.probe->StartButton->click();

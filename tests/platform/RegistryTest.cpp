@@ -47,7 +47,6 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
         {"@=\"the default\"", QStringLiteral("the default")},
         {"\"Broken=\"no closing quote", {}},
         {"\"\"=\"empty name\"", {}},
-        {"\"Escape\"=\"\\q\"", {}},
         {"\"Cut\"=\"Fr", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)

@@ -129,7 +129,7 @@ TEST_F(Settings, DailyResultsKeepTheFirstGameOfADateAndCountTheStreak)
     }
     {
         Persist store(true, QStringLiteral("Daily Results\\English"));
-        store.writeString(QStringLiteral("2026-01-03"), QStringLiteral("a lot"));
+        store.writeString(QStringLiteral("2026-01-03"), QStringLiteral("1\t2\tlots\t4\tox"));
         store.writeString(QStringLiteral("yesterday"), QStringLiteral("1\t2\t3\t4\tox"));
     }
     CaptureStandardError errors;
