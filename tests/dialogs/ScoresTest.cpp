@@ -96,6 +96,7 @@ TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
 
     StoreRows(QStringLiteral("W"), std::vector<int>(120, 7));
     table.Load(Persist(false), QStringLiteral("W"));
+    table.SetEntry(false, 101, 9, QStringLiteral("X"), QStringLiteral("Y"));  // past the end: nothing
     EXPECT_EQ(table.Count(), 100);
     table.SetEntry(true, 99, 9, QStringLiteral("N\r\nO\tP"), QStringLiteral("B"));  // a pasted name
     save();
@@ -170,7 +171,7 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
     GameFixture game;
     StoreRows(QStringLiteral("Words"), std::vector<int>(11, 10));
     const char* rows[][2] = {{"English0", "300\tAnn\tjazz (9)"},
-                             {"English1", "oops\tBad\tquiz (1)"},
+                             {"English1", "oops\tBad\tjazzy (1)"},
                              {"English2", "700\tBo\tquartz (324)"},
                              {"English3", "500\tCy\tÉtoile's"},
                              {"English4", "500\tDi"},

@@ -233,10 +233,10 @@ QString ShownTopic(const GameFixture& game)
 }
 
 // Each window's F1 key and Help button, and each help context, open their topic in the help
-// window, titled after it; Esc closes it. The desktop is given the game's name once in every
-// window's title. The pause question's Help button and F1 open its topic in a help window that can be used and
-// closed while the question waits (clicks go through the window system, which drops input to
-// windows a modal dialog blocks).
+// window, titled after it; Esc closes it. Help open as the pause question comes stays open; the
+// question's Help button and F1 open its topic in a help window that can be used and closed while
+// the question waits (clicks go through the window system, which drops input to windows a modal
+// dialog blocks).
 TEST(Help, EachWindowAndContextOpensItsTopic)
 {
     GameFixture game;
@@ -266,7 +266,9 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     };
     game.probe->StartGame(false);
     QStringList seen;
+    OpenHelpContext(20);
     AnswerNextModal([&](QWidget* box) {
+        seen << (help()->isVisible() ? "help stays" : "help gone");
         clickThrough(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Help));
         seen << ShownTopic(game);
         clickThrough(help()->CloseButton);
@@ -276,7 +278,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         PressMessageButton(box, QMessageBox::Yes);
     });
     game.probe->pauseButton->click();
-    EXPECT_EQ(seen, (QStringList{THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
+    EXPECT_EQ(seen, (QStringList{"help stays", THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
 }
 
 // The example shows twenty tiles; the seven of GLIMPSE are marked and joined by the red line in

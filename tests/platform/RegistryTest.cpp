@@ -46,7 +46,6 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
         {"\"Minus\"=dword:FFFFFFFF", -1},
         {"@=\"the default\"", QStringLiteral("the default")},
         {"\"Broken=\"no closing quote", {}},
-        {"\"\"=\"empty name\"", {}},
         {"\"Cut\"=\"Fr", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)

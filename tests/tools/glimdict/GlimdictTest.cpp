@@ -64,11 +64,9 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
         {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
-        {"build words.txt", 2, "", "expected a word list and an output file"},
         {"info cut.tsd", 1, "cut.tsd: damaged: "},
         {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
         {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"},
-        {"lookup d.tsd", 2, "", "usage: glimdict lookup"},
         {define + " tiles geese", 0,
          "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
          "  1. cover with tiles\n\ngeese\ngoose (noun)\n  1. a web-footed bird\n"},
