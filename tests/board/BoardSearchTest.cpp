@@ -75,8 +75,9 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
     }
 }
 
-// Typing goes on from whatever chain clicks, clears and cuts leave; a U typed after a QU tile's
-// Q is that tile's, and a new chain that leaves the old one replaces its tiles from there on.
+// Typing goes on from whatever chain clicks, clears, cuts and entered words leave; a U typed after
+// a QU tile's Q is that tile's, and a new chain that leaves the old one replaces its tiles from
+// there on.
 TEST(TypedWord, FollowsTheChainWhateverChangesIt)
 {
     Board board(12, 9, ProcessRandom());
@@ -102,6 +103,9 @@ TEST(TypedWord, FollowsTheChainWhateverChangesIt)
     EXPECT_TRUE(type("T"));
     EXPECT_EQ(CellsOf(board.Selection()), (Cells{{0, 0}, {0, 2}, {0, 4}}));
     EXPECT_EQ(CellsOf(changed), (Cells{{1, 1}, {0, 0}, {0, 0}, {0, 2}, {0, 2}, {0, 4}}));
+    board.RemoveSelected(changed);  // entered: the next click starts the typing afresh
+    board.Select(board.Cell(2, 0), false, changed);
+    EXPECT_TRUE(type("I") && board.WordInProgress() == "QUI");
 }
 
 // The missed word at a round's end: the most valuable word of two letters or more on the board,

@@ -154,7 +154,6 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
         {"a tile off the board", [](SavedSession& s) { s.tiles[0].cell = CellAt(12, 0); }},
         {"a tile between cells", [](SavedSession& s) { s.tiles[0].cell = CellAt(0, 1); }},
         {"two tiles in a cell", [](SavedSession& s) { s.tiles[1].cell = s.tiles[0].cell; }},
-        {"a lower-case letter", [](SavedSession& s) { s.tiles[0].letter = "e"; }},
         {"a lone Q", [](SavedSession& s) { s.tiles[0].letter = "Q", s.tiles[0].value = 9; }},
         {"a value its letter lacks", [](SavedSession& s) { s.tiles[0].value += 1; }},
         {"a chain with a gap", [](SavedSession& s) { s.chain[1] = CellAt(0, 4); }},

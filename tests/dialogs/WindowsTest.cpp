@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QShowEvent>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -201,8 +200,8 @@ public:
 };
 
 // No dialog's controls cover each other. Enter and Esc close the About box with OK; its mail line
-// composes a support request to the shown address, the home page line opens the page, and its
-// texts read as text, not as fields to edit. Without addresses the lines are left out.
+// composes a support request to the shown address and the home page line opens the page. Without
+// addresses the lines are left out.
 TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
 {
     GameFixture game;
@@ -217,8 +216,6 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
         AnswerNextModal([key](QWidget* shown) { QTest::keyClick(shown, key); });
         EXPECT_EQ(AboutBox->exec(), QDialog::Accepted) << key;
     }
-    for (const QLineEdit* line : box.findChildren<QLineEdit*>())
-        EXPECT_TRUE(line->isReadOnly() && !line->hasFrame()) << qPrintable(line->text());
     UrlRecorder links;
     for (LinkField* link : {bare.MailSupportLink, bare.HomePageLink, box.MailSupportLink, box.HomePageLink})
         QTest::mouseClick(link, Qt::LeftButton);

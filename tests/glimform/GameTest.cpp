@@ -200,8 +200,10 @@ TEST_F(HowToPlayFirst, StartsTheGameWhetherPressedDuringTheLoadOrAfter)
     probe->EndGame(true);
     probe->StartButton->click();
     EXPECT_TRUE(!probe->IsPlayPanelShown() && HowToPlay->isVisible() && !form->isEnabled());
-    HowToPlay->close();  // counts as its Start
-    EXPECT_TRUE(probe->IsPlaying() && form->isEnabled());
+    form->setWindowState(Qt::WindowMinimized);
+    HowToPlay->close();  // counts as its Start, and play begins as the window is restored
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(probe->IsPlaying() && form->isEnabled() && probe->EvolveTimer->isActive() && !probe->boardHidden);
 
     // Closing the main window between games ends the program, How To Play and the help included.
     probe->EndGame(true);

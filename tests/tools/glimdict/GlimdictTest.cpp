@@ -65,7 +65,6 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
         {"info cut.tsd", 1, "cut.tsd: damaged: "},
-        {"info missing.tsd", 1, "missing.tsd: not valid\n-- DICTIONARY FILE NOT FOUND --"},
         {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"},
         {define + " tiles geese", 0,
          "tiles\ntile (noun)\n  1. a flat slab; \"roof tiles\"\n  2. a piece in a game\n  3. a hat\ntile (verb)\n"
