@@ -10,6 +10,7 @@
 #include "GameTestSupport.h"
 #include "platform/HelpContext.h"
 #include "platform/UserRegistry.h"
+#include "settings/Persist.h"
 #include "settings/Utils.h"
 
 #include <QtTest/qtestspontaneevent.h>
@@ -100,6 +101,13 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
               std::tuple(false, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true, true));
     ASSERT_GE(NewGameForm->Scores().Count(), 1);
     EXPECT_EQ(NewGameForm->Scores().Rows()[0].player, QStringLiteral("Zed"));
+    // A place left on a monitor that is gone opens on this desktop's screen instead.
+    for (const char* value : {"GlimmerFormLeft", "GlimmerFormTop"})
+        Persist(true).writeString(QString::fromLatin1(value), QStringLiteral("2000"));
+    QWidget restored;
+    restored.setObjectName(QStringLiteral("GlimmerForm"));
+    Persist(false).windowPlacement(&restored, nullptr);
+    EXPECT_TRUE(restored.screen()->availableGeometry().contains(restored.geometry()));
 }
 
 // The options dialog opens the sounds dialog. A file picked in the file dialog is taken only when

@@ -182,7 +182,6 @@ TEST(DictionaryList, EntriesFollowTheFileListAndShareOneDictionaryPerName)
         ASSERT_EQ(list.Size(), 4u);
         EXPECT_EQ(list.Entry(0).Description() + "," + list.Entry(1).Description(), "first,second");
         EXPECT_EQ(&list.Entry(2), &list.Entry(0));
-        EXPECT_EQ(list.FailedName(), "");
         EXPECT_EQ(&TSDictionaryList(b).Entry(0), &list.Entry(1)) << "another list shares it too";
         EXPECT_EQ(list.Entry(0).RefCount() * 10 + list.Entry(1).RefCount() + TSDictionaryList::CacheSize() * 100, 321u);
         EXPECT_EQ(list.WordCount(0, 4) + list.WordCount(0, 40) + list.SectionOffset(0, 40), 0u) << "beyond the slots";

@@ -84,7 +84,6 @@ TEST(Accessibility, CursorKeysPickTilesWhileLettersEnterEscAndClicksKeepTheirMea
     ASSERT_EQ(view->CursorCell(), nullptr) << "no ring before a cursor key";
 
     key(Qt::Key_Left);  // shows the ring where the cursor is, mid-bottom
-    ASSERT_NE(view->CursorCell(), nullptr);
     for (int i = 0; i < 3; ++i)
         key(Qt::Key_Left);
     EXPECT_EQ(view->CursorCell(), probe->board->Cell(0, 2));

@@ -111,7 +111,6 @@ TEST(PlayerLanguage, TheGameItsHelpAndQtsButtonsSpeakIt)
           "racha 4"}}};
     const QString language = QString::fromLocal8Bit(qgetenv("GLIM_TEST_LANGUAGE"));
     ASSERT_EQ(TestLanguage(), language);
-    ASSERT_TRUE(expected.count(language)) << qPrintable(language);
     GameFixture game;
     const auto& [score, yes, english, daily] = expected.at(language);
     EXPECT_EQ(game.probe->Label1->text(), score);
