@@ -41,8 +41,9 @@ QStringList Unnamed(QAccessibleInterface* node)
 
 }  // namespace
 
-// The board is a table of 12 rows of 9 cells, each named by its tile (the screen reader's test walks
-// it through AT-SPI), and play is announced on it: the chain, the word scored, the round's end.
+// The board is a table of 12 rows of 9 cells, each named by its tile and found under the pointer
+// (the screen reader's test walks it through AT-SPI), and play is announced on it: the chain, the
+// word scored, the round's end.
 TEST(Accessibility, TheBoardsCellsNameTheirTilesAndPlayIsAnnounced)
 {
     GameFixture game;
@@ -60,6 +61,9 @@ TEST(Accessibility, TheBoardsCellsNameTheirTilesAndPlayIsAnnounced)
                            cells->cellAt(0, 8)->text(QAccessible::Name)}),
               QStringList({"Q U, 9 points, in the chain", "E, 1 point", "empty"}));
     EXPECT_EQ(cells->selectedCellCount(), 3);
+    const QPoint first = cells->cellAt(11, 0)->rect().center();
+    EXPECT_EQ(cells->cellAt(11, 0),
+              QAccessible::queryAccessibleInterface(probe->boardView)->childAt(first.x(), first.y()));
     probe->EnterWord();
     EXPECT_EQ(Said(probe), QStringLiteral("quit scores %1, score %1").arg(value));
     probe->board->Fill(12);  // full: the next arrival ends the round

@@ -33,10 +33,6 @@ public:
     void ClearWord() { form.ClearWord(); }
     void FormPaint() { form.FormPaint(); }
     void PaintTiles(const std::vector<Chip*>& tiles) { form.PaintTiles(tiles); }
-    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y)
-    {
-        form.FormMouseMove(buttons, shift, x, y);
-    }
     void helpButtonClick() { form.helpButtonClick(); }
     void aboutButtonClick() { form.aboutButtonClick(); }
     void preplayOptionsButtonClick() { form.preplayOptionsButtonClick(); }

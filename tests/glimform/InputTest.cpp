@@ -61,7 +61,7 @@ TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
 
     probe->ClearWord();
     game.Press(At(0));
-    probe->FormMouseMove(Qt::NoButton, Qt::NoModifier, At(2).x(), At(2).y());
+    game.Mouse(QEvent::MouseMove, At(2), Qt::NoButton, Qt::RightButton);  // the left button let go
     EXPECT_TRUE(probe->dragTile == nullptr && Chain().size() == 1);
 
     // A double click's first press adds the tile; on a word its second submits the chain, on a
@@ -214,7 +214,10 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     const auto playing = [&probe] { return probe->EvolveTimer->isActive() && !probe->boardHidden; };
     activate(form->windowHandle());
     probe->StartGame(false);
-    AnswerNextModal([](QWidget*) { OptionsForm->PauseInBackground->click(), OptionsForm->OKBtn->click(); });
+    AnswerNextModal([&playing](QWidget*) {
+        EXPECT_FALSE(playing()) << "the options hold play";
+        OptionsForm->PauseInBackground->click(), OptionsForm->OKBtn->click();
+    });
     probe->playOptionsButton->click();
     OpenHelpContext(20);
     QTest::qWait(300);
