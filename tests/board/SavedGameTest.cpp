@@ -157,7 +157,6 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
         {"a lone Q", [](SavedSession& s) { s.tiles[0].letter = "Q", s.tiles[0].value = 9; }},
         {"a value its letter lacks", [](SavedSession& s) { s.tiles[0].value += 1; }},
         {"a chain with a gap", [](SavedSession& s) { s.chain[1] = CellAt(0, 4); }},
-        {"a chained tile twice", [](SavedSession& s) { s.chain[1] = s.chain[0]; }},
         {"a chain on an empty cell", [](SavedSession& s) { s.chain.push_back(CellAt(11, 1)); }},
         {"a typed symbol", [](SavedSession& s) { s.typed = "A?"; }},
         {"a newest word not in the list", [](SavedSession& s) { s.newestBestWord = 0; }},

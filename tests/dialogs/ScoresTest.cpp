@@ -181,7 +181,6 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
                              {"TestWords2", "900\tFay\tzzzz"}};
     for (const auto& [name, row] : rows)
         Persist(true).writeString(name, QString::fromUtf8(row));
-    Persist(true).writeInteger(QStringLiteral("Width0"), 5);
     QFile file(UserRegistry::FilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();

@@ -285,3 +285,17 @@ TEST_F(Game, ARecordIsSaidWhenTheTableOpens)
     EXPECT_EQ(play(trees), QStringLiteral("Your best testWORDS game"));
     EXPECT_EQ(LastSound(), QStringLiteral("HighWord"));
 }
+
+// A dictionary cut short is played with the words it holds, and the notice says how many it read.
+TEST(DamagedDictionary, TheNoticeSaysHowManyWordsCouldBeRead)
+{
+    QFile whole(QCoreApplication::applicationDirPath() + QStringLiteral("/TestWords.tsd")),
+        cut(QCoreApplication::applicationDirPath() + QStringLiteral("/CutWords.tsd"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly) &&
+                cut.write(whole.readAll().chopped(3)) > 0);
+    cut.close();
+    GameFixture game(false, QStringLiteral("CutWords"));
+    EXPECT_TRUE(StartPlay(*game.probe) && game.probe->DictionaryNotice().contains(QStringLiteral("is damaged: only")))
+        << qPrintable(game.probe->DictionaryNotice());
+    cut.remove();
+}
