@@ -33,8 +33,6 @@ public:
     void ClearWord() { form.ClearWord(); }
     void FormPaint() { form.FormPaint(); }
     void PaintTiles(const std::vector<Chip*>& tiles) { form.PaintTiles(tiles); }
-    void helpButtonClick() { form.helpButtonClick(); }
-    void aboutButtonClick() { form.aboutButtonClick(); }
     void preplayOptionsButtonClick() { form.preplayOptionsButtonClick(); }
     void ExitButtonClick() { form.ExitButtonClick(); }
     bool IsPlaying() const { return form.IsPlaying(); }
