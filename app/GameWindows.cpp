@@ -11,6 +11,8 @@
 #include "glimform/WordDefinitions.h"
 #include "glimform/glimform.h"
 #include "platform/WindowTitles.h"
+#include "settings/Persist.h"
+#include "settings/PlayerOptions.h"
 #include "settings/Sounder.h"
 
 #include <QLabel>
@@ -47,13 +49,17 @@ GameWindows::GameWindows(std::unique_ptr<Sounder> sounder)
     windowTitles = std::make_unique<WindowTitles>(QStringLiteral("Glimmerquake"));
     // Help requests from every window go to our help window from now on.
     helpService = std::make_unique<HelpService>();
-    glimmerForm = std::make_unique<TGlimmerForm>(std::move(sounder));
+    playerOptions = std::make_unique<PlayerOptions>(PlayerOptions::InitialValuesOnly{});
+    glimmerForm = std::make_unique<TGlimmerForm>(std::move(sounder), *playerOptions);
+    // Read once a window exists, so that a stored value the game cannot use is reported to the
+    // player rather than to standard error.
+    playerOptions->Load(Persist(false));
     GlimmerForm = glimmerForm.get();
     SetWindowHelpContext(GlimmerForm, 20);
     // The first screen is the main window alone; each dialog is created when it is first needed
     // and restores its placement then.
     NewGameForm.SetMaker([] {
-        TNewGameForm* form = Keep(current->newGameForm, std::make_unique<TNewGameForm>());
+        TNewGameForm* form = Keep(current->newGameForm, std::make_unique<TNewGameForm>(*current->playerOptions));
         current->glimmerForm->Definitions().Watch(*form->HighScoreTable, 2, true);
         current->glimmerForm->Definitions().Watch(*form->hallOfFame->BestWordLabel);
         return form;

@@ -12,6 +12,7 @@ class THowToPlay;
 class HelpService;
 class Sounder;
 class WindowTitles;
+class PlayerOptions;
 
 // The game's six windows: the main window at once, the dialogs when their global objects are
 // first used. They are destroyed in the reverse of the order new game, options, dictionary
@@ -25,6 +26,10 @@ struct GameWindows {
 
     // Names the game once in the title the desktop shows for each window; outlives the windows.
     std::unique_ptr<WindowTitles> windowTitles;
+    // Read from the settings before any window; the main window reads them from its first screen
+    // on, so the new game dialog that changes them waits until it is first needed. Outlives the
+    // windows.
+    std::unique_ptr<PlayerOptions> playerOptions;
     std::unique_ptr<TGlimmerForm> glimmerForm;
     std::unique_ptr<TNewGameForm> newGameForm;
     std::unique_ptr<TOptionsForm> optionsForm;

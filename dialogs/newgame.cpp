@@ -41,8 +41,9 @@ QPushButton* MakeButton(const QString& caption, const QString& hint, QWidget* pa
 
 }  // namespace
 
-TNewGameForm::TNewGameForm(QWidget* parent)
+TNewGameForm::TNewGameForm(PlayerOptions& playerOptions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      options(playerOptions),
       formAnchors(QSize(499, 340)),
       groupAnchors(QSize(381, 327))
 {

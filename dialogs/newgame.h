@@ -24,13 +24,13 @@ class QTreeWidget;
 
 enum class ScoresKind { ViewScores = 0, GameEnded = 1, GameOver = 2 };
 
-// The high scores dialog, shown between games; it also holds the player's options for the
-// whole run. Each dictionary has its own table; the one shown is the current dictionary's.
+// The high scores dialog, shown between games; it also changes and saves the player's options. Each dictionary has its own table; the one shown is the current dictionary's.
 class TNewGameForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TNewGameForm(QWidget* parent = nullptr);
+    // Changes and saves the player's `options`, which outlive the dialog.
+    explicit TNewGameForm(PlayerOptions& options, QWidget* parent = nullptr);
     // Saves the options, the placement and the column widths.
     ~TNewGameForm() override;
 
@@ -114,7 +114,7 @@ private:
     // Brings `position` into view as the bottom visible row, or back to the top.
     void ScrollToRank(int position);
 
-    PlayerOptions options;
+    PlayerOptions& options;
     ScoreTable scores;
     // Whether `scores` is a relaxed game's table.
     bool relaxedTable = false;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glimform/BackgroundPause.h"
 
-#include "dialogs/newgame.h"
 #include "glimform/PausedBoard.h"
 #include "glimform/glimform.h"
+#include "settings/PlayerOptions.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -24,7 +24,7 @@ void BackgroundPause::Check()
     // Only play that runs: a question, the options or the clearing at a round's end have
     // stopped the arrivals already, and a minimised window keeps its own rules.
     const bool running = form.IsPlaying() && form.EvolveTimer->isActive() && !form.isMinimized();
-    if (pending || !running || QApplication::activeWindow() != nullptr || !NewGameForm->GetPauseInBackground()) {
+    if (pending || !running || QApplication::activeWindow() != nullptr || !form.options.GetPauseInBackground()) {
         return;
     }
     PauseNow();

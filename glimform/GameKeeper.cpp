@@ -54,7 +54,7 @@ void GameKeeper::Save()
         return;
     }
     const bool daily = form.session->Kind() == GameKind::Daily;
-    const SavedGame game{NewGameForm->GetDictionary().toStdString(), QDateTime::currentMSecsSinceEpoch(),
+    const SavedGame game{form.options.GetDictionary().toStdString(), QDateTime::currentMSecsSinceEpoch(),
                          form.session->Save(),
                          daily ? form.dailyDate.toString(Qt::ISODate).toStdString() : std::string()};
     const std::string bytes = EncodeSavedGame(game);
@@ -176,7 +176,7 @@ void GameKeeper::OfferSavedGame()
 void GameKeeper::Resume(const SavedGame& game)
 {
     const QString dictionary = QString::fromStdString(game.dictionary);
-    if (dictionary != NewGameForm->GetDictionary()) {
+    if (dictionary != form.options.GetDictionary()) {
         NewGameForm->ChooseDictionary(dictionary);
     }
     form.PrepareDictionary(true);
@@ -206,7 +206,7 @@ void GameKeeper::Resume(const SavedGame& game)
 void GameKeeper::EndAsQuit(const SavedGame& game)
 {
     const QString dictionary = QString::fromStdString(game.dictionary);
-    const QString chosen = NewGameForm->GetDictionary();
+    const QString chosen = form.options.GetDictionary();
     if (dictionary != chosen) {
         NewGameForm->ChooseDictionary(dictionary);
     }
@@ -216,7 +216,7 @@ void GameKeeper::EndAsQuit(const SavedGame& game)
     form.session->End(true);
     form.EndGame(true);
     // The table of a dictionary that is gone was shown for this score only.
-    if (NewGameForm->GetDictionary() == dictionary && !QFileInfo(DictionaryFile(dictionary)).isFile()) {
+    if (form.options.GetDictionary() == dictionary && !QFileInfo(DictionaryFile(dictionary)).isFile()) {
         NewGameForm->ChooseDictionary(chosen);
     }
     form.ShowDictionaryInTitle();

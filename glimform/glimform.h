@@ -37,6 +37,7 @@ class WordDefinitions;
 class WordsForSession;
 enum SoundEvent : int;
 enum class GameKind;
+class PlayerOptions;
 enum class StepOutcome;
 struct StepResult;
 
@@ -48,8 +49,9 @@ class TGlimmerForm : public QWidget {
     Q_OBJECT
 
 public:
-    // Plays the game's sounds through `sounder`.
-    explicit TGlimmerForm(std::unique_ptr<Sounder> sounder, QWidget* parent = nullptr);
+    // Plays the game's sounds through `sounder` and follows the player's `options`, which outlive
+    // the window; the constructor reads none of them, so they may be loaded after it.
+    TGlimmerForm(std::unique_ptr<Sounder> sounder, const PlayerOptions& options, QWidget* parent = nullptr);
     ~TGlimmerForm() override;
 
     // Shows the window once the program has gone idle, fully laid out; later calls do nothing.
@@ -208,6 +210,7 @@ private:
     std::unique_ptr<WordsForSession> sessionWords;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<Sounder> sounder;
+    const PlayerOptions& options;
     std::unique_ptr<BoardPainter> painter;
     Chip* dragTile = nullptr;
     bool firstIdleSeen = false;

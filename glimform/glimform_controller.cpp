@@ -42,7 +42,7 @@ bool TGlimmerForm::IsPlayPanelShown() const
 
 QString TGlimmerForm::DictionaryPath() const
 {
-    const QString file = NewGameForm->GetDictionary() + QStringLiteral(".tsd");
+    const QString file = options.GetDictionary() + QStringLiteral(".tsd");
     return AppFilePath(FileNameIgnoringCase(QCoreApplication::applicationDirPath(), file));
 }
 
@@ -56,7 +56,7 @@ void TGlimmerForm::StartGame(bool fromHowToPlay)
         CenteredMessageDialog(this,
                               tr("No word can be accepted: the dictionary \"%1\" is missing or damaged. Choose "
                                  "another dictionary in Options, then start the game.")
-                                  .arg(DictionaryDisplayName(NewGameForm->GetDictionary())),
+                                  .arg(DictionaryDisplayName(options.GetDictionary())),
                               QMessageBox::Warning, QMessageBox::Ok, 30);
         NewGameForm->ShowOptions(true);
         ShowDictionaryInTitle();
@@ -86,7 +86,7 @@ unsigned TGlimmerForm::PrepareDictionary(bool fromHowToPlay)
     ShowDictionaryInTitle();
     const QString path = DictionaryPath();
 
-    if (!fromHowToPlay && NewGameForm->GetHowToPlay()) {
+    if (!fromHowToPlay && options.GetHowToPlay()) {
         if (session->State().gamesStarted > 0) {
             session->ShowTitle();
             update();
@@ -236,7 +236,7 @@ void TGlimmerForm::EvolveTimerTick()
         ShowMissedWord();
         // Where the missed word was, drawn over its tiles while the board stands still.
         PaintTiles(session->MissedChain());
-        PlaySound(SoundEvent::EndRound, NewGameForm->GetEndRoundSounds());
+        PlaySound(SoundEvent::EndRound, options.GetEndRoundSounds());
         // The life goes when the board is empty; the player hears of it now.
         roundOverLabel->setText(tr("Round over: a life lost, %1 left").arg(std::max(session->State().lives, 1u) - 1));
         boardView->Announce(roundOverLabel->text());
@@ -453,7 +453,7 @@ void TGlimmerForm::PlaySound(SoundEvent event, bool allowed)
 void TGlimmerForm::ShowDictionaryInTitle()
 {
     QString caption = captionTemplate;
-    QString shown = DictionaryDisplayName(NewGameForm->GetDictionary());
+    QString shown = DictionaryDisplayName(options.GetDictionary());
     if (session->Phase() != SessionPhase::BetweenGames && session->Kind() == GameKind::Daily) {
         //: The title during a daily game: "English, daily game 2026-12-07".
         shown = tr("%1, daily game %2").arg(shown, dailyDate.toString(Qt::ISODate));

@@ -71,11 +71,12 @@ QLabel* MakeInfoText(QWidget* parent, const QString& text, int fontHeight, const
 
 }  // namespace
 
-TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, QWidget* parent)
+TGlimmerForm::TGlimmerForm(std::unique_ptr<Sounder> sounder_, const PlayerOptions& playerOptions, QWidget* parent)
     : QWidget(parent),
       sessionWords(std::make_unique<WordsForSession>(words)),
       session(std::make_unique<GameSession>(GameRules{}, ProcessRandom(), *sessionWords)),
       sounder(std::move(sounder_)),
+      options(playerOptions),
       // Tiles keep their ink while the window is disabled behind a dialog.
       painter(std::make_unique<BoardPainter>(palette().color(QPalette::Active, QPalette::WindowText))),
       chosenKind(GameKind::Standard),
@@ -277,7 +278,7 @@ void TGlimmerForm::BuildLayout()
     connect(todayPanel, &TodayPanel::statisticsChosen, this,
             [this] { NewGameForm->statistics->Execute(DictionaryFileName(), chosenKind); });
     definitions = std::make_unique<WordDefinitions>(
-        *this, [] { return NewGameForm ? NewGameForm->GetDictionary() : QString(); }, WordNetFolder(),
+        *this, [this] { return options.GetDictionary(); }, WordNetFolder(),
         [this] {
             // The right-hand column, from the word in progress down.
             const QPoint topLeft = mapToGlobal(QPoint(wordInProgress->x(), wordInProgress->y()));

@@ -6,11 +6,11 @@
 
 #include "board/Board.h"
 #include "board/GameSession.h"
-#include "dialogs/newgame.h"
 #include "glimform/BoardPainter.h"
 #include "glimform/BoardView.h"
 #include "glimform/Colours.h"
 #include "glimform/LivesArea.h"
+#include "settings/PlayerOptions.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -87,7 +87,7 @@ void TGlimmerForm::RenderBoard()
         }
     }
     // Read only from an options window that exists: a paint never creates one.
-    painter->SetColourBlindSafe(NewGameForm != nullptr && NewGameForm->Options().GetColourBlindColours());
+    painter->SetColourBlindSafe(options.GetColourBlindColours());
     QPainter canvas(&boardImage);
     LayoutBoard(canvas, cells);
 }

@@ -6,10 +6,10 @@
 
 #include "board/Board.h"
 #include "board/GameSession.h"
-#include "dialogs/newgame.h"
 #include "dictionary/Cp1252.h"
 #include "glimform/BoardView.h"
 #include "glimform/LivesArea.h"
+#include "settings/PlayerOptions.h"
 #include "settings/Sounder.h"
 
 #include <QFontMetrics>
@@ -47,7 +47,7 @@ void TGlimmerForm::TypeLetter(char letter)
 
 void TGlimmerForm::ShowSelection(const StepResult& result, const std::vector<Chip*>& changed)
 {
-    const bool allowed = NewGameForm->GetSelectTileSounds();
+    const bool allowed = options.GetSelectTileSounds();
     if (result.outcome == StepOutcome::Refused) {
         if (allowed) {
             sounder->playRefusal();
@@ -132,7 +132,7 @@ void TGlimmerForm::EnterWord()
     const SoundEvent sound = result.outcome == StepOutcome::NewLife    ? SoundEvent::NewLife
                              : result.outcome == StepOutcome::HighWord ? SoundEvent::HighWord
                                                                        : SoundEvent::LowWord;
-    PlaySound(sound, NewGameForm->GetEnterWordSounds());
+    PlaySound(sound, options.GetEnterWordSounds());
 }
 
 void TGlimmerForm::RiseTimerTick()

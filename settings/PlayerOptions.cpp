@@ -9,11 +9,15 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-PlayerOptions::PlayerOptions()
+PlayerOptions::PlayerOptions() : PlayerOptions(InitialValuesOnly{})
+{
+    Load(Persist(false));
+}
+
+PlayerOptions::PlayerOptions(InitialValuesOnly)
     : nickname(QCoreApplication::translate("PlayerOptions", "Anonymous")),
       dictionary(DesktopDictionary(QLocale().uiLanguages(), QCoreApplication::applicationDirPath()))
 {
-    Load(Persist(false));
 }
 
 void PlayerOptions::Load(const Persist& store)

@@ -9,12 +9,17 @@ class Persist;
 inline constexpr char DefaultDictionaryName[] = "English";
 
 // The player's options: nickname, dictionary, the three sound switches, whether How To Play
-// is shown before a game and whether play pauses while the game is in the background, and the board's colours. The new game dialog holds one for the whole run; creating it loads the
-// stored values over the initial ones.
+// is shown before a game, whether play pauses while the game is in the background, and the board's
+// colours. The program's windows share one for the whole run, created before them; the new game
+// dialog changes and saves it.
 class PlayerOptions {
 public:
+    struct InitialValuesOnly {};
+
     // Starts from the initial values, then reads the settings key.
     PlayerOptions();
+    // Starts from the initial values; Load reads the stored ones over them.
+    explicit PlayerOptions(InitialValuesOnly);
 
     // Overwrites each field that `store` holds; absent or unusable values leave the field alone.
     void Load(const Persist& store);

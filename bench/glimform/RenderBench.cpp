@@ -3,6 +3,7 @@
 #include "GlimmerFormProbe.h"
 #include "board/GameRandom.h"
 #include "platform/UserRegistry.h"
+#include "settings/PlayerOptions.h"
 #include "settings/Sounder.h"
 
 #include <QApplication>
@@ -84,7 +85,8 @@ int main(int argc, char** argv)
     QTemporaryDir settings;
     UserRegistry::SetFilePath(settings.filePath(QStringLiteral("registry.reg")));
     {
-        TGlimmerForm window(std::make_unique<Sounder>());
+        const PlayerOptions options;
+        TGlimmerForm window(std::make_unique<Sounder>(), options);
         window.resize(576, 420);
         GlimmerFormProbe probe(window);
         form = &probe;
