@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/sounds.h"
 
-#include "platform/PulseSoundOutput.h"
-#include "platform/SoundClip.h"
+#include "platform/DesktopSound.h"
+#include "platform/SoundOutput.h"
 #include "platform/UserRegistry.h"
 #include "settings/Sounder.h"
 #include "settings/Utils.h"
@@ -166,7 +166,7 @@ void TSoundsForm::PlayButtonClick()
 {
     const QString path = Path(SelectedEvent());
     if (!output)
-        output = std::make_unique<PulseSoundOutput>();
+        output = NewDesktopSoundOutput();
     output->PlayFile(path);
 }
 
@@ -185,7 +185,7 @@ void TSoundsForm::ChooseButtonClick()
         return;
     const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
     // Said now, not found out later as silence: the old choice stays.
-    if (!IsPlayableSoundFile(chosen)) {
+    if (!IsPlayableDesktopSound(chosen)) {
         CenteredMessageDialog(this,
                               tr("\"%1\" is not a sound the game can play, so the sound stays as it was.")
                                   .arg(QFileInfo(chosen).fileName()),

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/Sounder.h"
 
-#include "platform/PulseSoundOutput.h"
+#include "platform/DesktopSound.h"
+#include "platform/SoundOutput.h"
 #include "platform/TickCount.h"
 #include "platform/UserRegistry.h"
 #include "settings/Utils.h"
@@ -50,7 +51,7 @@ QString SoundEventDefaultFile(int event)
     return IsEvent(event) ? QString::fromLatin1(eventEntries[event].defaultFile) : QString();
 }
 
-Sounder::Sounder() : Sounder(std::make_unique<PulseSoundOutput>(), GetTickCount) {}
+Sounder::Sounder() : Sounder(NewDesktopSoundOutput(), GetTickCount) {}
 
 Sounder::Sounder(std::unique_ptr<SoundOutput> output, TickSource tickCount)
     : output(std::move(output)), tickCount(std::move(tickCount))

@@ -2,9 +2,11 @@
 #include "PulseHarness.h"
 #include "WavFile.h"
 
+#include "platform/DesktopSound.h"
 #include "platform/PulseSoundOutput.h"
 #include "platform/SoundClip.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -51,11 +53,16 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALon
     const QByteArray longImage = image("newlife.wav");
     const auto longClip = DecodeSoundClip(longImage);
     const auto shortClip = DecodeSoundClip(image("select.wav"));
-    PulseSoundOutput output;
-    std::this_thread::sleep_for(300ms);  // connected in the background, as at a game's start-up
-    output.PlayImage(longImage);
+    // The game's output: the sound module beside the program loads and connects with the first
+    // sound, which is heard whole.
+    int argc = 1;
+    char name[] = "sound_output_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    const std::unique_ptr<SoundOutput> output = NewDesktopSoundOutput();
+    output->PlayImage(longImage);
     std::this_thread::sleep_for(150ms);
-    output.PlayFile(path("select.wav"));
+    output->PlayFile(path("select.wav"));
     std::this_thread::sleep_for(900ms);
     const std::vector<std::int16_t> heard = server.StopRecording();
     const long first = FindClip(heard, *longClip, 0, heard.size());
@@ -79,7 +86,7 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALon
     QFile wav(folder.filePath(QStringLiteral("long.wav")));
     ASSERT_TRUE(wav.open(QIODevice::WriteOnly) && wav.write(file) == file.size() && wav.flush());
     ASSERT_TRUE(server.StartRecording()) << "no second recording; see " << server.Log();
-    output.PlayFile(wav.fileName());
+    output->PlayFile(wav.fileName());
     std::this_thread::sleep_for(1500ms);
     const std::vector<std::int16_t> streamed = server.StopRecording();
     const long begins = FindClip(streamed, whole, 0, streamed.size());
