@@ -77,9 +77,9 @@ void ChangeOptions(bool allowDictionaryChange, const QString& nickname, const QS
 TEST(ScoreTable, StoredTablesLoadAndSaveWithoutLosingARow)
 {
     GameFixture game;
-    const QString texts[] = {"lots\tX\tY", "12", "9\tA\tB\tC", "7\tA\t", "", "3\tc\td"};
+    const QString texts[] = {"lots\tX\tY", "12", "9\tA\tB\tC", "7\t\t", "", "3\tc\td"};
     const ScoreRow rows[] = {
-        {"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "A", "", true}};
+        {"lots", "X", "Y", true}, {"12", "", "", false}, {"9", "A", "B\tC", true}, {"7", "", "", true}};
     for (int i = 0; i < 6; ++i)
         Persist(true).writeString(QStringLiteral("W%1").arg(i), texts[i]);
     ScoreTable table;
@@ -178,7 +178,8 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
                              {"English5", "12"},
                              {"TestWords0", "40\tEd\tqueue"},
                              {"TestWords1", ""},
-                             {"TestWords2", "900\tFay\tzzzz"}};
+                             {"TestWords2", "900\tFay\tzzzz"},
+                             {"Zebra10", "60\tGus\ta"}};  // "Zebra1" is no row 1 of "Words"
     for (const auto& [name, row] : rows)
         Persist(true).writeString(name, QString::fromUtf8(row));
     QFile file(UserRegistry::FilePath());
@@ -204,13 +205,13 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
         title + ": " + shown,
         QString::fromUtf8("Hall of Fame: jazz worth 504 points, found by Ann in the English dictionary | English, "
                           "700 Bo quartz (324), 500 Cy Étoile's, 500 Di  | TestWords, "
-                          "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2"));
+                          "40 Ed queue | Words, 10 P0 W0, 10 P1 W1, 10 P2 W2 | Zebra1, 60 Gus a"));
     file.seek(0);
     EXPECT_EQ(file.readAll(), before);
     QStringList names;
     for (const FameTable& fame : LoadFameTables(Persist(false), {QStringLiteral("words1")}))
         names << fame.dictionary;
-    EXPECT_EQ(names, (QStringList{"English", "TestWords", "Words", "Words1"}));
+    EXPECT_EQ(names, (QStringList{"English", "TestWords", "Words", "Words1", "Zebra1"}));
 }
 
 }  // namespace

@@ -265,6 +265,11 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         button ? button->click() : OpenHelpContext(context);
         EXPECT_EQ(ShownTopic(game), THelpWindow::TopicFor(context));
     }
+    OpenHelpContext(120);
+    help()->ContentsButton->click();
+    const QString contents = ShownTopic(game);
+    help()->BackButton->click();
+    EXPECT_EQ(contents + " " + ShownTopic(game), THelpWindow::TopicFor(0) + " " + THelpWindow::TopicFor(120));
 
     const auto clickThrough = [](QWidget* w) {
         QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), w->rect().center()));

@@ -67,6 +67,10 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     EXPECT_TRUE(
         QuitAndAnswer(game, QStringLiteral("OK")).startsWith(QStringLiteral("This practice game counts nowhere")));
     EXPECT_TRUE(Button(game, "copyResultButton")->isEnabled());
+    const QWidget* panel = game.form->findChild<QWidget*>(QStringLiteral("todayPanel"));
+    EXPECT_EQ(game.form->grab().toImage().pixelColor(panel->geometry().topLeft() + QPoint(4, 4)),
+              panel->palette().color(QPalette::ToolTipBase))
+        << "the panel stands out in the colours of a tip";
 }
 
 // A relaxed game says so in the title, its arrivals never speed up, and its score goes to its own
