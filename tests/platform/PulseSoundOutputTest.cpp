@@ -22,7 +22,8 @@ using namespace std::chrono_literals;
 // ends. Without a sound server every call is taken quietly, also when the caller drops its image.
 // With one, a long sound from memory, then a short one from its file while the first still plays:
 // both are heard, and from where the second starts it is heard alone to its end, then silence.
-// (One server for both parts: each start of one takes seconds.)
+// A long file streams, and a sound after the stream has rested in silence is heard.
+// (One server for every part: each start of one takes seconds.)
 TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALongFileStreams)
 {
     const auto path = [](const char* name) { return QStringLiteral(GLIM_BIN_DIR "/") + QString::fromLatin1(name); };
@@ -94,4 +95,11 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALon
     const SoundClip later{rate, 1, {whole.samples.begin() + rate * 7 / 10, whole.samples.begin() + rate * 9 / 10}};
     EXPECT_EQ(FindClip(streamed, later, static_cast<std::size_t>(begins), streamed.size()), begins + rate * 7 / 10)
         << "the second piece does not follow the first";
+    // Stopped, the stream rests after ten seconds of silence; the next sound wakes it.
+    output->PlayFile(QString());
+    std::this_thread::sleep_for(10500ms);
+    ASSERT_TRUE(server.StartRecording()) << "no third recording; see " << server.Log();
+    output->PlayImage(longImage);
+    std::this_thread::sleep_for(600ms);
+    EXPECT_GE(FindClip(server.StopRecording(), *longClip, 0, SIZE_MAX), 0) << "no sound after a rest";
 }
