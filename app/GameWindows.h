@@ -26,9 +26,9 @@ struct GameWindows {
 
     // Names the game once in the title the desktop shows for each window; outlives the windows.
     std::unique_ptr<WindowTitles> windowTitles;
-    // Read from the settings before any window; the main window reads them from its first screen
-    // on, so the new game dialog that changes them waits until it is first needed. Outlives the
-    // windows.
+    // The player's options, loaded once the main window exists. The main window reads them from
+    // its first screen on, so the new game dialog that changes them waits until it is first
+    // needed. Outlives the windows.
     std::unique_ptr<PlayerOptions> playerOptions;
     std::unique_ptr<TGlimmerForm> glimmerForm;
     std::unique_ptr<TNewGameForm> newGameForm;

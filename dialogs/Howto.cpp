@@ -4,7 +4,6 @@
 #include "board/GameRandom.h"
 #include "board/PickLetter.h"
 #include "dialogs/help.h"
-#include "dialogs/newgame.h"
 #include "glimform/BoardPainter.h"
 #include "platform/HelpContext.h"
 #include "settings/FitCaptions.h"
@@ -49,9 +48,10 @@ QFont ArialFont(int pixels)
     return font;
 }
 
-QLabel* RuleLabel(const QString& text, QRect rect, QWidget* parent)
+QLabel* RuleLabel(int number, const QString& text, QRect rect, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("rule%1").arg(number));
     label->setGeometry(rect);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -86,14 +86,16 @@ THowToPlay::THowToPlay(PlayerOptions& options, QWidget* parent)
     auto* panel = new QFrame(this);
     panel->setGeometry(8, 8, 432, 290);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    RuleLabel(tr("1. Make long words from adjacent tiles: click on them, drag over them or type their "
+    RuleLabel(1,
+              tr("1. Make long words from adjacent tiles: click on them, drag over them or type their "
                  "letters. The selected word is highlighted in red."),
               QRect(200, 8, 228, 73), panel);
-    RuleLabel(tr("2. Click on the Enter button, or press the space bar or return key to submit a word."),
+    RuleLabel(2, tr("2. Click on the Enter button, or press the space bar or return key to submit a word."),
               QRect(200, 81, 228, 57), panel);
-    RuleLabel(tr("3. Click on the Clear button, or press the Esc or Del keys to clear the selection."),
+    RuleLabel(3, tr("3. Click on the Clear button, or press the Esc or Del keys to clear the selection."),
               QRect(200, 138, 228, 59), panel);
-    RuleLabel(tr("4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. "
+    RuleLabel(4,
+              tr("4. If the falling tiles reach the top, you lose a life; every 2000 points earns a new one. "
                  "Daily game: today's tiles, the same for all. Relaxed game: no speed-up."),
               QRect(8, 198, 420, 65), panel);
     ExampleArea = new ExampleBox(panel);
@@ -225,6 +227,6 @@ void THowToPlay::ExampleAreaPaint(QPainter& canvas)
     const int height = ExampleHeight(width);
     example->SetTileGeometry(width, width, RowPitch(width));
     painter->PaintBoardBackground(canvas, exampleColumns + 1, width / 2, QPoint(0, 0), height);
-    painter->SetColourBlindSafe(NewGameForm != nullptr && NewGameForm->Options().GetColourBlindColours());
+    painter->SetColourBlindSafe(options.GetColourBlindColours());
     painter->PaintTileSet(canvas, *example, ExampleCells(), ExampleChain(), QPoint(0, height));
 }

@@ -24,7 +24,8 @@ class QTreeWidget;
 
 enum class ScoresKind { ViewScores = 0, GameEnded = 1, GameOver = 2 };
 
-// The high scores dialog, shown between games; it also changes and saves the player's options. Each dictionary has its own table; the one shown is the current dictionary's.
+// The high scores dialog, shown between games; it also changes and saves the player's options.
+// Each dictionary has its own table; the one shown is the current dictionary's.
 class TNewGameForm : public QDialog {
     Q_OBJECT
 

@@ -35,9 +35,9 @@ class Sounder;
 class TodayPanel;
 class WordDefinitions;
 class WordsForSession;
+class PlayerOptions;
 enum SoundEvent : int;
 enum class GameKind;
-class PlayerOptions;
 enum class StepOutcome;
 struct StepResult;
 

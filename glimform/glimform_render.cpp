@@ -86,7 +86,6 @@ void TGlimmerForm::RenderBoard()
             }
         }
     }
-    // Read only from an options window that exists: a paint never creates one.
     painter->SetColourBlindSafe(options.GetColourBlindColours());
     QPainter canvas(&boardImage);
     LayoutBoard(canvas, cells);
