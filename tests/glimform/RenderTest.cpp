@@ -95,12 +95,14 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     EXPECT_EQ(std::pair(qAlpha(face.pixel(0, 0)), qAlpha(face.pixel(17, 17))), std::pair(0, 255));
 
     // A narrow, tall window: the tiles shrink to the width left of the right-hand column, and the
-    // buttons keep to the right edge.
+    // buttons keep to the right edge, Enter to the bottom.
     auto* exit = form->findChild<QPushButton*>(QStringLiteral("ExitButton"));
     auto* pause = probe->pauseButton;
+    const QWidget* enter = form->findChild<QPushButton*>(QStringLiteral("enterButton"));
     const auto gaps = [&] {
-        return std::pair(exit->parentWidget()->width() - exit->geometry().right(),
-                         pause->parentWidget()->width() - pause->geometry().right());
+        return std::tuple(exit->parentWidget()->width() - exit->geometry().right(),
+                          pause->parentWidget()->width() - pause->geometry().right(),
+                          form->height() - enter->geometry().bottom());
     };
     const auto designed = gaps();
     form->resize(440, 700);
