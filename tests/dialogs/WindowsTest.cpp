@@ -288,7 +288,10 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         PressMessageButton(box, QMessageBox::Yes);
     });
     game.probe->pauseButton->click();
-    EXPECT_EQ(seen, (QStringList{"help stays", THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting"}));
+    QCoreApplication::processEvents();  // it leaves the answered question, a window of its own again
+    seen << (help() && help()->isVisible() && help()->isWindow() ? "help kept" : "help lost");
+    EXPECT_EQ(seen, (QStringList{"help stays", THelpWindow::TopicFor(40), "", THelpWindow::TopicFor(40), "waiting",
+                                 "help kept"}));
 }
 
 // The example shows twenty tiles; the seven of GLIMPSE are marked and joined by the red line in

@@ -34,7 +34,8 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         << "\xEF\xBB\xBF"
            "cat\r\n  café \n\nCafé\ncat's\ndon't\niPad\naujourd'\ndont\nice cream\ncat\nà-côté\na\n3D\n"
            "encyclopædia\n日本\n"
-        << std::string(32, 'z') << "\n";
+        << std::string(32, 'z') << "\n"
+        << std::string(31, 'y') << "\n";  // one letter too many, then the most
     std::ofstream(folder.File("names.txt")) << "Paris\nice cream\n";
     std::filesystem::create_directory(folder.path / "taken");
     Bytes cut = Tsd(1, std::vector<std::string>(300, "abcde"));
@@ -46,17 +47,17 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         std::string out, err = {};
     } calls[] = {
         {"build --description 'Small list' words.txt d.tsd", 0,
-         "d.tsd: 4 words written (TSD1), 12 skipped (1 not Windows-1252, "
+         "d.tsd: 5 words written (TSD1), 12 skipped (1 not Windows-1252, "
          "1 letters without a single capital, 1 other characters, 1 with a space, 1 too short, 1 too long, 1 proper nouns, "
          "1 with capitals inside, 2 with an apostrophe, 1 ending in an apostrophe, 1 duplicates), "},
         {"build names.txt d.tsd", 1, "", "none of the 2 words of names.txt can be stored"},
         {"info d.tsd", 0,
-         "d.tsd: valid\nversion: 1\nslots: 6\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
-         "words: 4\ndescription: Small list\n"},
+         "d.tsd: valid\nversion: 1\nslots: 32\nwords of 3 letters: 1\nwords of 4 letters: 2\nwords of 5 letters: 1\n"
+         "words of 31 letters: 1\nwords: 5\ndescription: Small list\n"},
         {"words d.tsd", 0, "CAT\tcat\nCAFE\tcafé\nDONT\tdont\nACOTE\tà-côté\n"},
         {"lookup d.tsd CAT XYZZY", 1, "cat\n\n"},
         {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0,
-         "all.tsd: 6 words written (TSD0), 10 skipped"},
+         "all.tsd: 7 words written (TSD0), 10 skipped"},
         {"lookup all.tsd CAFE CATS DONT IPAD", 0, "café\ncat's\ndont\niPad\n"},
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
         {"build taken x.tsd", 1, "", "taken: is a directory"},
