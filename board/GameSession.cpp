@@ -187,7 +187,7 @@ StepResult GameSession::Tumble(std::vector<Chip*>& changed)
 
 StepResult GameSession::Chosen(const std::string& letters) const
 {
-    return {words.IsWord(letters) ? StepOutcome::WordSelected : StepOutcome::TileSelected, false};
+    return {words.IsWord(letters) ? StepOutcome::WordSelected : StepOutcome::TileSelected};
 }
 
 StepResult GameSession::Select(Chip* tile, bool keepClicked, std::vector<Chip*>& changed)
@@ -206,7 +206,7 @@ StepResult GameSession::Type(char letter, std::vector<Chip*>& changed)
         return {};
     }
     if (!typedWord.Type(*board, letter, changed)) {
-        return {StepOutcome::Refused, false};
+        return {StepOutcome::Refused};
     }
     return Chosen(board->WordInProgress());
 }
@@ -230,8 +230,7 @@ StepResult GameSession::Enter(std::vector<Chip*>& changed)
     const std::uint32_t scored = state.score - old;
     return {newLives != 0                   ? StepOutcome::NewLife
             : scored >= rules.highWordValue ? StepOutcome::HighWord
-                                            : StepOutcome::LowWord,
-            false};
+                                            : StepOutcome::LowWord};
 }
 
 StepResult GameSession::Clear(std::vector<Chip*>& changed)
