@@ -71,6 +71,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
          "no definition of zebra"},
         {"define geese", 0, "geese\ngoose (noun)\n"},
         {"", 2, "", "one has no definition\n"},  // the usage, ended by a line break
+        {"--help", 0, "usage: glimdict COMMAND ARGUMENTS\n"},
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(call.arguments);
