@@ -53,6 +53,7 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
     for (const auto& [allow, ok, stored, taken, missing] : cases) {
         PlayerOptions current;  // How To Play on, nickname Anonymous
         current.SetDictionary(QString::fromLatin1(stored));
+        current.SetColourBlindColours(true);  // shown ticked, and kept
         QStringList seen;
         AnswerNextModal([&seen, key = ok ? Qt::Key_Return : Qt::Key_Escape](QWidget*) {
             for (int i = 0; i < OptionsForm->DictionaryList->count(); ++i)
@@ -72,9 +73,8 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
         const QString shown = missing.isEmpty() ? QStringLiteral("My.Words") : missing;
         const QStringList listed{"My.Words", "TestWords", shown + (allow ? "" : " fixed"), ""};
         EXPECT_EQ(seen, missing.isEmpty() ? listed : QStringList{missing} + listed);
-        EXPECT_EQ(Fields(chosen.value_or(current)),
-                  std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
-                             QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok, false))
+        EXPECT_EQ(Fields(chosen.value_or(current)), std::tuple(!ok, true, !ok, true, QString::fromLatin1(taken),
+                                                               QString::fromLatin1(ok ? "Zed" : "Anonymous"), ok, true))
             << stored << ok;
     }
 
