@@ -243,6 +243,7 @@ TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
     game.PlaceAndSelectWord({"C", "A", "T"});
     probe->FormPaint();
     probe->EnterWord();
+    EXPECT_TRUE(form->findChild<QTimer*>(QStringLiteral("riseTimer"))->isActive()) << "the value rises by itself";
     const int tileWidth = ClientRect(0, 0).width();
     for (int frame = 0; frame < ScoreRise::frames; ++frame) {
         SCOPED_TRACE(frame);
