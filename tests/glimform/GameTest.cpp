@@ -99,7 +99,9 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
     EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
-    EXPECT_TRUE(probe->pauseButton->isEnabled()) << "on again in the next round";
+    EXPECT_TRUE(probe->pauseButton->isEnabled() &&
+                form->findChild<QWidget*>(QStringLiteral("livesArea"))->accessibleName() == QStringLiteral("Lives: 2"))
+        << "on again in the next round, a life less";
 
     probe->SetLives(1);
     fillToTheTop(quit);
