@@ -51,12 +51,8 @@ public:
     void ChooseDictionary(const QString& dictionary);
 
     QString GetDictionary() const { return options.GetDictionary(); }
-    bool GetSelectTileSounds() const { return options.GetSelectTileSounds(); }
-    bool GetEnterWordSounds() const { return options.GetEnterWordSounds(); }
-    bool GetEndRoundSounds() const { return options.GetEndRoundSounds(); }
     bool GetHowToPlay() const { return options.GetHowToPlay(); }
     bool GetPauseInBackground() const { return options.GetPauseInBackground(); }
-    void SetHowToPlay(bool value) { options.SetHowToPlay(value); }
     // The player's options, for the windows that change them; saved with SaveSettings.
     PlayerOptions& Options() { return options; }
 
