@@ -82,7 +82,7 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALon
     for (std::size_t i = 0; i < whole.samples.size(); ++i)  // a rising tone, never quiet
         whole.samples[i] = static_cast<std::int16_t>(
             8000 + 4000 * std::sin(0.05 * static_cast<double>(i) + 1e-7 * static_cast<double>(i * i)));
-    const QByteArray file = MonoWav(rate, whole.samples);
+    const QByteArray file = PcmWav(rate, whole.samples);
     QTemporaryDir folder;
     QFile wav(folder.filePath(QStringLiteral("long.wav")));
     ASSERT_TRUE(wav.open(QIODevice::WriteOnly) && wav.write(file) == file.size() && wav.flush());
