@@ -294,14 +294,8 @@ void TGlimmerForm::BuildLayout()
 
 void TGlimmerForm::FormCreate()
 {
-    {
-        Persist settings(false);
-        WindowState state = WindowState::Normal;
-        settings.windowPlacement(this, &state);
-        if (state == WindowState::Maximized) {
-            setWindowState(ApplyWindowState(windowState(), state));
-        }
-    }
+    WindowState state = WindowState::Normal;
+    Persist(false).windowPlacement(this, &state);
     // First start: the middle of the screen, as designed, rather than wherever the desktop puts it.
     if (!testAttribute(Qt::WA_Moved)) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -319,6 +313,10 @@ void TGlimmerForm::FormCreate()
     // Half the outer size after the placement was restored.
     const QSize outer = frameGeometry().size();
     setMinimumSize(std::max(outer.width() / 2, 1), std::max(outer.height() / 2, 1));
+    // Last, as moving and sizing the window would take it out of the maximized state.
+    if (state == WindowState::Maximized) {
+        setWindowState(ApplyWindowState(windowState(), state));
+    }
 
     captionTemplate = windowTitle() + QStringLiteral(" ()");
 }

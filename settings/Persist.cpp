@@ -198,17 +198,19 @@ void Persist::ReadPlacement(QWidget* form, WindowState* state) const
     const QString prefix = form->objectName();
     QString left;
     QString top;
-    if (!readString(prefix + QStringLiteral("Left"), left) || !readString(prefix + QStringLiteral("Top"), top))
-        return;
-    // move() marks the position as chosen, so Qt does not centre the window again when shown.
-    form->move(ParsePlacementNumber(left), ParsePlacementNumber(top));
-    form->setAttribute(Qt::WA_Moved);
-    QString width;
-    QString height;
-    if (state && readString(prefix + QStringLiteral("Width"), width) &&
-        readString(prefix + QStringLiteral("Height"), height))
-        form->resize(ParsePlacementNumber(width), ParsePlacementNumber(height));
-    KeepOnScreen(*form);
+    // A window maximized before it was ever moved (a desktop may never say where a window is) has
+    // no position stored, and still opens maximized.
+    if (readString(prefix + QStringLiteral("Left"), left) && readString(prefix + QStringLiteral("Top"), top)) {
+        // move() marks the position as chosen, so Qt does not centre the window again when shown.
+        form->move(ParsePlacementNumber(left), ParsePlacementNumber(top));
+        form->setAttribute(Qt::WA_Moved);
+        QString width;
+        QString height;
+        if (state && readString(prefix + QStringLiteral("Width"), width) &&
+            readString(prefix + QStringLiteral("Height"), height))
+            form->resize(ParsePlacementNumber(width), ParsePlacementNumber(height));
+        KeepOnScreen(*form);
+    }
     if (!state)
         return;
     QString maximized;

@@ -41,7 +41,8 @@ auto Fields(const PlayerOptions& o)
 // cannot be accepted; Enter takes every change and Esc none. Every option changed in Options, and
 // a nickname given from the high score table after a game, survive a restart: saved for real, then
 // read by a new start from the same settings file. A dictionary chosen between games shows in the
-// main window's title at once.
+// main window's title at once. The main window opens maximized again, the Hall of Fame where it
+// was left.
 TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
 {
     GameFixture game(true);
@@ -96,7 +97,11 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
         FinishDialog(scores, false);
     });
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    game.form->showMaximized();
+    QCoreApplication::processEvents();  // resized to the screen, and stored
+    NewGameForm->hallOfFame->show(), NewGameForm->hallOfFame->move(40, 50);
     game.Restart();
+    EXPECT_TRUE(game.form->isMaximized() && NewGameForm->hallOfFame->pos() == QPoint(40, 50)) << "placements kept";
     EXPECT_EQ(Fields(NewGameForm->Options()),
               std::tuple(false, false, false, false, QStringLiteral("My.Words"), QStringLiteral("Zed"), true, true));
     ASSERT_GE(NewGameForm->Scores().Count(), 1);
@@ -207,16 +212,18 @@ public:
     QStringList opened;
 };
 
-// No dialog's controls cover each other. Enter and Esc close the About box with OK; its mail line
-// composes a support request to the shown address and the home page line opens the page. Without
-// addresses the lines are left out.
+// No dialog's controls cover each other, nor the help window's. Enter and Esc close the About box
+// with OK; its mail line composes a support request to the shown address and the home page line
+// opens the page. Without addresses the lines are left out.
 TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
 {
     GameFixture game;
     TSoundsForm sounds;
     TAboutBox box(QStringLiteral("help@glimmerquake.test"), QStringLiteral("https://glimmerquake.test/")), bare{{}, {}};
-    for (QWidget* dialog : std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay,
-                                                           NewGameForm->hallOfFame.get(), &sounds, &bare, &box}) {
+    OpenHelpContext(0);
+    for (QWidget* dialog :
+         std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, NewGameForm->hallOfFame.get(), &sounds,
+                                         &bare, &box, game.windows->helpService->Window()}) {
         dialog->show();
         ExpectNoControlHidesAnother(dialog);
     }
