@@ -40,7 +40,7 @@ QString QuitAndAnswer(GameFixture& game, const QString& press)
 
 // The daily game of today is the same board each time it starts: its tiles come from the date and
 // the dictionary. The first daily game of the day counts, with a result line to copy; a second
-// one that day is practice.
+// one that day is practice, and a standard game after them counts.
 TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
 {
     const QString today = QDate::currentDate().toString(Qt::ISODate);
@@ -71,6 +71,13 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     EXPECT_EQ(game.form->grab().toImage().pixelColor(panel->geometry().topLeft() + QPoint(4, 4)),
               panel->palette().color(QPalette::ToolTipBase))
         << "the panel stands out in the colours of a tip";
+    // A standard game after them counts as any other.
+    game.probe->StartButton->click();
+    AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
+    PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    const std::vector<FinishedGame> history = GameHistoryFile().Read();
+    ASSERT_EQ(history.size(), 2u) << "the daily game that counted and the standard one";
+    EXPECT_EQ(std::pair(history[0].kind, history[1].kind), std::pair(GameKind::Daily, GameKind::Standard));
 }
 
 // A relaxed game says so in the title, its arrivals never speed up, and its score goes to its own
