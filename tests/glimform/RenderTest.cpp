@@ -230,8 +230,12 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
         const int after = static_cast<int>(lives) * size + size / 2;
         EXPECT_TRUE(after >= 130 || image.pixelColor(after, 12) == windowColour) << lives;
     }
-    const auto mouth = [](std::uint32_t lives, int y) { return LivesFace(lives, 40, 0xF0CAA6).pixelColor(20, y); };
-    EXPECT_TRUE(mouth(3, 30).lightness() < 60 && mouth(1, 30).lightness() > 100 && mouth(2, 25).lightness() < 60);
+    // Two eyes apart, and a smile, a straight mouth or a frown.
+    const auto dark = [](std::uint32_t lives, int x, int y) {
+        return LivesFace(lives, 40, 0xF0CAA6).pixelColor(x, y).lightness() < 60;
+    };
+    EXPECT_TRUE(dark(3, 13, 13) && dark(3, 27, 13) && !dark(3, 20, 13));
+    EXPECT_TRUE(dark(3, 20, 30) && !dark(1, 20, 30) && dark(2, 20, 25));
 }
 
 // An entered word's value rises from where the word was and fades: each frame repaints only the
@@ -243,7 +247,8 @@ TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
     game.PlaceAndSelectWord({"C", "A", "T"});
     probe->FormPaint();
     probe->EnterWord();
-    EXPECT_TRUE(form->findChild<QTimer*>(QStringLiteral("riseTimer"))->isActive()) << "the value rises by itself";
+    const QTimer* rise = form->findChild<QTimer*>(QStringLiteral("riseTimer"));
+    EXPECT_TRUE(rise->isActive()) << "the value rises by itself";
     const int tileWidth = ClientRect(0, 0).width();
     for (int frame = 0; frame < ScoreRise::frames; ++frame) {
         SCOPED_TRACE(frame);
@@ -252,6 +257,7 @@ TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
         probe->RiseTimerTick();
         const QRegion repainted = probe->pendingTiles;
         ASSERT_TRUE(!repainted.isEmpty() && repainted.boundingRect().width() <= 3 * tileWidth);
+        EXPECT_EQ(rise->isActive(), frame + 1 < ScoreRise::frames) << "it stops after the last frame";
         int outside = 0, text = 0;
         for (int y = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x) {
