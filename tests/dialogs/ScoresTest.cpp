@@ -239,4 +239,17 @@ TEST(Statistics, TheChartDrawsTheScoresAndTheirMean)
     for (const int column : {1, 11, 61, 111, 161, 200})
         EXPECT_EQ(image.pixelColor(column, 91 - 39), ScoreChart::meanColour) << column;
     EXPECT_EQ(chart.accessibleDescription(), QStringLiteral("4 games, oldest first: 100, 400, 0, 200. Mean 175."));
+
+    // The calendar: cells of 12 pixels 14 apart, a column a week from Monday, the last one today's.
+    CalendarStrip strip(nullptr);
+    strip.resize(CalendarStrip::weeks * 14, 7 * 14);
+    const QDate wednesday(2026, 12, 9);
+    strip.SetDays({wednesday, wednesday.addDays(-8), wednesday.addDays(-51), wednesday.addDays(-52)}, wednesday);
+    const QImage days = strip.grab().toImage();
+    const auto played = [&days](int weeksBack, int weekday, int x) {
+        return days.pixelColor((CalendarStrip::weeks - 1 - weeksBack) * 14 + x, (weekday - 1) * 14 + 6) ==
+               CalendarStrip::playedColour;
+    };
+    EXPECT_TRUE(played(0, 3, 1) && played(0, 3, 12) && !played(0, 3, 13) && !played(0, 2, 6) && played(1, 2, 6));
+    EXPECT_EQ(strip.accessibleDescription(), QStringLiteral("Played on 3 of the 52 days shown."));
 }

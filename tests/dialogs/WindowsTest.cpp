@@ -262,6 +262,8 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         {70, "About Glimmerquake", AboutBox, nullptr},
         {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
         {130, "Hall of Fame", NewGameForm->hallOfFame.get(), NewGameForm->hallOfFame->HelpButton},
+        {140, "Resuming a Game", nullptr, nullptr},
+        {150, "Statistics", nullptr, nullptr},
         {99, "Glimmerquake Help", nullptr, nullptr}};
     for (const auto& [context, title, window, button] : topics) {
         window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context);
