@@ -221,7 +221,7 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
 // The chart draws each score as a bar as tall as its share of the highest, and the mean across:
 // scores 100, 400, 0 and 200 in 90 rows give bars of 23, 90, 0 and 45 rows, and the mean (175)
 // 39 rows up; screen readers get the scores as text.
-TEST(Statistics, TheChartDrawsTheScoresAndTheirMean)
+TEST(Statistics, TheChartsDrawTheScoresTheirMeanAndThePlayedDays)
 {
     ScoreChart chart(nullptr);
     chart.resize(202, 92);
