@@ -13,8 +13,6 @@
 #include <map>
 #include <random>
 
-#include <sys/resource.h>
-
 // One word AB with the code 0 = 00, A = 01, B = 1 in a three-slot file. The offsets and bytes are
 // written out by hand, so that a fault made alike in the writer and the reader, which the next
 // test would let through, still shows.
@@ -168,42 +166,6 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         EXPECT_EQ(std::pair(table.Damaged(), table.LoadedCount()),
                   std::pair(k.valid && !whole, k.valid ? static_cast<std::uint32_t>(k.records + 1 + whole) : 0u));
     }
-}
-
-// Engines that find the process out of file handles take the oldest engine's handle, and that
-// engine picks up where it stopped: with room for two more handles, seven engines reading a
-// section of several blocks by turns each read it whole; closed engines give their handles back.
-TEST(InputEngine, EnginesOutOfFileHandlesTakeTheOldestOneWhichResumes)
-{
-    std::vector<std::string> words;
-    for (std::mt19937 random(7); words.size() < 9000;)
-        for (words.emplace_back(); words.back().size() < 8;)
-            words.back() += static_cast<char>('a' + random() % 26);
-    TempFolder folder;
-    TSDictionaryList list(folder.Write("d.tsd", Tsd(1, words)));
-    InputEngine alone(list, 0);
-    const std::vector<std::string> expected = SectionTexts(alone, 8);
-    ASSERT_EQ(expected.size(), words.size());
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit low = saved;
-    low.rlim_cur = static_cast<rlim_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {})) + 2;
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-    for (int round = 0; round < 3; ++round) {
-        std::vector<std::unique_ptr<InputEngine>> engines;
-        std::vector<std::vector<std::string>> read(7);
-        for (std::size_t e = 0; e < read.size(); ++e) {
-            engines.push_back(std::make_unique<InputEngine>(list, 0));
-            EXPECT_TRUE(engines[e]->SeekLength(8));
-        }
-        for (std::size_t i = 0; i < expected.size(); ++i)
-            for (std::size_t e = 0; e < read.size(); ++e)
-                read[e].emplace_back(engines[e]->Next().Text());
-        for (std::size_t e = 0; e < read.size(); ++e)
-            EXPECT_EQ(read[e], expected) << "round " << round << ", engine " << e;
-        EXPECT_TRUE(engines.back()->Next().AtEnd());
-    }
-    setrlimit(RLIMIT_NOFILE, &saved);
 }
 
 // Entries follow the ';'-separated names (an empty last name is not found); names differing in

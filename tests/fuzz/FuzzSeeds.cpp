@@ -5,12 +5,12 @@
 // target reads its input: index, data and exceptions, each ended by a zero byte. Into the third,
 // saved games: one just started and one played on for a while, with a chain and best words.
 
+#include "../dictionary/WordNetFiles.h"
 #include "board/Board.h"
 #include "board/GameRandom.h"
 #include "board/SavedGameFormat.h"
 #include "tools/glimdict/TsdWriter.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -44,16 +44,10 @@ int main(int argc, char** argv)
         std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     };
-    // Data lines at their true byte offsets, and index lines pointing at them.
-    std::string data = "  1 A licence notice line.\n", index = data;
-    for (const char* lemma : {"goose", "ice_cream", "tile"}) {
-        char offset[9];
-        std::snprintf(offset, sizeof offset, "%08zu", data.size());
-        data += std::string(offset) + " 05 n 01 " + lemma + " 0 000 | a sense; \"an example\"  \n";
-        index += std::string(lemma) + " n 1 1 @ 1 0 " + offset + "  \n";
-    }
-    const std::string wordNet = index + '\0' + data + '\0' + "geese goose\nboxes box\n";
-    std::ofstream(std::filesystem::path(argv[2]) / "nouns", std::ios::binary) << wordNet;
+    // The tests' small WordNet, its nouns with their exceptions.
+    const SmallWordNet nouns;
+    std::ofstream(std::filesystem::path(argv[2]) / "nouns", std::ios::binary)
+        << nouns.Read("index.noun") + '\0' + nouns.Read("data.noun") + '\0' + nouns.Read("noun.exc");
     for (int version : {0, 1}) {
         TsdWriter writer(version);
         writer.SetDescription("seed dictionary");
