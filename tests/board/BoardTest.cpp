@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's rules: filling and arrivals, the chain of selected tiles and the letters new tiles
-// draw. Where a click lands is left to the window's pointer tests, and falling to the recorded
-// game and the saved game's replay, which step thousands of falls.
+// The board's rules: filling and arrivals, and the chain of selected tiles. The letters new tiles
+// draw and their values are left to the recorded game and the daily game's pinned tiles, where a
+// click lands to the window's pointer tests, and falling to the recorded game and the saved
+// game's replay, which step thousands of falls.
 
 #include "board/Board.h"
 #include "board/GameRandom.h"
-#include "board/PickLetter.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace {
 
@@ -85,22 +83,4 @@ TEST(Board, AChainsValueStopsAtTheCap)
         EXPECT_EQ(board.Select(Put(board, std::max(0, i - 8), i < 9 ? 2 * i : 26 - i, "QU", 9), false, changed).size(),
                   2 * i + 2u);
     EXPECT_EQ(board.SelectionValue(), UINT32_MAX);
-}
-
-// Every letter's value; new tiles draw every letter, each at its value, a Q arriving as QU. (The
-// letters' shares show in the recorded game, which deals from the same generator.)
-TEST(Board, NewLettersAreWorthTheirValues)
-{
-    for (char c = 'A'; c <= 'Z'; ++c)
-        EXPECT_EQ(LetterValue(c), "23332433274232239222254836"[c - 'A'] - '0') << c;
-    SeedGameRandom(20261206);
-    std::set<std::string> drawn;
-    for (int i = 0; i < 100'000; ++i) {
-        std::string letter;
-        const std::uint32_t value = PickLetter(letter, ProcessRandom());
-        ASSERT_EQ(value, LetterValue(letter.front()));
-        drawn.insert(letter);
-    }
-    EXPECT_EQ(drawn.size(), 26u);
-    EXPECT_TRUE(drawn.contains("QU") && !drawn.contains("Q"));
 }
