@@ -76,8 +76,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
     const std::vector<FinishedGame> history = GameHistoryFile().Read();
-    ASSERT_EQ(history.size(), 2u) << "the daily game that counted and the standard one";
-    EXPECT_EQ(std::pair(history[0].kind, history[1].kind), std::pair(GameKind::Daily, GameKind::Standard));
+    EXPECT_TRUE(history.size() == 2 && history[0].kind == GameKind::Daily && history[1].kind == GameKind::Standard);
 }
 
 // A relaxed game says so in the title, its arrivals never speed up, and its score goes to its own
