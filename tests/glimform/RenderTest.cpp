@@ -69,7 +69,8 @@ protected:
 }  // namespace
 
 // Tiles of 34 pixels, rows 29 apart; the board spans 323 by 353 from (33, 49) to (355, 401)
-// inclusive, in a sunken frame (shadow above and left) inside a raised one.
+// inclusive, in a sunken frame (shadow above and left) inside a raised one. The score shows on
+// the colour of a tip.
 TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
 {
     ASSERT_EQ(form->size(), QSize(576, 420));
@@ -83,6 +84,8 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
                   {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
     for (const auto& p : pixels)
         EXPECT_EQ(probe->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+    const QPoint inScoreBox = probe->valueLabel->mapTo(form, QPoint(probe->valueLabel->width() - 5, 5));
+    EXPECT_EQ(form->grab().toImage().pixelColor(inScoreBox), form->palette().color(QPalette::ToolTipBase));
     // A face's colour follows its value.
     probe->board->Cell(0, 0)->Set("I", 2);
     probe->board->Cell(0, 4)->Set("I", 9);
