@@ -35,8 +35,7 @@ TEST(GameHistory, GamesReadBackAsWrittenAndDamagedLinesAreSkipped)
     const std::vector<FinishedGame> read = ReadHistory(text + "\n", damaged);
     ASSERT_EQ(read.size(), 3u);
     EXPECT_TRUE(read[0] == games[0] && read[1] == games[1]);
-    EXPECT_EQ(read[2].bestWord, "a b c");
-    EXPECT_EQ(damaged, 5u);
+    EXPECT_EQ(std::pair(read[2].bestWord, damaged), std::pair(std::string("a b c"), std::size_t{5}));
 }
 
 // Counting a table of finished games: best, mean and median, words, the longest and the most
