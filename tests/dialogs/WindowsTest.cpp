@@ -97,9 +97,8 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
         FinishDialog(scores, false);
     });
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
-    game.form->showMaximized();
-    QCoreApplication::processEvents();  // resized to the screen, and stored
-    NewGameForm->hallOfFame->show(), NewGameForm->hallOfFame->move(40, 50);
+    game.form->showMaximized(), NewGameForm->hallOfFame->show(), NewGameForm->hallOfFame->move(40, 50);
+    QCoreApplication::processEvents();  // the main window resized to the screen, and stored
     game.Restart();
     EXPECT_TRUE(game.form->isMaximized() && NewGameForm->hallOfFame->pos() == QPoint(40, 50)) << "placements kept";
     EXPECT_EQ(Fields(NewGameForm->Options()),

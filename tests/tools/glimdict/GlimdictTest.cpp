@@ -62,6 +62,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
         {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
+        {"build words.txt x.tsd --format", 2, "", "--format needs a value"},
         {"info cut.tsd", 1, "cut.tsd: damaged: "},
         {"words words.txt", 1, "", "words.txt: -- INVALID DICTIONARY FILE --"},
         {define + " tiles geese", 0,
