@@ -141,7 +141,7 @@ TEST(Accessibility, EveryButtonDoesItsPartAndItsWindowNamesItsControlsAndClosesW
             EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(modal)), QStringList()) << qPrintable(*shown);
             QTest::keyClick(modal, *shown == u"StatisticsForm" ? Qt::Key_Return : Qt::Key_Escape);
             if (modal->isVisible()) {
-                ADD_FAILURE() << qPrintable(*shown) << " stays open on Esc";
+                ADD_FAILURE() << qPrintable(*shown) << " stays open on its closing key";
                 FinishDialog(modal, false);
             }
         });
