@@ -192,7 +192,7 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
             shown = fame->BestWordLabel->text() + " " + fame->BestWordOwnerLabel->text();
             for (int i = 0; i < fame->TablesView->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* section = fame->TablesView->topLevelItem(i);
-                shown += " | " + section->text(0);
+                shown += " | " + section->text(0) + (section->isFirstColumnSpanned() ? "" : " (cut short)");
                 for (int row = 0; row < section->childCount(); ++row)
                     shown += ", " + section->child(row)->text(0) + " " + section->child(row)->text(1) + " " +
                              section->child(row)->text(2);
@@ -240,9 +240,10 @@ TEST(Statistics, TheChartsDrawTheScoresTheirMeanAndThePlayedDays)
         EXPECT_EQ(image.pixelColor(column, 91 - 39), ScoreChart::meanColour) << column;
     EXPECT_EQ(chart.accessibleDescription(), QStringLiteral("4 games, oldest first: 100, 400, 0, 200. Mean 175."));
 
-    // The calendar: cells of 12 pixels 14 apart, a column a week from Monday, the last one today's.
+    // The calendar, at its smallest: cells of 12 pixels 14 apart, a column a week from Monday, the
+    // last one today's.
     CalendarStrip strip(nullptr);
-    strip.resize(CalendarStrip::weeks * 14, 7 * 14);
+    strip.resize(strip.minimumSize());
     const QDate wednesday(2026, 12, 9);
     strip.SetDays({wednesday, wednesday.addDays(-8), wednesday.addDays(-51), wednesday.addDays(-52)}, wednesday);
     const QImage days = strip.grab().toImage();

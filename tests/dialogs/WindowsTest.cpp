@@ -154,14 +154,15 @@ TEST(SoundsForm, OkStoresTheChoicesAndCancelNone)
             QString told;
             AnswerNextModal([&](QWidget* files) {
                 AnswerNextModal([&told](QWidget* box) {
-                    told = qobject_cast<QMessageBox*>(box)->text(), PressMessageButton(box, QMessageBox::Ok);
+                    told = box->windowTitle() + ": " + qobject_cast<QMessageBox*>(box)->text();
+                    PressMessageButton(box, QMessageBox::Ok);
                 });
                 qobject_cast<QFileDialog*>(files)->selectFile(noSound);
                 QMetaObject::invokeMethod(files, "accept");
             });
             press(LowWord, sounds->ChooseButton);
-            EXPECT_EQ(told, QStringLiteral(
-                                "\"NewLife.wav\" is not a sound the game can play, so the sound stays as it was."));
+            EXPECT_EQ(told, QStringLiteral("Warning: \"NewLife.wav\" is not a sound the game can play, so the sound "
+                                           "stays as it was."));
             (ok ? sounds->OKButton : sounds->CancelButton)->click();
         });
         OptionsForm->SoundsButton->click();
@@ -222,10 +223,8 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
     OpenHelpContext(0);
     for (QWidget* dialog :
          std::initializer_list<QWidget*>{NewGameForm, OptionsForm, HowToPlay, NewGameForm->hallOfFame.get(), &sounds,
-                                         &bare, &box, game.windows->helpService->Window()}) {
-        dialog->show();
-        ExpectNoControlHidesAnother(dialog);
-    }
+                                         &bare, &box, game.windows->helpService->Window()})
+        dialog->show(), ExpectNoControlHidesAnother(dialog);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         AnswerNextModal([key](QWidget* shown) { QTest::keyClick(shown, key); });
         EXPECT_EQ(AboutBox->exec(), QDialog::Accepted) << key;
@@ -347,8 +346,9 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
 
 #include "WindowsTest.moc"
 
-// Every named control of every window sits where the design puts it, at its size, in its font:
-// the layout at the design size, written down in designed-layout.txt.
+// Every named control of every window sits where the design puts it, at its size, in its font,
+// its text aligned and wrapped as designed: the layout at the design size, written down in
+// designed-layout.txt.
 TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
 {
     GameFixture game;
@@ -369,7 +369,11 @@ TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
             const QFont font = control->font();
             out << window->objectName() << '/' << control->objectName() << ' ' << at.x() << ',' << at.y() << ' '
                 << at.width() << 'x' << at.height() << ' ' << font.family() << ' ' << font.pixelSize() << "px"
-                << (font.bold() ? " bold" : "") << (control->isVisibleTo(window) ? "" : " hidden");
+                << (font.bold() ? " bold" : "") << (font.underline() ? " underlined" : "")
+                << (control->isVisibleTo(window) ? "" : " hidden");
+            if (const auto* label = qobject_cast<const QLabel*>(control))
+                out << " aligned 0x" << Qt::hex << label->alignment().toInt() << Qt::dec
+                    << (label->wordWrap() ? " wrapped" : "");
             if (const auto* table = qobject_cast<const QTreeView*>(control))
                 for (int column = 0; column < table->header()->count(); ++column)
                     out << ' ' << table->columnWidth(column);

@@ -40,10 +40,7 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
         adverbs.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'), {"sense " + std::to_string(i)}});
     files.Part("adv", adverbs);
     WordNet wordNet(files.folder);
-    const struct {
-        std::string word;
-        std::vector<std::string> meanings;
-    } cases[] = {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"Tiles", {tileNoun, tileVerb}},
         {"GEESE", {"goose (noun): a web-footed bird"}},
         {"tumbled", {"tumble (verb): fall down; \"he tumbled\""}},
@@ -51,8 +48,8 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
         {"zebra", {}},
         {std::string(300, 't'), {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Summary(wordNet.Define(c.word)), c.meanings) << c.word;
+    for (const auto& [word, meanings] : cases)
+        EXPECT_EQ(Summary(wordNet.Define(word)), meanings) << word;
     for (const auto& [lemma, glosses] : adverbs)
         EXPECT_EQ(Summary(wordNet.Define(lemma)), std::vector<std::string>{lemma + " (adverb): " + glosses[0]});
 }

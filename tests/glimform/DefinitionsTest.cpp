@@ -53,19 +53,19 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     EXPECT_FALSE(definitions.Window()->isVisible());
 
     // It never covers the owner: 8 pixels beside its frame, right or left, within the screen
-    // where it has room, else over the owner's spare part.
+    // where it has room, else over the owner's spare part; never below the screen's foot.
     const QRect screen = owner.screen()->availableGeometry();
     const QRect outer = owner.frameGeometry(), inner = owner.geometry();
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), 0);
-    const struct {
-        QRect owner, opened;
-    } places[] = {{{0, 50, 200, 200}, {208 + frame.right(), 50 - frame.top(), 440, 320}},
-                  {{screen.right() - 199, 0, 200, 200}, {screen.right() - 647 - frame.left(), 0, 440, 320}},
-                  {screen, spare}};
-    for (const auto& place : places) {
-        owner.setGeometry(place.owner);
+    const std::pair<QRect, QRect> places[] = {
+        {{0, 50, 200, 200}, {208 + frame.right(), 50 - frame.top(), 440, 320}},
+        {{screen.right() - 199, 0, 200, 200}, {screen.right() - 647 - frame.left(), 0, 440, 320}},
+        {{0, screen.bottom() - 99, 200, 100}, {208 + frame.right(), screen.bottom() - 319, 440, 320}},
+        {screen, spare}};
+    for (const auto& [ownerPlace, opened] : places) {
+        owner.setGeometry(ownerPlace);
         emit list->doubleClicked(list->model()->index(0, 0));
-        EXPECT_EQ(definitions.Window()->geometry(), place.opened);
+        EXPECT_EQ(definitions.Window()->geometry(), opened);
         definitions.Window()->close();
     }
 

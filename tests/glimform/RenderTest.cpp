@@ -76,14 +76,12 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     ASSERT_EQ(form->size(), QSize(576, 420));
     EXPECT_EQ(ClientRect(0, 0), QRect(33, 368, 34, 34));
     EXPECT_EQ(ClientRect(1, 1).topLeft(), QPoint(50, 339));
-    const struct {
-        int x, y;
-        QColor colour;
-    } pixels[] = {{34, 50, boardGreen},    {355, 401, boardGreen},  {200, 48, frameShadow}, {32, 200, frameShadow},
-                  {200, 402, frameLight},  {356, 200, frameLight},  {200, 45, frameLight},  {29, 200, frameLight},
-                  {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
-    for (const auto& p : pixels)
-        EXPECT_EQ(probe->boardImage.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+    const std::tuple<int, int, QColor> pixels[] = {
+        {34, 50, boardGreen},    {355, 401, boardGreen},  {200, 48, frameShadow}, {32, 200, frameShadow},
+        {200, 402, frameLight},  {356, 200, frameLight},  {200, 45, frameLight},  {29, 200, frameLight},
+        {200, 405, frameShadow}, {359, 200, frameShadow}, {200, 42, windowColour}};
+    for (const auto& [x, y, colour] : pixels)
+        EXPECT_EQ(probe->boardImage.pixelColor(x, y), colour) << x << ", " << y;
     const QPoint inScoreBox = probe->valueLabel->mapTo(form, QPoint(probe->valueLabel->width() - 5, 5));
     EXPECT_EQ(form->grab().toImage().pixelColor(inScoreBox), form->palette().color(QPalette::ToolTipBase));
     // A face's colour follows its value.

@@ -34,6 +34,7 @@ TEST(PulseSoundOutput, TheDefaultSoundsAreHeardANewSoundCutsTheOnePlayingAndALon
     for (const char* name : {"select.wav", "word.wav", "newlife.wav", "endRound.wav", "highword.wav", "lowword.wav"}) {
         const auto clip = DecodeSoundClip(image(name));
         ASSERT_TRUE(clip && clip->rate == PrivateSoundServer::rate && clip->channels == 1) << name;
+        EXPECT_TRUE(image(name) == MonoWav(clip->rate, clip->samples)) << name << ": a plain WAV file, no byte amiss";
         const auto [low, high] = std::minmax_element(clip->samples.begin(), clip->samples.end());
         EXPECT_TRUE(std::max(-*low, +*high) > 8000 && std::max(-*low, +*high) < 32000) << name;
         EXPECT_TRUE(std::abs(clip->samples.front()) <= 64 && std::abs(clip->samples.back()) <= 64) << name;
