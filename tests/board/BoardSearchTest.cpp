@@ -45,13 +45,8 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
     const Tiles twoAts = {{0, 4, "A"}, {0, 6, "T"}, {0, 0, "A"}, {0, 2, "T"}, {3, 3, "A"}, {3, 5, "T"}};
     const Tiles leadsOn = {{1, 1, "C"},  {2, 2, "A"},  {0, 2, "A"}, {0, 4, "T"},
                            {0, 10, "C"}, {0, 12, "A"}, {0, 14, "T"}};
-    const struct {
-        const char* why;
-        Tiles tiles;
-        Cells current;
-        const char* typed;
-        Cells chain;
-    } cases[] = {
+    const std::tuple<const char*, Tiles, Cells, const char*, Cells> cases[] = {
+        // why, tiles, current, typed, chain
         {"QU answers to Q", quit, {}, "QIT", {{0, 0}, {0, 2}, {0, 4}}},
         {"QU takes the U typed after its Q", quit, {}, "QUIT", {{0, 0}, {0, 2}, {0, 4}}},
         {"a U after QU needs a tile of its own", quit, {}, "QUUIT", {}},
@@ -64,14 +59,14 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
         {"the longest current start that leads on stays", leadsOn, {{1, 1}, {2, 2}}, "CAT", {{1, 1}, {0, 2}, {0, 4}}},
         {"nothing typed", quit, {{0, 0}}, "", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
+    for (const auto& [why, tiles, cells, typed, chain] : cases) {
+        SCOPED_TRACE(why);
         Board board(12, 9, ProcessRandom());
-        Lay(board, c.tiles);
+        Lay(board, tiles);
         std::vector<Chip*> current;
-        for (const auto& [row, column] : c.current)
+        for (const auto& [row, column] : cells)
             current.push_back(board.Cell(row, column));
-        EXPECT_EQ(CellsOf(FindChain(board, c.typed, current)), c.chain);
+        EXPECT_EQ(CellsOf(FindChain(board, typed, current)), chain);
     }
 }
 

@@ -218,9 +218,9 @@ TEST(HallOfFame, ShowsEachTablesThreeBestRowsAndTheMostValuableWord)
 
 }  // namespace
 
-// The chart draws each score as a bar as tall as its share of the highest, and the mean across:
-// scores 100, 400, 0 and 200 in 90 rows give bars of 23, 90, 0 and 45 rows, and the mean (175)
-// 39 rows up; screen readers get the scores as text.
+// The chart draws each score as a bar as tall as its share of the highest, and the mean across,
+// in a frame: scores 100, 400, 0 and 200 in 90 rows give bars of 23, 90, 0 and 45 rows, and the
+// mean (175) 39 rows up; screen readers get the scores as text.
 TEST(Statistics, TheChartsDrawTheScoresTheirMeanAndThePlayedDays)
 {
     ScoreChart chart(nullptr);
@@ -238,6 +238,7 @@ TEST(Statistics, TheChartsDrawTheScoresTheirMeanAndThePlayedDays)
     EXPECT_EQ((std::vector<int>{blue(11), blue(61), blue(111), blue(161)}), (std::vector<int>{23, 89, 0, 44}));
     for (const int column : {1, 11, 61, 111, 161, 200})
         EXPECT_EQ(image.pixelColor(column, 91 - 39), ScoreChart::meanColour) << column;
+    EXPECT_NE(image.pixelColor(0, 91 - 39), chart.palette().color(QPalette::Base)) << "framed";
     EXPECT_EQ(chart.accessibleDescription(), QStringLiteral("4 games, oldest first: 100, 400, 0, 200. Mean 175."));
 
     // The calendar, at its smallest: cells of 12 pixels 14 apart, a column a week from Monday, the

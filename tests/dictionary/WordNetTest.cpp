@@ -59,11 +59,7 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
 TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
 {
     using Damage = std::function<void(SmallWordNet&)>;
-    const struct {
-        std::string name;
-        Damage damage;
-        std::vector<std::string> meanings;
-    } cases[] = {
+    const std::tuple<std::string, Damage, std::vector<std::string>> cases[] = {
         {"no folder", [](SmallWordNet& f) { std::filesystem::remove_all(f.folder); }, {}},
         {"no verb data", [](SmallWordNet& f) { std::filesystem::remove(f.folder + "/data.verb"); }, {tileNoun}},
         {"a pipe for an index",
@@ -77,9 +73,9 @@ TEST(WordNet, DamagedOrMissingFilesYieldWhatIsIntact)
          },
          {"tile (noun): a hat", tileVerb}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, damage, meanings] : cases) {
         SmallWordNet files;
-        c.damage(files);
-        EXPECT_EQ(Summary(WordNet(files.folder).Define("tiles")), c.meanings) << c.name;
+        damage(files);
+        EXPECT_EQ(Summary(WordNet(files.folder).Define("tiles")), meanings) << name;
     }
 }

@@ -101,6 +101,7 @@ TEST(Accessibility, CursorKeysPickTilesWhileLettersEnterEscAndClicksKeepTheirMea
     const QRect ring = view->CellRect(*view->CursorCell()).translated(view->pos());
     const int width = std::max(2, ring.width() / 14);
     EXPECT_LT(shot.pixelColor(ring.center().x(), ring.top() + width * 3 / 2).value(), 60);
+    EXPECT_LT(shot.pixelColor(ring.right() - width * 3 / 2, ring.center().y()).value(), 60);
     EXPECT_GT(shot.pixelColor(ring.center().x(), ring.top() + width / 2).lightness(), 200);
 
     key(Qt::Key_T);

@@ -237,6 +237,8 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
     };
     EXPECT_TRUE(dark(3, 13, 13) && dark(3, 27, 13) && !dark(3, 20, 13));
     EXPECT_TRUE(dark(3, 20, 30) && !dark(1, 20, 30) && dark(2, 20, 25));
+    const QImage face = LivesFace(2, 40, 0xF0CAA6);  // round and whole: alike left and right, up and down
+    EXPECT_TRUE(face.pixel(1, 20) == face.pixel(38, 20) && face.pixel(20, 1) == face.pixel(20, 38));
 }
 
 // An entered word's value rises from where the word was and fades: each frame repaints only the

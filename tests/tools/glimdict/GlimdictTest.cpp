@@ -72,6 +72,7 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
          "no definition of zebra"},
         {"define geese", 0, "geese\ngoose (noun)\n"},
         {"", 2, "", "one has no definition\n"},  // the usage, ended by a line break
+        {"spell d.tsd", 2, "", "unknown command \"spell\""},
         {"--help", 0, "usage: glimdict COMMAND ARGUMENTS\n"},
     };
     for (const auto& call : calls) {
