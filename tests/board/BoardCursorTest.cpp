@@ -7,18 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
 using Cell = std::pair<int, int>;  // row, half-tile column
-
-struct Walk {
-    std::string name;
-    std::vector<HexDirection> keys;
-    std::vector<Cell> cells;  // where each key leaves the cursor
-};
 
 }  // namespace
 
@@ -27,7 +22,8 @@ TEST(BoardCursor, MovesToEachNeighbourAndStopsAtTheEdges)
     GameRandom random(7);
     const Board board(12, 9, random);  // half-tile columns 0 to 17
     using D = HexDirection;
-    const std::vector<Walk> walks{
+    // Each walk's keys, and where each key leaves the cursor.
+    const std::tuple<std::string, std::vector<HexDirection>, std::vector<Cell>> walks[] = {
         {"starts mid-bottom; Left and Right step two half-tiles",
          {D::Left, D::Right, D::Right},
          {{0, 6}, {0, 8}, {0, 10}}},
@@ -41,14 +37,14 @@ TEST(BoardCursor, MovesToEachNeighbourAndStopsAtTheEdges)
          {D::UpRight, D::Right, D::Right, D::Right, D::Right, D::UpRight},
          {{1, 9}, {1, 11}, {1, 13}, {1, 15}, {1, 17}, {1, 17}}},
     };
-    for (const Walk& walk : walks) {
+    for (const auto& [name, keys, cells] : walks) {
         BoardCursor cursor(board);
-        for (std::size_t i = 0; i < walk.keys.size(); ++i) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
             const Cell before{cursor.Row(), cursor.Column()};
-            const bool moved = cursor.Move(board, walk.keys[i]);
+            const bool moved = cursor.Move(board, keys[i]);
             const Cell after{cursor.Row(), cursor.Column()};
-            EXPECT_EQ(after, walk.cells[i]) << walk.name << ", key " << i;
-            EXPECT_EQ(moved, after != before) << walk.name << ", key " << i;
+            EXPECT_EQ(after, cells[i]) << name << ", key " << i;
+            EXPECT_EQ(moved, after != before) << name << ", key " << i;
         }
     }
 

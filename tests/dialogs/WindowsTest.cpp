@@ -243,10 +243,10 @@ QString ShownTopic(const GameFixture& game)
 }
 
 // Each window's F1 key and Help button, and each help context, open their topic in the help
-// window, titled after it; Esc closes it. Help open as the pause question comes stays open; the
-// question's Help button and F1 open its topic in a help window that can be used and closed while
-// the question waits (clicks go through the window system, which drops input to windows a modal
-// dialog blocks).
+// window, titled after it; Esc closes it. Help follows a dialog into the dialog it opens, and
+// back when that closes. Help open as the pause question comes stays open; the question's Help
+// button and F1 open its topic in a help window that can be used and closed while the question
+// waits (clicks go through the window system, which drops input to windows a modal dialog blocks).
 TEST(Help, EachWindowAndContextOpensItsTopic)
 {
     GameFixture game;
@@ -277,6 +277,16 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     const QString contents = ShownTopic(game);
     help()->BackButton->click();
     EXPECT_EQ(contents + " " + ShownTopic(game), THelpWindow::TopicFor(0) + " " + THelpWindow::TopicFor(120));
+    QStringList owners;
+    AnswerNextModal([&](QWidget* options) {
+        QTest::keyClick(options, Qt::Key_F1);
+        AnswerNextModal(
+            [&](QWidget* s) { owners << (help()->parentWidget() == s ? "sounds" : "?"), FinishDialog(s, false); });
+        OptionsForm->SoundsButton->click(), QCoreApplication::processEvents();  // it follows after a turn
+        owners << (help()->parentWidget() == options ? "options" : "?"), FinishDialog(options, false);
+    });
+    game.form->findChild<QPushButton*>(QStringLiteral("preplayOptionsButton"))->click();
+    EXPECT_EQ(owners, (QStringList{"sounds", "options"}));
 
     const auto clickThrough = [](QWidget* w) {
         QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), w->rect().center()));

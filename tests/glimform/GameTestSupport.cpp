@@ -18,13 +18,10 @@ bool StartPlay(GlimmerFormProbe& probe)
 
 void PlaceAndSelectWord(GlimmerFormProbe& probe, const std::vector<std::string>& tiles)
 {
-    int column = 0;
-    for (const std::string& letter : tiles) {
-        Chip* chip = probe->board->Cell(0, column);
-        chip->Set(letter, letter == "QU" ? 9u : LetterValue(letter.front()));
-        probe->dragTile = chip;
-        probe->SelectDragTile(column != 0);
-        column += 2;
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        probe->dragTile = probe->board->Cell(0, 2 * static_cast<int>(i));
+        probe->dragTile->Set(tiles[i], tiles[i] == "QU" ? 9u : LetterValue(tiles[i].front()));
+        probe->SelectDragTile(i > 0);
     }
 }
 

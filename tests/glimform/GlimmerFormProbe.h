@@ -73,7 +73,6 @@ public:
     QTimer*& EvolveTimer = form.EvolveTimer;
     QTimer*& TumbleTimer = form.TumbleTimer;
     QLabel*& Label1 = form.Label1;
-    QLabel*& Label3 = form.Label3;
     QLabel*& valueLabel = form.valueLabel;
     QLabel*& wordInProgress = form.wordInProgress;
     BoardView*& boardView = form.boardView;

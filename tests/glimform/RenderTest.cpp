@@ -231,11 +231,11 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
         const int after = static_cast<int>(lives) * size + size / 2;
         EXPECT_TRUE(after >= 130 || image.pixelColor(after, 12) == windowColour) << lives;
     }
-    // Two eyes apart, and a smile, a straight mouth or a frown.
+    // Two small eyes apart, and a smile, a straight mouth or a frown.
     const auto dark = [](std::uint32_t lives, int x, int y) {
         return LivesFace(lives, 40, 0xF0CAA6).pixelColor(x, y).lightness() < 60;
     };
-    EXPECT_TRUE(dark(3, 13, 13) && dark(3, 27, 13) && !dark(3, 20, 13));
+    EXPECT_TRUE(dark(3, 13, 13) && dark(3, 27, 13) && !dark(3, 20, 13) && !dark(3, 12, 16));
     EXPECT_TRUE(dark(3, 20, 30) && !dark(1, 20, 30) && dark(2, 20, 25));
     const QImage face = LivesFace(2, 40, 0xF0CAA6);  // round and whole: alike left and right, up and down
     EXPECT_TRUE(face.pixel(1, 20) == face.pixel(38, 20) && face.pixel(20, 1) == face.pixel(20, 38));

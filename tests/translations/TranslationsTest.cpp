@@ -163,7 +163,7 @@ TEST(PlayerLanguage, EveryCaptionFitsItsControl)
     FitCaptions(*game.form);
     EXPECT_EQ(game.probe->Label1->font().pixelSize(), 12);
     // German "Leben:" is drawn smaller, to keep a gap before the first face.
-    EXPECT_EQ(game.probe->Label3->font().pixelSize(), language == u"de" ? 14 : 16);
+    EXPECT_EQ(game.form->findChild<QLabel*>(QStringLiteral("Label3"))->font().pixelSize(), language == u"de" ? 14 : 16);
 }
 
 }  // namespace
