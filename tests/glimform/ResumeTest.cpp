@@ -166,8 +166,8 @@ TEST_F(Resume, PlayIsSavedWheneverItStopsAndAnEndedGameLeavesNothing)
     EXPECT_TRUE(QFile::exists(path)) << "the new round saves";
 
     AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });  // no score: no table
-    probe().endGameButton->click();
-    EXPECT_FALSE(QFile::exists(path)) << "Quit leaves nothing to resume";
+    probe().endGameButton->click(), probe().SaveForLogout();
+    EXPECT_FALSE(QFile::exists(path)) << "Quit leaves nothing to resume, nor does a logout after it";
 
     ASSERT_TRUE(StartPlay(probe()));
     probe().SaveForLogout();
