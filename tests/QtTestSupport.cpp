@@ -29,9 +29,8 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
 
 int DiscardPendingAnswers()
 {
-    const QList<QTimer*> pending = qApp->findChildren<QTimer*>(QStringLiteral("pendingAnswer"));
     int waiting = 0;
-    for (QTimer* poll : pending) {
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("pendingAnswer"))) {
         waiting += poll->isActive() ? 1 : 0;
         poll->stop();
         poll->deleteLater();

@@ -233,8 +233,8 @@ TEST(BackgroundPause, AnotherWindowInFrontPausesPlayWhenTheOptionIsOn)
     ASSERT_TRUE(paused != nullptr && paused->isVisible() && QApplication::activeModalWidget() == nullptr);
     const QLabel* message = paused->findChild<QLabel*>();
     EXPECT_EQ(message->text(), QStringLiteral("Paused: press Resume, Space or click to play on"));
-    EXPECT_GT(QFontInfo(message->font()).pixelSize(), QFontInfo(form->font()).pixelSize())
-        << "larger than the window's";
+    EXPECT_TRUE(QFontInfo(message->font()).pixelSize() > QFontInfo(form->font()).pixelSize() && message->font().bold())
+        << "bold and larger than the window's";
     for (Qt::Key key : {Qt::Key_N, Qt::Key_Escape, Qt::Key_Return})
         QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_TRUE(probe->IsPlaying() && !playing() && paused->isVisible());

@@ -327,6 +327,7 @@ TEST_F(Render, TheColourBlindChainStandsOutAndTheLettersOnTheChainStayReadable)
         NewGameForm->Options().SetColourBlindColours(colourBlind);
         probe->FormPaint();
         line = CentreOf(0, 0, 17);
+        EXPECT_EQ(CentreOf(0, 0, 17, 10) == Qt::white, colourBlind) << "the colour-blind chain is edged in white";
         const QRect cell = ClientRect(0, 2);
         const QImage& image = probe->boardImage;
         int ink = 0;
