@@ -75,6 +75,8 @@ TEST(TsdFormat, WordsWrittenAreTheWordsRead)
         for (std::size_t s = 0, rank = 0; s < 256; ++s)
             skewed[s] = writer.Counts()[s] ? std::uint64_t{1} << std::min<std::size_t>(rank++, 60) : 0;
         const CodeTable deep = BuildLimitedHuffmanCode(skewed, 32);
+        for (const SymbolCode& code : deep)
+            EXPECT_EQ(std::uint64_t{code.code} >> code.length, 0u) << "each code within its length";
         for (const CodeTable* codes : {static_cast<const CodeTable*>(nullptr), &deep}) {
             SCOPED_TRACE(testing::Message() << "version " << version << (codes ? ", skewed code" : ""));
             TempFolder folder;
@@ -127,44 +129,39 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
         };
     };
     const std::string invalid = "-- INVALID DICTIONARY FILE --";
-    const struct {
-        const char* what;
-        std::function<void(Bytes&)> spoil;
-        bool valid;
-        std::string description;
-        std::size_t records = 0;
-    } cases[] = {
+    // What is spoilt, how, whether the file stays valid, the description read and the five-letter words read.
+    const std::tuple<const char*, std::function<void(Bytes&)>, bool, std::string, std::size_t> cases[] = {
         {"as written", [](Bytes&) {}, true, "test", 200},
-        {"TSD2", [](Bytes& x) { x[3] = '2'; }, false, invalid},
-        {"cut in the description", [](Bytes& x) { x.resize(80); }, false, invalid},
-        {"cut in the symbol table", [&](Bytes& x) { x.resize(symbols + 900); }, false, "test"},
-        {"letter index 255", [&](Bytes& x) { x[a + 2] = 255; }, false, "test"},
-        {"two symbols with one code", [&](Bytes& x) { copyCode(x, 0); }, false, "test"},
-        {"a code through another's leaf", [&](Bytes& x) { copyCode(x, 1); }, false, "test"},
-        {"a code that is a prefix of another", [&](Bytes& x) { copyCode(x, -1); }, false, "test"},
+        {"TSD2", [](Bytes& x) { x[3] = '2'; }, false, invalid, 0},
+        {"cut in the description", [](Bytes& x) { x.resize(80); }, false, invalid, 0},
+        {"cut in the symbol table", [&](Bytes& x) { x.resize(symbols + 900); }, false, "test", 0},
+        {"letter index 255", [&](Bytes& x) { x[a + 2] = 255; }, false, "test", 0},
+        {"two symbols with one code", [&](Bytes& x) { copyCode(x, 0); }, false, "test", 0},
+        {"a code through another's leaf", [&](Bytes& x) { copyCode(x, 1); }, false, "test", 0},
+        {"a code that is a prefix of another", [&](Bytes& x) { copyCode(x, -1); }, false, "test", 0},
         {"description without a terminator", [](Bytes& x) { std::fill_n(x.begin() + 62, 80, 'x'); }, true,
          std::string(80, 'x'), 200},
         {"TSD1 cut in a record's flag bit", cut(1, 97), true, "test", 20},
         {"TSD1 cut in a record", cut(1, 98), true, "test", 21},
     };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.what);
+    for (const auto& [what, spoil, valid, description, records] : cases) {
+        SCOPED_TRACE(what);
         Bytes bytes = Tsd(0, words, &sixBits, "test");
-        k.spoil(bytes);
+        spoil(bytes);
         TempFolder folder;
         TSDictionaryList list(folder.Write("d.tsd", bytes));
-        EXPECT_EQ(list.FailedName(), k.valid ? std::optional<std::string>() : folder.File("d.tsd"));
-        EXPECT_EQ(list.Entry(0).Description(), k.description);
-        EXPECT_EQ(list.WordCount(0, 3), k.valid ? 1u : 0u);
+        EXPECT_EQ(list.FailedName(), valid ? std::optional<std::string>() : folder.File("d.tsd"));
+        EXPECT_EQ(list.Entry(0).Description(), description);
+        EXPECT_EQ(list.WordCount(0, 3), valid ? 1u : 0u);
         InputEngine engine(list, 0);
-        EXPECT_EQ(SectionTexts(engine, 5), std::vector<std::string>(k.records, "abcde"));
+        EXPECT_EQ(SectionTexts(engine, 5), std::vector<std::string>(records, "abcde"));
         // A cut file is told apart from a whole one, with the words before the cut kept: cat, the
         // fives read, and abcdef when nothing is cut.
         Words table;
         table.Load(folder.File("d.tsd"));
-        const bool whole = k.records == 200;
+        const bool whole = records == 200;
         EXPECT_EQ(std::pair(table.Damaged(), table.LoadedCount()),
-                  std::pair(k.valid && !whole, k.valid ? static_cast<std::uint32_t>(k.records + 1 + whole) : 0u));
+                  std::pair(valid && !whole, valid ? static_cast<std::uint32_t>(records + 1 + whole) : 0u));
     }
 }
 
