@@ -142,11 +142,12 @@ TEST_F(Session, EnteredWordsScoreGiveLivesAndRank)
     }
 }
 
-// Every best word is kept up to the cap, whatever a list can show; one below the last kept is not.
+// A word entered again moves up to the first of its value. Every best word is kept up to the cap,
+// whatever a list can show; one below the last kept is not.
 TEST_F(Session, BestWordsAreAllKeptUpToTheCap)
 {
-    Enter({"D", "O", "N", "T"});
-    EXPECT_EQ(session.BestWords(), (std::vector<SessionWord>{{"don't", 24}}));
+    Enter({"D", "O", "N", "T"}), Enter({"C", "A", "T"}, 6), Enter({"C", "A", "T"}, 1), Enter({"D", "O", "N", "T"});
+    EXPECT_EQ(session.BestWords(), (std::vector<SessionWord>{{"don't", 24}, {"cat", 24}, {"cat", 4}}));
     for (std::uint32_t value = 100; value < 100 + GameSession::maxBestWords; ++value)  // worth value * A * T
         Enter({"C", "A", "T"}, value);
     EXPECT_EQ(std::pair(session.BestWords().size(), session.BestWords().back().value),

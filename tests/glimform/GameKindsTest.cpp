@@ -41,7 +41,8 @@ QString QuitAndAnswer(GameFixture& game, const QString& press)
 
 // The daily game of today is the same board each time it starts: its tiles come from the date and
 // the dictionary. The first daily game of the day counts, with a result line to copy; a second
-// one that day is practice, and a standard game after them counts.
+// one that day is practice, and a standard game after them counts, until the statistics are
+// cleared.
 TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
 {
     const QString today = QDate::currentDate().toString(Qt::ISODate);
@@ -78,6 +79,12 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
     const std::vector<FinishedGame> history = GameHistoryFile().Read();
     EXPECT_TRUE(history.size() == 2 && history[0].kind == GameKind::Daily && history[1].kind == GameKind::Standard);
+    AnswerNextModal([](QWidget* statistics) {
+        AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
+        statistics->findChild<QPushButton*>(QStringLiteral("ClearButton"))->click(), FinishDialog(statistics, false);
+    });
+    Button(game, "statisticsButton")->click();
+    EXPECT_TRUE(GameHistoryFile().Read().empty()) << "Clear statistics forgets every game";
 }
 
 // A relaxed game says so in the title, its arrivals never speed up, and its score goes to its own

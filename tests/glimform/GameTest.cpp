@@ -233,8 +233,7 @@ TEST_F(Game, TheBestWordsListShowsWhatFitsAndSelectsTheNewestWord)
     EXPECT_EQ(BestWords(), (QStringList{"carts (48)", "quit (36)", "tree (16)"}));
     EXPECT_TRUE(probe->bestWordList->selectedItems().isEmpty());
 
-    probe->bestWordList->setMinimumHeight(0);
-    probe->bestWordList->setMaximumHeight(QWIDGETSIZE_MAX);
+    probe->bestWordList->setMinimumHeight(0), probe->bestWordList->setMaximumHeight(QWIDGETSIZE_MAX);
     Enter({trees, {"D", "O", "N", "T"}});
     const QStringList all{"carts (48)", "quit (36)", "trees (32)", QString::fromUtf8("don\u2019t (24)"),
                           "tree (16)",  "cat (12)"};

@@ -101,16 +101,15 @@ TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
 {
     const QList<QRect> screens{{0, 0, 1000, 800}, {1000, 0, 600, 800}};
     const QRect primary(0, 0, 1000, 760);
-    const struct {
-        QRect saved, opened;
-    } cases[] = {
+    const std::pair<QRect, QRect> cases[] = {
+        // saved, opened
         {{100, 100, 300, 200}, {100, 100, 300, 200}},
         {{1500, 100, 300, 300}, {1500, 100, 300, 300}},  // a third on the second screen
         {{-201, 100, 300, 300}, {350, 230, 300, 300}},  // less than a third on either
         {{5000, 5000, 1200, 900}, {0, 0, 1000, 760}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PlaceOnScreen(c.saved, screens, primary), c.opened) << c.saved.x() << "," << c.saved.y();
+    for (const auto& [saved, opened] : cases)
+        EXPECT_EQ(PlaceOnScreen(saved, screens, primary), opened) << saved.x() << "," << saved.y();
 }
 
 // The first daily game of a date counts and later ones that day count nowhere; the streak runs over
