@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 void AnswerNextModal(std::function<void(QWidget*)> answer, QString* title)
 {
@@ -52,4 +56,21 @@ void FinishDialog(QWidget* dialog, bool accepted)
     auto* d = qobject_cast<QDialog*>(dialog);
     ASSERT_NE(d, nullptr);
     d->done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+::testing::AssertionResult LooksAsApproved(QWidget* widget, const QString& name)
+{
+    const QImage now = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString file = name + QStringLiteral(".png");
+    if (const QString folder = qEnvironmentVariable("GLIM_APPROVE"); !folder.isEmpty())
+        now.save(folder + u'/' + file);
+    const QImage approved = QImage(QStringLiteral(GLIM_APPROVED_DIR "/") + file).convertToFormat(QImage::Format_RGB32);
+    // Each colour byte within 3 of the approved one: Qt's blending rounds differently on different processors.
+    if (approved.size() == now.size() &&
+        std::equal(now.constBits(), now.constBits() + now.sizeInBytes(), approved.constBits(),
+                   [](uchar a, uchar b) { return std::abs(a - b) <= 3; }))
+        return ::testing::AssertionSuccess();
+    now.save(file);
+    return ::testing::AssertionFailure() << name.toStdString() << " does not look as approved; " << file.toStdString()
+                                         << " shows how it looks";
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <ostream>
 
@@ -18,6 +20,11 @@ int DiscardPendingAnswers();
 void PressMessageButton(QWidget* box, int standardButton);
 // Closes a dialog with the accepted or rejected result.
 void FinishDialog(QWidget* dialog, bool accepted);
+
+// Whether the widget, drawn now, looks as its approved picture tests/approved/<name>.png shows,
+// within a rounding step in each colour. With GLIM_APPROVE naming a folder, the picture is also
+// written there to be approved; one that differs is kept as <name>.png in the working folder.
+::testing::AssertionResult LooksAsApproved(QWidget* widget, const QString& name);
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out)

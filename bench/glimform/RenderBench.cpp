@@ -2,6 +2,7 @@
 // Drawing costs of the main window at its design size on the offscreen platform.
 #include "GlimmerFormProbe.h"
 #include "board/GameRandom.h"
+#include "glimform/ScoreRise.h"
 #include "platform/UserRegistry.h"
 #include "settings/PlayerOptions.h"
 #include "settings/Sounder.h"

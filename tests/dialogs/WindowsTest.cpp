@@ -310,8 +310,8 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
                                  "help kept"}));
 }
 
-// The example shows twenty tiles; the seven of GLIMPSE are marked and joined by the red line in
-// the order of the word (I and S touch but are not joined). The box is ticked at every showing (a
+// The example shows twenty tiles; the seven of GLIMPSE are marked and chained in the order of the
+// word (the approved picture of the window shows the red line). The box is ticked at every showing (a
 // restore from minimised is no new showing); unticking it and pressing Start turns the setting
 // off and starts the game.
 TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
@@ -326,19 +326,6 @@ TEST(HowToPlay, TheExampleSpellsGlimpseAndUntickingThenStartTurnsTheSettingOff)
     ASSERT_EQ(word, "20 tiles, 7 marked: G3L2I2M3P3S2E2");
     HowToPlay->show();
     HowToPlay->HowToPlay->setChecked(false);
-    const QImage picture = HowToPlay->ExampleArea->grab().toImage();
-    // Tiles 40 pixels wide: the board is 4 * 34 + 40 = 176 pixels tall and the line is drawn over it.
-    const auto redBetween = [&](const Chip* a, const Chip* b) {
-        const QColor c =
-            picture.pixelColor((a->Centre().x + b->Centre().x) / 2, (a->Centre().y + b->Centre().y) / 2 + 176);
-        return std::abs(c.red() - 0xFF) < 40 && std::abs(c.green() - 0x40) < 40 && std::abs(c.blue() - 0x40) < 40;
-    };
-    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        EXPECT_TRUE(redBetween(chain[i], chain[i + 1])) << "after " << chain[i]->Letter();
-    EXPECT_FALSE(redBetween(chain[2], chain[5]));
-    // The bottom row's last tile ends 20 pixels before the board does, under the row above's.
-    EXPECT_EQ(picture.pixelColor(178, 156), QColor(86, 156, 86)) << "the board spans every column";
-
     HowToPlay->hide();
     game.probe->StartButton->click();
     ASSERT_TRUE(HowToPlay->isVisible() && HowToPlay->HowToPlay->isChecked());
@@ -370,6 +357,7 @@ TEST(Layout, EveryControlSitsWhereTheDesignPutsItInItsFont)
     for (QWidget* window : windows) {
         window->show();
         out << window->objectName() << ' ' << window->width() << 'x' << window->height() << '\n';
+        EXPECT_TRUE(window == game.form || LooksAsApproved(window, window->objectName()));  // its date changes
         for (const QWidget* control : window->findChildren<QWidget*>()) {
             if (control->window() != window || control->objectName().isEmpty() ||
                 control->objectName().startsWith(QStringLiteral("qt_")))

@@ -81,6 +81,7 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
     EXPECT_TRUE(missedInBlue()) << "drawn at once";
     probe->FormPaint();
     EXPECT_TRUE(missedInBlue()) << "and in a full paint";
+    EXPECT_TRUE(LooksAsApproved(form, QStringLiteral("missed-word")));
     const QString missed = QStringLiteral("missed: cat (12)");
     EXPECT_EQ(std::pair(LastSound(), probe->wordInProgress->text()), std::pair(QStringLiteral("EndRound"), missed));
     for (QPushButton* button : {probe->enterButton, probe->clearButton, probe->pauseButton, probe->endGameButton,

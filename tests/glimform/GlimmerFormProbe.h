@@ -8,7 +8,6 @@
 #include "glimform/BoardPainter.h"
 #include "glimform/BoardView.h"
 #include "glimform/GameKeeper.h"
-#include "glimform/ScoreRise.h"
 #include "glimform/glimform.h"
 
 #include <QLabel>

@@ -138,10 +138,6 @@ TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
         EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(),
                     2);
         EXPECT_NEAR(letterInk.center().x(), cell.center().x(), 2);
-        // The round face's outline keeps clear of the cell's edges.
-        for (QPoint edge : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
-                            QPoint(cell.center().x(), cell.top()), QPoint(cell.center().x(), cell.bottom())})
-            EXPECT_TRUE(Near(probe->boardImage.pixelColor(edge), boardGreen, 40)) << edge.x() << ", " << edge.y();
         const QRect valueInk = InkBounds(probe->boardImage, cell, valueTop - 2, cell.bottom());
         if (std::string(shown) != "Qu") {  // Qu's tail reaches down among the value's digits
             EXPECT_NEAR(valueInk.width(), valueBox.width(), 1);
@@ -208,6 +204,8 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
         NewGameForm->Options().SetColourBlindColours(colourBlind);
         probe->FormPaint();
         const QImage whole = probe->boardImage.copy();
+        EXPECT_TRUE(
+            LooksAsApproved(form, colourBlind ? QStringLiteral("colour-blind-chain") : QStringLiteral("chain")));
         for (Chip* chip : game.OccupiedCells()) {
             probe->PaintTiles({chip});
             ASSERT_TRUE(whole == probe->boardImage) << "cell " << chip->Row() << ", " << chip->Column();
@@ -216,8 +214,7 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
 }
 
 // One face per life, 24 pixels while they fit, orange for the last life, amber for two,
-// yellow for more; a smile's curve and a straight mouth are black at the face's lower middle,
-// a frown curves above it.
+// yellow for more; the approved pictures show their smile, straight mouth and frown.
 TEST_F(Render, TheLivesShowTheirCountAndMood)
 {
     for (const auto& [lives, size, colour] : {std::tuple(1u, 24, QColor(255, 128, 0)),
@@ -227,20 +224,11 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
                                               {0u, 24, QColor()}}) {
         probe->SetLives(lives);
         const QImage image = probe->livesArea->grab().toImage();
+        EXPECT_TRUE(LooksAsApproved(probe->livesArea, QStringLiteral("lives-%1").arg(lives)));
         for (int i = 0; i < static_cast<int>(lives); ++i)
             EXPECT_TRUE(Near(image.pixelColor(i * size + size / 2, (24 - size) / 2 + size * 45 / 100), colour, 40))
                 << lives << " lives, face " << i;
-        const int after = static_cast<int>(lives) * size + size / 2;
-        EXPECT_TRUE(after >= 130 || image.pixelColor(after, 12) == windowColour) << lives;
     }
-    // Two small eyes apart, and a smile, a straight mouth or a frown.
-    const auto dark = [](std::uint32_t lives, int x, int y) {
-        return LivesFace(lives, 40, 0xF0CAA6).pixelColor(x, y).lightness() < 60;
-    };
-    EXPECT_TRUE(dark(3, 13, 13) && dark(3, 27, 13) && !dark(3, 20, 13) && !dark(3, 12, 16));
-    EXPECT_TRUE(dark(3, 20, 30) && !dark(1, 20, 30) && dark(2, 20, 25));
-    const QImage face = LivesFace(2, 40, 0xF0CAA6);  // round and whole: alike left and right, up and down
-    EXPECT_TRUE(face.pixel(1, 20) == face.pixel(38, 20) && face.pixel(20, 1) == face.pixel(20, 38));
 }
 
 // An entered word's value rises from where the word was and fades: each frame repaints only the
@@ -248,6 +236,7 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
 // there; when it is over, the board is exactly what a full paint draws.
 TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
 {
+    SeedGameRandom(3);
     probe->board->Fill(3);
     game.PlaceAndSelectWord({"C", "A", "T"});
     probe->FormPaint();
@@ -273,6 +262,7 @@ TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
         EXPECT_EQ(outside, 0);
         // Until it has faded much.
         EXPECT_TRUE(frame >= ScoreRise::frames / 3 || text > 20) << "the value shows";
+        EXPECT_TRUE(frame != 4 || LooksAsApproved(form, QStringLiteral("rising-value")));
     }
     const QImage last = probe->boardImage.copy();
     probe->FormPaint();
@@ -329,7 +319,6 @@ TEST_F(Render, TheColourBlindChainStandsOutAndTheLettersOnTheChainStayReadable)
         NewGameForm->Options().SetColourBlindColours(colourBlind);
         probe->FormPaint();
         line = CentreOf(0, 0, 17);
-        EXPECT_EQ(CentreOf(0, 0, 17, 10) == Qt::white, colourBlind) << "the colour-blind chain is edged in white";
         const QRect cell = ClientRect(0, 2);
         const QImage& image = probe->boardImage;
         int ink = 0;
