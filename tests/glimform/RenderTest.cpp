@@ -6,10 +6,8 @@
 
 #include "board/GameRandom.h"
 #include "dialogs/newgame.h"
-#include "glimform/BoardPainter.h"
 #include "glimform/LivesArea.h"
 #include "glimform/ScoreRise.h"
-#include "glimform/TileFaces.h"
 
 #include <QLineF>
 
@@ -92,10 +90,6 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     probe->FormPaint();
     EXPECT_EQ(std::tuple(CentreOf(0, 0, -9, -3), CentreOf(0, 4, -9, -3), CentreOf(0, 2)),
               std::tuple(QColor(255, 255, 223), QColor(255, 255, 0), boardGreen));
-    // Only the round face covers what lies beneath: the neighbours show through its corners.
-    TileFaces faces;
-    const QImage& face = faces.Face(1, {34, 34}, BoardPainter::boardColour);
-    EXPECT_EQ(std::pair(qAlpha(face.pixel(0, 0)), qAlpha(face.pixel(17, 17))), std::pair(0, 255));
 
     // A narrow, tall window: the tiles shrink to the width left of the right-hand column, and the
     // buttons keep to the right edge, Enter to the bottom.

@@ -59,6 +59,8 @@ TEST(GlimdictCli, BuildsInspectsAndLooksUpAndRefusesBadInput)
         {"build --format 0 --proper-nouns --possessives words.txt all.tsd", 0,
          "all.tsd: 7 words written (TSD0), 10 skipped"},
         {"lookup all.tsd CAFE CATS DONT IPAY", 0, "café\ncat's\ndont\niPaŸ\n"},
+        {"info d.tsd >/dev/null && md5sum d.tsd all.tsd", 0,
+         "3a03472c171f16dbc276f78a4c062fa2  d.tsd\n7bc49e0f705f412b91114ae8b3630e20  all.tsd\n"},  // byte for byte as approved
         {"build missing.txt x.tsd", 1, "", "cannot read missing.txt: No such file"},
         {"build taken x.tsd", 1, "", "taken: is a directory"},
         {"build words.txt no/such/x.tsd", 1, "", "cannot write no/such/x.tsd"},
