@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     const QByteArray language = qgetenv("GLIM_TEST_LANGUAGE");
     qputenv("LANGUAGE", language.isEmpty() ? QByteArray("en") : language);
     QApplication application(argc, argv);
+    QApplication::setCursorFlashTime(0);  // text cursors hold still in the approved pictures
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -277,6 +277,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
     const QString contents = ShownTopic(game);
     help()->BackButton->click();
     EXPECT_EQ(contents + " " + ShownTopic(game), THelpWindow::TopicFor(0) + " " + THelpWindow::TopicFor(120));
+    EXPECT_TRUE(LooksAsApproved(help(), QStringLiteral("help")));
     QString owner;
     AnswerNextModal([&](QWidget* options) {
         QTest::keyClick(options, Qt::Key_F1);

@@ -104,6 +104,7 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     const auto designed = gaps();
     form->resize(440, 700);
     probe->FormPaint();
+    EXPECT_TRUE(LooksAsApproved(form, QStringLiteral("narrow-window")));
     EXPECT_LE(probe->BoardToClient({probe->board->Cell(1, 17)->Rect().right, 0}).x(), probe->wordInProgress->x());
     EXPECT_EQ(gaps(), designed);
 }
