@@ -228,12 +228,13 @@ TEST_F(Render, TheLivesShowTheirCountAndMood)
 
 // An entered word's value rises from where the word was and fades: each frame repaints only the
 // cells under its text before and after the move, never the whole board, and the text shows
-// there; when it is over, the board is exactly what a full paint draws.
+// there; when it is over, the board is exactly what a full paint draws. CARTS (48) is worth just
+// enough for the larger type of a high word.
 TEST_F(Render, AnEnteredWordsValueRisesOverOnlyTheCellsItCrosses)
 {
     SeedGameRandom(3);
     probe->board->Fill(3);
-    game.PlaceAndSelectWord({"C", "A", "T"});
+    game.PlaceAndSelectWord({"C", "A", "R", "T", "S"});
     probe->FormPaint();
     probe->EnterWord();
     const QTimer* rise = form->findChild<QTimer*>(QStringLiteral("riseTimer"));
