@@ -97,6 +97,9 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
         FinishDialog(scores, false);
     });
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
+    game.form->show(), game.form->move(70, 80), QCoreApplication::processEvents();
+    QString left;  // a move alone is stored at once, should the game never close
+    EXPECT_TRUE(Persist(false).readString(QStringLiteral("GlimmerFormLeft"), left) && left == QStringLiteral("70"));
     game.form->showMaximized(), NewGameForm->hallOfFame->show(), NewGameForm->hallOfFame->move(40, 50);
     QCoreApplication::processEvents();  // the main window resized to the screen, and stored
     game.Restart();

@@ -9,6 +9,7 @@
 #include "settings/Utils.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -110,6 +111,9 @@ TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
     };
     for (const auto& [saved, opened] : cases)
         EXPECT_EQ(PlaceOnScreen(saved, screens, primary), opened) << saved.x() << "," << saved.y();
+    QWidget huge;  // on this desktop, larger than its screen and off it: moved onto it and shrunk to fit
+    huge.setGeometry(5000, 5000, 9000, 9000), KeepOnScreen(huge);
+    EXPECT_TRUE(huge.screen()->availableGeometry().contains(huge.geometry()));
 }
 
 // The first daily game of a date counts and later ones that day count nowhere; the streak runs over
