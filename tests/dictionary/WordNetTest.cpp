@@ -36,8 +36,9 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
 {
     SmallWordNet files;
     SmallWordNet::Lemmas adverbs;
-    for (int i = 10; i < 90; ++i)
-        adverbs.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'), {"sense " + std::to_string(i)}});
+    for (int i = 10; i < 90; ++i)  // every ninth with sixty senses, its index line longer than a first read
+        adverbs.push_back({"w" + std::to_string(i) + std::string(i % 7, 'x'),
+                           std::vector<std::string>(i % 9 == 0 ? 60 : 1, "sense " + std::to_string(i))});
     files.Part("adv", adverbs);
     WordNet wordNet(files.folder);
     const std::pair<std::string, std::vector<std::string>> cases[] = {
@@ -50,8 +51,10 @@ TEST(WordNet, FindsAWordAndItsBaseFormsInEachPartOfSpeech)
     };
     for (const auto& [word, meanings] : cases)
         EXPECT_EQ(Summary(wordNet.Define(word)), meanings) << word;
-    for (const auto& [lemma, glosses] : adverbs)
-        EXPECT_EQ(Summary(wordNet.Define(lemma)), std::vector<std::string>{lemma + " (adverb): " + glosses[0]});
+    for (const auto& [lemma, glosses] : adverbs) {
+        const std::vector<WordMeaning> found = wordNet.Define(lemma);
+        EXPECT_TRUE(found.size() == 1 && found[0].partOfSpeech == "adverb" && found[0].glosses == glosses) << lemma;
+    }
 }
 
 // A missing folder or file, a pipe where an index should be (never waited on) and a line too long

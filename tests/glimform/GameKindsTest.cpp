@@ -2,6 +2,7 @@
 // The daily and the relaxed game, started from the buttons between games.
 #include "GameTestSupport.h"
 
+#include "dialogs/StatisticsCharts.h"
 #include "dialogs/newgame.h"
 #include "settings/GameHistoryFile.h"
 #include "settings/Persist.h"
@@ -80,6 +81,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     const std::vector<FinishedGame> history = GameHistoryFile().Read();
     EXPECT_TRUE(history.size() == 2 && history[0].kind == GameKind::Daily && history[1].kind == GameKind::Standard);
     AnswerNextModal([](QWidget* statistics) {
+        EXPECT_GT(statistics->findChild<ScoreChart*>()->y(), 100) << "the chart under the counts";
         AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
         statistics->findChild<QPushButton*>(QStringLiteral("ClearButton"))->click(), FinishDialog(statistics, false);
     });

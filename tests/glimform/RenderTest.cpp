@@ -200,21 +200,13 @@ TEST_F(Render, ChangedCellRepaintsMatchAFullPaint)
     }
 }
 
-// One face per life, 24 pixels while they fit, orange for the last life, amber for two,
-// yellow for more; the approved pictures show their smile, straight mouth and frown.
+// As the approved pictures show: one face per life, 24 pixels while they fit, orange with a frown
+// for the last life, amber with a straight mouth for two, yellow and smiling for more.
 TEST_F(Render, TheLivesShowTheirCountAndMood)
 {
-    for (const auto& [lives, size, colour] : {std::tuple(1u, 24, QColor(255, 128, 0)),
-                                              {2u, 24, QColor(247, 202, 21)},
-                                              {3u, 24, QColor(255, 255, 0)},
-                                              {12u, 10, QColor(255, 255, 0)},
-                                              {0u, 24, QColor()}}) {
+    for (const std::uint32_t lives : {1u, 2u, 3u, 12u, 0u}) {
         probe->SetLives(lives);
-        const QImage image = probe->livesArea->grab().toImage();
         EXPECT_TRUE(LooksAsApproved(probe->livesArea, QStringLiteral("lives-%1").arg(lives)));
-        for (int i = 0; i < static_cast<int>(lives); ++i)
-            EXPECT_TRUE(Near(image.pixelColor(i * size + size / 2, (24 - size) / 2 + size * 45 / 100), colour, 40))
-                << lives << " lives, face " << i;
     }
 }
 
