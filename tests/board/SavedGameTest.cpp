@@ -145,6 +145,7 @@ TEST(SavedGame, ImpossibleGamesAreRefusedAndChangeNothing)
         {"a smaller board", [](SavedSession& s) { s.rules.boardRows = 11; }},
         {"a board too large to build", [](SavedSession& s) { s.rules.tilesPerRow = 1u << 30; }},
         {"no points per life", [](SavedSession& s) { s.rules.pointsPerLife = 0; }},
+        {"a speed-up past the whole interval", [](SavedSession& s) { s.rules.evolveSpeedUp = 1001; }},
         {"no life left", [](SavedSession& s) { s.state.lives = 0; }},
         {"between games", [](SavedSession& s) { s.state.phase = SessionPhase::BetweenGames; }},
         {"clearing without ticks", [](SavedSession& s) { s.state.phase = SessionPhase::Clearing; }},
