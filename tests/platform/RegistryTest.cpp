@@ -46,7 +46,8 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
         {"\"Minus\"=dword:FFFFFFFF", -1},
         {"@=\"the default\"", QStringLiteral("the default")},
         {"\"Broken=\"no closing quote", {}},
-        {"\"Cut\"=\"Fr", {}}};
+        {"\"Cut\"=\"Fr", {}},
+        {"\"Hex\"=dword:0000009g", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)
         text += QByteArray(line) + "\r\n";
