@@ -42,15 +42,15 @@ protected:
 
 }  // namespace
 
-// A drag chains touching tiles in order: back over the chain shortens it, a tile away from it or
-// the rim between two tiles adds nothing, a move without the button ends the drag.
+// A drag chains touching tiles in order: back over the chain shortens it, a tile away from it, the
+// rim between two tiles or an empty cell at the top adds nothing, a move without the button ends the drag.
 TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
 {
     game.Press(At(0));
     for (int column : {2, 4, 6})
         game.DragTo(At(column));
     EXPECT_EQ(Chain(), Cells({0, 2, 4, 6}));
-    for (QPoint at : {At(4), At(14), At(6, -16)}) {
+    for (QPoint at : {At(4), At(14), At(6, -16), game.Centre(probe->board->Cell(11, 17))}) {
         game.DragTo(at);
         EXPECT_EQ(Chain(), Cells({0, 2, 4})) << at.x();
     }
