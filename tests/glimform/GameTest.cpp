@@ -57,7 +57,7 @@ struct HowToPlayFirst : Game {
 
 // The round's end turns the buttons off and says so over the board until the clearing begins, and
 // the best word the board held is drawn in blue over its tiles until then; the word shows through
-// the clearing and at Game Over. A clearing minimised goes on once the window is restored. (The
+// the clearing and at Game Over, but not into the next game. A clearing minimised goes on once the window is restored. (The
 // lives, the clearing and the intervals are the session's, and the recorded game steps them
 // through the window.)
 TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
@@ -111,6 +111,8 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
     EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
+    probe->StartGame(false);
+    EXPECT_EQ(probe->wordInProgress->text(), QString()) << "gone in the next game";
 }
 
 // Closing, End Game and Pause ask first, with play held and the tiles hidden; No to quitting
