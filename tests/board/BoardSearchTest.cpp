@@ -53,6 +53,7 @@ TEST(ChainSearch, FindsTheChainThatKeepsTheCurrentStartThenSitsLowest)
         {"no tile twice", {{0, 0, "E"}, {0, 2, "Y"}}, {}, "EYE", {}},
         {"a letter twice on two tiles", {{0, 0, "E"}, {0, 2, "Y"}, {1, 1, "E"}}, {}, "EYE", {{0, 0}, {0, 2}, {1, 1}}},
         {"back from a dead end", deadEnd, {}, "CAT", {{0, 0}, {1, 1}, {2, 2}}},
+        {"two tiles of one column", {{0, 0, "C"}, {1, 1, "A"}, {2, 0, "T"}}, {}, "CAT", {{0, 0}, {1, 1}, {2, 0}}},
         {"fewest rows before the lowest first tile", twoCats, {}, "CAT", {{1, 7}, {0, 6}, {0, 8}}},
         {"equally low: the first tile further left", twoAts, {}, "AT", {{0, 0}, {0, 2}}},
         {"the current chain stays", twoAts, {{3, 3}}, "AT", {{3, 3}, {3, 5}}},
