@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HallOfFame.h"
+#include "dialogs/StatisticsForm.h"
 #include "dialogs/about.h"
 #include "dialogs/help.h"
 #include "dialogs/newgame.h"
@@ -254,6 +255,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
 {
     GameFixture game;
     const auto help = [&game] { return game.windows->helpService->Window(); };
+    TStatisticsForm statistics(game.form);
     const std::tuple<int, const char*, QWidget*, QPushButton*> topics[] = {
         {10, "High Scores and Starting a Game", NewGameForm, NewGameForm->helpButton},
         {20, "The Game Window", game.form, nullptr},
@@ -264,7 +266,7 @@ TEST(Help, EachWindowAndContextOpensItsTopic)
         {120, "How To Play", HowToPlay, HowToPlay->HelpButton},
         {130, "Hall of Fame", NewGameForm->hallOfFame.get(), NewGameForm->hallOfFame->HelpButton},
         {140, "Resuming a Game", nullptr, nullptr},
-        {150, "Statistics", nullptr, nullptr},
+        {150, "Statistics", &statistics, statistics.HelpButton},
         {99, "Glimmerquake Help", nullptr, nullptr}};
     for (const auto& [context, title, window, button] : topics) {
         window ? QTest::keyClick(window, Qt::Key_F1) : OpenHelpContext(context);

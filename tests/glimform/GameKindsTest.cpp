@@ -109,6 +109,7 @@ TEST(GameKinds, ARelaxedGameKeepsItsPaceAndItsOwnHighScores)
     });
     PlayToTheEnd(*game.probe, {"T", "R", "E", "E"});
     EXPECT_EQ(table, QStringLiteral("TestWords, relaxed game High Scores"));
+    EXPECT_FALSE(Button(game, "copyResultButton")->isEnabled()) << "no daily game today to copy";
     QString stored;
     EXPECT_TRUE(Persist(false, QStringLiteral("Relaxed Scores")).readString(QStringLiteral("TestWords0"), stored) &&
                 stored.startsWith(QStringLiteral("16\t")))
