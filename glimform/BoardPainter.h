@@ -39,7 +39,6 @@ public:
     // Letters and values in `ink`, in Verdana where the system has it, else Arial.
     explicit BoardPainter(QColor ink);
 
-    const QString& TileFontName() const { return tileFontName; }
     // Draws in the colours for colour-blind players from now on, or in the designed ones again.
     void SetColourBlindSafe(bool safe) { colourBlindSafe = safe; }
     // Fills `strips` vertical strips, each stripWidth wide and `height` high, from topLeft, with

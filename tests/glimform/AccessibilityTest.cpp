@@ -62,6 +62,11 @@ TEST(Accessibility, TheBoardsCellsNameTheirTilesAndPlayIsAnnounced)
                            cells->cellAt(0, 8)->text(QAccessible::Name)}),
               QStringList({"Q U, 9 points, in the chain", "E, 1 point", "empty"}));
     EXPECT_TRUE(cells->selectedCellCount() == 3 && !cells->cellAt(12, 0) && !cells->cellAt(0, 9));
+    // Each cell spans one row and column; the chain is built by play, never by the reader.
+    const QAccessibleTableCellInterface* cell = cells->cellAt(10, 0)->tableCellInterface();
+    EXPECT_EQ(std::tuple(cell->rowIndex(), cell->columnIndex(), cell->rowExtent(), cell->columnExtent(),
+                         cells->cellAt(11, 0)->state().focusable, cell->isSelected(), cells->selectRow(10)),
+              std::tuple(10, 0, 1, 1, true, false, false));
     const QPoint first = cells->cellAt(11, 0)->rect().center();
     EXPECT_EQ(cells->cellAt(11, 0),
               QAccessible::queryAccessibleInterface(probe->boardView)->childAt(first.x(), first.y()));

@@ -37,7 +37,6 @@ public:
     bool IsPlaying() const { return form.IsPlaying(); }
     bool IsPlayPanelShown() const { return form.IsPlayPanelShown(); }
     QPoint BoardToClient(BoardPoint point) const { return form.BoardToClient(point); }
-    BoardPoint ClientToBoard(QPoint point) const { return form.ClientToBoard(point); }
     QString DictionaryNotice() const { return form.dictionaryNoticeLabel->text(); }
     // What the desktop's session manager asks before a logout.
     void SaveForLogout() { form.gameKeeper->SaveForLogout(); }
@@ -61,7 +60,6 @@ public:
     }
     const Words& words() const { return form.words; }
     Sounder& sounder() { return *form.sounder; }
-    const QString& tileFontName() const { return form.painter->TileFontName(); }
 
     TGlimmerForm& form;
     Board* const board = &form.GameBoard();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's picture checked against what the rules say it shows: layout, frame, faces,
-// letters, values, the chain, the lives, an entered word's rising value; and repaints of changed
+// the chain, the lives, an entered word's rising value; and repaints of changed
 // cells against a full paint.
 #include "GameTestSupport.h"
 
@@ -8,8 +8,6 @@
 #include "dialogs/newgame.h"
 #include "glimform/LivesArea.h"
 #include "glimform/ScoreRise.h"
-
-#include <QLineF>
 
 #include <array>
 #include <cmath>
@@ -23,18 +21,6 @@ bool Near(QColor a, QColor b, int tolerance)
 {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <=
            tolerance;
-}
-
-// The dark pixels of text in the rows from top to bottom of a tile, inside its round outline.
-QRect InkBounds(const QImage& image, const QRect& tile, int top, int bottom)
-{
-    QRect ink;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = tile.left(); x <= tile.right(); ++x)
-            if (QLineF(QRectF(tile).center(), QPointF(x + 0.5, y + 0.5)).length() < tile.width() / 2.0 - 3 &&
-                image.pixelColor(x, y).value() < 200)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
 }
 
 // An empty board at the design size, the game held.
@@ -107,40 +93,6 @@ TEST_F(Render, TheDesignSizeGivesTheDesignedLayoutFrameAndFaceColours)
     EXPECT_TRUE(LooksAsApproved(form, QStringLiteral("narrow-window")));
     EXPECT_LE(probe->BoardToClient({probe->board->Cell(1, 17)->Rect().right, 0}).x(), probe->wordInProgress->x());
     EXPECT_EQ(gaps(), designed);
-}
-
-// The letter (QU as "Qu") sits in the middle of the face; the value, in a smaller bold type,
-// is centred at the face's foot, a margin above its edge.
-TEST_F(Render, ATileShowsItsLetterInTheMiddleAndItsValueAtItsFoot)
-{
-    for (const auto& [letter, value, shown] : {std::tuple("E", 2u, "E"), {"QU", 5u, "Qu"}, {"W", 10u, "W"}}) {
-        SCOPED_TRACE(letter);
-        probe->board->Fill(0);
-        probe->board->Cell(0, 4)->Set(letter, value);
-        probe->FormPaint();
-        const QRect cell = ClientRect(0, 4);
-        const int size = cell.width() + cell.height();
-        QFont letterFont(probe->tileFontName()), valueFont(probe->tileFontName());
-        letterFont.setPixelSize(size / 4);
-        valueFont.setPixelSize(size / 8);
-        valueFont.setBold(true);
-        const QFontMetrics valueMetrics(valueFont);
-        const QRect valueBox = valueMetrics.tightBoundingRect(QString::number(value));
-        const int valueBottom = cell.bottom() - size / 36 - valueMetrics.descent();
-        const int valueTop = valueBottom - valueBox.height() + 1;
-
-        const QRect letterInk = InkBounds(probe->boardImage, cell, cell.top(), valueTop - 2);
-        EXPECT_NEAR(letterInk.width(), QFontMetrics(letterFont).tightBoundingRect(QString::fromLatin1(shown)).width(),
-                    2);
-        EXPECT_NEAR(letterInk.center().x(), cell.center().x(), 2);
-        const QRect valueInk = InkBounds(probe->boardImage, cell, valueTop - 2, cell.bottom());
-        if (std::string(shown) != "Qu") {  // Qu's tail reaches down among the value's digits
-            EXPECT_NEAR(valueInk.width(), valueBox.width(), 1);
-            EXPECT_NEAR(valueInk.center().x(), cell.center().x(), 1);
-            EXPECT_EQ(valueInk.top(), valueTop);
-            EXPECT_EQ(valueInk.bottom(), valueBottom);
-        }
-    }
 }
 
 // The chain is a red line through its tiles' centres and nothing else is red; a one-tile chain
