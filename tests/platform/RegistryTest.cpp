@@ -47,7 +47,10 @@ TEST(UserRegistry, AHandEditedFileLeftByACrashIsReadAndSavedWithoutLosingAnythin
         {"@=\"the default\"", QStringLiteral("the default")},
         {"\"Broken=\"no closing quote", {}},
         {"\"Cut\"=\"Fr", {}},
-        {"\"Hex\"=dword:0000009g", {}}};
+        {"\"Hex\"=dword:0000009g", {}},
+        {"\"Long\"=dword:100000000", {}},
+        {"\"NoEq\" \"x\"", {}},
+        {"\"Trail\"=\"x\" y", {}}};
     QByteArray text = "stray text before any key\n[" + gameKey.toUtf8() + "]\r\n";
     for (const auto& [line, value] : lines)
         text += QByteArray(line) + "\r\n";
