@@ -8,6 +8,7 @@
 #include "settings/Persist.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
 #include <QStandardPaths>
@@ -102,13 +103,17 @@ TEST(GameKinds, ARelaxedGameKeepsItsPaceAndItsOwnHighScores)
     for (int tick = 0; tick < 200; ++tick)  // each arrival of a standard game would be 0.5 % sooner
         game.probe->board->Fill(0), game.probe->EvolveTimerTick();
     EXPECT_EQ(game.probe->EvolveTimer->interval(), 2000);
-    QString table;
+    QString table, counted;
     AnswerNextModal([&](QWidget* scores) {
         table = NewGameForm->HighScoresGroup->title();
-        FinishDialog(scores, false);
+        AnswerNextModal([&](QWidget* statistics) {
+            counted = statistics->findChild<QComboBox*>(QStringLiteral("KindBox"))->currentText();
+            FinishDialog(statistics, false);
+        });
+        scores->findChild<QPushButton*>(QStringLiteral("statisticsButton"))->click(), FinishDialog(scores, false);
     });
     PlayToTheEnd(*game.probe, {"T", "R", "E", "E"});
-    EXPECT_EQ(table, QStringLiteral("TestWords, relaxed game High Scores"));
+    EXPECT_EQ(table + u' ' + counted, QStringLiteral("TestWords, relaxed game High Scores Relaxed game"));
     EXPECT_FALSE(Button(game, "copyResultButton")->isEnabled()) << "no daily game today to copy";
     QString stored;
     EXPECT_TRUE(Persist(false, QStringLiteral("Relaxed Scores")).readString(QStringLiteral("TestWords0"), stored) &&
