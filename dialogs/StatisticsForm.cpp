@@ -93,12 +93,15 @@ void TStatisticsForm::Execute(const QString& dictionary, GameKind kind)
     std::set<QString> names{dictionary};
     for (const FinishedGame& game : history->Read())
         names.insert(QString::fromStdString(game.dictionary));
-    const QSignalBlocker quiet(DictionaryBox), quietKind(KindBox);
-    DictionaryBox->clear();
-    for (const QString& name : names)
-        DictionaryBox->addItem(DictionaryDisplayName(name), name);
-    DictionaryBox->setCurrentIndex(DictionaryBox->findData(dictionary));
-    KindBox->setCurrentIndex(static_cast<int>(kind));
+    {
+        // Quiet only while filled: the player's own choices refresh the counts.
+        const QSignalBlocker quiet(DictionaryBox), quietKind(KindBox);
+        DictionaryBox->clear();
+        for (const QString& name : names)
+            DictionaryBox->addItem(DictionaryDisplayName(name), name);
+        DictionaryBox->setCurrentIndex(DictionaryBox->findData(dictionary));
+        KindBox->setCurrentIndex(static_cast<int>(kind));
+    }
     Refresh();
     exec();
 }
