@@ -165,21 +165,6 @@ TEST(TsdFormat, BrokenFilesAreRefusedAsAWhole)
     }
 }
 
-// The full-load mode, which the game never uses, also reads the blocks that follow the symbol
-// table: as many as the header claims, of its block size, when the file holds them all.
-TEST(TsdFormat, TheFullLoadModeReadsTheBlocksTheFileHolds)
-{
-    for (const auto& [count, cut, blocks] : {std::tuple{2, 0, 2u}, {2, 1, 0u}, {0xFFFF, 0, 0u}}) {
-        Bytes bytes = Tsd(0, {});
-        bytes.at(SymbolsAt(0, 0) - 4) = 4;  // the block size
-        bytes.resize(SymbolsAt(0, 0) + 8 * 256);
-        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8)});
-        bytes.resize(bytes.size() + 8 - cut);
-        TempFolder folder;
-        EXPECT_EQ(TSDictionaryList(folder.Write("d.tsd", bytes), true).Entry(0).BlockCount(), blocks) << count << cut;
-    }
-}
-
 // Entries follow the ';'-separated names (an empty last name is not found); names differing in
 // case share one reference-counted dictionary; a list checks its files again, so a deleted one
 // turns not found.
