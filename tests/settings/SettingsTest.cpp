@@ -116,6 +116,26 @@ TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
     EXPECT_TRUE(huge.screen()->availableGeometry().contains(huge.geometry()));
 }
 
+// Scores and places stored as text, which a hand edit may leave in any shape, read as their
+// leading number: after blanks and one sign, up to the first other character, held at the
+// largest value rather than wrapping round.
+TEST(StoredNumbers, ReadAsTheirLeadingNumberHeldAtTheLimits)
+{
+    const std::pair<const char*, std::int64_t> numbers[] = {{" \t42", 42},
+                                                            {"+7 points", 7},
+                                                            {"-12", -12},
+                                                            {"x5", 0},
+                                                            {"", 0},
+                                                            {"--3", 0},
+                                                            {"9223372036854775806", INT64_MAX - 1},
+                                                            {"92233720368547758071", INT64_MAX},
+                                                            {"-92233720368547758071", -INT64_MAX}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_EQ(ParseLeadingNumber(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(std::pair(ParsePlacementNumber(QStringLiteral("-5000000000")), ParsePlacementNumber("4000000000")),
+              std::pair(INT_MIN, INT_MAX));
+}
+
 // The first daily game of a date counts and later ones that day count nowhere; the streak runs over
 // consecutive dates up to today (or yesterday while today is unplayed), across a year's end, and
 // stops at a gap. A stored row that does not read is reported once and skipped; the rest stay.
