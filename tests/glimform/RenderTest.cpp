@@ -111,9 +111,7 @@ TEST_F(Render, TheChainIsRedBetweenItsTilesAndNowhereElse)
     probe->ClearWord();
     game.SelectChain({{0, 4}});
     probe->FormPaint();
-    EXPECT_EQ(At({a.x - 5, a.y}), chainRed);
-    EXPECT_NE(At({(a.x + b.x) / 2, a.y}), chainRed);
-    EXPECT_TRUE(LooksAsApproved(form, QStringLiteral("one-tile-chain")));
+    EXPECT_TRUE(LooksAsApproved(form, QStringLiteral("one-tile-chain")));  // a red dot
 }
 
 // Each cell repainted alone must give the pixels a full paint gives, also where the tiles of

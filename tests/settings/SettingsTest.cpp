@@ -121,19 +121,11 @@ TEST(OnScreen, AWindowMostlyOffEveryScreenOpensCentredOnThePrimary)
 // largest value rather than wrapping round.
 TEST(StoredNumbers, ReadAsTheirLeadingNumberHeldAtTheLimits)
 {
-    const std::pair<const char*, std::int64_t> numbers[] = {{" \t42", 42},
-                                                            {"+7 points", 7},
-                                                            {"-12", -12},
-                                                            {"x5", 0},
-                                                            {"", 0},
-                                                            {"--3", 0},
-                                                            {"9223372036854775806", INT64_MAX - 1},
-                                                            {"92233720368547758071", INT64_MAX},
-                                                            {"-92233720368547758071", -INT64_MAX}};
-    for (const auto& [text, value] : numbers)
-        EXPECT_EQ(ParseLeadingNumber(QString::fromLatin1(text)), value) << text;
-    EXPECT_EQ(std::pair(ParsePlacementNumber(QStringLiteral("-5000000000")), ParsePlacementNumber("4000000000")),
-              std::pair(INT_MIN, INT_MAX));
+    QStringList read;
+    for (const char* text : {" \t42", "+7 points", "-12", "x5", "", "--3", "9223372036854775806",
+                             "92233720368547758071", "-92233720368547758071"})
+        read << QString::number(ParseLeadingNumber(QString::fromLatin1(text)));
+    EXPECT_EQ(read.join(u' '), "42 7 -12 0 0 0 9223372036854775806 9223372036854775807 -9223372036854775807");
 }
 
 // The first daily game of a date counts and later ones that day count nowhere; the streak runs over
