@@ -63,6 +63,8 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
                              .arg(today);
     EXPECT_TRUE(counted.endsWith(line)) << qPrintable(counted);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), line);
+    QGuiApplication::clipboard()->clear(), Button(game, "copyResultButton")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), line) << "and again from the panel";
     EXPECT_EQ(game.form->findChild<QLabel*>(QStringLiteral("todayStatus"))->text(),
               QStringLiteral("Daily game played: 16 points. Days in a row: 1."));
 
