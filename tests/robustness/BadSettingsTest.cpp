@@ -43,8 +43,7 @@ TEST(BadSettings, EachValueOfTheWrongTypeIsReportedOnceAndTheOtherValuesSurviveT
     game.Restart();
     // A sound scheme value of the wrong type names no file: that event is silent, unreported like
     // every other scheme failure.
-    EXPECT_TRUE(game.probe->sounder().Path(SelectWord).isEmpty());
-    EXPECT_FALSE(game.probe->sounder().Path(SelectTile).isEmpty());
+    EXPECT_TRUE(game.probe->sounder().Path(SelectWord).isEmpty() && !game.probe->sounder().Path(SelectTile).isEmpty());
     game.probe->preplayOptionsButtonClick();  // reads its own placement as it opens
     ASSERT_TRUE(StartPlay(*game.probe));
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
