@@ -101,15 +101,13 @@ TEST(OptionsForm, EnterTakesEveryChangeEscNoneAndTheChoicesSurviveARestart)
     game.form->show(), game.form->move(70, 80), QCoreApplication::processEvents();
     QString left;  // a move alone is stored at once, should the game never close
     EXPECT_TRUE(Persist(false).readString(QStringLiteral("GlimmerFormLeft"), left) && left == QStringLiteral("70"));
-    const auto dialogs = [] {
-        return std::vector<QWidget*>{NewGameForm->hallOfFame.get(), OptionsForm, AboutBox, HowToPlay, NewGameForm};
-    };
-    game.form->showMaximized();
+    const auto dialogs = [] { return QWidgetList{OptionsForm, AboutBox, HowToPlay, NewGameForm}; };
+    game.form->showMaximized(), NewGameForm->hallOfFame->show(), NewGameForm->hallOfFame->move(40, 50);
     for (QWidget* dialog : dialogs())
         dialog->show(), dialog->move(40 + dialog->objectName().size(), 50);
     QCoreApplication::processEvents();  // the main window resized to the screen, and stored
     game.Restart();
-    EXPECT_TRUE(game.form->isMaximized());
+    EXPECT_TRUE(game.form->isMaximized() && NewGameForm->hallOfFame->pos() == QPoint(40, 50));
     for (QWidget* dialog : dialogs())
         EXPECT_EQ(dialog->pos(), QPoint(40 + dialog->objectName().size(), 50))
             << "kept: " << qPrintable(dialog->objectName());

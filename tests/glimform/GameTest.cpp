@@ -100,7 +100,8 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
     EXPECT_TRUE(probe->TumbleTimer->isActive() && !probe->EvolveTimer->isActive() && !probe->boardHidden);
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
-    EXPECT_TRUE(probe->pauseButton->isEnabled() && probe->livesArea->accessibleName() == QStringLiteral("Lives: 2"))
+    EXPECT_TRUE(probe->pauseButton->isEnabled() &&
+                form->findChild<QWidget*>(QStringLiteral("livesArea"))->accessibleName() == QStringLiteral("Lives: 2"))
         << "on again in the next round, a life less";
 
     probe->SetLives(1);
