@@ -105,12 +105,13 @@ TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
         << "on again in the next round, a life less";
 
     probe->SetLives(1);
-    fillToTheTop(quit);
+    fillToTheTop({"QU", "A", "R", "T", "E", "T", "T", "E", "S"});
     QString shown;
     AnswerNextModal([&](QWidget* scores) { shown = probe->wordInProgress->text(), FinishDialog(scores, false); });
     while (probe->clearCountdown() != 0)
         probe->TumbleTimerTick();
-    EXPECT_EQ(shown, QStringLiteral("missed: quit (36)")) << "at Game Over";
+    EXPECT_EQ(shown, QStringLiteral("<span style=\"font-size:14px\">missed: quartettes (2304)</span>"))
+        << "at Game Over, in a smaller type to fit";
     probe->StartGame(false);
     EXPECT_EQ(probe->wordInProgress->text(), QString()) << "gone in the next game";
 }
