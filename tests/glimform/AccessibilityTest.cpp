@@ -98,6 +98,8 @@ TEST(Accessibility, CursorKeysPickTilesWhileLettersEnterEscAndClicksKeepTheirMea
     for (int i = 0; i < 3; ++i)
         key(Qt::Key_Left);
     EXPECT_EQ(view->CursorCell(), probe->board->Cell(0, 2));
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(view);
+    EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(11, 1)) << "the reader follows the cursor";
     key(Qt::Key_Left);
     key(Qt::Key_Space);
     key(Qt::Key_6, Qt::KeypadModifier);

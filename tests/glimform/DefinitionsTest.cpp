@@ -40,8 +40,7 @@ TEST(WordDefinitions, EnglishRowsShowTheirWordsMeaningAndOthersTheListsTip)
     EXPECT_EQ(definitions.Window(), nullptr);
     dictionary = QStringLiteral("English");
     emit list->doubleClicked(list->model()->index(0, 0));
-    ASSERT_NE(definitions.Window(), nullptr);
-    EXPECT_EQ(definitions.Window()->windowTitle(), "Definitions: tiles");
+    ASSERT_TRUE(definitions.Window() && definitions.Window()->windowTitle() == "Definitions: tiles");
     EXPECT_TRUE(definitions.Window()->isVisible() && LooksAsApproved(definitions.Window(), "definitions"));
     // It leaves the keyboard to the game, and Esc closes it.
     EXPECT_NE(QApplication::activeWindow(), definitions.Window());
