@@ -44,7 +44,7 @@ QString QuitAndAnswer(GameFixture& game, const QString& press)
 // The daily game of today is the same board each time it starts: its tiles come from the date and
 // the dictionary. The first daily game of the day counts, with a result line to copy; a second
 // one that day is practice, and a standard game after them counts, until the statistics are
-// cleared.
+// cleared. The Statistics window shows the counts of each kind and dictionary as it is chosen.
 TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
 {
     const QString today = QDate::currentDate().toString(Qt::ISODate);
@@ -95,7 +95,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
                   "entered:|1|Longest word:|tree|Most valuable word:|tree (16)|Lives earned:|0|Days in a row:|1 now, 1 "
                   "at best");
         statistics->findChild<QComboBox*>(QStringLiteral("DictionaryBox"))->setCurrentIndex(0);  // Alpha's own
-        EXPECT_EQ(statistics->findChildren<QLabel*>().at(5)->text(), QStringLiteral("5"));
+        EXPECT_EQ(statistics->findChildren<QLabel*>().at(5)->text(), QStringLiteral("5")) << "its best score";
         AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
         statistics->findChild<QPushButton*>(QStringLiteral("ClearButton"))->click(), FinishDialog(statistics, false);
     });
