@@ -167,6 +167,8 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
 TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
 {
     probe->StartGame(false);
+    probe->SetScore(1990), Enter({{"E", "V", "E"}});  // past 2000: a life more, shown at once
+    EXPECT_EQ(form->findChild<QWidget*>(QStringLiteral("livesArea"))->accessibleName(), "Lives: 4");
     std::vector<bool> open;
     AnswerNextModal([&open](QWidget* scores) {
         QTest::keyClick(scores, Qt::Key_Return);
