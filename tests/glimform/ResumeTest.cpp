@@ -178,11 +178,12 @@ TEST_F(Resume, PlayIsSavedWheneverItStopsAndAnEndedGameLeavesNothing)
     AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
     PlayToTheEnd(probe(), {"T", "R", "E", "E"});
     EXPECT_FALSE(QFile::exists(path)) << "Game Over leaves nothing to resume";
-    // A game left as a round ended goes on to its clearing, showing the word the board held.
+    // A game left as a round ended goes on to its clearing, at its pace, showing the word the board held.
     ASSERT_TRUE(StartPlay(probe()));
     probe().board->Fill(12), game.PlaceAndSelectWord({"C", "A", "T"}), probe().ClearWord(), probe().EvolveTimerTick();
     const QString missed = probe().wordInProgress->text();
     Restart(QMessageBox::Yes);
-    EXPECT_TRUE(probe().Session().Phase() == SessionPhase::Clearing && missed.startsWith(u"missed: "));
+    EXPECT_TRUE(probe().Session().Phase() == SessionPhase::Clearing && missed.startsWith(u"missed: ") &&
+                probe().TumbleTimer->interval() == 20);  // the clearing's pace
     EXPECT_EQ(probe().wordInProgress->text(), missed);
 }

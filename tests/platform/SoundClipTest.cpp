@@ -11,6 +11,7 @@ TEST(SoundClip, LongOrFastSoundIsRefused)
     for (const auto& [rate, frames, taken] : {std::tuple{8000u, 8000u * 30, true},
                                               {8000u, 8000u * 30 + 1, false},
                                               {384000u, 1000u, true},
+                                              {1u, 30u, true},
                                               {400000u, 1000u, false}}) {
         const auto clip = DecodeSoundClip(MonoWav(rate, std::vector<std::int16_t>(frames)));
         EXPECT_EQ(clip != nullptr, taken) << rate << " Hz, " << frames << " frames";
