@@ -83,7 +83,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
     PlayToTheEnd(*game.probe, {"C", "A", "T"});
     const std::vector<FinishedGame> history = GameHistoryFile().Read();
     EXPECT_TRUE(history.size() == 2 && history[0].kind == GameKind::Daily && history[1].kind == GameKind::Standard);
-    GameHistoryFile().Add({"2026-12-01T10:00:00", "Alpha", GameKind::Daily, 5});
+    GameHistoryFile().Add({"2026-12-01T10:00:00", "Alpha", GameKind::Daily, 5, 1, "ox", 5, "ox", 0, 3600});
     AnswerNextModal([](QWidget* statistics) {
         EXPECT_GT(statistics->findChild<ScoreChart*>()->y(), 100) << "the chart under the counts";
         statistics->findChild<QComboBox*>(QStringLiteral("KindBox"))->setCurrentIndex(1);  // the daily's own
@@ -95,7 +95,8 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
                   "entered:|1|Longest word:|tree|Most valuable word:|tree (16)|Lives earned:|0|Days in a row:|1 now, 1 "
                   "at best");
         statistics->findChild<QComboBox*>(QStringLiteral("DictionaryBox"))->setCurrentIndex(0);  // Alpha's own
-        EXPECT_EQ(statistics->findChildren<QLabel*>().at(5)->text(), QStringLiteral("5")) << "its best score";
+        const QList<QLabel*> shown = statistics->findChildren<QLabel*>();
+        EXPECT_EQ(shown.at(3)->text() + u' ' + shown.at(5)->text(), "1 h 00 min 5") << "its time and best score";
         AnswerNextModal([](QWidget* box) { PressMessageButton(box, QMessageBox::Yes); });
         statistics->findChild<QPushButton*>(QStringLiteral("ClearButton"))->click(), FinishDialog(statistics, false);
     });
