@@ -33,8 +33,7 @@ TEST(GameHistory, GamesReadBackAsWrittenAndDamagedLinesAreSkipped)
         text += std::string(bad) + '\n';
     std::size_t damaged = 0;
     const std::vector<FinishedGame> read = ReadHistory(text + "\n", damaged);
-    ASSERT_EQ(read.size(), 3u);
-    EXPECT_TRUE(read[0] == games[0] && read[1] == games[1]);
+    ASSERT_TRUE(read.size() == 3 && read[0] == games[0] && read[1] == games[1]) << read.size();
     EXPECT_EQ(std::pair(read[2].bestWord, damaged), std::pair(std::string("a b c"), std::size_t{5}));
 }
 

@@ -240,7 +240,8 @@ TEST(About, TheLinksOpenTheirAddressesAndNoControlCoversAnother)
     }
     UrlRecorder links;
     for (LinkField* link : {bare.MailSupportLink, bare.HomePageLink, box.MailSupportLink, box.HomePageLink})
-        QTest::mouseClick(link, Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton), QTest::keyClicks(link, QStringLiteral("x"));
+    EXPECT_EQ(box.HomePageLink->text(), QStringLiteral("https://glimmerquake.test/")) << "no typing into a link";
     EXPECT_EQ(links.opened, (QStringList{"mailto:help@glimmerquake.test", "subject=Glimmerquake Support Request",
                                          "https://glimmerquake.test/", ""}));
 }
