@@ -61,8 +61,7 @@ TEST(GameKinds, TheDailyGameIsTheSameForEveryoneAndCountsOnceADay)
                              "Glimmerquake daily %1 TestWords: 16 points, 1 words, best word 16 points "
                              "(4 letters), streak 1")
                              .arg(today);
-    EXPECT_TRUE(counted.endsWith(line)) << qPrintable(counted);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), line);
+    EXPECT_TRUE(counted.endsWith(line) && QGuiApplication::clipboard()->text() == line) << qPrintable(counted);
     QGuiApplication::clipboard()->clear(), Button(game, "copyResultButton")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), line) << "and again from the panel";
     EXPECT_EQ(game.form->findChild<QLabel*>(QStringLiteral("todayStatus"))->text(),

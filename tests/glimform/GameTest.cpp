@@ -166,7 +166,8 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
 // once, or repeating, does nothing; a new press after half a second starts the next game.
 TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
 {
-    probe->StartGame(false);
+    probe->StartGame(false);  // the dictionary's loading window came centred over the game
+    EXPECT_LE((DictionaryLoading->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 4);
     probe->SetScore(1990), Enter({{"E", "V", "E"}});  // past 2000: a life more, shown at once
     EXPECT_EQ(form->findChild<QWidget*>(QStringLiteral("livesArea"))->accessibleName(), "Lives: 4");
     std::vector<bool> open;
