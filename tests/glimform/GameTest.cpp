@@ -57,9 +57,10 @@ struct HowToPlayFirst : Game {
 
 // The round's end turns the buttons off and says so over the board until the clearing begins, and
 // the best word the board held is drawn in blue over its tiles until then; the word shows through
-// the clearing and at Game Over, but not into the next game. A clearing minimised goes on once the window is restored. (The
-// lives, the clearing and the intervals are the session's, and the recorded game steps them
-// through the window.)
+// the clearing and at Game Over, in a smaller type when it is too long for its box, but not into
+// the next game. A clearing minimised goes on once the window is restored. (The lives, the
+// clearing and the intervals are the session's, and the recorded game steps them through the
+// window.)
 TEST_F(Game, ReachingTheTopTurnsTheButtonsOffAndShowsTheMissedWord)
 {
     SeedGameRandom(5);
@@ -162,8 +163,9 @@ TEST_F(Game, QuestionsHoldPlayAndTheirAnswersResumeOrEndTheGame)
     }
 }
 
-// The scores that come by themselves at the end of a game take no key held from play: Return at
-// once, or repeating, does nothing; a new press after half a second starts the next game.
+// The dictionary's loading window comes centred over the game, and a word that earns a life shows
+// it at once. The scores that come by themselves at the end of a game take no key held from play:
+// Return at once, or repeating, does nothing; a new press after half a second starts the next game.
 TEST_F(Game, GameOverScoresIgnoreAKeyHeldFromPlay)
 {
     probe->StartGame(false);  // the dictionary's loading window came centred over the game
@@ -261,8 +263,8 @@ TEST_F(Game, TheBestWordsListShowsWhatFitsAndSelectsTheNewestWord)
 
 // A score that tops its table says "New record!" as the table opens; one that beats the player's
 // earlier games without topping the table says it is the player's best, with the high word's
-// sound; a lower or an equal one says nothing. While the nickname is the default, a new result asks for a
-// name, selected to type over; Enter takes it without starting a game.
+// sound; a lower or an equal one says nothing. While the nickname is the default, a new result
+// asks for a name, selected to type over; Enter takes it without starting a game.
 TEST_F(Game, ARecordIsSaidWhenTheTableOpens)
 {
     const auto play = [this](const Tiles& word) {

@@ -43,7 +43,8 @@ protected:
 }  // namespace
 
 // A drag chains touching tiles in order: back over the chain shortens it, a tile away from it, the
-// rim between two tiles or an empty cell at the top adds nothing, a move without the button ends the drag.
+// rim between two tiles or an empty cell at the top adds nothing, a move without the button ends
+// the drag.
 TEST_F(Input, DraggingAndDoubleClickingChainAndSubmitAdjacentTiles)
 {
     game.Press(At(0));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's picture checked against what the rules say it shows: layout, frame, faces,
-// the chain, the lives, an entered word's rising value; and repaints of changed
-// cells against a full paint.
+// The board's picture checked against what the rules say it shows: layout, frame, faces, the
+// chain, the lives, an entered word's rising value; and repaints of changed cells against a full
+// paint. Letters and values are left to the approved pictures.
 #include "GameTestSupport.h"
 
 #include "board/GameRandom.h"

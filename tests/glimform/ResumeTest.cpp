@@ -148,7 +148,8 @@ TEST_F(Resume, UnreadableSavesAreSetAsideAndTheGameStartsAfresh)
 }
 
 // Play is saved whenever it stops and at each new round; a logout saves and pauses, and the window
-// then closes without a question; a game that ends, by Quit or Game Over, leaves no save.
+// then closes without a question; a game that ends, by Quit or Game Over, leaves no save. A game
+// left as its round ended resumes in the clearing, at its pace, with its missed word.
 TEST_F(Resume, PlayIsSavedWheneverItStopsAndAnEndedGameLeavesNothing)
 {
     const QString path = SavedGameFile().Path();
@@ -178,7 +179,6 @@ TEST_F(Resume, PlayIsSavedWheneverItStopsAndAnEndedGameLeavesNothing)
     AnswerNextModal([](QWidget* scores) { FinishDialog(scores, false); });
     PlayToTheEnd(probe(), {"T", "R", "E", "E"});
     EXPECT_FALSE(QFile::exists(path)) << "Game Over leaves nothing to resume";
-    // A game left as a round ended goes on to its clearing, at its pace, showing the word the board held.
     ASSERT_TRUE(StartPlay(probe()));
     probe().board->Fill(12), game.PlaceAndSelectWord({"C", "A", "T"}), probe().ClearWord(), probe().EvolveTimerTick();
     const QString missed = probe().wordInProgress->text();
